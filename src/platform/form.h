@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class Form;
+
+// The top-level widget of a window: it holds the controls and turns the window manager's
+// close request into the window's own rule.
+class FormWindow : public QWidget
+{
+public:
+    explicit FormWindow(Form *form);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Form *m_form;
+};
+
+// A timer control: an interval and an enabled flag. Its tick handler is never entered
+// again while an earlier tick is still running, also when that tick waits in a nested
+// event loop.
+class FormTimer : public QObject
+{
+public:
+    FormTimer(Form *form, QWidget *window, int interval, bool enabled,
+              std::function<void()> handler);
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+    // Runs the handler as a tick does; for tests that do not wait for the clock.
+    void tick();
+
+private:
+    Form *m_form;
+    QTimer m_timer;
+    std::function<void()> m_handler;
+    bool m_inTick = false;
+};
+
+// One window kind. The object and its variables live for the whole run; the controls are
+// built when it loads and destroyed when it unloads, but never while one of its handlers
+// is still running: unloading hides the window and stops its timers at once and destroys
+// the controls when the last handler has returned.
+class Form : public QObject
+{
+public:
+    ~Form() override;
+
+    bool isLoaded() const { return m_window != nullptr; }
+    // The window's top-level widget, loading the window hidden when it is not loaded.
+    QWidget *window();
+    void load();
+    // Loads the window if needed, shows it and brings it to the front.
+    void show();
+    // Shows the window modally; returns when it has been unloaded.
+    void showModal();
+    // Runs the unload handler, then takes the controls away.
+    void unload();
+    // Takes the controls away without the unload handler, as ending the program does.
+    void discard();
+
+    // What the window manager's close request does: windows without a close control
+    // ignore it.
+    virtual void closeRequested();
+
+    // Runs a handler of this window, keeping its controls alive until it returns.
+    void runHandler(const std::function<void()> &handler);
+
+    // Moves the window to a position in twips on the screen.
+    void moveTwips(int left, int top);
+    // The window's outer size (frame included where the platform can tell) in twips.
+    QSize outerSizeTwips() const;
+
+protected:
+    // Builds the design-time controls into the new top-level widget.
+    virtual void buildControls(FormWindow *window) = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // Called when the controls are gone, to forget pointers kept outside QPointer.
+    virtual void controlsDestroyed() {}
+
+    // Connects a control's signal to a handler of this window.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectHandler(Sender *sender, Signal signal, Handler handler)
+    {
+        QObject::connect(sender, signal, this, [this, handler](auto &&...) {
+            runHandler(handler);
+        });
+    }
+
+    FormTimer *addTimer(int interval, bool enabled, std::function<void()> handler);
+
+private:
+    void destroyDying();
+
+    QPointer<FormWindow> m_window;
+    std::vector<QPointer<FormWindow>> m_dying;
+    std::vector<QEventLoop *> m_modalLoops;
+    int m_handlerDepth = 0;
+};

@@ -1,0 +1,25 @@
+#include "twips.h"
+
+#include <cmath>
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::floor(twips / double(TwipsPerPixel) + 0.5));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    const int l = twipsToPixels(left);
+    const int t = twipsToPixels(top);
+    return QRect(l, t, twipsToPixels(left + width) - l, twipsToPixels(top + height) - t);
+}
+
+QColor vbColor(quint32 bbggrr)
+{
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
+
+long long roundHalfEven(double value)
+{
+    return static_cast<long long>(std::nearbyint(value));
+}

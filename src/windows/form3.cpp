@@ -1,0 +1,3 @@
+#include "form3.h"
+
+void Form3::buildControls(FormWindow *) {}

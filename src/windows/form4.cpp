@@ -1,0 +1,3 @@
+#include "form4.h"
+
+void Form4::buildControls(FormWindow *) {}

@@ -1,0 +1,3 @@
+#include "form5.h"
+
+void Form5::buildControls(FormWindow *) {}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/form.h"
+
+#include <QListWidget>
+
+// The list of results of the run.
+class Form6 : public Form
+{
+public:
+    // Adds a result line at the end of List1, loading the window hidden if needed.
+    void addResult(const QString &line);
+    // Sets the title, loading the window hidden if needed.
+    void setCaption(const QString &caption);
+
+    QPointer<QListWidget> List1;
+
+protected:
+    void buildControls(FormWindow *window) override;
+};
