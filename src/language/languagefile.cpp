@@ -5,7 +5,7 @@
 
 std::vector<std::optional<QString>> readLanguageLines(int skip, int count)
 {
-    std::vector<std::optional<QString>> lines(std::size_t(count));
+    std::vector<std::optional<QString>> lines(static_cast<std::size_t>(count));
     TextFile file;
     if (!file.open(programPath(QString::fromLatin1(LanguageFileLiteral))))
         return lines;
