@@ -1,6 +1,7 @@
 #include "module1.h"
 
-namespace Module1 {
+namespace Module1
+{
 
 std::uint8_t PairChoice = 0;
 QString PlayerName;

@@ -5,7 +5,8 @@
 #include <cstdint>
 
 // The program-wide variables, alive for the whole run.
-namespace Module1 {
+namespace Module1
+{
 
 // Index 0 to 6 of the chosen pair-count button.
 extern std::uint8_t PairChoice;

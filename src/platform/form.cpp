@@ -5,7 +5,8 @@
 #include <QCloseEvent>
 #include <QIcon>
 
-namespace {
+namespace
+{
 
 const QIcon &fishIcon()
 {

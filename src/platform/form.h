@@ -91,9 +91,8 @@ protected:
     template <typename Sender, typename Signal, typename Handler>
     void connectHandler(Sender *sender, Signal signal, Handler handler)
     {
-        QObject::connect(sender, signal, this, [this, handler](auto &&...) {
-            runHandler(handler);
-        });
+        QObject::connect(sender, signal, this,
+                         [this, handler](auto &&...) { runHandler(handler); });
     }
 
     FormTimer *addTimer(int interval, bool enabled, std::function<void()> handler);

@@ -3,7 +3,8 @@
 #include <QDir>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QStringList listEntries(const QString &folder, QDir::Filters kind)
 {

@@ -11,7 +11,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 struct Registry {
     std::unique_ptr<Form1> f1;
