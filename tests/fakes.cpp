@@ -20,7 +20,7 @@ void FakeClock::processEvents()
 double FakeRandom::draw()
 {
     if (draws.empty())
-        return 0.0;
+        return std::uniform_real_distribution<double>(0.0, 1.0)(m_fallback);
     const double d = draws.front();
     draws.pop_front();
     return d;

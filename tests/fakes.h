@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <random>
 
 // A clock that tests move by hand; processing events advances it by `step` seconds.
 class FakeClock : public Clock
@@ -19,7 +20,8 @@ public:
     void processEvents() override;
 };
 
-// Replays the draws a test gives; once they run out, draws 0.
+// Replays the draws a test gives; once they run out, draws from a fixed-seed generator,
+// so a deal that redraws still ends.
 class FakeRandom : public Random
 {
 public:
@@ -27,6 +29,9 @@ public:
     int seeded = 0;
     void seedFromClock() override { ++seeded; }
     double draw() override;
+
+private:
+    std::mt19937 m_fallback{12345};
 };
 
 // Records what the game asked to play, as the path's file name ("abrir.wav").

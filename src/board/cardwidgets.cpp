@@ -1,0 +1,107 @@
+#include "cardwidgets.h"
+
+#include "platform/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CardBox::CardBox(QWidget *parent) : QFrame(parent), m_inner(new QWidget(this))
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Base));
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+    m_inner->setAutoFillBackground(true);
+}
+
+void CardBox::setBackground(const QPixmap &background)
+{
+    m_background = background;
+    QPalette p = m_inner->palette();
+    if (background.isNull())
+        p.setBrush(QPalette::Window, palette().color(QPalette::Window));
+    else
+        p.setBrush(QPalette::Window, QBrush(background));
+    m_inner->setPalette(p);
+}
+
+void CardBox::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    m_inner->setGeometry(contentsRect());
+}
+
+CardPicture::CardPicture(QWidget *parent) : QWidget(parent) {}
+
+void CardPicture::setPicture(const QImage &image, const QRect &visible)
+{
+    m_picture = QPixmap::fromImage(image);
+    m_visible = visible;
+    update();
+}
+
+void CardPicture::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(m_visible, m_picture);
+}
+
+void CardPicture::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void CardPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click && onClick)
+        onClick();
+}
+
+void CardPicture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+SelectionFrame::SelectionFrame(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void SelectionFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(vbColor(0x0000FF));
+    const QRect r = rect();
+    constexpr int w = 4;
+    painter.drawRect(0, 0, r.width(), w);
+    painter.drawRect(0, r.height() - w, r.width(), w);
+    painter.drawRect(0, w, w, r.height() - 2 * w);
+    painter.drawRect(r.width() - w, w, w, r.height() - 2 * w);
+}
+
+PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
+    : QPushButton(parent), m_picture(picture)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    const QSize size = m_picture.deviceIndependentSize().toSize();
+    painter.drawPixmap(
+        QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
+        m_picture);
+}

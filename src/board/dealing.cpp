@@ -1,0 +1,80 @@
+#include "dealing.h"
+
+#include "platform/listing.h"
+
+#include <QImageReader>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// floor(draw × count), kept inside the range should a draw come out at 1.
+int drawBelow(Random &random, int count)
+{
+    const int r = int(std::floor(random.draw() * count));
+    return std::clamp(r, 0, count - 1);
+}
+
+// Redraws until the value is new, as many times as it takes.
+void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
+{
+    into.clear();
+    into.reserve(std::size_t(wanted));
+    while (int(into.size()) < wanted) {
+        const int r = drawBelow(random, range);
+        if (std::find(into.begin(), into.end(), r) == into.end())
+            into.push_back(r);
+    }
+}
+
+bool readsAsPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    return reader.canRead() && size.width() > 0 && size.height() > 0;
+}
+
+} // namespace
+
+QString pictureSetFolder(const QString &setName)
+{
+    if (setName.isEmpty() || setName == QLatin1String(".") || setName == QLatin1String("..") ||
+        setName.contains(QLatin1Char('/')))
+        return {};
+    return programPath(QStringLiteral("/graficos/")) + setName;
+}
+
+SetFiles listSetFiles(const QString &setFolder)
+{
+    SetFiles files;
+    if (setFolder.isEmpty())
+        return files;
+    files.firstFolder = setFolder + QStringLiteral("/1/");
+    files.secondFolder = setFolder + QStringLiteral("/2/");
+    files.first = listFiles(files.firstFolder);
+    files.second = listFiles(files.secondFolder);
+    return files;
+}
+
+DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
+{
+    DealDraws draws;
+    if (pairCount > 0 && pictures >= pairCount)
+        drawDistinct(draws.chosen, pairCount, pictures, random);
+    if (boardPairs > 0)
+        drawDistinct(draws.order, 2 * boardPairs, 2 * boardPairs, random);
+    return draws;
+}
+
+bool canDealAPair(const QString &setName)
+{
+    const SetFiles files = listSetFiles(pictureSetFolder(setName));
+    for (int p = 0; p < files.pairs(); ++p) {
+        if (readsAsPicture(files.firstFolder + files.first[p]) &&
+            readsAsPicture(files.secondFolder + files.second[p]))
+            return true;
+    }
+    return false;
+}
