@@ -34,16 +34,16 @@ void CardBox::resizeEvent(QResizeEvent *event)
     m_inner->setGeometry(contentsRect());
 }
 
-CardPicture::CardPicture(QWidget *parent) : QWidget(parent) {}
+CardImage::CardImage(QWidget *parent) : QWidget(parent) {}
 
-void CardPicture::setPicture(const QImage &image, const QRect &visible)
+void CardImage::setPicture(const QImage &image, const QRect &visible)
 {
     m_picture = QPixmap::fromImage(image);
     m_visible = visible;
     update();
 }
 
-void CardPicture::paintEvent(QPaintEvent *)
+void CardImage::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
@@ -52,12 +52,12 @@ void CardPicture::paintEvent(QPaintEvent *)
     painter.drawPixmap(m_visible, m_picture);
 }
 
-void CardPicture::mousePressEvent(QMouseEvent *event)
+void CardImage::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void CardPicture::mouseReleaseEvent(QMouseEvent *event)
+void CardImage::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
@@ -66,7 +66,7 @@ void CardPicture::mouseReleaseEvent(QMouseEvent *event)
         onClick();
 }
 
-void CardPicture::mouseDoubleClickEvent(QMouseEvent *event)
+void CardImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
 }

@@ -27,10 +27,10 @@ private:
 
 // A card's picture. Only the part its box shows is kept, at the size it is drawn. A left
 // press and release on it is one click; the second press of a double click is none.
-class CardPicture : public QWidget
+class CardImage : public QWidget
 {
 public:
-    explicit CardPicture(QWidget *parent);
+    explicit CardImage(QWidget *parent);
     // `visible` is in the picture's own coordinates; `image` is drawn into it.
     void setPicture(const QImage &image, const QRect &visible);
     const QPixmap &picture() const { return m_picture; }
