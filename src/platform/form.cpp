@@ -81,8 +81,11 @@ void Form::show()
     load();
     if (!m_window)
         return;
-    m_window->show();
-    m_window->raise();
+    // A window that shows anew comes up in front; one already showing is brought there.
+    if (m_window->isVisible())
+        m_window->raise();
+    else
+        m_window->show();
     m_window->activateWindow();
 }
 
@@ -93,7 +96,6 @@ void Form::showModal()
         return;
     m_window->setWindowModality(Qt::ApplicationModal);
     m_window->show();
-    m_window->raise();
     m_window->activateWindow();
     QEventLoop loop;
     m_modalLoops.push_back(&loop);
@@ -115,8 +117,11 @@ void Form::discard()
         return;
     FormWindow *window = m_window;
     m_window = nullptr;
-    for (FormTimer *timer : window->findChildren<FormTimer *>())
-        timer->setEnabled(false);
+    for (auto &timer : m_timers) {
+        if (timer)
+            timer->setEnabled(false);
+    }
+    m_timers.clear();
     window->hide();
     for (QEventLoop *loop : m_modalLoops)
         loop->quit();
@@ -162,5 +167,7 @@ QSize Form::outerSizeTwips() const
 
 FormTimer *Form::addTimer(int interval, bool enabled, std::function<void()> handler)
 {
-    return new FormTimer(this, m_window, interval, enabled, std::move(handler));
+    auto *timer = new FormTimer(this, m_window, interval, enabled, std::move(handler));
+    m_timers.emplace_back(timer);
+    return timer;
 }

@@ -103,5 +103,6 @@ private:
     QPointer<FormWindow> m_window;
     std::vector<QPointer<FormWindow>> m_dying;
     std::vector<QEventLoop *> m_modalLoops;
+    std::vector<QPointer<FormTimer>> m_timers;
     int m_handlerDepth = 0;
 };
