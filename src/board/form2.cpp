@@ -1,8 +1,316 @@
 #include "form2.h"
 
-QString Form2::secondsLeftCaption() const
+#include "board/boardlayout.h"
+#include "board/dealing.h"
+#include "board/pictureloader.h"
+#include "common/module1.h"
+#include "language/languagefile.h"
+#include "platform/services.h"
+#include "platform/twips.h"
+#include "setup/form1.h"
+#include "windows/form3.h"
+#include "windows/form4.h"
+#include "windows/form6.h"
+#include "windows/forms.h"
+
+#include <QFont>
+
+namespace
 {
-    return {};
+
+constexpr auto OpenSound = "/sonidos/abrir.wav";
+constexpr auto PairSound = "/sonidos/cerrar.wav";
+constexpr auto MissSound = "/sonidos/fallo.wav";
+constexpr auto Background = "/fondo.jpg";
+
+QFont arialBold(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
 }
 
-void Form2::buildControls(FormWindow *) {}
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+void setTwips(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsRect(left, top, width, height));
+}
+
+int widthTwips(const QWidget *w)
+{
+    return w->width() * TwipsPerPixel;
+}
+
+} // namespace
+
+QString Form2::secondsLeftCaption() const
+{
+    return Label1[1] ? Label1[1]->text() : QString();
+}
+
+void Form2::buildControls(FormWindow *window)
+{
+    window->setObjectName(QStringLiteral("Form2"));
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setAutoFillBackground(true);
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, vbColor(0xFFFFFF));
+    window->setPalette(p);
+    window->resize(twipsRect(0, 0, 8250, 6465).size());
+
+    // Labels first: the light controls lie behind the boxes and buttons.
+    Label1[0] = new QLabel(window);
+    setTwips(Label1[0], 360, 0, 2655, 495);
+    Label1[0]->setFont(arialBold(12));
+    Label1[0]->setAutoFillBackground(true);
+    QPalette lp = Label1[0]->palette();
+    lp.setColor(QPalette::Window, vbColor(0xC0C0C0));
+    Label1[0]->setPalette(lp);
+    Label1[1] = new QLabel(window);
+    setTwips(Label1[1], 5760, 120, 4455, 615);
+    Label1[1]->setFont(arialBold(14.25));
+    for (int i = 0; i < 2; ++i) {
+        Label1[std::size_t(i)]->setObjectName(indexed("Label1", i));
+        Label1[std::size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    auto *box = new CardBox(window);
+    setTwips(box, BoardOriginLeft, BoardOriginTop, 1215, 1095);
+    auto *picture = new CardImage(box->inner());
+    setTwips(picture, 120, 120, 855, 735);
+    picture->hide();
+    auto *frame = new SelectionFrame(box->inner());
+    setTwips(frame, 0, 0, 1215, 1095);
+    frame->hide();
+    Picture2 = {box};
+    Image1 = {picture};
+    Shape1 = {frame};
+
+    Command1 = new PictureButton(QPixmap(QStringLiteral(":/images/board_close.svg")), window);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    setTwips(Command1, 7920, 0, 375, 375);
+    Command2 = new PictureButton(QPixmap(QStringLiteral(":/images/board_list.svg")), window);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    setTwips(Command2, 7560, 0, 375, 375);
+    for (QPushButton *b : {Command1.data(), Command2.data()}) {
+        QPalette bp = b->palette();
+        bp.setColor(QPalette::Button, vbColor(0xFFFFFF));
+        b->setPalette(bp);
+    }
+    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+
+    Timer1 = addTimer(200, false, [this] { Timer1_Timer(); });
+    Timer2 = addTimer(1000, true, [this] { Timer2_Timer(); });
+}
+
+void Form2::controlsDestroyed()
+{
+    Picture2.clear();
+    Image1.clear();
+    Shape1.clear();
+    Timer1 = nullptr;
+    Timer2 = nullptr;
+}
+
+void Form2::Form_Load()
+{
+    Timer2->setEnabled(false);
+    services().random->seedFromClock();
+    m_file1Folder = pictureSetFolder(form1().setName());
+    m_file2Folder = m_file1Folder;
+    m_game.start(Module1::PairChoice);
+    LayoutBoard();
+    placeTopBar();
+    form3().unload();
+    for (auto literal : {OpenSound, PairSound, MissSound})
+        services().sound->preload(programPath(QString::fromLatin1(literal)));
+    StartDeal();
+    const auto lines = readLanguageLines(8, 5);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i])
+            m_game.ResultTexts[i] = *lines[i];
+    }
+    Label1[0]->setText(Module1::PlayerName);
+    form6().setCaption(Module1::PlayerName + QLatin1Char(' ') + m_game.ResultTexts[4]);
+    Timer2->setEnabled(true);
+}
+
+void Form2::LayoutBoard()
+{
+    QWidget *w = window();
+    const int screenWidth = services().screen->widthTwips();
+    const int screenHeight = services().screen->heightTwips();
+    // The board covers the whole screen, also where no window manager maximises it.
+    w->setGeometry(QRect(0, 0, twipsToPixels(screenWidth), twipsToPixels(screenHeight)));
+
+    const BoardGeometry geometry = layoutBoard(m_game.layoutChoice(), screenWidth, screenHeight);
+    const int cards = int(geometry.boxes.size());
+    for (int i = 1; i < cards; ++i) {
+        auto *box = new CardBox(w);
+        box->stackUnder(Command1);
+        Picture2.push_back(box);
+        Image1.push_back(new CardImage(box->inner()));
+        Shape1.push_back(new SelectionFrame(box->inner()));
+    }
+    const QPixmap background = QPixmap::fromImage(loadBackground(programPath(Background)));
+    for (int k = 0; k < cards; ++k) {
+        const QRect &b = geometry.boxes[std::size_t(k)];
+        CardBox *box = Picture2[std::size_t(k)];
+        box->setObjectName(indexed("Picture2", k));
+        setTwips(box, b.x(), b.y(), b.width(), b.height());
+        box->setBackground(background);
+        box->show();
+        CardImage *picture = Image1[std::size_t(k)];
+        picture->setObjectName(indexed("Image1", k));
+        const QRect pr = cardPictureRect(b.width(), b.height());
+        setTwips(picture, pr.x(), pr.y(), pr.width(), pr.height());
+        picture->hide();
+        picture->onClick = [this, k] { runHandler([this, k] { image1_Click(k); }); };
+        SelectionFrame *frame = Shape1[std::size_t(k)];
+        frame->setObjectName(indexed("Shape1", k));
+        const QRect fr = selectionFrameRect(b.width(), b.height());
+        setTwips(frame, fr.x(), fr.y(), fr.width(), fr.height());
+        frame->raise();
+        frame->hide();
+    }
+}
+
+void Form2::placeTopBar()
+{
+    const int screenWidth = services().screen->widthTwips();
+    Label1[0]->setPalette([&] {
+        QPalette p = Label1[0]->palette();
+        p.setColor(QPalette::WindowText, vbColor(0x0000FF));
+        return p;
+    }());
+    const int command1Width = widthTwips(Command1);
+    const int command2Width = widthTwips(Command2);
+    const int command2Left = screenWidth - command1Width - 20 - command2Width;
+    Command1->move(twipsToPixels(screenWidth - command1Width - 10), twipsToPixels(1));
+    Command2->move(twipsToPixels(command2Left), twipsToPixels(1));
+    Label1[1]->move(twipsToPixels(command2Left - 800), twipsToPixels(25));
+    Label1[0]->move(Picture2[0]->x(), twipsToPixels(25));
+}
+
+void Form2::StartDeal()
+{
+    m_game.PairCount = Module1::pairsFor(m_game.layoutChoice());
+    DealPictures();
+}
+
+void Form2::DealPictures()
+{
+    const SetFiles files = listSetFiles(m_file1Folder);
+    const int n = files.pairs();
+    const int boardPairs = m_game.PairCount;
+    if (n < m_game.PairCount)
+        m_game.PairCount = n;
+    const DealDraws draws = drawDeal(m_game.PairCount, n, boardPairs, *services().random);
+
+    std::vector<CardPictureRequest> requests;
+    requests.reserve(2 * draws.chosen.size());
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        const int p = draws.chosen[i];
+        for (int half = 0; half < 2; ++half) {
+            const int k = draws.order[2 * i + std::size_t(half)];
+            const CardBox *box = Picture2[std::size_t(k)];
+            CardPictureRequest r;
+            r.path = half == 0 ? files.firstFolder + files.first[p]
+                               : files.secondFolder + files.second[p];
+            r.boxWidth = widthTwips(box);
+            r.boxHeight = box->height() * TwipsPerPixel;
+            r.left = 1;
+            r.clientSize = box->contentsRect().size();
+            requests.push_back(r);
+        }
+    }
+    const std::vector<CardPicture> pictures = loadCardPictures(requests);
+
+    // A pair shows whole or not at all, so that every game can be completed.
+    int dealt = 0;
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        const CardPicture &first = pictures[2 * i];
+        const CardPicture &second = pictures[2 * i + 1];
+        if (!first.loaded || !second.loaded)
+            continue;
+        const QString key = QString::number(draws.chosen[i]);
+        for (int half = 0; half < 2; ++half) {
+            const int k = draws.order[2 * i + std::size_t(half)];
+            const CardPicture &loaded = half == 0 ? first : second;
+            CardImage *image = Image1[std::size_t(k)];
+            image->setGeometry(loaded.geometry);
+            image->setPicture(loaded.image, loaded.visible);
+            image->show();
+            m_game.CardKey[std::size_t(k)] = key;
+        }
+        ++dealt;
+    }
+    m_game.PairCount = dealt;
+}
+
+void Form2::play(const char *literal)
+{
+    services().sound->play(programPath(QString::fromLatin1(literal)));
+}
+
+void Form2::image1_Click(int Index)
+{
+    if (Index < 0 || Index >= int(Image1.size()) || !Image1[std::size_t(Index)]->isVisible())
+        return;
+    const BoardGame::ClickResult result = m_game.click(Index);
+    if (result.kind == BoardGame::Click::Ignored)
+        return;
+    Shape1[std::size_t(Index)]->show();
+    play(OpenSound);
+    if (result.kind == BoardGame::Click::Pair) {
+        play(PairSound);
+        Timer1->setEnabled(true);
+    } else if (result.kind == BoardGame::Click::Miss) {
+        Shape1[std::size_t(Index)]->hide();
+        Shape1[std::size_t(m_game.FirstCard)]->hide();
+        play(MissSound);
+    }
+    if (result.completed) {
+        const QString line = m_game.resultLine(Label1[1]->text());
+        form6().addResult(line);
+        Timer2->setEnabled(false);
+        Timer1->setEnabled(true);
+    }
+}
+
+void Form2::Timer1_Timer()
+{
+    Image1[std::size_t(m_game.SecondCard)]->hide();
+    Image1[std::size_t(m_game.FirstCard)]->hide();
+    m_game.pairShown();
+    if (!m_game.GameOver) {
+        Timer1->setEnabled(false);
+        return;
+    }
+    form4().showModal();
+    unload();
+}
+
+void Form2::Timer2_Timer()
+{
+    const double left = m_game.tickSecond();
+    Label1[1]->setText(secondsCaption(left));
+    if (left == 0)
+        Timer2->setEnabled(false);
+}
+
+void Form2::Command1_Click()
+{
+    endProgram();
+}
+
+void Form2::Command2_Click()
+{
+    form6().show();
+}

@@ -1,13 +1,51 @@
 #pragma once
 
+#include "board/boardgame.h"
+#include "board/cardwidgets.h"
 #include "platform/form.h"
 
+#include <QLabel>
+#include <array>
+#include <vector>
+
+// The board: a full-screen grid of face-up cards, the player's name, the clock and two
+// picture buttons.
 class Form2 : public Form
 {
 public:
     // The caption of the seconds-left label, as the game-over window copies it.
     QString secondsLeftCaption() const;
+    const BoardGame &game() const { return m_game; }
+
+    void image1_Click(int Index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Command1_Click();
+    void Command2_Click();
+
+    std::vector<CardBox *> Picture2;
+    std::vector<CardImage *> Image1;
+    std::vector<SelectionFrame *> Shape1;
+    std::array<QPointer<QLabel>, 2> Label1;
+    QPointer<PictureButton> Command1;
+    QPointer<PictureButton> Command2;
+    FormTimer *Timer1 = nullptr;
+    FormTimer *Timer2 = nullptr;
 
 protected:
     void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+    void controlsDestroyed() override;
+
+private:
+    void LayoutBoard();
+    void StartDeal();
+    void DealPictures();
+    void placeTopBar();
+    void play(const char *literal);
+
+    BoardGame m_game;
+    // The folders that the hidden file listings point at.
+    QString m_file1Folder;
+    QString m_file2Folder;
 };

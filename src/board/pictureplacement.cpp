@@ -1,0 +1,15 @@
+#include "pictureplacement.h"
+
+#include "platform/twips.h"
+
+#include <cmath>
+
+PicturePlacement placePicture(int boxWidth, int boxHeight, int naturalWidth, int naturalHeight)
+{
+    PicturePlacement p;
+    p.width = boxWidth;
+    p.height = int(std::floor(double(p.width) * naturalHeight / naturalWidth));
+    // Rounded first, then halved toward zero, as an integer division does.
+    p.top = int(roundHalfEven(boxHeight - p.height)) / 2;
+    return p;
+}
