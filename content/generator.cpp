@@ -1,0 +1,26 @@
+// Writes the program folder's content into the folder named on the command line.
+#include "pictures.h"
+#include "sounds.h"
+#include "texts.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    const bool ok = writePictureSets(folder + QStringLiteral("/graficos")) &&
+                    writeCardBack(folder + QStringLiteral("/fondo.jpg")) &&
+                    writeSounds(folder + QStringLiteral("/sonidos")) &&
+                    writeLanguageFiles(folder + QStringLiteral("/idioma"));
+    if (!ok)
+        std::fprintf(stderr, "could not write the content into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}

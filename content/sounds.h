@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// "abrir.wav" (a click), "cerrar.wav" (a bright chime), "fallo.wav" (a low buzz):
+// 16-bit mono PCM at 44100 Hz.
+bool writeSounds(const QString &folder);
