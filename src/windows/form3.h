@@ -2,8 +2,28 @@
 
 #include "platform/form.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+class ColourButton;
+
+// The name-entry window.
 class Form3 : public Form
 {
+public:
+    // Its close box closes only this window.
+    void closeRequested() override;
+
 protected:
     void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+
+private:
+    void Command2_Click();
+
+    QPointer<QGroupBox> m_frame1;
+    QPointer<QLabel> m_label1;
+    QPointer<QLineEdit> m_text1;
+    QPointer<ColourButton> Command2;
 };

@@ -1,3 +1,38 @@
 #include "form5.h"
 
-void Form5::buildControls(FormWindow *) {}
+#include "colourbutton.h"
+#include "form3.h"
+#include "forms.h"
+#include "language/languagefile.h"
+#include "picturelabel.h"
+#include "platform/twips.h"
+#include "windowdesign.h"
+
+void Form5::buildControls(FormWindow *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setFixedSize(twipsRect(0, 0, 9360, 8520).size());
+    setBackgroundColour(window, Qt::white);
+
+    auto *picture = new PictureLabel(QStringLiteral(":/images/intro_title.svg"),
+                                     Qt::AlignLeft | Qt::AlignTop, window);
+    picture->setObjectName(QStringLiteral("TitlePicture"));
+    picture->setGeometry(window->rect());
+
+    Command1 = new ColourButton(QStringLiteral("CONTINUAR"), vbColor(0xFFFF00), window);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(designFont(24));
+    Command1->setGeometry(twipsRect(1800, 7800, 5535, 735));
+    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+}
+
+void Form5::Form_Load()
+{
+    centreOnScreen(*this, 200);
+    Command1->setText(captionOf(readLanguageLines(0, 1)[0]));
+}
+
+void Form5::Command1_Click()
+{
+    form3().show();
+}

@@ -2,8 +2,19 @@
 
 #include "platform/form.h"
 
+#include <QLabel>
+
+class ColourButton;
+
+// The intro window: the title picture and the continue button.
 class Form5 : public Form
 {
 protected:
     void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+
+    QPointer<ColourButton> Command1;
 };

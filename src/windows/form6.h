@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+class ColourButton;
+
 // The list of results of the run.
 class Form6 : public Form
 {
@@ -17,4 +19,10 @@ public:
 
 protected:
     void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+
+    QPointer<ColourButton> Command1;
 };

@@ -1,0 +1,19 @@
+#include "centring.h"
+
+#include "platform/twips.h"
+
+namespace
+{
+
+int centredOffset(double screen, double window)
+{
+    return int(roundHalfEven(screen - window) / 2);
+}
+
+} // namespace
+
+QPoint centredPosition(double screenWidth, double screenHeight, double windowWidth,
+                       double windowHeight)
+{
+    return {centredOffset(screenWidth, windowWidth), centredOffset(screenHeight, windowHeight)};
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+// A button drawn in graphical style: its background colour shows, also while disabled,
+// when only its text turns grey.
+class ColourButton : public QPushButton
+{
+public:
+    ColourButton(const QString &caption, QColor background, QWidget *parent);
+
+    QColor background() const { return m_background; }
+    void setBackground(QColor background);
+
+private:
+    QColor m_background;
+};

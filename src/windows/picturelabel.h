@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture of the window's design at its natural size, placed in its box by the alignment
+// and clipped by it; clicks go through to what lies beneath.
+class PictureLabel : public QLabel
+{
+public:
+    PictureLabel(const QString &svgResource, Qt::Alignment alignment, QWidget *parent);
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+#include <Qt>
+
+class Form;
+class QWidget;
+
+// Arial at a design's point size, bold unless told otherwise.
+QFont designFont(double points, bool bold = true);
+
+// Fills a window's background, or a list's or text box's (QPalette::Base), with a design
+// colour.
+void setBackgroundColour(QWidget *widget, const QColor &colour,
+                         QPalette::ColorRole role = QPalette::Window);
+
+// Places a loaded window centred on the screen by its outer size, `raise` twips higher.
+void centreOnScreen(Form &form, int raise = 0);
+
+// The title-bar buttons of a window with only the usual close box.
+inline constexpr Qt::WindowFlags CloseBoxOnly =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
