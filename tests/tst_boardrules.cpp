@@ -5,7 +5,6 @@
 #include "fakes.h"
 
 #include <QTest>
-#include <set>
 
 class TstBoardRules : public QObject
 {
@@ -15,17 +14,11 @@ private Q_SLOTS:
     void gridTilesTheScreen();
     void cardsFillRowByRow();
     void workedDealReplays();
-    void dealDrawsAreDistinct_data();
-    void dealDrawsAreDistinct();
     void setNamesOutsideTheSetsNameNoSet_data();
     void setNamesOutsideTheSetsNameNoSet();
     void aSetDealsAPairOnlyWithTwoPictures();
     void secondsLeft_data();
     void secondsLeft();
-    void pairTestComparesKeys_data();
-    void pairTestComparesKeys();
-    void clicksWaitWhileAPairIsOnShow();
-    void lastPairCompletesTheGameOnce();
     void resultLineKeepsEveryBlank_data();
     void resultLineKeepsEveryBlank();
 };
@@ -102,33 +95,6 @@ void TstBoardRules::workedDealReplays()
     QVERIFY(random.draws.empty());
 }
 
-void TstBoardRules::dealDrawsAreDistinct_data()
-{
-    QTest::addColumn<int>("pairCount");
-    QTest::addColumn<int>("pictures");
-    QTest::addColumn<int>("boardPairs");
-    QTest::newRow("every picture of a set of 12") << 12 << 12 << 12;
-    QTest::newRow("8 pictures on a 12-pair board") << 8 << 8 << 12;
-    QTest::newRow("36 of 40") << 36 << 40 << 36;
-    QTest::newRow("a set without pictures") << 0 << 0 << 6;
-}
-
-void TstBoardRules::dealDrawsAreDistinct()
-{
-    QFETCH(int, pairCount);
-    QFETCH(int, pictures);
-    QFETCH(int, boardPairs);
-    FakeRandom random;
-    const DealDraws draws = drawDeal(pairCount, pictures, boardPairs, random);
-    const std::set<int> chosen(draws.chosen.begin(), draws.chosen.end());
-    const std::set<int> order(draws.order.begin(), draws.order.end());
-    QCOMPARE(int(draws.chosen.size()), pairCount);
-    QCOMPARE(int(chosen.size()), pairCount);
-    QVERIFY(chosen.empty() || (*chosen.begin() >= 0 && *chosen.rbegin() < pictures));
-    QCOMPARE(int(order.size()), 2 * boardPairs);
-    QCOMPARE(*order.rbegin(), 2 * boardPairs - 1);
-}
-
 void TstBoardRules::setNamesOutsideTheSetsNameNoSet_data()
 {
     QTest::addColumn<QString>("name");
@@ -195,71 +161,6 @@ void TstBoardRules::secondsLeft()
     while (game.ElapsedSeconds < allowance)
         game.tickSecond();
     QCOMPARE(secondsCaption(game.secondsLeft()), QStringLiteral("0"));
-}
-
-void TstBoardRules::pairTestComparesKeys_data()
-{
-    QTest::addColumn<QString>("firstKey");
-    QTest::addColumn<QString>("secondKey");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::addColumn<bool>("pair");
-    QTest::newRow("equal keys") << "3"
-                                << "3" << 0 << 5 << true;
-    QTest::newRow("different keys") << "3"
-                                    << "13" << 0 << 5 << false;
-    QTest::newRow("the same card twice") << "3"
-                                         << "3" << 4 << 4 << false;
-}
-
-void TstBoardRules::pairTestComparesKeys()
-{
-    QFETCH(QString, firstKey);
-    QFETCH(QString, secondKey);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    QFETCH(bool, pair);
-    BoardGame game;
-    game.start(0);
-    game.CardKey[std::size_t(first)] = firstKey;
-    if (second != first)
-        game.CardKey[std::size_t(second)] = secondKey;
-    QCOMPARE(game.click(first).kind, BoardGame::Click::First);
-    const auto result = game.click(second);
-    QCOMPARE(result.kind, pair ? BoardGame::Click::Pair : BoardGame::Click::Miss);
-    QCOMPARE(game.PairsFound, pair ? 1 : 0);
-    QCOMPARE(game.pairOnShow(), pair);
-    QVERIFY(!result.completed);
-}
-
-void TstBoardRules::clicksWaitWhileAPairIsOnShow()
-{
-    BoardGame game;
-    game.start(0);
-    game.CardKey[0] = game.CardKey[1] = QStringLiteral("0");
-    game.CardKey[2] = game.CardKey[3] = QStringLiteral("1");
-    game.click(0);
-    game.click(1);
-    QCOMPARE(game.click(2).kind, BoardGame::Click::Ignored);
-    QCOMPARE(game.FirstCard, 0);
-    QCOMPARE(game.SecondCard, 1);
-    game.pairShown();
-    QCOMPARE(game.click(2).kind, BoardGame::Click::First);
-}
-
-void TstBoardRules::lastPairCompletesTheGameOnce()
-{
-    BoardGame game;
-    game.start(0);
-    game.PairCount = 1;
-    game.CardKey[0] = game.CardKey[7] = QStringLiteral("0");
-    game.click(7);
-    QVERIFY(game.click(0).completed);
-    QVERIFY(game.GameOver);
-    game.pairShown();
-    QCOMPARE(game.click(0).kind, BoardGame::Click::Ignored);
-    QCOMPARE(game.click(0).kind, BoardGame::Click::Ignored);
-    QCOMPARE(game.PairsFound, 1);
 }
 
 void TstBoardRules::resultLineKeepsEveryBlank_data()

@@ -55,8 +55,6 @@ private Q_SLOTS:
     void listingOrder_data();
     void listingOrder();
     void listingLeavesOutHiddenAndOtherKinds();
-    void lastPathComponent_data();
-    void lastPathComponent();
     void lineRules_data();
     void lineRules();
     void twipsEdgesRoundAlike();
@@ -109,25 +107,6 @@ void TstPlatform::listingLeavesOutHiddenAndOtherKinds()
     QCOMPARE(listSubfolders(program.path(QStringLiteral("g"))), (QStringList{"animales", "Sets"}));
     QVERIFY(listFiles(program.path(QStringLiteral("no existe"))).isEmpty());
     QVERIFY(listSubfolders(QString()).isEmpty());
-}
-
-void TstPlatform::lastPathComponent_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("last");
-    QTest::newRow("a folder") << "/p/graficos/animales"
-                              << "animales";
-    QTest::newRow("a trailing separator") << "/p/graficos/animales/"
-                                          << "animales";
-    QTest::newRow("a bare name") << "animales"
-                                 << "animales";
-}
-
-void TstPlatform::lastPathComponent()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, last);
-    QCOMPARE(::lastPathComponent(path), last);
 }
 
 void TstPlatform::lineRules_data()
