@@ -12,8 +12,7 @@
 #include "windows/form4.h"
 #include "windows/form6.h"
 #include "windows/forms.h"
-
-#include <QFont>
+#include "windows/windowdesign.h"
 
 namespace
 {
@@ -22,14 +21,6 @@ constexpr auto OpenSound = "/sonidos/abrir.wav";
 constexpr auto PairSound = "/sonidos/cerrar.wav";
 constexpr auto MissSound = "/sonidos/fallo.wav";
 constexpr auto Background = "/fondo.jpg";
-
-QFont arialBold(double points)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPointSizeF(points);
-    return font;
-}
 
 QString indexed(const char *name, int index)
 {
@@ -66,14 +57,14 @@ void Form2::buildControls(FormWindow *window)
     // Labels first: the light controls lie behind the boxes and buttons.
     Label1[0] = new QLabel(window);
     setTwips(Label1[0], 360, 0, 2655, 495);
-    Label1[0]->setFont(arialBold(12));
+    Label1[0]->setFont(designFont(12));
     Label1[0]->setAutoFillBackground(true);
     QPalette lp = Label1[0]->palette();
     lp.setColor(QPalette::Window, vbColor(0xC0C0C0));
     Label1[0]->setPalette(lp);
     Label1[1] = new QLabel(window);
     setTwips(Label1[1], 5760, 120, 4455, 615);
-    Label1[1]->setFont(arialBold(14.25));
+    Label1[1]->setFont(designFont(14.25));
     for (int i = 0; i < 2; ++i) {
         Label1[std::size_t(i)]->setObjectName(indexed("Label1", i));
         Label1[std::size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
