@@ -115,6 +115,7 @@ private Q_SLOTS:
     void boardTilesTheScreen();
     void topBarFollowsTheScreenWidth();
     void missingBackgroundLeavesPlainBoxes();
+    void backgroundShowsOnceFromTheTopLeft();
     void workedDealPlacesTheCards();
     void smallSetLowersThePairCount();
     void brokenPicturesLeaveTheirPairOut();
@@ -206,6 +207,18 @@ void TstBoard::missingBackgroundLeavesPlainBoxes()
     for (const CardBox *box : board.Picture2)
         QVERIFY(box->background().isNull());
     QCOMPARE(visibleCards(board).size(), 12);
+}
+
+void TstBoard::backgroundShowsOnceFromTheTopLeft()
+{
+    TestProgram program;
+    program.writePicture(QStringLiteral("fondo.jpg"), 20, 20, Qt::red);
+    Form2 &board = openBoard(program, QStringLiteral("no set"), 0);
+    const QImage shown = board.Picture2[5]->inner()->grab().toImage();
+    QVERIFY(shown.pixelColor(10, 10).red() > 240 && shown.pixelColor(10, 10).green() < 16);
+    // Past the picture the box keeps its own colour: the picture is neither tiled nor
+    // stretched.
+    QCOMPARE(shown.pixelColor(30, 30), board.Picture2[5]->palette().color(QPalette::Window));
 }
 
 void TstBoard::workedDealPlacesTheCards()
