@@ -32,6 +32,7 @@ void Form3::buildControls(FormWindow *window)
 
     m_label1 = new QLabel(QStringLiteral("Nombre"), m_frame1);
     m_label1->setObjectName(QStringLiteral("Label1_0"));
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label1->setFont(designFont(14.25));
     m_label1->setGeometry(twipsRect(120, 960, 1335, 375));
 
