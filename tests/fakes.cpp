@@ -36,12 +36,6 @@ void RecordingSound::play(const QString &path)
     played << QFileInfo(path).fileName();
 }
 
-void FakeProgram::end()
-{
-    ++ended;
-    resetRun();
-}
-
 TestProgram::TestProgram()
 {
     Services &s = services();

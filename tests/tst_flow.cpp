@@ -19,13 +19,6 @@
 namespace
 {
 
-class CountingProgram : public Program
-{
-public:
-    int ended = 0;
-    void end() override { ++ended; }
-};
-
 template <typename W = QWidget> W *control(Form &form, const QString &name)
 {
     W *w = form.window()->findChild<W *>(name);
@@ -130,8 +123,7 @@ private Q_SLOTS:
 void TstFlow::wholeRun()
 {
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     program.writeLanguage(Spanish);
     program.writeSet(QStringLiteral("animales"), 12);
     program.writeSet(QStringLiteral("barcos"), 10);
@@ -187,8 +179,7 @@ void TstFlow::wholeRun()
 void TstFlow::setupClosedDuringTheGameOverPause()
 {
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     program.writeSet(QStringLiteral("a"), 6);
     form3().show();
     control<QLineEdit>(form3(), QStringLiteral("Text1_0"))->setText(QStringLiteral("Ana"));

@@ -17,13 +17,6 @@ namespace
 
 // Counts the ends of the run and leaves the windows as they are, so a test can look at
 // them afterwards and no window object goes while its handler runs.
-class CountingProgram : public Program
-{
-public:
-    int ended = 0;
-    void end() override { ++ended; }
-};
-
 ColourButton *pairButton(int index)
 {
     return form1().window()->findChild<ColourButton *>(QStringLiteral("Command1_%1").arg(index));
@@ -372,8 +365,7 @@ void TstSetup::closingTheSetupWindowEndsTheProgram()
 {
     QFETCH(bool, withBoard);
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     program.writeSet(QStringLiteral("a"), 6);
     form1().show();
     if (withBoard)

@@ -23,13 +23,6 @@
 namespace
 {
 
-class CountingProgram : public Program
-{
-public:
-    int ended = 0;
-    void end() override { ++ended; }
-};
-
 // Gives the readings a test lists, then goes on from the last one by `step`, passing
 // midnight as the real clock does.
 class ScriptedClock : public Clock
@@ -257,8 +250,7 @@ void TstWindows::windowsWithoutCloseControlStay()
 {
     QFETCH(int, form);
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     Form &f = formNumber(form);
     f.show();
     QWidget *w = f.window();
@@ -273,8 +265,7 @@ void TstWindows::windowsWithoutCloseControlStay()
 void TstWindows::closingNameEntryLeavesTheList()
 {
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     form3().show();
     auto *name = control<QLineEdit>(form3(), "Text1_0");
     QTest::keyClicks(name, QStringLiteral("Ana"));
@@ -430,8 +421,7 @@ void TstWindows::keepPlayingReturnsToSetup()
 void TstWindows::finishEndsTheProgram()
 {
     TestProgram program;
-    CountingProgram counting;
-    services().program = &counting;
+    FakeProgram &counting = program.program;
     form4().show();
     QTest::mouseClick(control(form4(), "Command2"), Qt::LeftButton);
     QCOMPARE(counting.ended, 1);
