@@ -3,8 +3,14 @@
 #include "platform/twips.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageReader>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTransform>
 #include <QtEndian>
+#include <cmath>
 
 namespace
 {
@@ -18,48 +24,102 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-// A JPEG whose EXIF says: turn me 90 degrees clockwise to stand upright.
-QByteArray turnedJpeg(const QImage &image)
+QByteArray bigEndian(quint32 value, int bytes)
+{
+    char v[4];
+    qToBigEndian(value, v);
+    return QByteArray(v + 4 - bytes, bytes);
+}
+
+// A JPEG whose EXIF says how to turn or mirror it to stand upright (1 to 8).
+QByteArray jpegWithOrientation(const QImage &image, quint16 orientation)
 {
     QByteArray tiff("II*\0\x08\0\0\0", 8);
     tiff += QByteArray("\x01\x00", 2);         // one entry
     tiff += QByteArray("\x12\x01\x03\x00", 4); // orientation, SHORT
     tiff += QByteArray("\x01\x00\x00\x00", 4); // count 1
-    tiff += QByteArray("\x06\x00\x00\x00", 4); // value 6
-    tiff += QByteArray("\x00\x00\x00\x00", 4); // no next IFD
+    tiff += char(orientation);
+    tiff += QByteArray(3, '\0');
+    tiff += QByteArray(4, '\0'); // no next IFD
     const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray segment("\xFF\xE1", 2);
-    char length[2];
-    qToBigEndian(quint16(payload.size() + 2), length);
-    segment += QByteArray(length, 2) + payload;
-    QByteArray jpeg = encoded(image, "JPG");
-    return jpeg.insert(2, segment);
+    const QByteArray segment =
+        QByteArray("\xFF\xE1", 2) + bigEndian(quint32(payload.size() + 2), 2) + payload;
+    // Right after the start-of-image marker.
+    return encoded(image, "JPG").insert(2, segment);
 }
 
-// A PNG header that announces a picture of the given size, with no picture behind it.
+// A JPEG that announces the given size: the scan of a small picture is far too short for
+// it, so the decoder fills the rest, as it does for a photo cut off in transfer.
+QByteArray jpegAnnouncing(quint16 width, quint16 height)
+{
+    QImage small(64, 64, QImage::Format_RGB32);
+    small.fill(Qt::darkCyan);
+    QByteArray jpeg = encoded(small, "JPG");
+    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    jpeg.replace(frame + 5, 2, bigEndian(height, 2));
+    jpeg.replace(frame + 7, 2, bigEndian(width, 2));
+    return jpeg;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 c = 0xFFFFFFFFu;
+    for (const char ch : bytes) {
+        c ^= quint8(ch);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+// A well-formed PNG header for an RGB picture of the given size, and no picture behind it.
 QByteArray pngHeader(quint32 width, quint32 height)
 {
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    QByteArray ihdr("IHDR");
-    char v[4];
-    qToBigEndian(width, v);
-    ihdr += QByteArray(v, 4);
-    qToBigEndian(height, v);
-    ihdr += QByteArray(v, 4);
-    ihdr += QByteArray("\x08\x02\x00\x00\x00", 5);
-    qToBigEndian(quint32(13), v);
-    png += QByteArray(v, 4) + ihdr + QByteArray(4, '\0');
-    return png;
+    const QByteArray ihdr = QByteArray("IHDR") + bigEndian(width, 4) + bigEndian(height, 4) +
+                            QByteArray("\x08\x02\x00\x00\x00", 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + bigEndian(13, 4) + ihdr + bigEndian(crc32(ihdr), 4);
 }
 
-CardPicture loadOn(const QString &path, int boxWidth, int boxHeight)
+QImage noise(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000u);
+    return image;
+}
+
+CardPictureRequest request(const QString &path, int boxWidth, int boxHeight)
 {
     CardPictureRequest r;
     r.path = path;
     r.boxWidth = boxWidth;
     r.boxHeight = boxHeight;
     r.clientSize = QSize(twipsToPixels(boxWidth) - 2, twipsToPixels(boxHeight) - 2);
-    return loadCardPictures({r}).front();
+    return r;
+}
+
+CardPicture loadOn(const QString &path, int boxWidth, int boxHeight)
+{
+    return loadCardPictures({request(path, boxWidth, boxHeight)}).front();
+}
+
+// The nearest of the few colours the clipping test paints.
+QString colourName(QColor c)
+{
+    const std::pair<const char *, QColor> named[] = {
+        {"red", Qt::red},   {"yellow", Qt::yellow}, {"green", Qt::green},
+        {"cyan", Qt::cyan}, {"black", Qt::black},
+    };
+    const auto distance = [&](QColor n) {
+        return qAbs(c.red() - n.red()) + qAbs(c.green() - n.green()) + qAbs(c.blue() - n.blue());
+    };
+    const auto *best =
+        std::min_element(std::begin(named), std::end(named), [&](const auto &a, const auto &b) {
+            return distance(a.second) < distance(b.second);
+        });
+    return QString::fromLatin1(best->first);
 }
 
 } // namespace
@@ -74,10 +134,12 @@ private Q_SLOTS:
     void formatsLoad();
     void brokenFilesDoNotLoad_data();
     void brokenFilesDoNotLoad();
-    void tallPictureDecodesOnlyWhatTheBoxShows();
-    void turnedPhotoStandsUpright();
+    void clippedToWhatTheBoxShows_data();
+    void clippedToWhatTheBoxShows();
     void pictureOverQtsDefaultLimitLoads();
     void manyPicturesLoadInTheirOrder();
+    void background_data();
+    void background();
 };
 
 void TstPictures::placement_data()
@@ -89,11 +151,24 @@ void TstPictures::placement_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("top");
     QTest::newRow("2:1 on a 900-twip box") << 900 << 700 << 3000 << 1500 << 450 << 125;
+    QTest::newRow("2:1 on a 900-twip box taller than the picture")
+        << 900 << 1451 << 3000 << 1500 << 450 << 500;
     QTest::newRow("height rounds down") << 1000 << 1000 << 3000 << 1000 << 333 << 333;
+    QTest::newRow("height rounds down, not to nearest")
+        << 1000 << 1000 << 1500 << 1000 << 666 << 167;
     QTest::newRow("tall on a wide box: negative top")
         << 2000 << 1000 << 1500 << 3000 << 4000 << -1500;
-    QTest::newRow("odd overflow halves toward zero") << 1000 << 1000 << 1000 << 1001 << 1001 << 0;
+    QTest::newRow("tall on a wide box with an odd overflow")
+        << 2000 << 1000 << 1500 << 3015 << 4020 << -1510;
+    QTest::newRow("overflow of one halves toward zero")
+        << 1000 << 1000 << 1000 << 1001 << 1001 << 0;
+    QTest::newRow("overflow of three halves toward zero, not down")
+        << 1000 << 1000 << 1000 << 1003 << 1003 << -1;
     QTest::newRow("odd gap halves toward zero") << 1000 << 1000 << 1000 << 997 << 997 << 1;
+    QTest::newRow("36-pair box on a 1920 x 1080 screen, a 4:3 photo")
+        << 3130 << 1955 << 60000 << 45000 << 2347 << -196;
+    QTest::newRow("big photo sizes do not overflow the product")
+        << 4685 << 3935 << 120000 << 90000 << 3513 << 211;
 }
 
 void TstPictures::placement()
@@ -108,6 +183,10 @@ void TstPictures::placement()
     QCOMPARE(p.width, boxWidth);
     QCOMPARE(p.height, height);
     QCOMPARE(p.top, top);
+    // Centred: what lies above the box and what lies below differ by a twip at most.
+    const int above = -p.top;
+    const int below = p.top + p.height - boxHeight;
+    QVERIFY2(qAbs(above - below) <= 1, qPrintable(QStringLiteral("%1 %2").arg(above).arg(below)));
 }
 
 void TstPictures::formatsLoad_data()
@@ -129,7 +208,13 @@ void TstPictures::formatsLoad_data()
                                 35)
                          << "a.gif" << QSize(1, 1);
     QTest::newRow("a PNG named .jpg") << encoded(image, "PNG") << "wrong.jpg" << wide;
+    QTest::newRow("a JPEG named .txt") << encoded(image, "JPG") << "notes.txt" << wide;
     QTest::newRow("a name without suffix") << encoded(image, "PNG") << "picture" << wide;
+    const QByteArray photo = encoded(noise(300, 200), "JPG");
+    QTest::newRow("a JPEG cut off halfway shows what arrived")
+        << photo.left(photo.size() / 2) << "cut.jpg" << QSize(300, 200);
+    QTest::newRow("a 16000 x 16000 JPEG decodes scaled down")
+        << jpegAnnouncing(16000, 16000) << "huge.jpg" << QSize(16000, 16000);
 }
 
 void TstPictures::formatsLoad()
@@ -144,19 +229,22 @@ void TstPictures::formatsLoad()
     QCOMPARE(card.naturalWidth, size.width() * 15);
     QCOMPARE(card.naturalHeight, size.height() * 15);
     QCOMPARE(card.placement.height, 1500 * size.height() / size.width());
+    QVERIFY(!card.image.isNull());
     QCOMPARE(card.image.size(), card.visible.size());
+    QVERIFY(QRect(0, 0, 98, 98).contains(card.visible.translated(card.geometry.topLeft())));
 }
 
 void TstPictures::brokenFilesDoNotLoad_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QImage red(300, 300, QImage::Format_RGB32);
-    red.fill(Qt::red);
     QTest::newRow("zero bytes") << QByteArray();
     QTest::newRow("text") << QByteArray("just some words\r\n");
-    QTest::newRow("truncated JPEG header") << encoded(red, "JPG").left(60);
-    QTest::newRow("a 4000 x 1 strip") << encoded(QImage(4000, 1, QImage::Format_RGB32), "PNG");
-    QTest::newRow("20000 x 20000 PNG needs too much memory") << pngHeader(20000, 20000);
+    QTest::newRow("a JPEG cut inside its header") << encoded(noise(300, 300), "JPG").left(60);
+    QTest::newRow("a PNG signature and nothing else") << QByteArray("\x89PNG\r\n\x1a\n", 8);
+    QTest::newRow("a 4000 x 1 strip, under a pixel high on its card")
+        << encoded(QImage(4000, 1, QImage::Format_RGB32), "PNG");
+    QTest::newRow("a 20000 x 20000 PNG needs too much memory") << pngHeader(20000, 20000);
+    QTest::newRow("a 8200 x 8200 PNG needs just over 256 MB") << pngHeader(8200, 8200);
 }
 
 void TstPictures::brokenFilesDoNotLoad()
@@ -166,50 +254,97 @@ void TstPictures::brokenFilesDoNotLoad()
     program.writeFile(QStringLiteral("p"), bytes);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!loadOn(program.path(QStringLiteral("p")), 2000, 1500).loaded);
+    const CardPicture card = loadOn(program.path(QStringLiteral("p")), 2000, 1500);
+    QVERIFY(!card.loaded);
+    QVERIFY(card.image.isNull());
     QVERIFY(timer.elapsed() < 2000);
 }
 
-void TstPictures::tallPictureDecodesOnlyWhatTheBoxShows()
+void TstPictures::clippedToWhatTheBoxShows_data()
 {
-    TestProgram program;
-    QImage tall(100, 400, QImage::Format_RGB32);
-    tall.fill(Qt::blue);
-    // A red band in the middle quarter, which the box shows.
-    for (int y = 150; y < 250; ++y)
-        for (int x = 0; x < 100; ++x)
-            tall.setPixelColor(x, y, Qt::red);
-    program.writeFile(QStringLiteral("tall.png"), encoded(tall, "PNG"));
-    const CardPicture card = loadOn(program.path(QStringLiteral("tall.png")), 1500, 1500);
-    QVERIFY(card.loaded);
-    QCOMPARE(card.geometry.size(), QSize(100, 400));
-    QCOMPARE(card.geometry.top(), -150);
-    QCOMPARE(card.visible, QRect(0, 150, 98, 98));
-    QCOMPARE(card.image.size(), QSize(98, 98));
-    QCOMPARE(card.image.pixelColor(49, 49), QColor(Qt::red));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("stripes");
+    for (const bool stripes : {false, true}) {
+        // Upright, 200 x 800. In colours: the middle quarter, which a square box shows, in
+        // four colours, black around it. In stripes: fine waves across and down, which
+        // show any shift of the part decoded.
+        QImage upright(200, 800, QImage::Format_RGB32);
+        upright.fill(Qt::black);
+        if (stripes) {
+            for (int y = 0; y < upright.height(); ++y)
+                for (int x = 0; x < upright.width(); ++x)
+                    upright.setPixel(x, y,
+                                     qRgb(int(128 + 120 * std::sin(x * M_PI / 16)),
+                                          int(128 + 120 * std::sin(y * M_PI / 16)), 128));
+        } else {
+            QPainter p(&upright);
+            p.fillRect(0, 300, 100, 100, Qt::red);
+            p.fillRect(100, 300, 100, 100, Qt::yellow);
+            p.fillRect(0, 400, 100, 100, Qt::green);
+            p.fillRect(100, 400, 100, 100, Qt::cyan);
+        }
+        // How each orientation lies in the file, so that turning it as its EXIF says gives
+        // the upright picture back.
+        const auto stored = [&](const QTransform &t) { return upright.transformed(t); };
+        const auto row = [&](const char *name) {
+            return &QTest::newRow(
+                qPrintable(QStringLiteral("%1 in %2")
+                               .arg(QLatin1String(name), stripes ? QStringLiteral("stripes")
+                                                                 : QStringLiteral("colours"))));
+        };
+        *row("PNG") << encoded(upright, "PNG") << stripes;
+        *row("JPEG") << encoded(upright, "JPG") << stripes;
+        *row("JPEG mirrored (EXIF 2)")
+            << jpegWithOrientation(upright.mirrored(true, false), 2) << stripes;
+        *row("JPEG upside down (EXIF 3)")
+            << jpegWithOrientation(stored(QTransform().rotate(180)), 3) << stripes;
+        *row("JPEG transposed (EXIF 5)")
+            << jpegWithOrientation(stored(QTransform(0, 1, 1, 0, 0, 0)), 5) << stripes;
+        *row("JPEG to turn clockwise (EXIF 6)")
+            << jpegWithOrientation(stored(QTransform().rotate(-90)), 6) << stripes;
+        *row("JPEG to turn anticlockwise (EXIF 8)")
+            << jpegWithOrientation(stored(QTransform().rotate(90)), 8) << stripes;
+    }
 }
 
-void TstPictures::turnedPhotoStandsUpright()
+void TstPictures::clippedToWhatTheBoxShows()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, stripes);
     TestProgram program;
-    // Stored lying down, 80 x 40: the left half green, the right half blue.
-    QImage lying(80, 40, QImage::Format_RGB32);
-    lying.fill(Qt::green);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 40; x < 80; ++x)
-            lying.setPixelColor(x, y, Qt::blue);
-    program.writeFile(QStringLiteral("turned.jpg"), turnedJpeg(lying));
-    const CardPicture card = loadOn(program.path(QStringLiteral("turned.jpg")), 600, 1200);
+    const QString path = program.path(QStringLiteral("tall"));
+    program.writeFile(QStringLiteral("tall"), bytes);
+    const CardPicture card = loadOn(path, 1500, 1500);
     QVERIFY(card.loaded);
-    QCOMPARE(card.naturalWidth, 40 * 15);
-    QCOMPARE(card.naturalHeight, 80 * 15);
-    QCOMPARE(card.geometry.size(), QSize(40, 80));
-    // Turned clockwise, the stored left half is on top.
-    const QImage &shown = card.image;
-    const QColor top = shown.pixelColor(shown.width() / 2, card.visible.height() / 5);
-    const QColor bottom = shown.pixelColor(shown.width() / 2, card.visible.height() * 4 / 5);
-    QVERIFY2(top.green() > 200 && top.blue() < 80, qPrintable(top.name()));
-    QVERIFY2(bottom.blue() > 200 && bottom.green() < 80, qPrintable(bottom.name()));
+    QCOMPARE(card.naturalWidth, 200 * 15);
+    QCOMPARE(card.naturalHeight, 800 * 15);
+    QCOMPARE(card.geometry, QRect(0, -150, 100, 400));
+    QCOMPARE(card.visible, QRect(0, 150, 98, 98));
+    const QImage shown = card.image.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(98, 98));
+    if (!stripes) {
+        QCOMPARE(colourName(shown.pixelColor(20, 20)), QStringLiteral("red"));
+        QCOMPARE(colourName(shown.pixelColor(75, 20)), QStringLiteral("yellow"));
+        QCOMPARE(colourName(shown.pixelColor(20, 75)), QStringLiteral("green"));
+        QCOMPARE(colourName(shown.pixelColor(75, 75)), QStringLiteral("cyan"));
+        return;
+    }
+    // The same part cut from the whole picture, decoded upright at full size.
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage expected =
+        reader.read()
+            .scaled(card.geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .copy(card.visible)
+            .convertToFormat(QImage::Format_RGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
+            difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b));
+        }
+    const double mean = double(difference) / (2 * shown.width() * shown.height());
+    QVERIFY2(mean < 10, qPrintable(QString::number(mean)));
 }
 
 void TstPictures::pictureOverQtsDefaultLimitLoads()
@@ -222,6 +357,7 @@ void TstPictures::pictureOverQtsDefaultLimitLoads()
     big = QImage();
     const CardPicture card = loadOn(program.path(QStringLiteral("big.png")), 3000, 3000);
     QVERIFY(card.loaded);
+    QCOMPARE(card.image.size(), QSize(198, 198));
     QCOMPARE(card.image.pixelColor(10, 10), QColor(Qt::darkYellow));
 }
 
@@ -230,23 +366,50 @@ void TstPictures::manyPicturesLoadInTheirOrder()
     TestProgram program;
     std::vector<CardPictureRequest> requests;
     for (int i = 0; i < 20; ++i) {
-        QImage image(30 + i, 30, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(i * 15, 255, 255));
         const QString name = QStringLiteral("%1.png").arg(i);
-        program.writeFile(name, encoded(image, "PNG"));
-        CardPictureRequest r;
-        r.path = program.path(name);
-        r.boxWidth = 1500;
-        r.boxHeight = 1500;
-        r.clientSize = QSize(98, 98);
-        requests.push_back(r);
+        if (i == 7) {
+            program.writeFile(name, "not a picture");
+        } else {
+            QImage image(30 + i, 30, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            program.writeFile(name, encoded(image, "PNG"));
+        }
+        requests.push_back(request(program.path(name), 1500, 1500));
     }
     const auto cards = loadCardPictures(requests);
     QCOMPARE(cards.size(), requests.size());
-    for (int i = 0; i < 20; ++i) {
-        QVERIFY(cards[std::size_t(i)].loaded);
-        QCOMPARE(cards[std::size_t(i)].naturalWidth, (30 + i) * 15);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        QCOMPARE(cards[i].loaded, i != 7);
+        QCOMPARE(cards[i].naturalWidth, i == 7 ? 0 : int(30 + i) * 15);
     }
+    QVERIFY(loadCardPictures({}).empty());
+}
+
+void TstPictures::background_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QTest::newRow("JPEG at its natural size") << encoded(image, "JPG") << QSize(40, 30);
+    QTest::newRow("a PNG under the JPEG's name") << encoded(image, "PNG") << QSize(40, 30);
+    QTest::newRow("text") << QByteArray("fondo") << QSize();
+    QTest::newRow("zero bytes") << QByteArray() << QSize();
+    QTest::newRow("a 20000 x 20000 PNG") << pngHeader(20000, 20000) << QSize();
+}
+
+void TstPictures::background()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    TestProgram program;
+    QVERIFY(loadBackground(program.path(QStringLiteral("fondo.jpg"))).isNull());
+    program.writeFile(QStringLiteral("fondo.jpg"), bytes);
+    const QImage background = loadBackground(program.path(QStringLiteral("fondo.jpg")));
+    if (size.isValid())
+        QCOMPARE(background.size(), size);
+    else
+        QVERIFY(background.isNull());
 }
 
 QTEST_MAIN(TstPictures)

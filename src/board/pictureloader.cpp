@@ -10,6 +10,8 @@
 namespace
 {
 
+using Transformations = QImageIOHandler::Transformations;
+
 void allowLargePictures()
 {
     // Our own estimate guards memory; Qt's default limit would refuse big photos that are
@@ -21,12 +23,24 @@ void allowLargePictures()
     (void)done;
 }
 
+bool isJpeg(const QByteArray &format)
+{
+    return format == "jpeg" || format == "jpg";
+}
+
+qint64 bytesPerPixel(QImage::Format format)
+{
+    if (format == QImage::Format_Invalid)
+        return 4;
+    return std::max(1, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+}
+
 // Bytes a decode needs: a JPEG decodes scaled by 1/2, 1/4 or 1/8 on the way, other formats
 // decode whole before they are scaled.
-qint64 decodeBytes(const QByteArray &format, QSize full, QSize scaled)
+qint64 decodeBytes(const QImageReader &reader, QSize full, QSize scaled)
 {
     qint64 w = full.width(), h = full.height();
-    if (format == "jpeg" || format == "jpg") {
+    if (isJpeg(reader.format())) {
         int factor = 1;
         while (factor < 8 && w / (factor * 2) >= scaled.width() &&
                h / (factor * 2) >= scaled.height())
@@ -34,7 +48,32 @@ qint64 decodeBytes(const QByteArray &format, QSize full, QSize scaled)
         w /= factor;
         h /= factor;
     }
-    return w * h * 4 + qint64(scaled.width()) * scaled.height() * 4;
+    return (w * h + qint64(scaled.width()) * scaled.height()) * bytesPerPixel(reader.imageFormat());
+}
+
+// The part of the upright picture `upright` as it lies in the file, whose picture (at the
+// same scale) has the size `file`. Qt mirrors and flips first, then turns clockwise.
+QRect fileRect(QRect upright, QSize file, Transformations t)
+{
+    QRect r = upright;
+    if (t & QImageIOHandler::TransformationRotate90)
+        r = QRect(r.y(), file.height() - r.x() - r.width(), r.height(), r.width());
+    if (t & QImageIOHandler::TransformationFlip)
+        r.moveTop(file.height() - r.y() - r.height());
+    if (t & QImageIOHandler::TransformationMirror)
+        r.moveLeft(file.width() - r.x() - r.width());
+    return r;
+}
+
+// A part of the picture scaled to `scaled` as pixels of the full-size picture `full`.
+QRect unscaledRect(QRect part, QSize scaled, QSize full)
+{
+    const auto edge = [](int e, int from, int to) { return int(qint64(e) * to / from); };
+    const int left = edge(part.left(), scaled.width(), full.width());
+    const int top = edge(part.top(), scaled.height(), full.height());
+    const int right = edge(part.left() + part.width(), scaled.width(), full.width());
+    const int bottom = edge(part.top() + part.height(), scaled.height(), full.height());
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
 CardPicture loadOne(const CardPictureRequest &request)
@@ -46,7 +85,8 @@ CardPicture loadOne(const CardPictureRequest &request)
     const QSize fileSize = reader.size();
     if (!fileSize.isValid() || fileSize.isEmpty())
         return card;
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const Transformations turn = reader.transformation();
+    const bool turned = turn & QImageIOHandler::TransformationRotate90;
     const QSize upright = turned ? fileSize.transposed() : fileSize;
     card.naturalWidth = upright.width() * TwipsPerPixel;
     card.naturalHeight = upright.height() * TwipsPerPixel;
@@ -62,32 +102,28 @@ CardPicture loadOne(const CardPictureRequest &request)
                        .translated(-card.geometry.topLeft());
     if (card.visible.isEmpty())
         return card;
-    const QSize scaled = card.geometry.size();
-    if (decodeBytes(reader.format(), fileSize, scaled) > MaxDecodeBytes)
+    const QSize scaled = turned ? card.geometry.size().transposed() : card.geometry.size();
+    if (decodeBytes(reader, fileSize, scaled) > MaxDecodeBytes)
         return card;
 
-    // Below 50 the JPEG decoder takes its fast inverse DCT and plain upsampling; at the
-    // eighth of a photo that a card shows, the difference does not show, the speed does.
-    reader.setQuality(49);
-    QImage image;
-    if (reader.transformation() == QImageIOHandler::TransformationNone) {
-        reader.setScaledSize(scaled);
-        if (card.visible.size() != scaled)
-            reader.setScaledClipRect(card.visible);
-        image = reader.read();
+    // The reader clips and scales the picture as it lies in the file and turns it upright
+    // last.
+    const QRect part = fileRect(card.visible, scaled, turn);
+    if (isJpeg(reader.format())) {
+        // Clipping the full-size picture lets the decoder stop after the last row shown.
+        reader.setClipRect(unscaledRect(part, scaled, fileSize));
+        reader.setScaledSize(part.size());
     } else {
-        // The clip would have to be turned with the picture; decode the scaled whole.
-        reader.setScaledSize(turned ? scaled.transposed() : scaled);
-        image = reader.read();
-        if (!image.isNull() && card.visible.size() != scaled)
-            image = image.copy(card.visible);
+        reader.setScaledSize(scaled);
+        if (part.size() != scaled)
+            reader.setScaledClipRect(part);
     }
+    QImage image = reader.read();
     if (image.isNull())
         return card;
-    card.image =
-        image.size() == card.visible.size()
-            ? image
-            : image.scaled(card.visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.size() != card.visible.size())
+        image = image.scaled(card.visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    card.image = std::move(image);
     card.loaded = true;
     return card;
 }
@@ -103,9 +139,9 @@ std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> 
         for (std::size_t i = next++; i < requests.size(); i = next++)
             cards[i] = loadOne(requests[i]);
     };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::thread> threads;
-    for (unsigned t = 1; t < std::min<std::size_t>(cores, requests.size()); ++t)
+    for (std::size_t t = 1; t < std::min(cores, requests.size()); ++t)
         threads.emplace_back(work);
     work();
     for (auto &t : threads)
@@ -119,7 +155,8 @@ QImage loadBackground(const QString &path)
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || decodeBytes({}, size, size) > MaxDecodeBytes)
+    if (!size.isValid() || size.isEmpty() ||
+        qint64(size.width()) * size.height() * bytesPerPixel(reader.imageFormat()) > MaxDecodeBytes)
         return {};
     return reader.read();
 }
