@@ -39,7 +39,7 @@ FormTimer::FormTimer(Form *form, QWidget *window, int interval, bool enabled,
 
 void FormTimer::setEnabled(bool enabled)
 {
-    if (enabled)
+    if (enabled && !m_retired)
         m_timer.start();
     else
         m_timer.stop();
@@ -47,7 +47,7 @@ void FormTimer::setEnabled(bool enabled)
 
 void FormTimer::tick()
 {
-    if (m_inTick)
+    if (m_inTick || m_retired)
         return;
     m_inTick = true;
     m_form->runHandler(m_handler);
@@ -118,8 +118,10 @@ void Form::discard()
     FormWindow *window = m_window;
     m_window = nullptr;
     for (auto &timer : m_timers) {
-        if (timer)
-            timer->setEnabled(false);
+        if (timer) {
+            timer->m_retired = true;
+            timer->m_timer.stop();
+        }
     }
     m_timers.clear();
     window->hide();

@@ -26,9 +26,12 @@ private:
 
 // A timer control: an interval and an enabled flag. Its tick handler is never entered
 // again while an earlier tick is still running, also when that tick waits in a nested
-// event loop.
+// event loop. Once its window unloads it stays stopped, even when a handler still running
+// on the old controls enables it.
 class FormTimer : public QObject
 {
+    friend class Form;
+
 public:
     FormTimer(Form *form, QWidget *window, int interval, bool enabled,
               std::function<void()> handler);
@@ -43,6 +46,7 @@ private:
     QTimer m_timer;
     std::function<void()> m_handler;
     bool m_inTick = false;
+    bool m_retired = false;
 };
 
 // One window kind. The object and its variables live for the whole run; the controls are
