@@ -76,6 +76,34 @@ QRect unscaledRect(QRect part, QSize scaled, QSize full)
     return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
+// For a JPEG: clip the full-size picture so that the decoder stops after the last row shown.
+// It still scales while decoding only when every edge of the clip lies on its 8-pixel
+// grid, so the clip grows to that grid and the rest is cut after scaling. False when the
+// picture's own edges are off the grid.
+bool clipWhileDecoding(QImageReader &reader, QRect part, QSize scaled, QSize full)
+{
+    const QRect wanted = unscaledRect(part, scaled, full);
+    const int left = wanted.left() / 8 * 8;
+    const int top = wanted.top() / 8 * 8;
+    const int right = std::min(full.width(), (wanted.left() + wanted.width() + 7) / 8 * 8);
+    const int bottom = std::min(full.height(), (wanted.top() + wanted.height() + 7) / 8 * 8);
+    if (right % 8 != 0 || bottom % 8 != 0)
+        return false;
+    const QRect clip(left, top, right - left, bottom - top);
+    const double sx = double(scaled.width()) / full.width();
+    const double sy = double(scaled.height()) / full.height();
+    const QSize clipScaled(std::max(1, qRound(clip.width() * sx)),
+                           std::max(1, qRound(clip.height() * sy)));
+    const QRect within =
+        QRect(QPoint(qRound(part.x() - left * sx), qRound(part.y() - top * sy)), part.size())
+            .intersected(QRect(QPoint(0, 0), clipScaled));
+    reader.setClipRect(clip);
+    reader.setScaledSize(clipScaled);
+    if (within.size() != clipScaled)
+        reader.setScaledClipRect(within);
+    return true;
+}
+
 CardPicture loadOne(const CardPictureRequest &request)
 {
     CardPicture card;
@@ -109,11 +137,7 @@ CardPicture loadOne(const CardPictureRequest &request)
     // The reader clips and scales the picture as it lies in the file and turns it upright
     // last.
     const QRect part = fileRect(card.visible, scaled, turn);
-    if (isJpeg(reader.format())) {
-        // Clipping the full-size picture lets the decoder stop after the last row shown.
-        reader.setClipRect(unscaledRect(part, scaled, fileSize));
-        reader.setScaledSize(part.size());
-    } else {
+    if (!isJpeg(reader.format()) || !clipWhileDecoding(reader, part, scaled, fileSize)) {
         reader.setScaledSize(scaled);
         if (part.size() != scaled)
             reader.setScaledClipRect(part);
