@@ -1,8 +1,10 @@
 // Opens boards of big phone-sized photos and prints how long the start-up takes and how
 // much memory it holds at its peak, against a plain full-size decode of the same files.
 #include "board/form2.h"
+#include "board/pictureloader.h"
 #include "common/module1.h"
 #include "fakes.h"
+#include "platform/twips.h"
 #include "setup/form1.h"
 #include "windows/forms.h"
 
@@ -10,11 +12,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,6 +107,35 @@ void openBoard(const QString &photos, int choice)
         Module1::pairsFor(choice), seconds, form2().game().PairCount, peakKilobytes() / 1024);
 }
 
+// The decoding alone, for the same boards: every picture of a board of `columns` x
+// `rows` cards with the given gap on a 1920 x 1080 screen.
+void decodeForBoard(const QString &photos, int columns, int rows, int gap)
+{
+    const int width = 1920 * 15 / columns - gap;
+    const int height = 1080 * 15 / rows - gap;
+    std::vector<CardPictureRequest> requests;
+    for (int i = 0; i < columns * rows / 2; ++i) {
+        for (int half = 1; half <= 2; ++half) {
+            CardPictureRequest r;
+            r.path =
+                photos + QStringLiteral("/%1/%2.jpg").arg(half).arg(i, 2, 10, QLatin1Char('0'));
+            r.boxWidth = width;
+            r.boxHeight = height;
+            r.clientSize = QSize(twipsToPixels(width) - 2, twipsToPixels(height) - 2);
+            requests.push_back(r);
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<CardPicture> cards = loadCardPictures(requests);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    const auto loaded =
+        std::count_if(cards.begin(), cards.end(), [](const CardPicture &c) { return c.loaded; });
+    std::printf("%2d-pair decoding alone: %.3f s, %td of %zu pictures at %dx%d, peak %ld MB\n",
+                columns * rows / 2, seconds, loaded, cards.size(), cards.front().image.width(),
+                cards.front().image.height(), peakKilobytes() / 1024);
+}
+
 void decodeFullSize(const QString &photos)
 {
     QImageReader::setAllocationLimit(0);
@@ -140,6 +174,16 @@ int main(int argc, char *argv[])
         QGuiApplication app(argc, argv);
         return photoFolder();
     }();
+    qint64 smallest = std::numeric_limits<qint64>::max(), largest = 0;
+    for (int half = 1; half <= 2; ++half) {
+        for (const QFileInfo &file :
+             QDir(photos + QStringLiteral("/%1").arg(half)).entryInfoList(QDir::Files)) {
+            smallest = std::min(smallest, file.size());
+            largest = std::max(largest, file.size());
+        }
+    }
+    std::printf("%d photos of 4000 x 3000 in %s, %.1f to %.1f MB each\n", 2 * Photos,
+                qPrintable(photos), smallest / 1e6, largest / 1e6);
     inChild([&] {
         QApplication app(argc, argv);
         openBoard(photos, 6);
@@ -147,6 +191,14 @@ int main(int argc, char *argv[])
     inChild([&] {
         QApplication app(argc, argv);
         openBoard(photos, 2);
+    });
+    inChild([&] {
+        QGuiApplication app(argc, argv);
+        decodeForBoard(photos, 9, 8, 70);
+    });
+    inChild([&] {
+        QGuiApplication app(argc, argv);
+        decodeForBoard(photos, 6, 4, 115);
     });
     inChild([&] {
         QGuiApplication app(argc, argv);
