@@ -1,52 +1,14 @@
 #include "fakes.h"
-#include "platform/form.h"
 #include "platform/listing.h"
 #include "platform/realservices.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
-#include <QTimer>
-
-namespace
-{
-
-// A window whose handlers a test calls and whose counts it reads.
-class CountingForm : public Form
-{
-public:
-    int loads = 0;
-    int unloads = 0;
-    int ticks = 0;
-    int variable = 0;
-    QPointer<QLabel> Label1;
-    FormTimer *Timer1 = nullptr;
-    std::function<void()> onTick;
-
-protected:
-    void buildControls(FormWindow *window) override
-    {
-        Label1 = new QLabel(window);
-        Timer1 = addTimer(10, false, [this] {
-            ++ticks;
-            if (onTick)
-                onTick();
-        });
-    }
-    void Form_Load() override { ++loads; }
-    void Form_Unload() override { ++unloads; }
-    void controlsDestroyed() override { Timer1 = nullptr; }
-};
-
-class ClosableForm : public CountingForm
-{
-public:
-    void closeRequested() override { unload(); }
-};
-
-} // namespace
 
 class TstPlatform : public QObject
 {
@@ -54,17 +16,15 @@ class TstPlatform : public QObject
 private Q_SLOTS:
     void listingOrder_data();
     void listingOrder();
-    void listingLeavesOutHiddenAndOtherKinds();
+    void listingKeepsKindsApartAndLeavesOutHidden();
     void lineRules_data();
     void lineRules();
+    void missingOrClosedFileGivesNoLine();
     void twipsEdgesRoundAlike();
     void colourAndRounding();
-    void variablesOutliveTheControls();
-    void unloadStopsTimersAtOnce();
-    void destructionWaitsForTheRunningHandler();
-    void tickWaitingInAModalWindowIsNotEnteredAgain();
-    void closeRequestIsTheWindowsOwnRule();
-    void missingOrBrokenSoundIsNoError();
+    void unplayableSoundIsNoError_data();
+    void unplayableSoundIsNoError();
+    void screenIsTheLogicalSizeInTwips();
 };
 
 void TstPlatform::listingOrder_data()
@@ -73,12 +33,12 @@ void TstPlatform::listingOrder_data()
     QTest::addColumn<QStringList>("listed");
     QTest::newRow("case is ignored")
         << QStringList{"c.jpg", "B.jpg", "a.jpg"} << QStringList{"a.jpg", "B.jpg", "c.jpg"};
-    QTest::newRow("an exact tie-break keeps both folders alike")
-        << QStringList{"a.jpg", "A.jpg", "b.jpg"} << QStringList{"A.jpg", "a.jpg", "b.jpg"};
-    // Letters beyond ASCII sort by their code after the case is folded, as on every machine.
+    QTest::newRow("an exact comparison breaks a tie")
+        << QStringList{"b.jpg", "a.jpg", "A.jpg"} << QStringList{"A.jpg", "a.jpg", "b.jpg"};
+    // Letters beyond ASCII sort by their code once the case is folded, on every machine.
     QTest::newRow("accents in UTF-8 names")
-        << QStringList{"ñandú.png", "Ábaco.png", "imágenes.png", "zorro.png"}
-        << QStringList{"imágenes.png", "zorro.png", "Ábaco.png", "ñandú.png"};
+        << QStringList{"Ñandú.png", "Ábaco.png", "imágenes.png", "zorro.png", "ábaco2.png"}
+        << QStringList{"imágenes.png", "zorro.png", "Ábaco.png", "ábaco2.png", "Ñandú.png"};
     QTest::newRow("digits sort as text")
         << QStringList{"10.png", "9.png", "01.png"} << QStringList{"01.png", "10.png", "9.png"};
 }
@@ -89,24 +49,36 @@ void TstPlatform::listingOrder()
     QFETCH(QStringList, listed);
     TestProgram program;
     for (const QString &f : files)
-        program.writeFile(QStringLiteral("d/") + f, "x");
-    QCOMPARE(listFiles(program.path(QStringLiteral("d"))), listed);
-    for (const QString &f : listed)
-        QVERIFY(QFile(program.path(QStringLiteral("d/") + f)).open(QIODevice::ReadOnly));
+        program.writeFile(QStringLiteral("graficos/") + f + "/1/" + f, f.toUtf8());
+    QCOMPARE(listSubfolders(program.path(QStringLiteral("graficos"))), listed);
+    for (const QString &f : listed) {
+        const QString folder = program.path(QStringLiteral("graficos/") + f + "/1");
+        QCOMPARE(listFiles(folder), QStringList{f});
+        QFile file(folder + '/' + f);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(f));
+        QCOMPARE(file.readAll(), f.toUtf8());
+    }
+    // The folder may hand the names over in any order.
+    for (QStringList names : {files, QStringList(files.crbegin(), files.crend())}) {
+        sortNamesIgnoringCase(names);
+        QCOMPARE(names, listed);
+    }
 }
 
-void TstPlatform::listingLeavesOutHiddenAndOtherKinds()
+void TstPlatform::listingKeepsKindsApartAndLeavesOutHidden()
 {
     TestProgram program;
-    program.writeFile(QStringLiteral("g/.oculto"), "x");
-    program.writeFile(QStringLiteral("g/uno.png"), "x");
-    program.writeFile(QStringLiteral("g/Sets/1/a.png"), "x");
-    program.writeFile(QStringLiteral("g/.git/x"), "x");
-    program.writeFile(QStringLiteral("g/animales/1/a.png"), "x");
+    for (const char *f : {"g/.oculto", "g/uno.png", "g/Sets/1/a.png", "g/.git/x", "g/animales/a"})
+        program.writeFile(QLatin1String(f), "x");
     QCOMPARE(listFiles(program.path(QStringLiteral("g"))), QStringList{"uno.png"});
     QCOMPARE(listSubfolders(program.path(QStringLiteral("g"))), (QStringList{"animales", "Sets"}));
     QVERIFY(listFiles(program.path(QStringLiteral("no existe"))).isEmpty());
-    QVERIFY(listSubfolders(QString()).isEmpty());
+    QVERIFY(listSubfolders(program.path(QStringLiteral("no existe"))).isEmpty());
+    QVERIFY(listFiles(program.path(QStringLiteral("g/uno.png"))).isEmpty());
+
+    QCOMPARE(lastPathComponent(QStringLiteral("/opt/zindle/graficos/Ñandú")), "Ñandú");
+    QCOMPARE(lastPathComponent(QStringLiteral("/opt/zindle/graficos/animales//")), "animales");
+    QCOMPARE(lastPathComponent(QStringLiteral("colores")), "colores");
 }
 
 void TstPlatform::lineRules_data()
@@ -114,19 +86,22 @@ void TstPlatform::lineRules_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF ends a line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("a lone CR ends a line") << QByteArray("a\rb") << QStringList{"a", "b"};
+    QTest::newRow("a lone CR ends a line") << QByteArray("a\rb\r") << QStringList{"a", "b"};
     QTest::newRow("a lone LF stays in the text")
-        << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c"};
+        << QByteArray("a\nb\r\nc\n") << QStringList{"a\nb", "c\n"};
+    QTest::newRow("LF CR is a LF in the text, then the end")
+        << QByteArray("a\n\rb") << QStringList{"a\n", "b"};
     QTest::newRow("no final terminator") << QByteArray("a\r\nlast") << QStringList{"a", "last"};
-    QTest::newRow("empty lines") << QByteArray("\r\n\r\nx") << QStringList{"", "", "x"};
+    QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n\r\n") << QStringList{"", "", "x", ""};
     QTest::newRow("CR CR LF is an empty line")
         << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("zero bytes: no line") << QByteArray() << QStringList{};
-    QTest::newRow("accented letters") << QByteArray("im\xE1genes n\xFAmero \xD1")
-                                      << QStringList{QStringLiteral("imágenes número Ñ")};
+    QTest::newRow("blanks are kept") << QByteArray("  a \t\r\n") << QStringList{"  a \t"};
+    QTest::newRow("accented letters") << QByteArray("im\xE1genes n\xFAmero \xD1\xE7\xFF")
+                                      << QStringList{QStringLiteral("imágenes número Ñçÿ")};
     QTest::newRow("0x80 to 0x9F as Windows decodes them")
-        << QByteArray("\x80\x81\x8D\x8F\x90\x9D\x9F")
-        << QStringList{QStringLiteral("€\u0081\u008D\u008F\u0090\u009DŸ")};
+        << QByteArray("\x80\x81\x82\x8D\x8E\x8F\x90\x91\x9D\x9E\x9F")
+        << QStringList{QStringLiteral("€\u0081‚\u008DŽ\u008F\u0090‘\u009DžŸ")};
 }
 
 void TstPlatform::lineRules()
@@ -134,153 +109,130 @@ void TstPlatform::lineRules()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     TestProgram program;
-    program.writeFile(QStringLiteral("t.txt"), bytes);
+    program.writeFile(QStringLiteral("idioma/idioma.txt"), bytes);
     TextFile file;
-    QVERIFY(file.open(program.path(QStringLiteral("t.txt"))));
+    QVERIFY(file.open(programPath(QStringLiteral("/idioma/idioma.txt"))));
     QStringList read;
     QString line;
-    while (file.readLine(line))
+    while (read.size() <= lines.size() && file.readLine(line))
         read << line;
-    file.close();
     QCOMPARE(read, lines);
+}
+
+void TstPlatform::missingOrClosedFileGivesNoLine()
+{
+    TestProgram program;
+    program.writeFile(QStringLiteral("t.txt"), "uno\r\ndos");
+    TextFile file;
+    QString line;
+    QVERIFY(!file.readLine(line));
     QVERIFY(!file.open(program.path(QStringLiteral("missing.txt"))));
     QVERIFY(!file.readLine(line));
+    QVERIFY(!file.open(program.folder()));
+    QVERIFY(!file.readLine(line));
+
+    QVERIFY(file.open(program.path(QStringLiteral("t.txt"))));
+    QVERIFY(file.readLine(line));
+    file.close();
+    QVERIFY(!file.readLine(line));
+    // Every pass starts again at the top.
+    QVERIFY(file.open(program.path(QStringLiteral("t.txt"))));
+    QVERIFY(file.readLine(line));
+    QCOMPARE(line, QStringLiteral("uno"));
 }
 
 void TstPlatform::twipsEdgesRoundAlike()
 {
-    // Boxes of 1000 twips side by side: each pixel edge is shared by both neighbours.
-    for (int k = 0; k < 20; ++k) {
-        const QRect a = twipsRect(360 + k * 1000, 0, 1000, 10);
-        const QRect b = twipsRect(360 + (k + 1) * 1000, 0, 1000, 10);
-        QCOMPARE(a.right() + 1, b.left());
-        QVERIFY(a.width() == 66 || a.width() == 67);
-    }
     QCOMPARE(twipsToPixels(7), 0);
     QCOMPARE(twipsToPixels(8), 1);
+    QCOMPARE(twipsToPixels(22), 1);
+    QCOMPARE(twipsToPixels(-7), 0);
     QCOMPARE(twipsToPixels(-8), -1);
+    // Boxes 1000 twips wide (66.7 pixels) side by side from 360 and from -2000: each
+    // pixel edge is shared by both neighbours and the widths differ by a pixel at most.
+    for (int start : {360, -2000}) {
+        for (int k = 0; k < 20; ++k) {
+            const QRect a = twipsRect(start + k * 1000, -7, 1000, 1000);
+            const QRect b = twipsRect(start + (k + 1) * 1000, -7 + 1000, 1000, 1000);
+            QCOMPARE(a.right() + 1, b.left());
+            QCOMPARE(a.bottom() + 1, b.top());
+            QVERIFY2(a.width() == 66 || a.width() == 67, qPrintable(QString::number(k)));
+        }
+    }
     QCOMPARE(twipsRect(-30, -15, 30, 15), QRect(-2, -1, 2, 1));
+    QCOMPARE(twipsRect(7, 7, 1, 1), QRect(0, 0, 1, 1));
 }
 
 void TstPlatform::colourAndRounding()
 {
     QCOMPARE(vbColor(0x0000FF), QColor(255, 0, 0));
-    QCOMPARE(vbColor(0xC0E0FF), QColor(255, 224, 192));
-    QCOMPARE(vbColor(0x004000), QColor(0, 64, 0));
+    QCOMPARE(vbColor(0xFF0000), QColor(0, 0, 255));
+    QCOMPARE(vbColor(0x0080C0FF), QColor(255, 192, 128));
     QCOMPARE(roundHalfEven(0.5), 0LL);
     QCOMPARE(roundHalfEven(1.5), 2LL);
     QCOMPARE(roundHalfEven(2.5), 2LL);
     QCOMPARE(roundHalfEven(-0.5), 0LL);
     QCOMPARE(roundHalfEven(-1.5), -2LL);
-    QCOMPARE(roundHalfEven(100.6), 101LL);
+    QCOMPARE(roundHalfEven(2.4999), 2LL);
+    QCOMPARE(roundHalfEven(6442450944.5), 6442450944LL);
 }
 
-void TstPlatform::variablesOutliveTheControls()
+void TstPlatform::unplayableSoundIsNoError_data()
 {
-    CountingForm form;
-    form.variable = 7;
-    form.show();
-    QCOMPARE(form.loads, 1);
-    form.show();
-    QCOMPARE(form.loads, 1);
-    QPointer<QLabel> label = form.Label1;
-    form.unload();
-    QCOMPARE(form.unloads, 1);
-    QVERIFY(!form.isLoaded());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(label.isNull());
-    QCOMPARE(form.variable, 7);
-    form.window();
-    QCOMPARE(form.loads, 2);
-    QVERIFY(form.Label1);
-    QVERIFY(!form.window()->isVisible());
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("missing file") << QByteArray();
+    QByteArray noise(4000, Qt::Uninitialized);
+    QRandomGenerator generator(7);
+    for (char &c : noise)
+        c = char(generator.bounded(256));
+    QTest::newRow("random bytes named .wav") << noise;
+    QTest::newRow("a RIFF header and nothing after it")
+        << QByteArray("RIFF\x24\x10\x00\x00WAVEfmt ", 16);
 }
 
-void TstPlatform::unloadStopsTimersAtOnce()
+void TstPlatform::unplayableSoundIsNoError()
 {
-    CountingForm form;
-    form.show();
-    form.Timer1->setEnabled(true);
-    QTRY_VERIFY(form.ticks > 0);
-    QWidget *window = form.window();
-    form.unload();
-    QVERIFY(!window->isVisible());
-    const int ticks = form.ticks;
-    QTest::qWait(60);
-    QCOMPARE(form.ticks, ticks);
-}
-
-void TstPlatform::destructionWaitsForTheRunningHandler()
-{
-    CountingForm form;
-    form.show();
-    QPointer<QLabel> label = form.Label1;
-    bool labelAliveAfterUnload = false;
-    form.runHandler([&] {
-        form.unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        labelAliveAfterUnload = !label.isNull();
-        if (label)
-            label->setText(QStringLiteral("still here"));
-    });
-    QVERIFY(labelAliveAfterUnload);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(label.isNull());
-}
-
-void TstPlatform::tickWaitingInAModalWindowIsNotEnteredAgain()
-{
-    CountingForm board;
-    CountingForm modal;
-    board.show();
-    int depth = 0, deepest = 0;
-    bool returnedAfterClose = false;
-    board.onTick = [&] {
-        ++depth;
-        deepest = std::max(deepest, depth);
-        if (board.ticks == 1) {
-            QTimer::singleShot(300, [&] { modal.unload(); });
-            modal.showModal();
-            returnedAfterClose = !modal.isLoaded();
-        }
-        --depth;
-    };
-    board.Timer1->setEnabled(true);
-    QTRY_VERIFY(board.ticks >= 3);
-    QCOMPARE(deepest, 1);
-    QVERIFY(returnedAfterClose);
-    QCOMPARE(modal.loads, 1);
-}
-
-void TstPlatform::closeRequestIsTheWindowsOwnRule()
-{
-    CountingForm plain;
-    ClosableForm closable;
-    plain.show();
-    closable.show();
-    QVERIFY(!plain.window()->close());
-    QVERIFY(plain.isLoaded());
-    QTest::keyClick(plain.window(), Qt::Key_Escape);
-    QVERIFY(plain.window()->isVisible());
-    QWidget *w = closable.window();
-    w->close();
-    QVERIFY(!closable.isLoaded());
-    QCOMPARE(closable.unloads, 1);
-}
-
-void TstPlatform::missingOrBrokenSoundIsNoError()
-{
+    QFETCH(QByteArray, bytes);
     TestProgram program;
-    program.writeFile(QStringLiteral("sonidos/roto.wav"), QByteArray(200, '\x07'));
+    if (!bytes.isEmpty())
+        program.writeFile(QStringLiteral("sonidos/abrir.wav"), bytes);
+    const QString path = programPath(QStringLiteral("/sonidos/abrir.wav"));
     SystemSound sound;
-    QElapsedTimer timer;
-    timer.start();
-    for (const char *name : {"sonidos/roto.wav", "sonidos/no.wav", "sonidos/roto.wav"}) {
-        sound.preload(program.path(QLatin1String(name)));
-        sound.play(program.path(QLatin1String(name)));
+    sound.preload(path);
+    QTest::qWait(50);
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        sound.play(path);
+        QVERIFY(timer.elapsed() < 50);
+        QTest::qWait(20);
     }
-    QVERIFY(timer.elapsed() < 500);
 }
 
-QTEST_MAIN(TstPlatform)
+void TstPlatform::screenIsTheLogicalSizeInTwips()
+{
+    // main sets up a screen of 1000 x 700 device pixels at a scale of 2.
+    SystemScreen screen;
+    QCOMPARE(screen.widthTwips(), 500 * 15);
+    QCOMPARE(screen.heightTwips(), 350 * 15);
+}
+
+// A screen of a known size at twice the scale, so that device and logical pixels differ.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("screen.json")));
+    if (!config.open(QIODevice::WriteOnly))
+        return 1;
+    config.write(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1000, "height": 700,
+                     "logicalDpi": 96, "logicalBaseDpi": 96}]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_platform.moc"
