@@ -9,6 +9,15 @@
 #include <deque>
 #include <random>
 
+// A language file of the 13 lines, whose result line reads "Con 6 parejas quedaban 58
+// segundos" and whose list title ends in "- resultados".
+inline const QStringList SpanishTexts = {
+    QStringLiteral("CONTINUAR"),   QStringLiteral("Nombre"),   QStringLiteral("ACEPTAR"),
+    QStringLiteral("Selecciona"),  QStringLiteral("JUGAR"),    QStringLiteral("SEGUIR JUGANDO"),
+    QStringLiteral("FIN JUEGO"),   QStringLiteral("Fin"),      QStringLiteral("Con"),
+    QStringLiteral("parejas"),     QStringLiteral("quedaban"), QStringLiteral("segundos"),
+    QStringLiteral("- resultados")};
+
 // A clock that tests move by hand; processing events advances it by `step` seconds.
 class FakeClock : public Clock
 {

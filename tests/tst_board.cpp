@@ -98,13 +98,6 @@ QStringList resultLines()
     return lines;
 }
 
-QStringList resultTextsFile()
-{
-    return {"CONTINUAR",           "Nombre",    "ACEPTAR",     "Selecciona", "JUGAR",
-            "SEGUIR JUGANDO",      "FIN JUEGO", "Bien",        "Partida de", "parejas",
-            "terminada: quedaban", "segundos",  "- resultados"};
-}
-
 } // namespace
 
 class TstBoard : public QObject
@@ -304,7 +297,7 @@ void TstBoard::sixPairGamePlaysToItsResultLine()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("s"), 6);
-    program.writeLanguage(resultTextsFile());
+    program.writeLanguage(SpanishTexts);
     Module1::PlayerName = QStringLiteral("Ana");
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     QCOMPARE(form6().window()->windowTitle(), QStringLiteral("Ana - resultados"));
@@ -347,8 +340,7 @@ void TstBoard::sixPairGamePlaysToItsResultLine()
         board.Timer1->tick();
     }
     QVERIFY(board.game().GameOver);
-    QCOMPARE(resultLines(),
-             QStringList{QStringLiteral("Partida de 6 parejas terminada: quedaban 58 segundos")});
+    QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 6 parejas quedaban 58 segundos")});
     QVERIFY(!board.Timer2->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!form2().isLoaded(), 2000);
     QCOMPARE(resultLines().size(), 1);
@@ -358,12 +350,11 @@ void TstBoard::thirtySixPairGamePlaysToItsEnd()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("s"), 36);
-    program.writeLanguage(resultTextsFile());
+    program.writeLanguage(SpanishTexts);
     Form2 &board = openBoard(program, QStringLiteral("s"), 6);
     board.Timer2->tick();
     playToTheEnd(board);
-    QCOMPARE(resultLines(),
-             QStringList{QStringLiteral("Partida de 36 parejas terminada: quedaban 423 segundos")});
+    QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 36 parejas quedaban 423 segundos")});
     QCOMPARE(program.sound.played.count(QStringLiteral("cerrar.wav")), 36);
     QVERIFY(!form2().isLoaded());
 }
@@ -461,7 +452,7 @@ void TstBoard::clockStopsAtZeroAndTheGameGoesOn()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("s"), 6);
-    program.writeLanguage(resultTextsFile());
+    program.writeLanguage(SpanishTexts);
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     board.Timer2->setEnabled(true);
     for (int i = 0; i < 61; ++i)
@@ -469,20 +460,18 @@ void TstBoard::clockStopsAtZeroAndTheGameGoesOn()
     QCOMPARE(board.Label1[1]->text(), QStringLiteral("0"));
     QVERIFY(!board.Timer2->isEnabled());
     playToTheEnd(board);
-    QCOMPARE(resultLines(),
-             QStringList{QStringLiteral("Partida de 6 parejas terminada: quedaban 0 segundos")});
+    QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 6 parejas quedaban 0 segundos")});
 }
 
 void TstBoard::gameWithinTheFirstSecondHasNoSeconds()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("s"), 1);
-    program.writeLanguage(resultTextsFile());
+    program.writeLanguage(SpanishTexts);
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     QCOMPARE(board.game().PairCount, 1);
     playToTheEnd(board);
-    QCOMPARE(resultLines(),
-             QStringList{QStringLiteral("Partida de 1 parejas terminada: quedaban  segundos")});
+    QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 1 parejas quedaban  segundos")});
 }
 
 void TstBoard::pairButtonsDuringAGameLeaveTheClock()
@@ -499,14 +488,14 @@ void TstBoard::secondGameStartsAfresh()
 {
     TestProgram program;
     program.writeSet(QStringLiteral("s"), 6);
-    program.writeLanguage(resultTextsFile());
+    program.writeLanguage(SpanishTexts);
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     board.Timer2->tick();
     playToTheEnd(board);
     QVERIFY(!board.isLoaded());
 
     // Lines 9 and 10 only: the other words keep their text from the first game.
-    QStringList shorter = resultTextsFile().mid(0, 10);
+    QStringList shorter = SpanishTexts.mid(0, 10);
     shorter[8] = QStringLiteral("Juego de");
     program.writeLanguage(shorter);
     Module1::PlayerName = QStringLiteral("Luis");
@@ -521,8 +510,8 @@ void TstBoard::secondGameStartsAfresh()
     board.Timer2->tick();
     playToTheEnd(board);
     QCOMPARE(resultLines(),
-             (QStringList{QStringLiteral("Partida de 6 parejas terminada: quedaban 60 segundos"),
-                          QStringLiteral("Juego de 6 parejas terminada: quedaban 59 segundos")}));
+             (QStringList{QStringLiteral("Con 6 parejas quedaban 60 segundos"),
+                          QStringLiteral("Juego de 6 parejas quedaban 59 segundos")}));
 }
 
 QTEST_MAIN(TstBoard)

@@ -101,13 +101,6 @@ QString playToTheEnd(GameOverView &view, const QString &button)
     return frozen;
 }
 
-const QStringList Spanish = {
-    QStringLiteral("CONTINUAR"),   QStringLiteral("Nombre"),   QStringLiteral("ACEPTAR"),
-    QStringLiteral("Selecciona"),  QStringLiteral("JUGAR"),    QStringLiteral("SEGUIR JUGANDO"),
-    QStringLiteral("FIN JUEGO"),   QStringLiteral("Fin"),      QStringLiteral("Con"),
-    QStringLiteral("parejas"),     QStringLiteral("quedaban"), QStringLiteral("segundos"),
-    QStringLiteral("- resultados")};
-
 } // namespace
 
 class TstFlow : public QObject
@@ -124,7 +117,7 @@ void TstFlow::wholeRun()
 {
     TestProgram program;
     FakeProgram &counting = program.program;
-    program.writeLanguage(Spanish);
+    program.writeLanguage(SpanishTexts);
     program.writeSet(QStringLiteral("animales"), 12);
     program.writeSet(QStringLiteral("barcos"), 10);
 

@@ -80,13 +80,6 @@ QColor svgPixel(const QString &resource, int x, int y)
     return image.pixelColor(x, y);
 }
 
-const QStringList Spanish = {
-    QStringLiteral("CONTINUAR"),   QStringLiteral("Nombre"),   QStringLiteral("ACEPTAR"),
-    QStringLiteral("Selecciona"),  QStringLiteral("JUGAR"),    QStringLiteral("SEGUIR JUGANDO"),
-    QStringLiteral("FIN JUEGO"),   QStringLiteral("Fin"),      QStringLiteral("Con"),
-    QStringLiteral("parejas"),     QStringLiteral("quedaban"), QStringLiteral("segundos"),
-    QStringLiteral("- resultados")};
-
 } // namespace
 
 class TstWindows : public QObject
@@ -320,7 +313,7 @@ void TstWindows::acceptingTwiceKeepsTheSecond()
 void TstWindows::nameEntryStartUp()
 {
     TestProgram program;
-    program.writeLanguage(Spanish);
+    program.writeLanguage(SpanishTexts);
     form5().show();
     form3().show();
     QVERIFY(!form5().isLoaded());
@@ -338,7 +331,7 @@ void TstWindows::nameEntryStartUp()
 void TstWindows::introShowsPictureAndLeadsOn()
 {
     TestProgram program;
-    program.writeLanguage(Spanish);
+    program.writeLanguage(SpanishTexts);
     form5().show();
     auto *button = control<ColourButton>(form5(), "Command1");
     QCOMPARE(button->text(), QStringLiteral("CONTINUAR"));
@@ -370,12 +363,12 @@ void TstWindows::gameOverTextsAndSeconds_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("full file") << Spanish
+    QTest::newRow("full file") << SpanishTexts
                                << QStringList{QStringLiteral("SEGUIR JUGANDO"),
                                               QStringLiteral("FIN JUEGO"), QStringLiteral("Fin")};
     QTest::newRow("missing file") << QStringList() << QStringList{QString(), QString(), QString()};
     QTest::newRow("seven lines leave the message empty")
-        << Spanish.mid(0, 7)
+        << SpanishTexts.mid(0, 7)
         << QStringList{QStringLiteral("SEGUIR JUGANDO"), QStringLiteral("FIN JUEGO"), QString()};
 }
 
