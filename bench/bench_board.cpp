@@ -6,7 +6,7 @@
 #include "fakes.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
-#include "windows/forms.h"
+#include "windows/flow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,7 +104,7 @@ void openBoard(const QString &photos, int choice)
     const double seconds = timer.nsecsElapsed() / 1e9;
     std::printf(
         "%2d-pair board: %.3f s from start-up to dealt board, %d pairs dealt, peak %ld MB\n",
-        Module1::pairsFor(choice), seconds, form2().game().PairCount, peakKilobytes() / 1024);
+        Module1::pairsFor(choice), seconds, form2().game().pairCount(), peakKilobytes() / 1024);
 }
 
 // The decoding alone, for the same boards: every picture of a board of `columns` x

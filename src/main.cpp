@@ -1,6 +1,5 @@
-#include "platform/realservices.h"
-#include "windows/form5.h"
-#include "windows/forms.h"
+#include "platform/system/realservices.h"
+#include "windows/flow.h"
 
 #include <QApplication>
 
@@ -11,6 +10,6 @@ int main(int argc, char *argv[])
     // visible window closed.
     app.setQuitOnLastWindowClosed(false);
     installSystemServices();
-    form5().show();
+    WindowFlow::start();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "fakes.h"
 
-#include "windows/forms.h"
+#include "windows/flow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +49,7 @@ TestProgram::TestProgram()
 
 TestProgram::~TestProgram()
 {
-    resetRun();
+    WindowFlow::resetRun();
     services() = Services{};
 }
 

@@ -4,9 +4,9 @@
 #include "fakes.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
+#include "windows/flow.h"
 #include "windows/form4.h"
 #include "windows/form6.h"
-#include "windows/forms.h"
 
 #include <QBuffer>
 #include <QMouseEvent>
@@ -54,7 +54,7 @@ std::map<QString, std::vector<int>> pairsOnBoard(const Form2 &board)
     std::map<QString, std::vector<int>> pairs;
     for (std::size_t k = 0; k < board.Image1.size(); ++k) {
         if (board.Image1[k]->isVisible())
-            pairs[board.game().CardKey[k]].push_back(int(k));
+            pairs[board.game().cardKey(k)].push_back(int(k));
     }
     return pairs;
 }
@@ -169,7 +169,7 @@ void TstBoard::boardTilesTheScreen()
     }
     // Neighbouring boxes touch on screen.
     QCOMPARE(board.Picture2[1]->geometry().left(), board.Picture2[0]->geometry().right() + 1);
-    QCOMPARE(board.game().PairCount, Module1::pairsFor(choice));
+    QCOMPARE(board.game().pairCount(), Module1::pairsFor(choice));
 }
 
 void TstBoard::topBarFollowsTheScreenWidth()
@@ -222,12 +222,12 @@ void TstBoard::workedDealPlacesTheCards()
     for (int k : {1, 3, 4, 5, 6, 8, 9, 10})
         draws.push_back((k + 0.5) / 12);
     Form2 &board = openBoard(program, QStringLiteral("s"), 0, draws);
-    QCOMPARE(board.game().PairCount, 2);
+    QCOMPARE(board.game().pairCount(), 2);
     QCOMPARE(visibleCards(board), (QStringList{"0", "2", "7", "11"}));
-    QCOMPARE(board.game().CardKey[7], QStringLiteral("1"));
-    QCOMPARE(board.game().CardKey[2], QStringLiteral("1"));
-    QCOMPARE(board.game().CardKey[11], QStringLiteral("0"));
-    QCOMPARE(board.game().CardKey[0], QStringLiteral("0"));
+    QCOMPARE(board.game().cardKey(7), QStringLiteral("1"));
+    QCOMPARE(board.game().cardKey(2), QStringLiteral("1"));
+    QCOMPARE(board.game().cardKey(11), QStringLiteral("0"));
+    QCOMPARE(board.game().cardKey(0), QStringLiteral("0"));
     // Card 7 shows the first folder's picture of pair 1, card 2 the second folder's.
     const QImage first = board.Image1[7]->picture().toImage();
     const QImage second = board.Image1[2]->picture().toImage();
@@ -242,7 +242,7 @@ void TstBoard::smallSetLowersThePairCount()
     program.writeSet(QStringLiteral("s"), 8);
     Form2 &board = openBoard(program, QStringLiteral("s"), 2);
     QCOMPARE(int(board.Picture2.size()), 24);
-    QCOMPARE(board.game().PairCount, 8);
+    QCOMPARE(board.game().pairCount(), 8);
     QCOMPARE(visibleCards(board).size(), 16);
     board.Timer2->tick();
     QCOMPARE(board.Label1[1]->text(), QStringLiteral("83"));
@@ -272,8 +272,8 @@ void TstBoard::brokenPicturesLeaveTheirPairOut()
 
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     const auto pairs = pairsOnBoard(board);
-    QCOMPARE(board.game().PairCount, int(pairs.size()));
-    QVERIFY(board.game().PairCount >= 1);
+    QCOMPARE(board.game().pairCount(), int(pairs.size()));
+    QVERIFY(board.game().pairCount() >= 1);
     for (const auto &[key, cards] : pairs)
         QCOMPARE(cards.size(), std::size_t(2));
     QVERIFY(!pairs.count(QStringLiteral("1")));
@@ -289,7 +289,7 @@ void TstBoard::setThatNamesNoFolderOpensAnEmptyBoard()
     program.writeSet(QStringLiteral("s"), 6);
     Form2 &board = openBoard(program, QStringLiteral("../s"), 0);
     QCOMPARE(int(board.Picture2.size()), 12);
-    QCOMPARE(board.game().PairCount, 0);
+    QCOMPARE(board.game().pairCount(), 0);
     QVERIFY(visibleCards(board).isEmpty());
 }
 
@@ -335,11 +335,11 @@ void TstBoard::sixPairGamePlaysToItsResultLine()
             continue;
         click(board, cards[0]);
         click(board, cards[1]);
-        if (board.game().GameOver)
+        if (board.game().gameOver())
             break;
         board.Timer1->tick();
     }
-    QVERIFY(board.game().GameOver);
+    QVERIFY(board.game().gameOver());
     QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 6 parejas quedaban 58 segundos")});
     QVERIFY(!board.Timer2->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!form2().isLoaded(), 2000);
@@ -391,7 +391,7 @@ void TstBoard::doubleClickIsOneClick()
     send(QEvent::MouseButtonDblClick);
     send(QEvent::MouseButtonRelease);
     QCOMPARE(program.sound.played, QStringList{"abrir.wav"});
-    QCOMPARE(board.game().ClickCount, 1);
+    QCOMPARE(board.game().clickCount(), 1);
     QVERIFY(board.Shape1[4]->isVisible());
 }
 
@@ -402,10 +402,10 @@ void TstBoard::onlyTheLeftButtonClicks()
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
     QTest::mouseClick(board.Image1[2], Qt::RightButton);
     QTest::mouseClick(board.Image1[2], Qt::MiddleButton);
-    QCOMPARE(board.game().ClickCount, 0);
+    QCOMPARE(board.game().clickCount(), 0);
     // A click on the box outside the picture does nothing either.
     QTest::mouseClick(board.Picture2[2], Qt::LeftButton, {}, QPoint(0, 0));
-    QCOMPARE(board.game().ClickCount, 0);
+    QCOMPARE(board.game().clickCount(), 0);
     QVERIFY(program.sound.played.isEmpty());
 }
 
@@ -428,7 +428,7 @@ void TstBoard::clicksDuringAFoundPairAreIgnored()
     QVERIFY(!board.Image1[std::size_t(found[1])]->isVisible());
     QVERIFY(board.Image1[std::size_t(other[0])]->isVisible());
     QVERIFY(!board.Shape1[std::size_t(other[0])]->isVisible());
-    QCOMPARE(board.game().ClickCount, 2);
+    QCOMPARE(board.game().clickCount(), 2);
 
     // The last pair: hammering during the pause adds no second line.
     closeGameOverWhenShown();
@@ -437,11 +437,11 @@ void TstBoard::clicksDuringAFoundPairAreIgnored()
             continue;
         click(board, cards[0]);
         click(board, cards[1]);
-        for (int i = 0; i < 3 && board.game().GameOver; ++i) {
+        for (int i = 0; i < 3 && board.game().gameOver(); ++i) {
             click(board, cards[1]);
             click(board, cards[1]);
         }
-        if (!board.game().GameOver)
+        if (!board.game().gameOver())
             board.Timer1->tick();
     }
     QTRY_VERIFY_WITH_TIMEOUT(!form2().isLoaded(), 2000);
@@ -469,7 +469,7 @@ void TstBoard::gameWithinTheFirstSecondHasNoSeconds()
     program.writeSet(QStringLiteral("s"), 1);
     program.writeLanguage(SpanishTexts);
     Form2 &board = openBoard(program, QStringLiteral("s"), 0);
-    QCOMPARE(board.game().PairCount, 1);
+    QCOMPARE(board.game().pairCount(), 1);
     playToTheEnd(board);
     QCOMPARE(resultLines(), QStringList{QStringLiteral("Con 1 parejas quedaban  segundos")});
 }
@@ -500,10 +500,10 @@ void TstBoard::secondGameStartsAfresh()
     program.writeLanguage(shorter);
     Module1::PlayerName = QStringLiteral("Luis");
     openBoard(program, QStringLiteral("s"), 0);
-    QCOMPARE(board.game().PairsFound, 0);
-    QCOMPARE(board.game().ClickCount, 0);
-    QCOMPARE(board.game().ElapsedSeconds, 0);
-    QVERIFY(!board.game().GameOver);
+    QCOMPARE(board.game().pairsFound(), 0);
+    QCOMPARE(board.game().clickCount(), 0);
+    QCOMPARE(board.game().elapsedSeconds(), 0);
+    QVERIFY(!board.game().gameOver());
     QCOMPARE(board.Label1[1]->text(), QString());
     QCOMPARE(form6().window()->windowTitle(), QStringLiteral("Luis - resultados"));
     board.Timer2->tick();

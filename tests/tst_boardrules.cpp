@@ -17,6 +17,8 @@ private Q_SLOTS:
     void setNamesOutsideTheSetsNameNoSet_data();
     void setNamesOutsideTheSetsNameNoSet();
     void aSetDealsAPairOnlyWithTwoPictures();
+    void dealOutcome_data();
+    void dealOutcome();
     void secondsLeft_data();
     void secondsLeft();
     void resultLineKeepsEveryBlank_data();
@@ -133,6 +135,77 @@ void TstBoardRules::aSetDealsAPairOnlyWithTwoPictures()
     QVERIFY(!canDealAPair(QStringLiteral("no existe")));
 }
 
+void TstBoardRules::dealOutcome_data()
+{
+    QTest::addColumn<int>("firsts");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<QStringList>("broken");
+    QTest::addColumn<QList<double>>("draws");
+    QTest::addColumn<int>("pairCount");
+    QTest::addColumn<QString>("cards");
+    QTest::addColumn<QString>("leftOut");
+    // Six-pair board: 12 positions. Draws pick pair numbers first, then the positions.
+    const auto at = [](int k, int of) { return (k + 0.5) / of; };
+    QList<double> order;
+    for (int k : {7, 2, 11, 0, 1, 3, 4, 5, 6, 8, 9, 10})
+        order << at(k, 12);
+    QTest::newRow("worked deal, 2 pictures on 6 pairs")
+        << 2 << 2 << QStringList{} << (QList<double>{at(1, 2), at(0, 2)} + order) << 2
+        << "7:1 2:1 11:0 0:0"
+        << "";
+    QTest::newRow("a redrawn pair number")
+        << 2 << 2 << QStringList{} << (QList<double>{at(1, 2), at(1, 2), at(0, 2)} + order) << 2
+        << "7:1 2:1 11:0 0:0"
+        << "";
+    QTest::newRow("second half does not load")
+        << 2 << 2 << QStringList{"2/01.png"} << (QList<double>{at(1, 2), at(0, 2)} + order) << 1
+        << "11:0 0:0"
+        << "1:first";
+    QTest::newRow("first half does not load")
+        << 2 << 2 << QStringList{"1/00.png"} << (QList<double>{at(1, 2), at(0, 2)} + order) << 1
+        << "7:1 2:1"
+        << "0:second";
+    QTest::newRow("second folder shorter caps the pairs")
+        << 3 << 1 << QStringList{} << (QList<double>{at(0, 1)} + order) << 1 << "7:0 2:0"
+        << "";
+    QTest::newRow("no pictures") << 0 << 0 << QStringList{} << order << 0 << ""
+                                 << "";
+}
+
+void TstBoardRules::dealOutcome()
+{
+    QFETCH(int, firsts);
+    QFETCH(int, seconds);
+    QFETCH(QStringList, broken);
+    QFETCH(QList<double>, draws);
+    TestProgram program;
+    for (int p = 0; p < std::max(firsts, seconds); ++p) {
+        const QString name = QStringLiteral("%1.png").arg(p, 2, 10, QLatin1Char('0'));
+        for (int half : {1, 2}) {
+            if (p < (half == 1 ? firsts : seconds))
+                program.writePicture(QStringLiteral("graficos/s/%1/%2").arg(half).arg(name), 40,
+                                     30);
+        }
+    }
+    for (const QString &file : broken)
+        program.writeFile(QStringLiteral("graficos/s/") + file, "not a picture");
+    program.random.draws.assign(draws.begin(), draws.end());
+    const std::vector<CardBoxSize> boxes(12, CardBoxSize{900, 900, QSize(58, 58)});
+    const DealOutcome outcome =
+        dealCards(pictureSetFolder(QStringLiteral("s")), boxes, program.random);
+    QStringList cards, leftOut;
+    for (const DealtCard &c : outcome.cards) {
+        QVERIFY(c.picture.loaded);
+        cards << QStringLiteral("%1:%2").arg(c.position).arg(c.key);
+    }
+    for (const LeftOutPair &l : outcome.leftOut)
+        leftOut << QStringLiteral("%1:%2").arg(l.pair).arg(l.firstLoaded ? "first" : "second");
+    QTEST(outcome.pairCount, "pairCount");
+    QTEST(cards.join(QLatin1Char(' ')), "cards");
+    QTEST(leftOut.join(QLatin1Char(' ')), "leftOut");
+    QVERIFY(program.random.draws.empty());
+}
+
 void TstBoardRules::secondsLeft_data()
 {
     QTest::addColumn<int>("choice");
@@ -155,10 +228,12 @@ void TstBoardRules::secondsLeft()
     QFETCH(QString, firstShown);
     BoardGame game;
     game.start(choice);
-    game.PairCount = pairCount;
+    DealOutcome dealt;
+    dealt.pairCount = pairCount;
+    game.deal(dealt);
     QCOMPARE(secondsCaption(game.tickSecond()), firstShown);
     const int allowance = firstShown.toInt() + 1;
-    while (game.ElapsedSeconds < allowance)
+    while (game.elapsedSeconds() < allowance)
         game.tickSecond();
     QCOMPARE(secondsCaption(game.secondsLeft()), QStringLiteral("0"));
 }
@@ -186,8 +261,11 @@ void TstBoardRules::resultLineKeepsEveryBlank()
     QFETCH(QString, line);
     BoardGame game;
     game.start(2);
+    DealOutcome dealt;
+    dealt.pairCount = 12;
+    game.deal(dealt);
     for (int i = 0; i < 4; ++i)
-        game.ResultTexts[std::size_t(i)] = texts[i];
+        game.setResultText(i, texts[i]);
     QCOMPARE(game.resultLine(seconds), line);
 }
 

@@ -2,11 +2,11 @@
 #include "common/module1.h"
 #include "fakes.h"
 #include "setup/form1.h"
+#include "windows/flow.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
 #include "windows/form5.h"
 #include "windows/form6.h"
-#include "windows/forms.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +76,7 @@ QString playToTheEnd(GameOverView &view, const QString &button)
     std::map<QString, std::vector<int>> pairs;
     for (std::size_t k = 0; k < board.Image1.size(); ++k) {
         if (board.Image1[k]->isVisible())
-            pairs[board.game().CardKey[k]].push_back(int(k));
+            pairs[board.game().cardKey(k)].push_back(int(k));
     }
     QString frozen;
     whenReady(gameOverShowing, [&view, button] {

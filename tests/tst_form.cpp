@@ -1,4 +1,4 @@
-#include "platform/form.h"
+#include "platform/system/form.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

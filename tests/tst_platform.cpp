@@ -1,6 +1,7 @@
 #include "fakes.h"
+#include "platform/controls/design.h"
 #include "platform/listing.h"
-#include "platform/realservices.h"
+#include "platform/system/realservices.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 

@@ -1,11 +1,11 @@
 #include "board/form2.h"
 #include "common/module1.h"
 #include "fakes.h"
+#include "platform/controls/colourbutton.h"
 #include "setup/form1.h"
 #include "setup/pairbuttons.h"
-#include "windows/colourbutton.h"
+#include "windows/flow.h"
 #include "windows/form5.h"
-#include "windows/forms.h"
 
 #include <QLabel>
 #include <QLineEdit>

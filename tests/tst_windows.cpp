@@ -1,15 +1,15 @@
 #include "board/form2.h"
 #include "common/module1.h"
 #include "fakes.h"
+#include "platform/controls/colourbutton.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
 #include "windows/centring.h"
-#include "windows/colourbutton.h"
+#include "windows/flow.h"
 #include "windows/form3.h"
 #include "windows/form4.h"
 #include "windows/form5.h"
 #include "windows/form6.h"
-#include "windows/forms.h"
 #include "windows/gameoverpause.h"
 
 #include <QGroupBox>

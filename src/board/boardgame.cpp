@@ -1,6 +1,6 @@
 #include "boardgame.h"
 
-#include "common/module1.h"
+#include "dealing.h"
 
 #include <cmath>
 
@@ -12,13 +12,19 @@ void BoardGame::start(int layoutChoice)
     ElapsedSeconds = 0;
     PairsFound = 0;
     ClickCount = 0;
-    PairCount = Module1::pairsFor(layoutChoice);
+}
+
+void BoardGame::deal(const DealOutcome &outcome)
+{
+    PairCount = outcome.pairCount;
+    for (const DealtCard &card : outcome.cards)
+        CardKey[std::size_t(card.position)] = card.key;
 }
 
 BoardGame::ClickResult BoardGame::click(int index)
 {
     ClickResult result;
-    if (m_pairOnShow || GameOver || index < 0 || index >= MaxCards)
+    if (m_pairOnShow || GameOver || index < 0 || index >= Module1::MaxCards)
         return result;
     ++ClickCount;
     if (ClickCount % 2 == 1) {

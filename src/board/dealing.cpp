@@ -1,5 +1,6 @@
 #include "dealing.h"
 
+#include "board/boardlayout.h"
 #include "platform/listing.h"
 
 #include <QImageReader>
@@ -66,6 +67,50 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
     if (boardPairs > 0)
         drawDistinct(draws.order, 2 * boardPairs, 2 * boardPairs, random);
     return draws;
+}
+
+DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
+                      Random &random)
+{
+    const SetFiles files = listSetFiles(setFolder);
+    const int n = files.pairs();
+    const int boardPairs = int(boxes.size()) / 2;
+    const int wanted = std::min(n, boardPairs);
+    const DealDraws draws = drawDeal(wanted, n, boardPairs, random);
+
+    std::vector<CardPictureRequest> requests;
+    requests.reserve(2 * draws.chosen.size());
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        const int p = draws.chosen[i];
+        for (int half = 0; half < 2; ++half) {
+            const CardBoxSize &box = boxes[std::size_t(draws.order[2 * i + std::size_t(half)])];
+            CardPictureRequest r;
+            r.path = half == 0 ? files.firstFolder + files.first[p]
+                               : files.secondFolder + files.second[p];
+            r.boxWidth = box.width;
+            r.boxHeight = box.height;
+            r.left = cardPictureRect(box.width, box.height).left();
+            r.clientSize = box.clientSize;
+            requests.push_back(r);
+        }
+    }
+    std::vector<CardPicture> pictures = loadCardPictures(requests);
+
+    DealOutcome outcome;
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        CardPicture &first = pictures[2 * i];
+        CardPicture &second = pictures[2 * i + 1];
+        const int p = draws.chosen[i];
+        if (!first.loaded || !second.loaded) {
+            outcome.leftOut.push_back({p, first.loaded, second.loaded});
+            continue;
+        }
+        const QString key = QString::number(p);
+        outcome.cards.push_back({draws.order[2 * i], key, std::move(first)});
+        outcome.cards.push_back({draws.order[2 * i + 1], key, std::move(second)});
+        ++outcome.pairCount;
+    }
+    return outcome;
 }
 
 bool canDealAPair(const QString &setName)

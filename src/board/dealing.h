@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/pictureloader.h"
 #include "platform/services.h"
 
 #include <QString>
@@ -29,6 +30,42 @@ struct DealDraws {
     std::vector<int> order;
 };
 DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random);
+
+// A card box as the deal sees it: its size in twips and its inner area, which clips the
+// picture, in pixels.
+struct CardBoxSize {
+    int width = 0;
+    int height = 0;
+    QSize clientSize;
+};
+
+struct DealtCard {
+    int position = 0;
+    // The pair number as decimal text: two cards make a pair when their keys are equal.
+    QString key;
+    CardPicture picture;
+};
+
+// A pair drawn for the board whose two pictures did not both load.
+struct LeftOutPair {
+    int pair = 0;
+    bool firstLoaded = false;
+    bool secondLoaded = false;
+};
+
+// What a deal puts on the board. The set's pairs (both folders counted) cap the pairs in
+// play; a pair shows whole or not at all, so that every game can be completed, and
+// `pairCount` counts only the pairs dealt whole.
+struct DealOutcome {
+    int pairCount = 0;
+    std::vector<DealtCard> cards;
+    std::vector<LeftOutPair> leftOut;
+};
+
+// Deals the set in `setFolder` on a board of `boxes`, one a card position, all positions
+// in the shuffle whatever the set holds.
+DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
+                      Random &random);
 
 // Whether a board of this set would show at least one pair: a pair whose two files both
 // read as pictures.

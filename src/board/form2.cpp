@@ -5,14 +5,10 @@
 #include "board/pictureloader.h"
 #include "common/module1.h"
 #include "language/languagefile.h"
+#include "platform/controls/design.h"
 #include "platform/services.h"
 #include "platform/twips.h"
-#include "setup/form1.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-#include "windows/form6.h"
-#include "windows/forms.h"
-#include "windows/windowdesign.h"
+#include "windows/flow.h"
 
 namespace
 {
@@ -21,6 +17,15 @@ constexpr auto OpenSound = "/sonidos/abrir.wav";
 constexpr auto PairSound = "/sonidos/cerrar.wav";
 constexpr auto MissSound = "/sonidos/fallo.wav";
 constexpr auto Background = "/fondo.jpg";
+
+// The top bar, in twips: the close button 10 from the screen's right edge and the list
+// button 20 left of it, both 1 from the top; the clock 800 left of the list button and the
+// name above the first card, both 25 from the top.
+constexpr int CloseButtonRight = 10;
+constexpr int ButtonsGap = 20;
+constexpr int ButtonsTop = 1;
+constexpr int ClockBeforeButtons = 800;
+constexpr int LabelsTop = 25;
 
 QString indexed(const char *name, int index)
 {
@@ -113,22 +118,21 @@ void Form2::Form_Load()
 {
     Timer2->setEnabled(false);
     services().random->seedFromClock();
-    m_file1Folder = pictureSetFolder(form1().setName());
-    m_file2Folder = m_file1Folder;
+    m_setFolder = pictureSetFolder(WindowFlow::chosenSetName());
     m_game.start(Module1::PairChoice);
     LayoutBoard();
     placeTopBar();
-    form3().unload();
+    WindowFlow::boardLoading();
     for (auto literal : {OpenSound, PairSound, MissSound})
         services().sound->preload(programPath(QString::fromLatin1(literal)));
     StartDeal();
     const auto lines = readLanguageLines(8, 5);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i])
-            m_game.ResultTexts[i] = *lines[i];
+            m_game.setResultText(int(i), *lines[i]);
     }
     Label1[0]->setText(Module1::PlayerName);
-    form6().setCaption(Module1::PlayerName + QLatin1Char(' ') + m_game.ResultTexts[4]);
+    WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
     Timer2->setEnabled(true);
 }
 
@@ -182,67 +186,34 @@ void Form2::placeTopBar()
     }());
     const int command1Width = widthTwips(Command1);
     const int command2Width = widthTwips(Command2);
-    const int command2Left = screenWidth - command1Width - 20 - command2Width;
-    Command1->move(twipsToPixels(screenWidth - command1Width - 10), twipsToPixels(1));
-    Command2->move(twipsToPixels(command2Left), twipsToPixels(1));
-    Label1[1]->move(twipsToPixels(command2Left - 800), twipsToPixels(25));
-    Label1[0]->move(Picture2[0]->x(), twipsToPixels(25));
+    const int command2Left = screenWidth - command1Width - ButtonsGap - command2Width;
+    Command1->move(twipsToPixels(screenWidth - command1Width - CloseButtonRight),
+                   twipsToPixels(ButtonsTop));
+    Command2->move(twipsToPixels(command2Left), twipsToPixels(ButtonsTop));
+    Label1[1]->move(twipsToPixels(command2Left - ClockBeforeButtons), twipsToPixels(LabelsTop));
+    Label1[0]->move(Picture2[0]->x(), twipsToPixels(LabelsTop));
 }
 
 void Form2::StartDeal()
 {
-    m_game.PairCount = Module1::pairsFor(m_game.layoutChoice());
-    DealPictures();
+    std::vector<CardBoxSize> boxes;
+    boxes.reserve(Picture2.size());
+    for (const CardBox *box : Picture2)
+        boxes.push_back(
+            {widthTwips(box), box->height() * TwipsPerPixel, box->contentsRect().size()});
+    const DealOutcome outcome = dealCards(m_setFolder, boxes, *services().random);
+    m_game.deal(outcome);
+    DealPictures(outcome);
 }
 
-void Form2::DealPictures()
+void Form2::DealPictures(const DealOutcome &outcome)
 {
-    const SetFiles files = listSetFiles(m_file1Folder);
-    const int n = files.pairs();
-    const int boardPairs = m_game.PairCount;
-    if (n < m_game.PairCount)
-        m_game.PairCount = n;
-    const DealDraws draws = drawDeal(m_game.PairCount, n, boardPairs, *services().random);
-
-    std::vector<CardPictureRequest> requests;
-    requests.reserve(2 * draws.chosen.size());
-    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
-        const int p = draws.chosen[i];
-        for (int half = 0; half < 2; ++half) {
-            const int k = draws.order[2 * i + std::size_t(half)];
-            const CardBox *box = Picture2[std::size_t(k)];
-            CardPictureRequest r;
-            r.path = half == 0 ? files.firstFolder + files.first[p]
-                               : files.secondFolder + files.second[p];
-            r.boxWidth = widthTwips(box);
-            r.boxHeight = box->height() * TwipsPerPixel;
-            r.left = 1;
-            r.clientSize = box->contentsRect().size();
-            requests.push_back(r);
-        }
+    for (const DealtCard &card : outcome.cards) {
+        CardImage *image = Image1[std::size_t(card.position)];
+        image->setGeometry(card.picture.geometry);
+        image->setPicture(card.picture.image, card.picture.visible);
+        image->show();
     }
-    const std::vector<CardPicture> pictures = loadCardPictures(requests);
-
-    // A pair shows whole or not at all, so that every game can be completed.
-    int dealt = 0;
-    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
-        const CardPicture &first = pictures[2 * i];
-        const CardPicture &second = pictures[2 * i + 1];
-        if (!first.loaded || !second.loaded)
-            continue;
-        const QString key = QString::number(draws.chosen[i]);
-        for (int half = 0; half < 2; ++half) {
-            const int k = draws.order[2 * i + std::size_t(half)];
-            const CardPicture &loaded = half == 0 ? first : second;
-            CardImage *image = Image1[std::size_t(k)];
-            image->setGeometry(loaded.geometry);
-            image->setPicture(loaded.image, loaded.visible);
-            image->show();
-            m_game.CardKey[std::size_t(k)] = key;
-        }
-        ++dealt;
-    }
-    m_game.PairCount = dealt;
 }
 
 void Form2::play(const char *literal)
@@ -264,12 +235,12 @@ void Form2::image1_Click(int Index)
         Timer1->setEnabled(true);
     } else if (result.kind == BoardGame::Click::Miss) {
         Shape1[std::size_t(Index)]->hide();
-        Shape1[std::size_t(m_game.FirstCard)]->hide();
+        Shape1[std::size_t(m_game.firstCard())]->hide();
         play(MissSound);
     }
     if (result.completed) {
         const QString line = m_game.resultLine(Label1[1]->text());
-        form6().addResult(line);
+        WindowFlow::gameCompleted(line);
         Timer2->setEnabled(false);
         Timer1->setEnabled(true);
     }
@@ -277,15 +248,14 @@ void Form2::image1_Click(int Index)
 
 void Form2::Timer1_Timer()
 {
-    Image1[std::size_t(m_game.SecondCard)]->hide();
-    Image1[std::size_t(m_game.FirstCard)]->hide();
+    Image1[std::size_t(m_game.secondCard())]->hide();
+    Image1[std::size_t(m_game.firstCard())]->hide();
     m_game.pairShown();
-    if (!m_game.GameOver) {
+    if (!m_game.gameOver()) {
         Timer1->setEnabled(false);
         return;
     }
-    form4().showModal();
-    unload();
+    WindowFlow::gameOver();
 }
 
 void Form2::Timer2_Timer()
@@ -298,10 +268,10 @@ void Form2::Timer2_Timer()
 
 void Form2::Command1_Click()
 {
-    endProgram();
+    WindowFlow::endProgram();
 }
 
 void Form2::Command2_Click()
 {
-    form6().show();
+    WindowFlow::resultsWanted();
 }

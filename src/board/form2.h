@@ -1,12 +1,17 @@
 #pragma once
 
 #include "board/boardgame.h"
-#include "board/cardwidgets.h"
-#include "platform/form.h"
+#include "platform/controls/cardbox.h"
+#include "platform/controls/cardimage.h"
+#include "platform/controls/picturebutton.h"
+#include "platform/controls/selectionframe.h"
+#include "platform/system/form.h"
 
 #include <QLabel>
 #include <array>
 #include <vector>
+
+struct DealOutcome;
 
 // The board: a full-screen grid of face-up cards, the player's name, the clock and two
 // picture buttons.
@@ -40,12 +45,11 @@ protected:
 private:
     void LayoutBoard();
     void StartDeal();
-    void DealPictures();
+    void DealPictures(const DealOutcome &outcome);
     void placeTopBar();
     void play(const char *literal);
 
     BoardGame m_game;
-    // The folders that the hidden file listings point at.
-    QString m_file1Folder;
-    QString m_file2Folder;
+    // The set folder that the hidden file listings point at.
+    QString m_setFolder;
 };

@@ -12,6 +12,11 @@ namespace
 
 using Transformations = QImageIOHandler::Transformations;
 
+// A JPEG is coded in blocks of this many pixels a side; its decoder scales down by 1/2,
+// 1/4 or 1/8 on the way.
+constexpr int JpegBlock = 8;
+constexpr int JpegMaxScaleDown = 8;
+
 void allowLargePictures()
 {
     // Our own estimate guards memory; Qt's default limit would refuse big photos that are
@@ -42,7 +47,7 @@ qint64 decodeBytes(const QImageReader &reader, QSize full, QSize scaled)
     qint64 w = full.width(), h = full.height();
     if (isJpeg(reader.format())) {
         int factor = 1;
-        while (factor < 8 && w / (factor * 2) >= scaled.width() &&
+        while (factor < JpegMaxScaleDown && w / (factor * 2) >= scaled.width() &&
                h / (factor * 2) >= scaled.height())
             factor *= 2;
         w /= factor;
@@ -82,12 +87,14 @@ QRect unscaledRect(QRect part, QSize scaled, QSize full)
 // picture's own edges are off the grid.
 bool clipWhileDecoding(QImageReader &reader, QRect part, QSize scaled, QSize full)
 {
+    const auto down = [](int e) { return e / JpegBlock * JpegBlock; };
+    const auto up = [](int e) { return (e + JpegBlock - 1) / JpegBlock * JpegBlock; };
     const QRect wanted = unscaledRect(part, scaled, full);
-    const int left = wanted.left() / 8 * 8;
-    const int top = wanted.top() / 8 * 8;
-    const int right = std::min(full.width(), (wanted.left() + wanted.width() + 7) / 8 * 8);
-    const int bottom = std::min(full.height(), (wanted.top() + wanted.height() + 7) / 8 * 8);
-    if (right % 8 != 0 || bottom % 8 != 0)
+    const int left = down(wanted.left());
+    const int top = down(wanted.top());
+    const int right = std::min(full.width(), up(wanted.left() + wanted.width()));
+    const int bottom = std::min(full.height(), up(wanted.top() + wanted.height()));
+    if (right % JpegBlock != 0 || bottom % JpegBlock != 0)
         return false;
     const QRect clip(left, top, right - left, bottom - top);
     const double sx = double(scaled.width()) / full.width();

@@ -16,6 +16,9 @@ extern QString PlayerName;
 inline constexpr int PairChoiceCount = 7;
 inline constexpr std::array<int, PairChoiceCount> PairsForChoice = {6, 10, 12, 15, 21, 28, 36};
 
+// Cards on the largest board.
+inline constexpr int MaxCards = 2 * PairsForChoice[PairChoiceCount - 1];
+
 // Pairs that a pair-count index stands for; 0 <= choice < PairChoiceCount.
 inline int pairsFor(int choice)
 {

@@ -14,11 +14,6 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(l, t, twipsToPixels(left + width) - l, twipsToPixels(top + height) - t);
 }
 
-QColor vbColor(quint32 bbggrr)
-{
-    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
-}
-
 long long roundHalfEven(double value)
 {
     return static_cast<long long>(std::nearbyint(value));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QtGlobal>
 
@@ -13,9 +12,6 @@ int twipsToPixels(int twips);
 
 // A box in twips as pixels, each edge rounded on its own.
 QRect twipsRect(int left, int top, int width, int height);
-
-// A colour written &H00BBGGRR.
-QColor vbColor(quint32 bbggrr);
 
 // Rounds halves to the even neighbour, as the window placement and the picture top need.
 long long roundHalfEven(double value);

@@ -1,18 +1,14 @@
 #include "form1.h"
 
-#include "board/dealing.h"
-#include "board/form2.h"
 #include "common/module1.h"
 #include "language/languagefile.h"
 #include "pairbuttons.h"
+#include "platform/controls/colourbutton.h"
+#include "platform/controls/design.h"
 #include "platform/listing.h"
 #include "platform/services.h"
 #include "platform/twips.h"
-#include "windows/colourbutton.h"
-#include "windows/form4.h"
-#include "windows/form5.h"
-#include "windows/forms.h"
-#include "windows/windowdesign.h"
+#include "windows/flow.h"
 
 namespace
 {
@@ -22,7 +18,7 @@ const QColor Green = vbColor(0x00FF00);
 
 // Left and top of each pair-count button by index: around the play button clockwise from
 // the middle of the left column.
-constexpr std::array<std::array<int, 2>, 7> PairButtonCells = {{
+constexpr std::array<std::array<int, 2>, Module1::PairChoiceCount> PairButtonCells = {{
     {240, 3480},
     {240, 1080},
     {3000, 1080},
@@ -91,29 +87,29 @@ void Form1::buildControls(FormWindow *window)
     for (int i : ButtonsAfterSetBox)
         addPairButton(i);
 
-    m_label2 = new QLabel(
+    Label2 = new QLabel(
         QStringLiteral("Selecciona la carpeta de im\u00e1genes y el n\u00famero de parejas"),
         window);
-    m_label2->setObjectName(QStringLiteral("Label2_2"));
-    m_label2->setWordWrap(true);
-    m_label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label2->setFont(designFont(12));
-    m_label2->setGeometry(twipsRect(120, 240, 3855, 735));
-    QPalette palette = m_label2->palette();
+    Label2->setObjectName(QStringLiteral("Label2_2"));
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setFont(designFont(12));
+    Label2->setGeometry(twipsRect(120, 240, 3855, 735));
+    QPalette palette = Label2->palette();
     palette.setColor(QPalette::WindowText, vbColor(0xC00000));
-    m_label2->setPalette(palette);
+    Label2->setPalette(palette);
 }
 
 void Form1::Form_Load()
 {
     m_loading = true;
-    centreOnScreen(*this);
+    WindowFlow::centreOnScreen(*this);
     Module1::PairChoice = 2;
-    form4().unload();
+    WindowFlow::setupLoading();
     Combo1->addItems(listSubfolders(programPath(QStringLiteral("/graficos"))));
     Combo1->setEditText(Combo1->itemText(0));
     const auto lines = readLanguageLines(3, 2);
-    m_label2->setText(captionOf(lines[0]));
+    Label2->setText(captionOf(lines[0]));
     Command2->setText(captionOf(lines[1]));
     CheckPairButtons();
     m_loading = false;
@@ -121,7 +117,7 @@ void Form1::Form_Load()
 
 void Form1::Form_Unload()
 {
-    endProgram();
+    WindowFlow::endProgram();
 }
 
 void Form1::Combo1_Click()
@@ -139,11 +135,7 @@ void Form1::Command1_Click(int Index)
 
 void Form1::Command2_Click()
 {
-    form5().unload();
-    // A board that would deal no pair at all does not open; one already open comes forward.
-    if (!form2().isLoaded() && !canDealAPair(Combo1->currentText()))
-        return;
-    form2().show();
+    WindowFlow::playChosen();
 }
 
 void Form1::CheckPairButtons()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/form.h"
+#include "common/module1.h"
+#include "platform/system/form.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,8 +32,8 @@ private:
     void Command2_Click();
     void CheckPairButtons();
 
-    std::array<QPointer<ColourButton>, 7> Command1;
+    std::array<QPointer<ColourButton>, Module1::PairChoiceCount> Command1;
     QPointer<ColourButton> Command2;
-    QPointer<QLabel> m_label2;
+    QPointer<QLabel> Label2;
     bool m_loading = false;
 };

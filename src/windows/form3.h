@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/system/form.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -22,8 +22,8 @@ protected:
 private:
     void Command2_Click();
 
-    QPointer<QGroupBox> m_frame1;
-    QPointer<QLabel> m_label1;
-    QPointer<QLineEdit> m_text1;
+    QPointer<QGroupBox> Frame1;
+    QPointer<QLabel> Label1;
+    QPointer<QLineEdit> Text1;
     QPointer<ColourButton> Command2;
 };

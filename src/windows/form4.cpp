@@ -1,14 +1,12 @@
 #include "form4.h"
 
-#include "board/form2.h"
-#include "colourbutton.h"
-#include "forms.h"
 #include "gameoverpause.h"
 #include "language/languagefile.h"
+#include "platform/controls/colourbutton.h"
+#include "platform/controls/design.h"
 #include "platform/services.h"
 #include "platform/twips.h"
-#include "setup/form1.h"
-#include "windowdesign.h"
+#include "windows/flow.h"
 
 void Form4::buildControls(FormWindow *window)
 {
@@ -47,23 +45,21 @@ void Form4::buildControls(FormWindow *window)
 
 void Form4::Form_Load()
 {
-    centreOnScreen(*this);
+    WindowFlow::centreOnScreen(*this);
     gameOverPause(*services().clock);
     const auto lines = readLanguageLines(5, 3);
     Command1->setText(captionOf(lines[0]));
     Command2->setText(captionOf(lines[1]));
     Label1[0]->setText(captionOf(lines[2]));
-    Label1[1]->setText(form2().secondsLeftCaption());
+    Label1[1]->setText(WindowFlow::finalSecondsCaption());
 }
 
 void Form4::Command1_Click()
 {
-    form2().unload();
-    unload();
-    form1().show();
+    WindowFlow::keepPlaying();
 }
 
 void Form4::Command2_Click()
 {
-    endProgram();
+    WindowFlow::endProgram();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form.h"
+#include "platform/system/form.h"
 
 #include <QLabel>
 #include <array>

@@ -1,12 +1,19 @@
 #include "form5.h"
 
-#include "colourbutton.h"
-#include "form3.h"
-#include "forms.h"
 #include "language/languagefile.h"
-#include "picturelabel.h"
+#include "platform/controls/colourbutton.h"
+#include "platform/controls/design.h"
+#include "platform/controls/picturelabel.h"
 #include "platform/twips.h"
-#include "windowdesign.h"
+#include "windows/flow.h"
+
+namespace
+{
+
+// The intro sits this many twips above the centre of the screen.
+constexpr int IntroAboveCentre = 200;
+
+} // namespace
 
 void Form5::buildControls(FormWindow *window)
 {
@@ -28,11 +35,11 @@ void Form5::buildControls(FormWindow *window)
 
 void Form5::Form_Load()
 {
-    centreOnScreen(*this, 200);
+    WindowFlow::centreOnScreen(*this, IntroAboveCentre);
     Command1->setText(captionOf(readLanguageLines(0, 1)[0]));
 }
 
 void Form5::Command1_Click()
 {
-    form3().show();
+    WindowFlow::introContinued();
 }

@@ -1,13 +1,10 @@
 #include "form6.h"
 
-#include "board/dealing.h"
-#include "board/form2.h"
-#include "colourbutton.h"
-#include "forms.h"
-#include "picturelabel.h"
+#include "platform/controls/colourbutton.h"
+#include "platform/controls/design.h"
+#include "platform/controls/picturelabel.h"
 #include "platform/twips.h"
-#include "setup/form1.h"
-#include "windowdesign.h"
+#include "windows/flow.h"
 
 void Form6::addResult(const QString &line)
 {
@@ -49,13 +46,10 @@ void Form6::buildControls(FormWindow *window)
 
 void Form6::Form_Load()
 {
-    centreOnScreen(*this);
+    WindowFlow::centreOnScreen(*this);
 }
 
 void Form6::Command1_Click()
 {
-    // A board that would deal no pair at all does not open; one already open comes forward.
-    if (!form2().isLoaded() && !canDealAPair(form1().setName()))
-        return;
-    form2().show();
+    WindowFlow::boardWanted();
 }

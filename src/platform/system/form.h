@@ -37,7 +37,6 @@ public:
               std::function<void()> handler);
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_timer.isActive(); }
-    int interval() const { return m_timer.interval(); }
     // Runs the handler as a tick does; for tests that do not wait for the clock.
     void tick();
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <Qt>
 
-class Form;
 class QWidget;
+
+// A colour written &H00BBGGRR.
+QColor vbColor(quint32 bbggrr);
 
 // Arial at a design's point size, bold unless told otherwise.
 QFont designFont(double points, bool bold = true);
@@ -14,9 +17,6 @@ QFont designFont(double points, bool bold = true);
 // colour.
 void setBackgroundColour(QWidget *widget, const QColor &colour,
                          QPalette::ColorRole role = QPalette::Window);
-
-// Places a loaded window centred on the screen by its outer size, `raise` twips higher.
-void centreOnScreen(Form &form, int raise = 0);
 
 // The title-bar buttons of a window with only the usual close box.
 inline constexpr Qt::WindowFlags CloseBoxOnly =

@@ -1,10 +1,11 @@
-#include "windowdesign.h"
-
-#include "centring.h"
-#include "platform/form.h"
-#include "platform/services.h"
+#include "design.h"
 
 #include <QWidget>
+
+QColor vbColor(quint32 bbggrr)
+{
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
 
 QFont designFont(double points, bool bold)
 {
@@ -21,13 +22,4 @@ void setBackgroundColour(QWidget *widget, const QColor &colour, QPalette::ColorR
     widget->setPalette(palette);
     if (role == QPalette::Window)
         widget->setAutoFillBackground(true);
-}
-
-void centreOnScreen(Form &form, int raise)
-{
-    Screen *screen = services().screen;
-    const QSize outer = form.outerSizeTwips();
-    const QPoint at =
-        centredPosition(screen->widthTwips(), screen->heightTwips(), outer.width(), outer.height());
-    form.moveTwips(at.x(), at.y() - raise);
 }

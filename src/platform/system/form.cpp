@@ -1,6 +1,6 @@
 #include "form.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "realservices.h"
 
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

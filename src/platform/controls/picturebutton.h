@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+
+// A button that shows its picture at natural size, centred and clipped, where an icon
+// would be shrunk.
+class PictureButton : public QPushButton
+{
+public:
+    PictureButton(const QPixmap &picture, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
