@@ -1,0 +1,52 @@
+#!/bin/sh
+# Installs the build into a prefix whose name has a space and an accent, checks the layout,
+# that the game started through bin/zindle from another folder reads its program folder, and
+# that the desktop entry and AppStream data validate where the validators are installed.
+# Usage: tst_install.sh BUILD_DIR APP_ID
+set -eu
+build=$1
+id=$2
+work=$(mktemp -d)
+game=
+trap '[ -z "$game" ] || kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$work/pré fix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+program="$prefix/lib/zindle"
+for f in zindle fondo.jpg idioma/idioma.txt sonidos/abrir.wav sonidos/cerrar.wav \
+         sonidos/fallo.wav share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
+         share/man/es/man6/zindle.6.gz; do
+    case $f in share/*) path="$prefix/$f" ;; *) path="$program/$f" ;; esac
+    [ -s "$path" ] || fail "$path is missing"
+done
+for size in 16 24 32 48 64 128 256; do
+    [ -s "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size px icon"
+done
+[ -n "$(find "$program/graficos" -mindepth 3 -type f -print -quit)" ] || fail "no picture sets"
+[ "$(readlink "$prefix/bin/zindle")" = ../lib/zindle/zindle ] || fail "bin/zindle is no relative link"
+
+# The game opens idioma/idioma.txt as it starts; made a FIFO, the file lets this script see
+# that open: opening it for writing returns only once the game opened it for reading.
+rm "$program/idioma/idioma.txt"
+mkfifo "$program/idioma/idioma.txt"
+mkdir "$work/elsewhere"
+(cd "$work/elsewhere" && QT_QPA_PLATFORM=offscreen exec "$prefix/bin/zindle") &
+game=$!
+timeout 60 sh -c ': > "$1"' sh "$program/idioma/idioma.txt" ||
+    fail "the game started through bin/zindle did not read lib/zindle/idioma/idioma.txt"
+
+if command -v desktop-file-validate >/dev/null; then
+    out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" | grep -v ': hint: ' || true)
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+else
+    echo "desktop-file-validate is not installed: the desktop entry is not validated"
+fi
+if command -v appstreamcli >/dev/null; then
+    out=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml" |
+          grep -E '^[EWP]:' || true)
+    [ -z "$out" ] || fail "appstreamcli: $out"
+else
+    echo "appstreamcli is not installed: the AppStream data is not validated"
+fi
