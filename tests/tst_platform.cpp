@@ -1,15 +1,23 @@
+#include "board/pictureloader.h"
 #include "fakes.h"
+#include "language/languagefile.h"
 #include "platform/controls/design.h"
 #include "platform/listing.h"
+#include "platform/regularfile.h"
 #include "platform/system/realservices.h"
 #include "platform/textfile.h"
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TstPlatform : public QObject
 {
@@ -21,6 +29,8 @@ private Q_SLOTS:
     void lineRules_data();
     void lineRules();
     void missingOrClosedFileGivesNoLine();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
     void twipsEdgesRoundAlike();
     void colourAndRounding();
     void unplayableSoundIsNoError_data();
@@ -140,6 +150,76 @@ void TstPlatform::missingOrClosedFileGivesNoLine()
     QVERIFY(file.open(program.path(QStringLiteral("t.txt"))));
     QVERIFY(file.readLine(line));
     QCOMPARE(line, QStringLiteral("uno"));
+}
+
+void TstPlatform::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("regular file") << "file" << true;
+    QTest::newRow("link to a regular file") << "link" << true;
+    QTest::newRow("named pipe") << "fifo" << false;
+    QTest::newRow("link to a named pipe") << "fifo link" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("link to a device") << "device" << false;
+    QTest::newRow("dangling link") << "dangling" << false;
+    QTest::newRow("no read permission") << "unreadable" << false;
+}
+
+// Puts an entry of the kind at `path`; a regular file, or a link's target, holds `bytes`.
+void placeEntry(const QString &path, const QString &kind, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const QString target = path + QStringLiteral(".target");
+    QFile file(kind == QLatin1String("link") ? target : path);
+    if (kind == QLatin1String("file") || kind == QLatin1String("link") ||
+        kind == QLatin1String("unreadable")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+    }
+    if (kind == QLatin1String("unreadable"))
+        file.setPermissions({});
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == QLatin1String("fifo link"))
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    const QString linked = kind == QLatin1String("device")        ? QStringLiteral("/dev/zero")
+                           : kind == QLatin1String("dangling")    ? path + QStringLiteral(".gone")
+                           : kind.contains(QLatin1String("link")) ? target
+                                                                  : QString();
+    if (!linked.isEmpty())
+        QVERIFY(QFile::link(linked, path));
+}
+
+// Anything but a regular file counts as missing for every reader, and none of them waits.
+void TstPlatform::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    if (kind == QLatin1String("unreadable") && geteuid() == 0)
+        QSKIP("root reads a file without read permission");
+    TestProgram program;
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    placeEntry(program.path(QStringLiteral("idioma/idioma.txt")), kind, "CONTINUAR\r\n");
+    placeEntry(program.path(QStringLiteral("fondo.jpg")), kind, png.data());
+    placeEntry(program.path(QStringLiteral("p.png")), kind, png.data());
+    placeEntry(program.path(QStringLiteral("sonidos/abrir.wav")), kind, "RIFF");
+
+    QCOMPARE(readLanguageLines(0, 1).front().has_value(), read);
+    QCOMPARE(!loadBackground(program.path(QStringLiteral("fondo.jpg"))).isNull(), read);
+    CardPictureRequest card;
+    card.path = program.path(QStringLiteral("p.png"));
+    card.boxWidth = card.boxHeight = 1500;
+    card.clientSize = QSize(98, 98);
+    QCOMPARE(loadCardPictures({card}).front().loaded, read);
+    QCOMPARE(regularFileUrl(program.path(QStringLiteral("sonidos/abrir.wav"))).isEmpty(), !read);
 }
 
 void TstPlatform::twipsEdgesRoundAlike()

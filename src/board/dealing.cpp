@@ -2,6 +2,7 @@
 
 #include "board/boardlayout.h"
 #include "platform/listing.h"
+#include "platform/regularfile.h"
 
 #include <QImageReader>
 #include <algorithm>
@@ -31,7 +32,10 @@ void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
 
 bool readsAsPicture(const QString &path)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (!openRegularFile(file, path))
+        return false;
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     return reader.canRead() && size.width() > 0 && size.height() > 0;

@@ -1,5 +1,6 @@
 #include "pictureloader.h"
 
+#include "platform/regularfile.h"
 #include "platform/twips.h"
 
 #include <QImageReader>
@@ -114,7 +115,10 @@ bool clipWhileDecoding(QImageReader &reader, QRect part, QSize scaled, QSize ful
 CardPicture loadOne(const CardPictureRequest &request)
 {
     CardPicture card;
-    QImageReader reader(request.path);
+    QFile file;
+    if (!openRegularFile(file, request.path))
+        return card;
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     const QSize fileSize = reader.size();
@@ -183,7 +187,10 @@ std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> 
 QImage loadBackground(const QString &path)
 {
     allowLargePictures();
-    QImageReader reader(path);
+    QFile file;
+    if (!openRegularFile(file, path))
+        return {};
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() ||

@@ -1,12 +1,13 @@
 #include "textfile.h"
 
+#include "regularfile.h"
+
 #include <QStringDecoder>
 
 bool TextFile::open(const QString &path)
 {
     close();
-    m_file.setFileName(path);
-    return m_file.open(QIODevice::ReadOnly);
+    return openRegularFile(m_file, path);
 }
 
 bool TextFile::readLine(QString &line)

@@ -1,11 +1,11 @@
 #include "realservices.h"
 
+#include "platform/regularfile.h"
 #include "platform/twips.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QScreen>
@@ -42,13 +42,16 @@ SystemSound::~SystemSound()
 
 QSoundEffect *SystemSound::effect(const QString &path)
 {
-    if (!m_haveOutput || !QFileInfo(path).isFile())
+    if (!m_haveOutput)
         return nullptr;
     auto it = m_effects.find(path);
     if (it != m_effects.end())
         return *it;
+    const QUrl source = regularFileUrl(path);
+    if (source.isEmpty())
+        return nullptr;
     auto *e = new QSoundEffect;
-    e->setSource(QUrl::fromLocalFile(path));
+    e->setSource(source);
     m_effects.insert(path, e);
     return e;
 }
