@@ -113,6 +113,11 @@ void TstPlatform::lineRules_data()
     QTest::newRow("0x80 to 0x9F as Windows decodes them")
         << QByteArray("\x80\x81\x82\x8D\x8E\x8F\x90\x91\x9D\x9E\x9F")
         << QStringList{QStringLiteral("€\u0081‚\u008DŽ\u008F\u0090‘\u009DžŸ")};
+    QTest::newRow("a long line is cut at 4096 characters")
+        << QByteArray(5000, 'x') + "\r\nb" << QStringList{QString(4096, 'x'), "b"};
+    // The file is read in pieces of 64 KiB: this CR ends the first, its LF starts the next.
+    QTest::newRow("CR LF across two pieces")
+        << QByteArray(65535, 'y') + "\r\nb" << QStringList{QString(4096, 'y'), "b"};
 }
 
 void TstPlatform::lineRules()

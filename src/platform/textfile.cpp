@@ -3,6 +3,14 @@
 #include "regularfile.h"
 
 #include <QStringDecoder>
+#include <cstring>
+
+namespace
+{
+
+constexpr qsizetype ChunkSize = 64 * 1024;
+
+} // namespace
 
 bool TextFile::open(const QString &path)
 {
@@ -10,20 +18,35 @@ bool TextFile::open(const QString &path)
     return openRegularFile(m_file, path);
 }
 
+bool TextFile::fill()
+{
+    m_buffer.resize(ChunkSize);
+    const qint64 got = m_file.isOpen() ? m_file.read(m_buffer.data(), ChunkSize) : -1;
+    m_buffer.resize(got > 0 ? got : 0);
+    m_pos = 0;
+    return got > 0;
+}
+
 bool TextFile::readLine(QString &line)
 {
-    if (!m_file.isOpen() || m_file.atEnd())
+    if (m_pos == m_buffer.size() && !fill())
         return false;
     QByteArray bytes;
-    char c = 0;
-    while (m_file.getChar(&c)) {
-        if (c == '\r') {
-            char next = 0;
-            if (m_file.peek(&next, 1) == 1 && next == '\n')
-                m_file.getChar(&next);
+    for (;;) {
+        const char *begin = m_buffer.constData() + m_pos;
+        const qsizetype left = m_buffer.size() - m_pos;
+        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(left)));
+        const qsizetype length = cr ? cr - begin : left;
+        bytes.append(begin, std::min(length, MaxLineLength - bytes.size()));
+        m_pos += length;
+        if (cr) {
+            ++m_pos;
+            if ((m_pos < m_buffer.size() || fill()) && m_buffer[m_pos] == '\n')
+                ++m_pos;
             break;
         }
-        bytes.append(c);
+        if (!fill())
+            break;
     }
     line = decodeWindows1252(bytes);
     return true;
@@ -33,6 +56,8 @@ void TextFile::close()
 {
     if (m_file.isOpen())
         m_file.close();
+    m_buffer.clear();
+    m_pos = 0;
 }
 
 QString decodeWindows1252(const QByteArray &bytes)
