@@ -99,6 +99,8 @@ private Q_SLOTS:
     void windowsWithoutCloseControlStay_data();
     void windowsWithoutCloseControlStay();
     void closingNameEntryLeavesTheList();
+    void listWindowLastOfTheRun_data();
+    void listWindowLastOfTheRun();
     void acceptingAName_data();
     void acceptingAName();
     void acceptingTwiceKeepsTheSecond();
@@ -245,6 +247,9 @@ void TstWindows::windowsWithoutCloseControlStay()
     TestProgram program;
     FakeProgram &counting = program.program;
     Form &f = formNumber(form);
+    // The list window alone on the screen has a way out of its own.
+    if (form == 6)
+        form3().show();
     f.show();
     QWidget *w = f.window();
     QVERIFY(!w->close());
@@ -268,6 +273,40 @@ void TstWindows::closingNameEntryLeavesTheList()
     QVERIFY(form6().window()->isVisible());
     QCOMPARE(Module1::PlayerName, QStringLiteral("Ana"));
     QCOMPARE(counting.ended, 0);
+}
+
+void TstWindows::listWindowLastOfTheRun_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("nameClosed");
+    QTest::addColumn<bool>("listButton");
+    QTest::addColumn<int>("ended");
+    QTest::newRow("beside the name entry it stays") << false << false << false << 0;
+    QTest::newRow("beside the setup window it stays") << true << true << false << 0;
+    QTest::newRow("alone it ends the run") << false << true << false << 1;
+    QTest::newRow("alone after its button found no set, it ends the run")
+        << false << true << true << 1;
+}
+
+void TstWindows::listWindowLastOfTheRun()
+{
+    QFETCH(bool, accepted);
+    QFETCH(bool, nameClosed);
+    QFETCH(bool, listButton);
+    QFETCH(int, ended);
+    TestProgram program;
+    form3().show();
+    if (accepted) {
+        QTest::keyClicks(control<QLineEdit>(form3(), "Text1_0"), QStringLiteral("Ana"));
+        QTest::mouseClick(control(form3(), "Command2"), Qt::LeftButton);
+    }
+    if (nameClosed)
+        form3().window()->close();
+    if (listButton)
+        QTest::mouseClick(control(form6(), "Command1"), Qt::LeftButton);
+    QCOMPARE(form1().isShown(), accepted);
+    form6().window()->close();
+    QCOMPARE(program.program.ended, ended);
 }
 
 void TstWindows::acceptingAName_data()

@@ -174,6 +174,17 @@ void endProgram()
     services().program->end();
 }
 
+void resultsClosing()
+{
+    const Registry &r = registry();
+    const Form *others[] = {r.f1.get(), r.f2.get(), r.f3.get(), r.f4.get(), r.f5.get()};
+    for (const Form *f : others) {
+        if (f && f->isShown())
+            return;
+    }
+    endProgram();
+}
+
 void resetRun()
 {
     Registry &r = registry();

@@ -64,6 +64,10 @@ void keepPlaying();
 // The board's close button, the game-over window's finish button and closing the setup
 // window end the run at once, whatever windows are open.
 void endProgram();
+// The window manager's close request on the list window, which has no close control: it
+// ends the run when no other window is on the screen (the name entry was closed before the
+// setup window opened), so that the player is never left with a window that cannot go.
+void resultsClosing();
 
 // Destroys every window object, as if a new run began; for tests.
 void resetRun();

@@ -49,6 +49,11 @@ void Form6::Form_Load()
     WindowFlow::centreOnScreen(*this);
 }
 
+void Form6::closeRequested()
+{
+    WindowFlow::resultsClosing();
+}
+
 void Form6::Command1_Click()
 {
     WindowFlow::boardWanted();

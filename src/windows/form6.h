@@ -15,6 +15,8 @@ public:
     // Sets the title, loading the window hidden if needed.
     void setCaption(const QString &caption);
 
+    void closeRequested() override;
+
     QPointer<QListWidget> List1;
 
 protected:

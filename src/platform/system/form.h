@@ -58,6 +58,8 @@ public:
     ~Form() override;
 
     bool isLoaded() const { return m_window != nullptr; }
+    // Loaded and shown on the screen (a window loaded hidden is not).
+    bool isShown() const { return m_window && m_window->isVisible(); }
     // The window's top-level widget, loading the window hidden when it is not loaded.
     QWidget *window();
     void load();
