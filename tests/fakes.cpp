@@ -1,94 +1,88 @@
 #include "fakes.h"
 
-#include "windows/flow.h"
+#include "windows/form4.h"
+#include "windows/form6.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringEncoder>
-
-void FakeClock::processEvents()
-{
-    ++processed;
-    QCoreApplication::processEvents();
-    now += step;
-    if (now >= 86400.0)
-        now -= 86400.0;
-}
+#include <QBuffer>
+#include <QTimer>
 
 double FakeRandom::draw()
 {
     if (draws.empty())
-        return std::uniform_real_distribution<double>(0.0, 1.0)(m_fallback);
+        return std::uniform_real_distribution<double>(0.0, 1.0)(fallback);
     const double d = draws.front();
     draws.pop_front();
     return d;
 }
 
-void RecordingSound::preload(const QString &path)
-{
-    preloaded << QFileInfo(path).fileName();
-}
-
-void RecordingSound::play(const QString &path)
-{
-    played << QFileInfo(path).fileName();
-}
-
-TestProgram::TestProgram()
-{
-    Services &s = services();
-    s.clock = &clock;
-    s.random = &random;
-    s.sound = &sound;
-    s.screen = &screen;
-    s.program = &program;
-    s.programFolder = m_dir.path();
-}
-
-TestProgram::~TestProgram()
-{
-    WindowFlow::resetRun();
-    services() = Services{};
-}
-
-QString TestProgram::path(const QString &relative) const
-{
-    return m_dir.path() + QLatin1Char('/') + relative;
-}
-
 void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) const
 {
-    const QString p = path(relative);
-    QDir().mkpath(QFileInfo(p).path());
-    QFile f(p);
+    QDir().mkpath(QFileInfo(path(relative)).path());
+    QFile f(path(relative));
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
 }
 
-void TestProgram::writePicture(const QString &relative, int width, int height, QColor colour) const
+void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst) const
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    const QString p = path(relative);
-    QDir().mkpath(QFileInfo(p).path());
-    image.save(p, QFileInfo(p).suffix().toLatin1().constData());
-}
-
-void TestProgram::writeSet(const QString &set, int pairs, int width, int height) const
-{
+    QImage image(40, 30, QImage::Format_RGB32);
     for (int p = 0; p < pairs; ++p) {
-        const QString name = QStringLiteral("%1.png").arg(p, 2, 10, QLatin1Char('0'));
-        writePicture(QStringLiteral("graficos/%1/1/%2").arg(set, name), width, height);
-        writePicture(QStringLiteral("graficos/%1/2/%2").arg(set, name), width, height,
-                     Qt::darkMagenta);
+        for (int half = 1; half <= (onlyFirst ? 1 : 2); ++half) {
+            image.fill(half == 1 ? Qt::darkCyan : Qt::darkMagenta);
+            const QString name =
+                QStringLiteral("%1/%2/%3.png").arg(set).arg(half).arg(p, 2, 10, QChar('0'));
+            writeFile("graficos/" + name, encoded(image));
+        }
     }
 }
 
-void TestProgram::writeLanguage(const QStringList &lines) const
+QByteArray encoded(const QImage &image, const char *format)
 {
-    QStringEncoder encoder("windows-1252");
-    writeFile(QStringLiteral("idioma/idioma.txt"),
-              encoder.encode(lines.join(QStringLiteral("\r\n"))));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QWidget *control(Form &form, const QString &name)
+{
+    QWidget *w = form.window()->findChild<QWidget *>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+QStringList resultLines()
+{
+    QStringList lines;
+    for (int i = 0; form6().List1 && i < form6().List1->count(); ++i)
+        lines << form6().List1->item(i)->text();
+    return lines;
+}
+
+std::map<QString, std::vector<int>> pairsOnBoard()
+{
+    std::map<QString, std::vector<int>> pairs;
+    for (std::size_t k = 0; k < form2().Image1.size(); ++k) {
+        if (form2().Image1[k]->isVisible())
+            pairs[form2().game().cardKey(int(k))].push_back(int(k));
+    }
+    return pairs;
+}
+
+void playToTheEnd(std::function<void()> onGameOver)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, onGameOver] {
+        if (form4().isLoaded() && form4().window()->isVisible())
+            poll->stop(), poll->deleteLater(), onGameOver();
+    });
+    poll->start(5);
+    for (const auto &[key, cards] : pairsOnBoard()) {
+        clickCard(cards[0]);
+        clickCard(cards[1]);
+        if (form2().isLoaded())
+            form2().Timer1->tick();
+    }
 }

@@ -1,102 +1,103 @@
 #pragma once
 
+#include "board/form2.h"
 #include "platform/services.h"
+#include "windows/flow.h"
 
-#include <QByteArray>
-#include <QImage>
-#include <QStringList>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
 #include <deque>
+#include <map>
 #include <random>
 
-// A language file of the 13 lines, whose result line reads "Con 6 parejas quedaban 58
-// segundos" and whose list title ends in "- resultados".
+// The 13 lines of a language file: the result line reads "Con 6 parejas quedaban 58
+// segundos" and the list title ends in "- resultados".
 inline const QStringList SpanishTexts = {
-    QStringLiteral("CONTINUAR"),   QStringLiteral("Nombre"),   QStringLiteral("ACEPTAR"),
-    QStringLiteral("Selecciona"),  QStringLiteral("JUGAR"),    QStringLiteral("SEGUIR JUGANDO"),
-    QStringLiteral("FIN JUEGO"),   QStringLiteral("Fin"),      QStringLiteral("Con"),
-    QStringLiteral("parejas"),     QStringLiteral("quedaban"), QStringLiteral("segundos"),
-    QStringLiteral("- resultados")};
+    "CONTINUAR", "Nombre", "ACEPTAR", "Selecciona", "JUGAR",    "SEGUIR JUGANDO", "FIN JUEGO",
+    "Fin",       "Con",    "parejas", "quedaban",   "segundos", "- resultados"};
 
-// A clock that tests move by hand; processing events advances it by `step` seconds.
-class FakeClock : public Clock
-{
-public:
-    double now = 36000.0;
-    double step = 0.1;
+// Moved by hand; processing events advances it by `step` seconds.
+struct FakeClock : Clock {
+    double now = 36000.0, step = 0.1;
     int processed = 0;
     double secondsSinceMidnight() override { return now; }
-    void processEvents() override;
+    void processEvents() override
+    {
+        ++processed;
+        QCoreApplication::processEvents();
+        now = std::fmod(now + step, 86400.0);
+    }
 };
 
-// Replays the draws a test gives; once they run out, draws from a fixed-seed generator,
-// so a deal that redraws still ends.
-class FakeRandom : public Random
-{
-public:
+// Replays the draws a test gives, then draws from a fixed seed.
+struct FakeRandom : Random {
     std::deque<double> draws;
     int seeded = 0;
+    std::mt19937 fallback{12345};
     void seedFromClock() override { ++seeded; }
     double draw() override;
-
-private:
-    std::mt19937 m_fallback{12345};
 };
 
-// Records what the game asked to play, as the path's file name ("abrir.wav").
-class RecordingSound : public Sound
-{
-public:
-    QStringList played;
-    QStringList preloaded;
-    void preload(const QString &path) override;
-    void play(const QString &path) override;
+// Records the file names ("abrir.wav") the game asked for.
+struct RecordingSound : Sound {
+    QStringList played, preloaded;
+    void preload(const QString &path) override { preloaded << QFileInfo(path).fileName(); }
+    void play(const QString &path) override { played << QFileInfo(path).fileName(); }
 };
 
-class FakeScreen : public Screen
-{
-public:
-    int width = 1280 * 15;
-    int height = 1024 * 15;
+struct FakeScreen : Screen {
+    int width = 1280 * 15, height = 1024 * 15;
     int widthTwips() override { return width; }
     int heightTwips() override { return height; }
 };
 
-// Counts the ends of the run; the windows stay as they were, so a test can look at the
-// state in which the run would have ended.
-class FakeProgram : public Program
-{
-public:
+// Counts the ends of the run and leaves the windows as they were.
+struct FakeProgram : Program {
     int ended = 0;
     void end() override { ++ended; }
 };
 
-// A program folder of a test's own, with the fakes wired in its place. Destroying it ends
-// the run: every window object is destroyed.
-class TestProgram
-{
-public:
-    TestProgram();
-    ~TestProgram();
-
-    QString folder() const { return m_dir.path(); }
-    QString path(const QString &relative) const;
-    // Writes a file below the program folder, creating its folders.
+// A program folder of a test's own, with the fakes wired in. Destroying it ends the run.
+struct TestProgram {
+    TestProgram() { services() = {&clock, &random, &sound, &screen, &program, dir.path()}; }
+    ~TestProgram() { WindowFlow::resetRun(), services() = {}; }
+    QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
-    // Writes a picture in the format its suffix names ("png", "jpg", "bmp", "gif").
-    void writePicture(const QString &relative, int width, int height,
-                      QColor colour = Qt::darkCyan) const;
-    // Writes a set of `pairs` pictures into "graficos/<set>/1" and "graficos/<set>/2".
-    void writeSet(const QString &set, int pairs, int width = 40, int height = 30) const;
-    // Writes the language file from lines joined by CR LF, in Windows-1252.
-    void writeLanguage(const QStringList &lines) const;
+    // Pictures "00.png"... in "graficos/<set>/1" and, unless `onlyFirst`, "/2".
+    void writeSet(const QString &set, int pairs, bool onlyFirst = false) const;
+    void writeLanguage(const QStringList &lines) const
+    {
+        writeFile("idioma/idioma.txt", lines.join("\r\n").toLatin1());
+    }
 
+    QTemporaryDir dir;
     FakeClock clock;
     FakeRandom random;
     RecordingSound sound;
     FakeScreen screen;
     FakeProgram program;
-
-private:
-    QTemporaryDir m_dir;
 };
+
+QByteArray encoded(const QImage &image, const char *format = "PNG");
+// A control by object name; the test stops where there is none.
+QWidget *control(Form &form, const QString &name);
+inline QString textOf(Form &form, const QString &name)
+{
+    return control(form, name)->property("text").toString();
+}
+inline void click(Form &form, const QString &name)
+{
+    QTest::mouseClick(control(form, name), Qt::LeftButton);
+}
+inline void clickCard(int k)
+{
+    QTest::mouseClick(form2().Image1[std::size_t(k)], Qt::LeftButton);
+}
+QStringList resultLines();
+// The dealt cards of the open board, by key.
+std::map<QString, std::vector<int>> pairsOnBoard();
+// Finds every pair of the open board, the 200 ms timer ticking after each; `onGameOver`
+// runs once the game-over window shows, and must take it away.
+void playToTheEnd(std::function<void()> onGameOver);

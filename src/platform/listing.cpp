@@ -36,11 +36,3 @@ QStringList listFiles(const QString &folder)
 {
     return listEntries(folder, QDir::Files);
 }
-
-QString lastPathComponent(const QString &path)
-{
-    QString p = path;
-    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
-        p.chop(1);
-    return p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
-}

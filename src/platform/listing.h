@@ -9,7 +9,4 @@
 QStringList listSubfolders(const QString &folder);
 QStringList listFiles(const QString &folder);
 
-// The last component of a path, without the separators that end it.
-QString lastPathComponent(const QString &path);
-
 void sortNamesIgnoringCase(QStringList &names);

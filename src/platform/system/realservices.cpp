@@ -42,8 +42,6 @@ SystemSound::~SystemSound()
 
 QSoundEffect *SystemSound::effect(const QString &path)
 {
-    if (!m_haveOutput)
-        return nullptr;
     auto it = m_effects.find(path);
     if (it != m_effects.end())
         return *it;
@@ -67,7 +65,7 @@ void SystemSound::play(const QString &path)
     if (m_playing && m_playing != e)
         m_playing->stop();
     m_playing = e;
-    if (e && e->status() != QSoundEffect::Error)
+    if (e && m_haveOutput && e->status() != QSoundEffect::Error)
         e->play();
 }
 

@@ -33,6 +33,8 @@ public:
     ~SystemSound() override;
     void preload(const QString &path) override;
     void play(const QString &path) override;
+    // The sounds loaded so far: each file is loaded once and kept for the run.
+    int heldSounds() const { return int(m_effects.size()); }
 
 private:
     QSoundEffect *effect(const QString &path);
