@@ -3,6 +3,7 @@
 #include "board/boardlayout.h"
 #include "platform/listing.h"
 #include "platform/regularfile.h"
+#include "platform/twips.h"
 
 #include <QImageReader>
 #include <algorithm>
@@ -73,6 +74,23 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
     return draws;
 }
 
+CardBoxSize cardBoxSize(const QRect &boxPixels)
+{
+    return {boxPixels.width() * TwipsPerPixel, boxPixels.height() * TwipsPerPixel,
+            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame)};
+}
+
+CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box)
+{
+    CardPictureRequest r;
+    r.path = path;
+    r.boxWidth = box.width;
+    r.boxHeight = box.height;
+    r.left = cardPictureRect(box.width, box.height).left();
+    r.clientSize = box.clientSize;
+    return r;
+}
+
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
                       Random &random)
 {
@@ -88,14 +106,9 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
         const int p = draws.chosen[i];
         for (int half = 0; half < 2; ++half) {
             const CardBoxSize &box = boxes[std::size_t(draws.order[2 * i + std::size_t(half)])];
-            CardPictureRequest r;
-            r.path = half == 0 ? files.firstFolder + files.first[p]
-                               : files.secondFolder + files.second[p];
-            r.boxWidth = box.width;
-            r.boxHeight = box.height;
-            r.left = cardPictureRect(box.width, box.height).left();
-            r.clientSize = box.clientSize;
-            requests.push_back(r);
+            requests.push_back(cardPictureRequest(half == 0 ? files.firstFolder + files.first[p]
+                                                            : files.secondFolder + files.second[p],
+                                                  box));
         }
     }
     std::vector<CardPicture> pictures = loadCardPictures(requests);

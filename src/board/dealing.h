@@ -39,6 +39,13 @@ struct CardBoxSize {
     QSize clientSize;
 };
 
+// A card box's widget standing at `boxPixels`: its sizes read back in twips, its inner area
+// inside a frame of CardBoxFrame pixels.
+CardBoxSize cardBoxSize(const QRect &boxPixels);
+
+// What the deal asks the loader for when it puts the file at `path` on a box of `box`.
+CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box);
+
 struct DealtCard {
     int position = 0;
     // The pair number as decimal text: two cards make a pair when their keys are equal.

@@ -199,8 +199,7 @@ void Form2::StartDeal()
     std::vector<CardBoxSize> boxes;
     boxes.reserve(Picture2.size());
     for (const CardBox *box : Picture2)
-        boxes.push_back(
-            {widthTwips(box), box->height() * TwipsPerPixel, box->contentsRect().size()});
+        boxes.push_back(cardBoxSize(box->geometry()));
     const DealOutcome outcome = dealCards(m_setFolder, boxes, *services().random);
     m_game.deal(outcome);
     DealPictures(outcome);

@@ -126,19 +126,7 @@ CardPicture loadOne(const CardPictureRequest &request)
         return card;
     const Transformations turn = reader.transformation();
     const bool turned = turn & QImageIOHandler::TransformationRotate90;
-    const QSize upright = turned ? fileSize.transposed() : fileSize;
-    card.naturalWidth = upright.width() * TwipsPerPixel;
-    card.naturalHeight = upright.height() * TwipsPerPixel;
-    card.placement =
-        placePicture(request.boxWidth, request.boxHeight, card.naturalWidth, card.naturalHeight);
-    card.geometry =
-        twipsRect(request.left, card.placement.top, card.placement.width, card.placement.height);
-    // A picture shown less than a pixel high is no card a player could see.
-    if (card.placement.height < TwipsPerPixel || card.geometry.width() < 1 ||
-        card.geometry.height() < 1)
-        return card;
-    card.visible = card.geometry.intersected(QRect(QPoint(0, 0), request.clientSize))
-                       .translated(-card.geometry.topLeft());
+    card = placeCardPicture(request, turned ? fileSize.transposed() : fileSize);
     if (card.visible.isEmpty())
         return card;
     const QSize scaled = turned ? card.geometry.size().transposed() : card.geometry.size();
@@ -164,6 +152,24 @@ CardPicture loadOne(const CardPictureRequest &request)
 }
 
 } // namespace
+
+CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright)
+{
+    CardPicture card;
+    card.naturalWidth = upright.width() * TwipsPerPixel;
+    card.naturalHeight = upright.height() * TwipsPerPixel;
+    card.placement =
+        placePicture(request.boxWidth, request.boxHeight, card.naturalWidth, card.naturalHeight);
+    card.geometry =
+        twipsRect(request.left, card.placement.top, card.placement.width, card.placement.height);
+    // A picture shown less than a pixel high is no card a player could see.
+    if (card.placement.height < TwipsPerPixel || card.geometry.width() < 1 ||
+        card.geometry.height() < 1)
+        return card;
+    card.visible = card.geometry.intersected(QRect(QPoint(0, 0), request.clientSize))
+                       .translated(-card.geometry.topLeft());
+    return card;
+}
 
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests)
 {

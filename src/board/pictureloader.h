@@ -32,6 +32,11 @@ struct CardPicture {
 // Decoding needs at most this much memory for a picture, or it does not load.
 inline constexpr qint64 MaxDecodeBytes = 256ll * 1024 * 1024;
 
+// Where an upright picture of `upright` pixels lies on the card of the request, and the part
+// of it the box shows (empty when the picture would show less than a pixel high), as the
+// loader places it; nothing is decoded.
+CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright);
+
 // Decodes the pictures of a board on all cores, each at the size its card shows it and no
 // more of it than its box shows. A picture that cannot be decoded, that would show less
 // than one pixel high, or that would need more than MaxDecodeBytes does not load.

@@ -1,5 +1,7 @@
 #include "cardbox.h"
 
+#include "board/boardlayout.h"
+
 #include <QPainter>
 
 namespace
@@ -30,7 +32,7 @@ private:
 CardBox::CardBox(QWidget *parent) : QFrame(parent), m_inner(new BoxInner(this))
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    setLineWidth(CardBoxFrame);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, p.color(QPalette::Base));
