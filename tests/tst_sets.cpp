@@ -1,0 +1,219 @@
+#include "board/boardlayout.h"
+#include "platform/twips.h"
+#include "sets/setcheck.h"
+#include "sets/setsheet.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace
+{
+
+// A 4:3 picture on white paper with a block of its own colour in rows top to bottom (as
+// fractions of its height), across its middle half.
+QImage drawn(int hue, double top, double bottom)
+{
+    QImage image(160, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(QRectF(40, top * 120, 80, (bottom - top) * 120),
+                              QColor::fromHsv(hue % 360, 255, 180));
+    return image;
+}
+
+QByteArray bytesOf(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A JPEG whose EXIF orientation 6 asks to turn it clockwise.
+QByteArray turnedJpeg(const QImage &image)
+{
+    const QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0",
+                          32);
+    const QByteArray segment = QByteArray("\xFF\xE1\0", 3) + char(exif.size() + 2) + exif;
+    return bytesOf(image, "JPG").insert(2, segment);
+}
+
+// A PNG of 30000 x 30000 pixels whose picture data stops where it starts.
+QByteArray hugePng()
+{
+    const auto bigEndian = [](quint32 v) {
+        const char b[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        return QByteArray(b, 4);
+    };
+    const auto chunk = [&](const QByteArray &typeAndData) {
+        quint32 crc = 0xFFFFFFFF;
+        for (const char c : typeAndData) {
+            crc ^= quint8(c);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+        return bigEndian(quint32(typeAndData.size() - 4)) + typeAndData + bigEndian(~crc);
+    };
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) +
+           chunk("IHDR" + bigEndian(30000) + bigEndian(30000) + QByteArray("\x08\x06\0\0\0", 5)) +
+           chunk("IDAT");
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TstSets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void findings_data();
+    void findings();
+    void namesNeverBreakALine();
+    void shownRowsMatchTheLayout_data();
+    void shownRowsMatchTheLayout();
+    void sheetCrossesOutPicturesNeverDealt();
+
+private:
+    QString set(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
+    QTemporaryDir m_dir;
+};
+
+void TstSets::initTestCase()
+{
+    const QStringList names = {"a", "b", "c", "d", "e", "f"};
+    for (const char *name : {"clean", "broken", "short", "cut", "turned", "twins", "slip"}) {
+        for (int p = 0; p < 6; ++p) {
+            const QString file = names[p] + QStringLiteral(".png");
+            write(set(name) + "/1/" + file, bytesOf(drawn(p * 50, 0.35, 0.65), "PNG"));
+            write(set(name) + "/2/" + file, bytesOf(drawn(p * 50 + 25, 0.4, 0.6), "PNG"));
+        }
+    }
+    write(set("broken") + "/2/c.png", "not a picture");
+    write(set("broken") + "/2/e.png", hugePng());
+    QVERIFY(mkfifo(qPrintable(set("broken") + "/1/fifo"), 0644) == 0);
+    QFile::remove(set("short") + "/2/f.png");
+    write(set("cut") + "/1/b.png", bytesOf(drawn(0, 0.02, 0.98), "PNG"));
+    QFile::remove(set("turned") + "/1/a.png");
+    QImage small(160, 120, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    QPainter(&small).fillRect(70, 50, 20, 20, Qt::darkRed);
+    write(set("turned") + "/1/a.jpg", turnedJpeg(small));
+    write(set("twins") + "/2/d.png", bytesOf(drawn(50, 0.35, 0.65), "PNG"));
+    QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
+    write(set("missing") + "/1/a.png", bytesOf(drawn(0, 0.4, 0.6), "PNG"));
+}
+
+void TstSets::findings_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("status");
+    QTest::newRow("clean") << "clean"
+                           << R"(verdict "clean": playable, nothing to warn about)" << 0;
+    QTest::newRow("not a picture")
+        << "broken"
+        << R"(warning "broken" pair 3: never dealt: "2/c.png" is not a picture)" << 1;
+    QTest::newRow("too big to decode")
+        << "broken"
+        << R"(warning "broken" pair 5: never dealt: "2/e.png" is too big)" << 1;
+    QTest::newRow("a FIFO is not listed") << "broken"
+                                          << R"(files "broken": 6 in "1")" << 1;
+    QTest::newRow("2 shorter") << "short"
+                               << R"(warning "short" pair 6: never dealt: "2" has no)" << 1;
+    QTest::newRow("fewer than offered")
+        << "short"
+        << R"(warning "short": offers 6 pairs but can deal only 5)" << 1;
+    QTest::newRow("cut")
+        << "cut"
+        << R"(warning "cut" pair 2: cut: "1/b.png" has its drawing in rows 1%-99%; a card shows)"
+        << 1;
+    QTest::newRow("turned") << "turned"
+                            << R"(note "turned": "1/a.jpg" is turned 90 degrees clockwise)" << 0;
+    QTest::newRow("same picture")
+        << "twins"
+        << R"(warning "twins" pairs 2 and 4: same picture: "1/b.png" and "2/d.png")" << 1;
+    QTest::newRow("names differ")
+        << "slip"
+        << R"(warning "slip" pair 4: names differ: "1/d.png" and "2/dd.png", while 5)" << 1;
+    QTest::newRow("no folder 2") << "missing"
+                                 << R"(error "missing": no folder "2")" << 2;
+}
+
+void TstSets::findings()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, line);
+    QFETCH(int, status);
+    const SetReport report = checkSet(name, set(name));
+    const QStringList lines = reportLines({report});
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString &l) { return l.startsWith(line); }),
+             qPrintable(lines.join('\n')));
+    QCOMPARE(exitStatus({report}), status);
+}
+
+void TstSets::namesNeverBreakALine()
+{
+    const QString expected = QStringLiteral("\"a\\\"b\\\\c\\u000ad\"");
+    QCOMPARE(quoted("a\"b\\c\nd"), expected);
+}
+
+void TstSets::shownRowsMatchTheLayout_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QSize>("picture");
+    QTest::newRow("5:4, 6 pairs, 4:3") << QSize(1280, 1024) << 0 << QSize(480, 360);
+    QTest::newRow("5:4, 36 pairs, square") << QSize(1280, 1024) << 6 << QSize(300, 300);
+    QTest::newRow("21:9, 36 pairs, 4:3") << QSize(2560, 1080) << 6 << QSize(480, 360);
+    QTest::newRow("21:9, 6 pairs, square") << QSize(2560, 1080) << 0 << QSize(300, 300);
+}
+
+void TstSets::shownRowsMatchTheLayout()
+{
+    QFETCH(QSize, screen);
+    QFETCH(int, choice);
+    QFETCH(QSize, picture);
+    const BoardGeometry board = layoutBoard(choice, screen.width() * 15, screen.height() * 15);
+    // The card's inner area, a pixel in from each edge, over the picture as wide as the card.
+    const double pictureHeight = board.cellWidth / 15.0 * picture.height() / picture.width();
+    const double inner = board.cellHeight / 15.0 - 2;
+    const double expected = std::min(1.0, inner / pictureHeight);
+    const ShownRows rows = shownRows(picture, choice, screen);
+    const double pixel = 1.5 / pictureHeight;
+    QVERIFY2(std::abs(rows.height() - expected) < pixel,
+             qPrintable(QStringLiteral("%1 %2").arg(rows.height()).arg(expected)));
+    QVERIFY(std::abs(rows.top - (1 - rows.bottom)) < 2 * pixel);
+}
+
+void TstSets::sheetCrossesOutPicturesNeverDealt()
+{
+    const auto crossed = [](const QImage &sheet) {
+        for (int y = 0; y < sheet.height(); ++y) {
+            for (int x = 0; x < sheet.width(); ++x) {
+                if (sheet.pixel(x, y) == qRgb(0xC0, 0x10, 0x10))
+                    return true;
+            }
+        }
+        return false;
+    };
+    const SheetBoard board{0, QSize(1280, 1024)};
+    QVERIFY(crossed(drawSheet({checkSet("broken", set("broken"))}, board, QImage())));
+    QVERIFY(!crossed(drawSheet({checkSet("clean", set("clean"))}, board, QImage())));
+}
+
+QTEST_MAIN(TstSets)
+#include "tst_sets.moc"
