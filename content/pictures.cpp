@@ -1,72 +1,117 @@
 #include "pictures.h"
 
+#include "colourdifference.h"
+
+#include "board/shownrows.h"
+#include "common/module1.h"
+
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace
 {
 
-constexpr int Pairs = 36;
+// 4:3, and wide enough for the largest card a 4K screen shows.
+constexpr QSize PictureSize(480, 360);
+const QColor Paper(0xFF, 0xFD, 0xF7);
+const QColor Ink(0x22, 0x22, 0x33);
 
-using Draw = std::function<void(QPainter &, QRectF)>;
+using Draw = std::function<void(QPainter &, const QRectF &)>;
 
-QFont sans(int pixels, bool bold = true)
+// The rows of a picture of PictureSize that every board shows, on every common screen, for
+// every pair count a set of `pairs` pairs offers; the drawing keeps a little off its edges.
+QRectF drawingArea(int pairs)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    ShownRows band;
+    for (int choice = 0; choice < Module1::PairChoiceCount; ++choice) {
+        if (Module1::pairsFor(choice) > pairs)
+            break;
+        for (const QSize &screen : CommonScreens) {
+            const ShownRows rows = shownRows(PictureSize, choice, screen);
+            band.top = std::max(band.top, rows.top);
+            band.bottom = std::min(band.bottom, rows.bottom);
+        }
+    }
+    const double h = PictureSize.height();
+    const double margin = 0.03 * h;
+    return QRectF(QPointF(0.05 * PictureSize.width(), band.top * h + margin),
+                  QPointF(0.95 * PictureSize.width(), band.bottom * h - margin));
 }
 
-// A picture drawn on a light card with a soft rounded edge.
-QImage picture(QSize size, QColor paper, const Draw &draw)
+// A picture of one colour to its edges, so that its border tells what is drawing and what
+// is paper.
+QImage picture(QColor paper, const QRectF &area, const Draw &draw)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(0xF4, 0xF1, 0xEA));
+    QImage image(PictureSize, QImage::Format_RGB32);
+    image.fill(paper);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF area = QRectF(image.rect()).adjusted(8, 8, -8, -8);
-    p.setPen(QPen(QColor(0, 0, 0, 40), 2));
-    p.setBrush(paper);
-    p.drawRoundedRect(area, 18, 18);
     draw(p, area);
     return image;
 }
 
-void centredText(QPainter &p, const QRectF &area, const QString &text, int pixels, QColor colour)
+// The largest size up to `pixels` at which the text fits the area, on one line measured by
+// its ink so that numerals fill the band, or on two lines when that is larger. Lines keep
+// the font's own line height with `byLine`, so small letters stay smaller than capitals.
+void centredText(QPainter &p, const QRectF &area, const QString &text, int pixels, QColor colour,
+                 bool byLine = false, const QString &family = QStringLiteral("Liberation Sans"))
 {
-    QFont font = sans(pixels);
-    // Long names shrink until they fit on at most two lines.
-    for (; pixels > 12; pixels -= 2) {
-        font.setPixelSize(pixels);
-        const QRectF needed = QFontMetricsF(font).boundingRect(
-            area.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (needed.width() <= area.width() - 24 && needed.height() <= area.height() - 24)
-            break;
+    QFont font(family);
+    font.setBold(true);
+    const auto fits = [&](int size, bool wrapped) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font);
+        const QRectF r = wrapped
+                             ? metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text)
+                             : metrics.tightBoundingRect(text);
+        return r.width() <= area.width() && r.height() <= area.height();
+    };
+    int oneLine = 0;
+    if (!byLine) {
+        oneLine = pixels;
+        while (oneLine > 12 && !fits(oneLine, false))
+            oneLine -= 2;
     }
-    p.setFont(font);
+    int wrapped = pixels;
+    while (wrapped > 12 && !fits(wrapped, true))
+        wrapped -= 2;
     p.setPen(colour);
-    p.drawText(area.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, text);
+    if (oneLine >= wrapped) {
+        font.setPixelSize(oneLine);
+        p.setFont(font);
+        p.drawText(area.center() - QFontMetricsF(font).tightBoundingRect(text).center(), text);
+    } else {
+        font.setPixelSize(wrapped);
+        p.setFont(font);
+        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
 }
 
-bool writeSet(const QString &folder, const char *format, const std::function<QImage(int)> &first,
-              const std::function<QImage(int)> &second)
+using Painter = std::function<QImage(int)>;
+
+bool writeSet(const QString &folder, const char *format, int pairs, const Painter &first,
+              const Painter &second)
 {
     if (!QDir().mkpath(folder + QStringLiteral("/1")) ||
         !QDir().mkpath(folder + QStringLiteral("/2")))
         return false;
-    for (int p = 0; p < Pairs; ++p) {
+    // Qt reads a PNG's quality as the inverse of its compression.
+    const int quality = qstrcmp(format, "png") == 0 ? 0 : 92;
+    for (int p = 0; p < pairs; ++p) {
         const QString name =
             QStringLiteral("%1.%2").arg(p + 1, 2, 10, QLatin1Char('0')).arg(QLatin1String(format));
-        if (!first(p).save(folder + QStringLiteral("/1/") + name, format, 88) ||
-            !second(p).save(folder + QStringLiteral("/2/") + name, format, 88))
+        if (!first(p).save(folder + QStringLiteral("/1/") + name, format, quality) ||
+            !second(p).save(folder + QStringLiteral("/2/") + name, format, quality))
             return false;
     }
     return true;
@@ -77,84 +122,76 @@ struct NamedColour {
     QRgb rgb;
 };
 
-constexpr std::array<NamedColour, Pairs> Colours = {{
-    {"rojo", 0xD62828},     {"azul", 0x1D4ED8},    {"verde", 0x2E9E44},
-    {"amarillo", 0xF6D32D}, {"naranja", 0xF77F00}, {"morado", 0x7B2CBF},
-    {"rosa", 0xF4A6C0},     {"marrón", 0x7F4F24},  {"negro", 0x111111},
-    {"blanco", 0xFFFFFF},   {"gris", 0x8D99AE},    {"celeste", 0x8ECAE6},
-    {"turquesa", 0x2EC4B6}, {"granate", 0x800020}, {"lila", 0xC8A2C8},
-    {"beis", 0xE8D8B0},     {"oliva", 0x808000},   {"dorado", 0xD4AF37},
-    {"plateado", 0xC0C0C0}, {"coral", 0xFF7F50},   {"salmón", 0xFA8072},
-    {"fucsia", 0xE0218A},   {"añil", 0x3F00FF},    {"esmeralda", 0x50C878},
-    {"limón", 0xE3F542},    {"cian", 0x00B7EB},    {"magenta", 0xC2185B},
-    {"ocre", 0xCC7722},     {"crema", 0xFFF5CC},   {"menta", 0x98E2C6},
-    {"caqui", 0xC3B091},    {"burdeos", 0x5E0B15}, {"mostaza", 0xD8A31A},
-    {"vino", 0x722F37},     {"arena", 0xD9C8A0},   {"azul marino", 0x14213D},
+// Any two at least 25 apart in CIEDE2000, so that no two swatches need a second look.
+constexpr std::array<NamedColour, 16> Colours = {{
+    {"rojo", 0xD41E0C},
+    {"naranja", 0xFF9513},
+    {"amarillo", 0xFFDF0E},
+    {"verde", 0x129109},
+    {"verde claro", 0x7DF552},
+    {"turquesa", 0x0BC2A8},
+    {"celeste", 0x50C9FF},
+    {"azul", 0x0F5FCA},
+    {"morado", 0x7C0C9F},
+    {"lila", 0xB89BF8},
+    {"rosa", 0xF2A6AB},
+    {"fucsia", 0xEB0A82},
+    {"marrón", 0x70490D},
+    {"negro", 0x111111},
+    {"gris", 0x8A8A8A},
+    {"blanco", 0xFFFFFF},
 }};
 
-struct Shape {
-    const char *name;
-    int kind;
-};
+constexpr std::array<const char *, 6> ShapeNames = {"círculo",  "cuadrado", "triángulo",
+                                                    "estrella", "rombo",    "corazón"};
 
-constexpr std::array<Shape, 6> Shapes = {{{"círculo", 0},
-                                          {"cuadrado", 1},
-                                          {"triángulo", 2},
-                                          {"estrella", 3},
-                                          {"rombo", 4},
-                                          {"corazón", 5}}};
-
-struct ShapeColour {
-    const char *name;
-    QRgb rgb;
-};
-
-constexpr std::array<ShapeColour, 6> ShapeColours = {{{"rojo", 0xD62828},
-                                                      {"azul", 0x1D4ED8},
-                                                      {"verde", 0x2E9E44},
+constexpr std::array<NamedColour, 6> ShapeColours = {{{"rojo", 0xD41E0C},
+                                                      {"azul", 0x0F5FCA},
+                                                      {"verde", 0x129109},
                                                       {"amarillo", 0xF6C000},
-                                                      {"morado", 0x7B2CBF},
-                                                      {"naranja", 0xF77F00}}};
+                                                      {"morado", 0x7C0C9F},
+                                                      {"naranja", 0xFF8A00}}};
 
-QPainterPath shapePath(int kind, const QRectF &r)
+// A shape of the given kind (an index into ShapeNames) as large as fits the area.
+QPainterPath shapePath(int kind, const QRectF &area)
 {
     QPainterPath path;
-    const QPointF c = r.center();
-    const double s = std::min(r.width(), r.height()) * 0.38;
+    const QPointF c = area.center();
+    const double s = area.height() / 2;
     switch (kind) {
     case 0:
         path.addEllipse(c, s, s);
         break;
     case 1:
-        path.addRect(QRectF(c.x() - s, c.y() - s, 2 * s, 2 * s));
+        path.addRect(QRectF(c.x() - s * 0.9, c.y() - s * 0.9, 1.8 * s, 1.8 * s));
         break;
     case 2:
         path.moveTo(c.x(), c.y() - s);
-        path.lineTo(c.x() + s * 1.1, c.y() + s * 0.85);
-        path.lineTo(c.x() - s * 1.1, c.y() + s * 0.85);
+        path.lineTo(c.x() + s * 1.15, c.y() + s);
+        path.lineTo(c.x() - s * 1.15, c.y() + s);
         path.closeSubpath();
         break;
     case 3:
         for (int i = 0; i < 10; ++i) {
             const double a = -M_PI / 2 + i * M_PI / 5;
-            const double radius = i % 2 ? s * 0.45 : s * 1.1;
-            const QPointF pt(c.x() + radius * std::cos(a), c.y() + radius * std::sin(a));
+            const double radius = i % 2 ? s * 0.42 : s;
+            const QPointF pt(c.x() + radius * std::cos(a), c.y() + s * 0.1 + radius * std::sin(a));
             i ? path.lineTo(pt) : path.moveTo(pt);
         }
         path.closeSubpath();
         break;
     case 4:
-        path.moveTo(c.x(), c.y() - s * 1.1);
-        path.lineTo(c.x() + s * 0.8, c.y());
-        path.lineTo(c.x(), c.y() + s * 1.1);
-        path.lineTo(c.x() - s * 0.8, c.y());
+        path.moveTo(c.x(), c.y() - s);
+        path.lineTo(c.x() + s * 0.75, c.y());
+        path.lineTo(c.x(), c.y() + s);
+        path.lineTo(c.x() - s * 0.75, c.y());
         path.closeSubpath();
         break;
     default:
         path.moveTo(c.x(), c.y() + s);
-        path.cubicTo(c.x() - s * 1.6, c.y() - s * 0.2, c.x() - s * 0.7, c.y() - s * 1.3, c.x(),
-                     c.y() - s * 0.45);
-        path.cubicTo(c.x() + s * 0.7, c.y() - s * 1.3, c.x() + s * 1.6, c.y() - s * 0.2, c.x(),
+        path.cubicTo(c.x() - s * 1.5, c.y() - s * 0.05, c.x() - s * 0.75, c.y() - s * 1.2, c.x(),
+                     c.y() - s * 0.5);
+        path.cubicTo(c.x() + s * 0.75, c.y() - s * 1.2, c.x() + s * 1.5, c.y() - s * 0.05, c.x(),
                      c.y() + s);
         break;
     }
@@ -164,112 +201,200 @@ QPainterPath shapePath(int kind, const QRectF &r)
 void clockFace(QPainter &p, const QRectF &area, int hour, int minute)
 {
     const QPointF c = area.center();
-    const double r = std::min(area.width(), area.height()) * 0.42;
-    p.setPen(QPen(QColor(0x22, 0x22, 0x33), 5));
+    const double r = area.height() / 2 - 3;
+    p.setPen(QPen(Ink, 5));
     p.setBrush(Qt::white);
     p.drawEllipse(c, r, r);
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
         const QPointF dir(std::sin(a), -std::cos(a));
-        p.setPen(QPen(QColor(0x22, 0x22, 0x33), i % 3 ? 2 : 5));
-        p.drawLine(c + dir * r * 0.82, c + dir * r * 0.95);
+        p.setPen(QPen(Ink, i % 3 ? 3 : 6));
+        p.drawLine(c + dir * r * 0.80, c + dir * r * 0.93);
     }
     const double minuteAngle = minute * M_PI / 30;
     const double hourAngle = (hour % 12 + minute / 60.0) * M_PI / 6;
-    p.setPen(QPen(QColor(0x1D, 0x4E, 0xD8), 9, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0x0F, 0x5F, 0xCA), 10, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c, c + QPointF(std::sin(hourAngle), -std::cos(hourAngle)) * r * 0.5);
-    p.setPen(QPen(QColor(0xD6, 0x28, 0x28), 5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0xD4, 0x1E, 0x0C), 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c, c + QPointF(std::sin(minuteAngle), -std::cos(minuteAngle)) * r * 0.78);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x22, 0x22, 0x33));
-    p.drawEllipse(c, 7, 7);
+    p.setBrush(Ink);
+    p.drawEllipse(c, 8, 8);
 }
 
+// Dots in rows of ten with a gap after five, red fives then blue fives, the way a
+// counting frame groups them; a count up to ten is one row.
 void dots(QPainter &p, const QRectF &area, int count)
 {
-    // Dots in rows of up to six, the way dice group them.
-    const int columns = count <= 4 ? count : count <= 9 ? 3 : count <= 16 ? 4 : 6;
-    const int rows = (count + columns - 1) / columns;
-    const double cell = std::min((area.width() - 30) / columns, (area.height() - 30) / rows);
-    const QPointF origin(area.center().x() - cell * columns / 2,
-                         area.center().y() - cell * rows / 2);
+    const int columns = std::min(count, 10);
+    const int rows = (count + 9) / 10;
+    const double gap = columns > 5 ? 0.6 : 0.0;
+    const double cell = std::min({area.width() / (columns + gap), area.height() / rows, 90.0});
+    const double width = cell * (columns + gap);
+    const QPointF origin(area.center().x() - width / 2, area.center().y() - cell * rows / 2);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
-        const int row = i / columns, column = i % columns;
-        p.setBrush(QColor::fromHsv((i * 37) % 360, 190, 220));
-        p.drawEllipse(origin + QPointF((column + 0.5) * cell, (row + 0.5) * cell), cell * 0.38,
-                      cell * 0.38);
+        const int row = i / 10, column = i % 10;
+        p.setBrush(column < 5 ? QColor(0xD4, 0x1E, 0x0C) : QColor(0x0F, 0x5F, 0xCA));
+        const double x = (column + 0.5 + (column >= 5 ? gap : 0.0)) * cell;
+        p.drawEllipse(origin + QPointF(x, (row + 0.5) * cell), cell * 0.4, cell * 0.4);
     }
+}
+
+bool writeColours(const QString &folder)
+{
+    const int pairs = int(Colours.size());
+    // Two swatches closer than this would leave a player guessing; such a palette is not
+    // shipped.
+    constexpr double apart = 20;
+    for (int i = 0; i < pairs; ++i) {
+        for (int j = i + 1; j < pairs; ++j) {
+            if (colourDifference(QColor(Colours[i].rgb), QColor(Colours[j].rgb)) < apart)
+                return false;
+        }
+    }
+    const QRectF area = drawingArea(pairs);
+    return writeSet(
+        folder, "png", pairs,
+        [&](int p) { return picture(QColor(Colours[p].rgb), area, [](QPainter &, QRectF) {}); },
+        [&](int p) {
+            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, QString::fromUtf8(Colours[p].name), 110, Ink);
+            });
+        });
+}
+
+bool writeNumbers(const QString &folder)
+{
+    const QRectF area = drawingArea(36);
+    return writeSet(
+        folder, "png", 36,
+        [&](int p) {
+            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, QString::number(p + 1), 200, Ink);
+            });
+        },
+        [&](int p) {
+            return picture(Paper, area,
+                           [p](QPainter &painter, const QRectF &a) { dots(painter, a, p + 1); });
+        });
+}
+
+bool writeClocks(const QString &folder)
+{
+    // Twelve hours at three quarter hours each, where the hands lie apart: 36 times.
+    std::vector<std::pair<int, int>> times;
+    for (int h = 1; h <= 12; ++h) {
+        int taken = 0;
+        for (int m = 0; m < 60 && taken < 3; m += 15) {
+            const double apart = std::fmod(m / 5.0 - (h % 12 + m / 60.0) + 24.0, 12.0);
+            if (std::min(apart, 12.0 - apart) >= 1.0) {
+                times.emplace_back(h, m);
+                ++taken;
+            }
+        }
+    }
+    const auto time = [&](int p) { return times[std::size_t(p)]; };
+    const QRectF area = drawingArea(36);
+    return writeSet(
+        folder, "jpg", 36,
+        [&](int p) {
+            return picture(QColor(0xE9, 0xF1, 0xFB), area, [&, p](QPainter &painter, QRectF a) {
+                const auto [h, m] = time(p);
+                clockFace(painter, a, h, m);
+            });
+        },
+        [&](int p) {
+            return picture(QColor(0x14, 0x21, 0x3D), area, [&, p](QPainter &painter, QRectF a) {
+                const auto [h, m] = time(p);
+                centredText(painter, a,
+                            QStringLiteral("%1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0')), 150,
+                            QColor(0x7C, 0xF2, 0x9C));
+            });
+        });
+}
+
+bool writeShapes(const QString &folder)
+{
+    const QRectF area = drawingArea(36);
+    return writeSet(
+        folder, "png", 36,
+        [&](int p) {
+            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
+                painter.setPen(QPen(Ink, 3));
+                painter.setBrush(QColor(ShapeColours[p % 6].rgb));
+                painter.drawPath(shapePath(p / 6, a.adjusted(2, 2, -2, -2)));
+            });
+        },
+        [&](int p) {
+            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a,
+                            QString::fromUtf8(ShapeNames[p / 6]) + QLatin1Char(' ') +
+                                QString::fromUtf8(ShapeColours[p % 6].name),
+                            80, Ink);
+            });
+        });
+}
+
+// Additions whose results are 2 to 22, each result once, so that no sum fits two results.
+bool writeSums(const QString &folder)
+{
+    const int pairs = 21;
+    const QRectF area = drawingArea(pairs);
+    const auto addends = [](int p) {
+        const int sum = p + 2;
+        const int a = (sum * 5) % (sum - 1) + 1;
+        return std::pair{a, sum - a};
+    };
+    return writeSet(
+        folder, "png", pairs,
+        [&](int p) {
+            return picture(Paper, area, [&, p](QPainter &painter, const QRectF &a) {
+                const auto [x, y] = addends(p);
+                centredText(painter, a, QStringLiteral("%1 + %2").arg(x).arg(y), 150,
+                            QColor(0x0F, 0x5F, 0xCA));
+            });
+        },
+        [&](int p) {
+            return picture(QColor(0xFF, 0xF4, 0xD6), area, [p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, QString::number(p + 2), 200, QColor(0xB0, 0x1A, 0x0A));
+            });
+        });
+}
+
+// The 27 letters of the Spanish alphabet, capital and small; a serif face keeps capital I
+// and small l apart.
+bool writeLetters(const QString &folder)
+{
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNÑOPQRSTUVWXYZ");
+    const int pairs = int(alphabet.size());
+    const QRectF area = drawingArea(pairs);
+    const QString serif = QStringLiteral("Liberation Serif");
+    return writeSet(
+        folder, "png", pairs,
+        [&](int p) {
+            return picture(Paper, area, [&, p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, alphabet.mid(p, 1), 220, Ink, true, serif);
+            });
+        },
+        [&](int p) {
+            return picture(QColor(0xEE, 0xF7, 0xEA), area, [&, p](QPainter &painter, QRectF a) {
+                centredText(painter, a, alphabet.mid(p, 1).toLower(), 220, QColor(0x12, 0x6B, 0x09),
+                            true, serif);
+            });
+        });
 }
 
 } // namespace
 
 bool writePictureSets(const QString &folder)
 {
-    const QSize wide(320, 240);
-    const QSize square(300, 300);
-    const QColor paper(0xFF, 0xFD, 0xF7);
-
-    const bool colours = writeSet(
-        folder + QStringLiteral("/colores"), "png",
-        [&](int p) { return picture(wide, QColor(Colours[p].rgb), [](QPainter &, QRectF) {}); },
-        [&](int p) {
-            return picture(wide, paper, [p](QPainter &painter, QRectF area) {
-                centredText(painter, area, QString::fromUtf8(Colours[p].name), 48,
-                            QColor(0x22, 0x22, 0x33));
-            });
-        });
-
-    const bool numbers = writeSet(
-        folder + QStringLiteral("/números y puntos"), "png",
-        [&](int p) {
-            return picture(square, paper, [p](QPainter &painter, QRectF area) {
-                centredText(painter, area, QString::number(p + 1), 150,
-                            QColor::fromHsv((p * 47) % 360, 200, 170));
-            });
-        },
-        [&](int p) {
-            return picture(square, paper,
-                           [p](QPainter &painter, QRectF area) { dots(painter, area, p + 1); });
-        });
-
-    // Twelve hours at three quarters of each: 36 times.
-    const auto time = [](int p) { return std::pair{p / 3 + 1, (p % 3) * 15 + 10}; };
-    const bool clocks = writeSet(
-        folder + QStringLiteral("/relojes"), "jpg",
-        [&](int p) {
-            return picture(square, QColor(0xE9, 0xF1, 0xFB), [&, p](QPainter &painter, QRectF a) {
-                const auto [h, m] = time(p);
-                clockFace(painter, a, h, m);
-            });
-        },
-        [&](int p) {
-            return picture(square, QColor(0x14, 0x21, 0x3D), [&, p](QPainter &painter, QRectF a) {
-                const auto [h, m] = time(p);
-                centredText(painter, a,
-                            QStringLiteral("%1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0')), 96,
-                            QColor(0x7C, 0xF2, 0x9C));
-            });
-        });
-
-    const bool shapes = writeSet(
-        folder + QStringLiteral("/formas"), "png",
-        [&](int p) {
-            return picture(wide, paper, [p](QPainter &painter, QRectF area) {
-                painter.setPen(QPen(QColor(0, 0, 0, 90), 3));
-                painter.setBrush(QColor(ShapeColours[p % 6].rgb));
-                painter.drawPath(shapePath(Shapes[p / 6].kind, area));
-            });
-        },
-        [&](int p) {
-            return picture(wide, paper, [p](QPainter &painter, QRectF area) {
-                centredText(painter, area,
-                            QString::fromUtf8(Shapes[p / 6].name) + QLatin1Char(' ') +
-                                QString::fromUtf8(ShapeColours[p % 6].name),
-                            44, QColor(0x22, 0x22, 0x33));
-            });
-        });
-    return colours && numbers && clocks && shapes;
+    return writeColours(folder + QStringLiteral("/colores")) &&
+           writeNumbers(folder + QStringLiteral("/números y puntos")) &&
+           writeClocks(folder + QStringLiteral("/relojes")) &&
+           writeShapes(folder + QStringLiteral("/formas")) &&
+           writeSums(folder + QStringLiteral("/sumas")) &&
+           writeLetters(folder + QStringLiteral("/letras"));
 }
 
 bool writeCardBack(const QString &path)

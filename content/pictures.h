@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Four picture sets of 36 pairs under `folder`: file p of "1" and of "2" share a name.
+// The picture sets under `folder`: file p of "1" and of "2" share a name, and everything that
+// tells a picture apart lies in the rows that every board on a common screen shows.
 bool writePictureSets(const QString &folder);
 
 // The back of the cards: a lattice that covers the largest card box.

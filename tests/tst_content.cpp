@@ -1,5 +1,7 @@
+#include "colourdifference.h"
 #include "platform/listing.h"
 #include "platform/textfile.h"
+#include "sets/setcheck.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -11,7 +13,10 @@ class TstContent : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void everySetHas36PairsThatSortAlike();
+    void everySetPassesTheCheckerWithNothingToWarnAbout();
+    void colourDifferenceMatchesPublishedPairs_data();
+    void colourDifferenceMatchesPublishedPairs();
+    void swatchesLookApart();
     void languageFilesHave13Lines_data();
     void languageFilesHave13Lines();
     void soundsArePlayablePcm_data();
@@ -23,25 +28,56 @@ private:
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
 };
 
-void TstContent::everySetHas36PairsThatSortAlike()
+void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
 {
-    const QStringList sets = listSubfolders(m_folder + QStringLiteral("/graficos"));
-    QVERIFY(sets.size() >= 4);
-    for (const QString &set : sets) {
-        const QString base = m_folder + QStringLiteral("/graficos/") + set;
-        const QStringList first = listFiles(base + QStringLiteral("/1"));
-        const QStringList second = listFiles(base + QStringLiteral("/2"));
-        QCOMPARE(first.size(), 36);
-        QCOMPARE(second, first);
-        for (const QString &name : first) {
-            for (const char *half : {"/1/", "/2/"}) {
-                QImageReader reader(base + QLatin1String(half) + name);
-                QVERIFY2(reader.canRead(), qPrintable(set + QLatin1String(half) + name));
-                QVERIFY(reader.size().width() >= 200);
-            }
-        }
+    const auto sets = setsIn(m_folder + QStringLiteral("/graficos"));
+    QVERIFY(sets.size() >= 6);
+    std::vector<SetReport> reports;
+    int smaller = 0;
+    for (const auto &[name, folder] : sets) {
+        reports.push_back(checkSet(name, folder));
+        const SetReport &r = reports.back();
+        QVERIFY2(r.playable() && r.warnings() == 0, qPrintable(reportLines({r}).join('\n')));
+        QCOMPARE(r.second, r.first);
+        smaller += r.first.size() < 36;
     }
+    QVERIFY(smaller >= 2);
+    QCOMPARE(exitStatus(reports), 0);
     QVERIFY(QImageReader(m_folder + QStringLiteral("/fondo.jpg")).size().width() >= 500);
+}
+
+void TstContent::colourDifferenceMatchesPublishedPairs_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("difference");
+    // Values published for sRGB colours under D65.
+    QTest::newRow("same colour") << QColor(0x80, 0x40, 0x20) << QColor(0x80, 0x40, 0x20) << 0.0;
+    QTest::newRow("black and white") << QColor(Qt::black) << QColor(Qt::white) << 100.0;
+    QTest::newRow("red and blue") << QColor(0xFF, 0, 0) << QColor(0, 0, 0xFF) << 52.88;
+}
+
+void TstContent::colourDifferenceMatchesPublishedPairs()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, difference);
+    QVERIFY(std::abs(colourDifference(a, b) - difference) < 0.05);
+    QVERIFY(std::abs(colourDifference(b, a) - difference) < 0.05);
+}
+
+void TstContent::swatchesLookApart()
+{
+    const QString folder = m_folder + QStringLiteral("/graficos/colores/1/");
+    std::vector<QColor> swatches;
+    for (const QString &name : listFiles(folder))
+        swatches.push_back(QImage(folder + name).pixelColor(5, 5));
+    QVERIFY(swatches.size() >= 12);
+    for (std::size_t i = 0; i < swatches.size(); ++i) {
+        for (std::size_t j = i + 1; j < swatches.size(); ++j)
+            QVERIFY2(colourDifference(swatches[i], swatches[j]) >= 20,
+                     qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
+    }
 }
 
 void TstContent::languageFilesHave13Lines_data()

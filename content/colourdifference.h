@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QColor>
+
+// How far apart two sRGB colours look to a person with ordinary colour vision: CIEDE2000
+// on CIELAB under a D65 white. About 1 is the least difference one notices side by side.
+double colourDifference(const QColor &a, const QColor &b);
