@@ -3,6 +3,7 @@
 #include "board/dealing.h"
 #include "common/module1.h"
 #include "platform/listing.h"
+#include "platform/regularfile.h"
 #include "platform/twips.h"
 #include "setup/pairbuttons.h"
 
@@ -69,26 +70,20 @@ QString turnText(QImageIOHandler::Transformations t)
     }
 }
 
-// What can be learnt of a file without decoding it: whether it may be opened at all (a
-// FIFO or a device would block or never end) and what its header says.
+// What can be learnt of a file without decoding it: whether the game's rule for opening
+// files lets it be read at all (a FIFO or a device would block or never end) and what its
+// header says.
 void inspect(PictureCheck &picture)
 {
-    const QFileInfo info(picture.path);
-    if (!info.exists()) {
-        picture.failure = QStringLiteral("is missing");
+    QFile file;
+    if (!openRegularFile(file, picture.path)) {
+        const QFileInfo info(picture.path);
+        picture.failure = !info.exists()   ? QStringLiteral("is missing")
+                          : !info.isFile() ? QStringLiteral("is not a regular file")
+                                           : QStringLiteral("cannot be read");
         return;
     }
-    if (!info.isFile()) {
-        picture.failure = QStringLiteral("is not a regular file");
-        return;
-    }
-    QFile file(picture.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        picture.failure = QStringLiteral("cannot be read (%1)").arg(file.errorString());
-        return;
-    }
-    file.close();
-    QImageReader reader(picture.path);
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead()) {
         picture.failure =
@@ -101,7 +96,10 @@ void inspect(PictureCheck &picture)
 // Why the board's loader gave up on a file whose header reads.
 QString decodeFailure(const QString &path)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (!openRegularFile(file, path))
+        return QStringLiteral("cannot be read");
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
