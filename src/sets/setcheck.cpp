@@ -315,7 +315,7 @@ std::vector<std::pair<QString, QString>> setsIn(const QString &folder)
         return sets;
     if (QFileInfo(folder + QStringLiteral("/1")).isDir() ||
         QFileInfo(folder + QStringLiteral("/2")).isDir()) {
-        sets.emplace_back(lastPathComponent(folder), folder);
+        sets.emplace_back(QFileInfo(folder).fileName(), folder);
         return sets;
     }
     for (const QString &name : listSubfolders(folder))
