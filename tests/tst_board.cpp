@@ -3,10 +3,12 @@
 #include "fakes.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
+#include "windows/form3.h"
 #include "windows/form4.h"
 #include "windows/form6.h"
 
 #include <QMouseEvent>
+#include <QtEndian>
 
 namespace
 {
@@ -22,6 +24,21 @@ Form2 &openBoard(TestProgram &program, int pairs, int choice)
     return form2();
 }
 
+// The PNG with the size in its header replaced and the header's checksum made good again.
+QByteArray withSize(QByteArray png, quint32 width, quint32 height)
+{
+    qToBigEndian(width, png.data() + 16);
+    qToBigEndian(height, png.data() + 20);
+    quint32 crc = 0xFFFFFFFFu;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    return png;
+}
+
 } // namespace
 
 class TstBoard : public QObject
@@ -32,6 +49,8 @@ private Q_SLOTS:
     void grid();
     void dealOutcome_data();
     void dealOutcome();
+    void boardWithoutAPairNeverShows_data();
+    void boardWithoutAPairNeverShows();
     void sixPairGameToItsResultLine();
     void clockStopsAtZeroOnALoweredBoard();
 };
@@ -104,6 +123,46 @@ void TstBoard::dealOutcome()
         dealt += QStringLiteral(" / %1 %2").arg(l.pair).arg(l.firstLoaded ? "first" : "second");
     QTEST(dealt, "dealt");
     QVERIFY(program.random.draws.empty());
+}
+
+void TstBoard::boardWithoutAPairNeverShows_data()
+{
+    QTest::addColumn<QByteArray>("broken");
+    QTest::addColumn<int>("pairs");
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QByteArray png = encoded(image);
+    // Everything up to the picture data, which is missing.
+    const QByteArray cut = png.left(png.indexOf("IDAT") + 4);
+    QTest::newRow("six PNGs over the decode limit") << withSize(png, 9000, 8000) << 6;
+    QTest::newRow("six PNGs cut off after their header") << cut << 6;
+    QTest::newRow("six PNGs claiming 30000 x 30000") << withSize(png, 30000, 30000) << 6;
+    // The check finds pair 0 whole; the deal draws the six others.
+    QTest::newRow("a deal that differs from the check") << cut << 7;
+}
+
+// Play pressed on a set that deals no pair leaves every window as it was.
+void TstBoard::boardWithoutAPairNeverShows()
+{
+    QFETCH(QByteArray, broken);
+    QFETCH(int, pairs);
+    TestProgram program;
+    program.writeSet("s", pairs);
+    for (int p = pairs - 6; p < pairs; ++p) {
+        for (const char *half : {"1", "2"})
+            program.writeFile(QStringLiteral("graficos/s/%1/0%2.png").arg(half).arg(p), broken);
+    }
+    program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
+    form3().show();
+    form1().show();
+    Module1::PairChoice = 0;
+    const QString title = form6().window()->windowTitle();
+    click(form1(), "Command2");
+    QVERIFY(!form2().isLoaded());
+    // Only where the check passed did a board start to load.
+    QCOMPARE(program.random.seeded, pairs > 6 ? 1 : 0);
+    QVERIFY(form1().isShown() && form3().isShown());
+    QCOMPARE(form6().window()->windowTitle(), title);
 }
 
 void TstBoard::sixPairGameToItsResultLine()

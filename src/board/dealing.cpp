@@ -2,10 +2,8 @@
 
 #include "board/boardlayout.h"
 #include "platform/listing.h"
-#include "platform/regularfile.h"
 #include "platform/twips.h"
 
-#include <QImageReader>
 #include <algorithm>
 #include <cmath>
 
@@ -29,17 +27,6 @@ void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
         if (std::find(into.begin(), into.end(), r) == into.end())
             into.push_back(r);
     }
-}
-
-bool readsAsPicture(const QString &path)
-{
-    QFile file;
-    if (!openRegularFile(file, path))
-        return false;
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    return reader.canRead() && size.width() > 0 && size.height() > 0;
 }
 
 } // namespace
@@ -130,12 +117,20 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
     return outcome;
 }
 
-bool canDealAPair(const QString &setName)
+CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight)
+{
+    const QRect box = layoutBoard(pairChoice, screenWidth, screenHeight).boxes.front();
+    return cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()));
+}
+
+bool canDealAPair(const QString &setName, const CardBoxSize &box)
 {
     const SetFiles files = listSetFiles(pictureSetFolder(setName));
     for (int p = 0; p < files.pairs(); ++p) {
-        if (readsAsPicture(files.firstFolder + files.first[p]) &&
-            readsAsPicture(files.secondFolder + files.second[p]))
+        const std::vector<CardPicture> pair =
+            loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
+                              cardPictureRequest(files.secondFolder + files.second[p], box)});
+        if (pair[0].loaded && pair[1].loaded)
             return true;
     }
     return false;

@@ -74,6 +74,10 @@ struct DealOutcome {
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
                       Random &random);
 
-// Whether a board of this set would show at least one pair: a pair whose two files both
-// read as pictures.
-bool canDealAPair(const QString &setName);
+// The first card box of a board laid out for `pairChoice` on a screen of this size
+// (twips), as its widget will stand.
+CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight);
+
+// Whether a board of this set would show at least one pair: a pair whose two pictures both
+// load as the deal loads them, on a box of this size.
+bool canDealAPair(const QString &setName, const CardBoxSize &box);

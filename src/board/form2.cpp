@@ -122,10 +122,14 @@ void Form2::Form_Load()
     m_game.start(Module1::PairChoice);
     LayoutBoard();
     placeTopBar();
-    WindowFlow::boardLoading();
     for (auto literal : {OpenSound, PairSound, MissSound})
         services().sound->preload(programPath(QString::fromLatin1(literal)));
     StartDeal();
+    // A board that dealt no pair goes no further: the flow closes it before it shows, and
+    // the name entry and the list window stay as they were.
+    if (m_game.pairCount() == 0)
+        return;
+    WindowFlow::boardLoading();
     const auto lines = readLanguageLines(8, 5);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i])

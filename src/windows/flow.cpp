@@ -38,11 +38,26 @@ template <typename F> F &instance(std::unique_ptr<F> &slot)
     return *slot;
 }
 
-// A board that would deal no pair at all does not open; one already open comes forward.
+// A board opens only when it will show a pair: the chosen set is checked by loading its
+// pictures as the deal does, at the size of the board's cards. Should the deal still come
+// out empty (the set changed in between), the board closes before it shows, and the player
+// is where they were. An open board only comes forward.
 void openBoard()
 {
-    if (!form2().isLoaded() && !canDealAPair(form1().setName()))
-        return;
+    if (!form2().isLoaded()) {
+        // Reading the set name loads the setup window, hidden, when it is not there yet.
+        const QString set = form1().setName();
+        Screen *screen = services().screen;
+        const CardBoxSize box =
+            firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips());
+        if (!canDealAPair(set, box))
+            return;
+        form2().load();
+        if (form2().game().pairCount() == 0) {
+            form2().unload();
+            return;
+        }
+    }
     form2().show();
 }
 
