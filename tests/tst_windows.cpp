@@ -137,20 +137,16 @@ void TstWindows::listButtonBeforeAnyGame()
 void TstWindows::listWindowLastOfTheRun_data()
 {
     QTest::addColumn<bool>("accepted");
-    QTest::addColumn<bool>("nameClosed");
     QTest::addColumn<bool>("listButton");
     QTest::addColumn<int>("ended");
-    QTest::newRow("beside the name entry it stays") << false << false << false << 0;
-    QTest::newRow("beside the setup window it stays") << true << true << false << 0;
-    QTest::newRow("alone it ends the run") << false << true << false << 1;
-    QTest::newRow("alone after its button found no set, it ends the run")
-        << false << true << true << 1;
+    QTest::newRow("beside the setup window it stays") << true << false << 0;
+    QTest::newRow("alone it ends the run") << false << false << 1;
+    QTest::newRow("alone after its button found no set, it ends the run") << false << true << 1;
 }
 
 void TstWindows::listWindowLastOfTheRun()
 {
     QFETCH(bool, accepted);
-    QFETCH(bool, nameClosed);
     QFETCH(bool, listButton);
     TestProgram program;
     form3().show();
@@ -158,8 +154,7 @@ void TstWindows::listWindowLastOfTheRun()
         QTest::keyClicks(control(form3(), "Text1_0"), "Ana");
         click(form3(), "Command2");
     }
-    if (nameClosed)
-        form3().window()->close();
+    form3().window()->close();
     if (listButton)
         click(form6(), "Command1");
     QCOMPARE(form1().isShown(), accepted);
