@@ -168,7 +168,7 @@ void gameCompleted(const QString &resultLine)
 
 void gameOver()
 {
-    form4().showModal();
+    form4().showModal(&form2());
     form2().unload();
 }
 

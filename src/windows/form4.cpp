@@ -10,7 +10,7 @@
 
 void Form4::buildControls(FormWindow *window)
 {
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     window->setFixedSize(twipsRect(0, 0, 7755, 4620).size());
     setBackgroundColour(window, vbColor(0xFFC0C0));
 

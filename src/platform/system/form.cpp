@@ -2,8 +2,11 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QScreen>
+#include <QWindow>
 
 namespace
 {
@@ -12,6 +15,14 @@ const QIcon &fishIcon()
 {
     static const QIcon icon(QStringLiteral(":/images/fish.svg"));
     return icon;
+}
+
+// Positions on the screen count from the top left of the screen the game plays on, also
+// where more than one screen forms the desktop.
+QPoint screenOrigin()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().topLeft() : QPoint();
 }
 
 } // namespace
@@ -26,6 +37,25 @@ void FormWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     Form *form = m_form;
     form->runHandler([form] { form->closeRequested(); });
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    bool used = false;
+    Form *form = m_form;
+    form->runHandler([form, event, &used] { used = form->Form_KeyDown(event); });
+    if (!used)
+        QWidget::keyPressEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window under a modal one hands the activation on, so that the keys keep going to
+    // the modal window where the compositor gives them to the window clicked.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && modal && modal != this)
+        modal->activateWindow();
 }
 
 FormTimer::FormTimer(Form *form, QWidget *window, int interval, bool enabled,
@@ -89,12 +119,19 @@ void Form::show()
     m_window->activateWindow();
 }
 
-void Form::showModal()
+void Form::showModal(Form *owner)
 {
     load();
     if (!m_window)
         return;
     m_window->setWindowModality(Qt::ApplicationModal);
+    // Kept above its owner by the window manager or compositor, also when the owner is
+    // clicked or fills the screen.
+    if (owner && owner->m_window) {
+        m_window->winId();
+        owner->m_window->winId();
+        m_window->windowHandle()->setTransientParent(owner->m_window->windowHandle());
+    }
     m_window->show();
     m_window->activateWindow();
     QEventLoop loop;
@@ -157,7 +194,16 @@ void Form::destroyDying()
 void Form::moveTwips(int left, int top)
 {
     if (m_window)
-        m_window->move(twipsToPixels(left), twipsToPixels(top));
+        m_window->move(screenOrigin() + QPoint(twipsToPixels(left), twipsToPixels(top)));
+}
+
+void Form::fillScreen(int widthTwips, int heightTwips)
+{
+    if (!m_window)
+        return;
+    m_window->setGeometry(
+        QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips))));
+    m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
 }
 
 QSize Form::outerSizeTwips() const

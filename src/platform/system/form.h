@@ -9,6 +9,7 @@
 #include <vector>
 
 class Form;
+class QKeyEvent;
 
 // The top-level widget of a window: it holds the controls and turns the window manager's
 // close request into the window's own rule.
@@ -19,6 +20,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     Form *m_form;
@@ -31,6 +34,7 @@ private:
 class FormTimer : public QObject
 {
     friend class Form;
+    class QKeyEvent;
 
 public:
     FormTimer(Form *form, QWidget *window, int interval, bool enabled,
@@ -54,6 +58,8 @@ private:
 // the controls when the last handler has returned.
 class Form : public QObject
 {
+    friend class FormWindow;
+
 public:
     ~Form() override;
 
@@ -65,8 +71,9 @@ public:
     void load();
     // Loads the window if needed, shows it and brings it to the front.
     void show();
-    // Shows the window modally; returns when it has been unloaded.
-    void showModal();
+    // Shows the window modally, kept above `owner`'s window; returns when it has been
+    // unloaded.
+    void showModal(Form *owner = nullptr);
     // Runs the unload handler, then takes the controls away.
     void unload();
     // Takes the controls away without the unload handler, as ending the program does.
@@ -81,6 +88,9 @@ public:
 
     // Moves the window to a position in twips on the screen.
     void moveTwips(int left, int top);
+    // Gives the window the whole screen: full-screen state where a window manager runs,
+    // the screen's geometry where none does.
+    void fillScreen(int widthTwips, int heightTwips);
     // The window's outer size (frame included where the platform can tell) in twips.
     QSize outerSizeTwips() const;
 
@@ -89,6 +99,8 @@ protected:
     virtual void buildControls(FormWindow *window) = 0;
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // A key pressed while the window itself has the focus; true when it was used.
+    virtual bool Form_KeyDown(QKeyEvent *) { return false; }
     // Called when the controls are gone, to forget pointers kept outside QPointer.
     virtual void controlsDestroyed() {}
 
