@@ -1,5 +1,6 @@
 #include "board/boardlayout.h"
 #include "board/dealing.h"
+#include "board/keyboardmark.h"
 #include "fakes.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
@@ -9,6 +10,8 @@
 
 #include <QMouseEvent>
 #include <QtEndian>
+
+Q_DECLARE_METATYPE(MarkMove)
 
 namespace
 {
@@ -53,6 +56,8 @@ private Q_SLOTS:
     void boardWithoutAPairNeverShows();
     void sixPairGameToItsResultLine();
     void clockStopsAtZeroOnALoweredBoard();
+    void markMovesOverClickableCards_data();
+    void markMovesOverClickableCards();
 };
 
 void TstBoard::grid_data()
@@ -243,6 +248,47 @@ void TstBoard::clockStopsAtZeroOnALoweredBoard()
     QVERIFY(board.Label1[1]->text() == "0" && !board.Timer2->isEnabled());
     playToTheEnd([] { form4().unload(); });
     QCOMPARE(resultLines(), QStringList{"Con 8 parejas quedaban 0 segundos"});
+}
+
+void TstBoard::markMovesOverClickableCards_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<MarkMove>("move");
+    // A 4 x 3 board row by row: 'x' can be clicked, '.' is found.
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("to");
+    const QString all = QStringLiteral("xxxxxxxxxxxx");
+    QTest::newRow("the first key marks the first clickable card")
+        << -1 << MarkMove::Down << QStringLiteral("..xxxxxxxxxx") << 2;
+    QTest::newRow("nothing to mark")
+        << -1 << MarkMove::Right << QStringLiteral("............") << -1;
+    QTest::newRow("right skips found cards")
+        << 1 << MarkMove::Right << QStringLiteral("xx..xxxxxxxx") << 4;
+    QTest::newRow("right from the last card wraps to the first")
+        << 11 << MarkMove::Right << all << 0;
+    QTest::newRow("left from the first card wraps to the last") << 0 << MarkMove::Left << all << 11;
+    QTest::newRow("down keeps the column") << 1 << MarkMove::Down << all << 5;
+    QTest::newRow("down passes a found row")
+        << 1 << MarkMove::Down << QStringLiteral("xxxx....xxxx") << 9;
+    QTest::newRow("down takes the nearest column")
+        << 2 << MarkMove::Down << QStringLiteral("xxxxx..xxxxx") << 7;
+    QTest::newRow("up from the top row wraps to the bottom") << 2 << MarkMove::Up << all << 10;
+    QTest::newRow("moves on from a card just found")
+        << 5 << MarkMove::Right << QStringLiteral("xxxxx.xxxxxx") << 6;
+    QTest::newRow("the last clickable card keeps the mark")
+        << 6 << MarkMove::Up << QStringLiteral("......x.....") << 6;
+}
+
+void TstBoard::markMovesOverClickableCards()
+{
+    QFETCH(int, from);
+    QFETCH(MarkMove, move);
+    QFETCH(QString, board);
+    QFETCH(int, to);
+    std::vector<bool> clickable;
+    for (QChar c : board)
+        clickable.push_back(c == QLatin1Char('x'));
+    QCOMPARE(moveCardMark(from, move, 4, clickable), to);
 }
 
 QTEST_MAIN(TstBoard)

@@ -1,10 +1,15 @@
+#include "board/keyboardmark.h"
+
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <signal.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 // Xlib's macros would clash with the test's generated code.
@@ -21,34 +26,48 @@ struct TopWindow {
     QString title;
 };
 
-// The mapped windows right under the root: without a window manager these are the
-// program's own windows.
+// The program's mapped top-level windows, in root coordinates: the window manager's client
+// list where one runs, else the mapped windows right under the root.
 QList<TopWindow> mappedTopWindows(Display *display)
 {
     QList<TopWindow> found;
-    Window root = DefaultRootWindow(display);
-    Window rootReturn = 0, parent = 0;
-    Window *children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, root, &rootReturn, &parent, &children, &count))
-        return found;
-    for (unsigned int i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, children[i], &attributes) ||
-            attributes.map_state != IsViewable || attributes.override_redirect)
+    const Window root = DefaultRootWindow(display);
+    std::vector<Window> windows;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, root, XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024,
+                           False, XA_WINDOW, &type, &format, &count, &after, &data) == Success &&
+        data && count > 0) {
+        const auto *ids = reinterpret_cast<const Window *>(data);
+        windows.assign(ids, ids + count);
+    } else {
+        Window rootReturn = 0, parent = 0, *children = nullptr;
+        unsigned int n = 0;
+        if (XQueryTree(display, root, &rootReturn, &parent, &children, &n) && children) {
+            windows.assign(children, children + n);
+            XFree(children);
+        }
+    }
+    if (data)
+        XFree(data);
+    for (Window id : windows) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(display, id, &a) || a.map_state != IsViewable ||
+            a.override_redirect)
             continue;
-        TopWindow w;
-        w.id = children[i];
-        w.geometry = QRect(attributes.x, attributes.y, attributes.width, attributes.height);
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(display, id, root, 0, 0, &x, &y, &child);
+        TopWindow w{id, QRect(x, y, a.width, a.height), {}};
         char *name = nullptr;
-        if (XFetchName(display, children[i], &name) && name) {
+        if (XFetchName(display, id, &name) && name) {
             w.title = QString::fromLocal8Bit(name);
             XFree(name);
         }
         found << w;
     }
-    if (children)
-        XFree(children);
     return found;
 }
 
@@ -66,6 +85,21 @@ TopWindow waitForWindow(Display *display, QSize size, int timeoutMs = 10000)
         QTest::qWait(100);
     }
     return {};
+}
+
+// Waits until a window of this size shows and has the keyboard focus.
+TopWindow waitForFocused(Display *display, QSize size)
+{
+    const TopWindow w = waitForWindow(display, size);
+    Window focus = 0;
+    int revert = 0;
+    for (int i = 0; i < 50 && w.id && focus != w.id; ++i) {
+        QTest::qWait(100);
+        XGetInputFocus(display, &focus, &revert);
+    }
+    // Qt takes the focus event a moment after the server moved the focus.
+    QTest::qWait(100);
+    return focus == w.id ? w : TopWindow{};
 }
 
 QColor screenPixel(Display *display, QPoint at)
@@ -103,6 +137,22 @@ int freeDisplayNumber()
     return -1;
 }
 
+QString at(QPoint p)
+{
+    return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
+}
+
+// The centre of card k of a 6-pair board on the 1280 x 1024 screen, from the grid in twips.
+QPoint cardCentre(int k)
+{
+    const int w = 19200 / 4 - 150, h = 15360 / 3 - 150;
+    return {(360 + k % 4 * w + w / 2) / 15, (360 + k / 4 * h + h / 2) / 15};
+}
+
+const QSize SetupSize(580, 553);
+const QSize GameOverSize(517, 308);
+const QSize ScreenSize(1280, 1024);
+
 } // namespace
 
 class TstX11 : public QObject
@@ -111,10 +161,14 @@ class TstX11 : public QObject
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
-    void introToSetupAndCloseBox();
+    void mouseFromIntroToSetupWithoutWindowManager();
+    void keyboardGameUnderWindowManagerWithPanel();
 
 private:
-    bool xdotool(const QStringList &arguments);
+    // Runs xdotool with its arguments split at blanks.
+    bool xdotool(const QString &arguments);
+    void startZindle(QProcess &zindle, const QString &program);
+    void expectCleanEnd(QProcess &zindle, const TopWindow &setup);
 
     QProcess m_server;
     QString m_display;
@@ -131,13 +185,15 @@ void TstX11::initTestCase()
     const int number = freeDisplayNumber();
     QVERIFY(number > 0);
     m_display = QStringLiteral(":%1").arg(number);
-    m_server.start(xvfb, {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                          QStringLiteral("tcp")});
+    m_server.start(xvfb, QStringLiteral("%1 -screen 0 1280x1024x24 -br -nolisten tcp")
+                             .arg(m_display)
+                             .split(QLatin1Char(' ')));
     QVERIFY(m_server.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)),
                              10000);
     QTRY_VERIFY_WITH_TIMEOUT((m_x = XOpenDisplay(m_display.toLocal8Bit().constData())), 10000);
+    // Windows come and go while the test looks at them.
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
 }
 
 void TstX11::cleanupTestCase()
@@ -150,71 +206,176 @@ void TstX11::cleanupTestCase()
     }
 }
 
-bool TstX11::xdotool(const QStringList &arguments)
+bool TstX11::xdotool(const QString &arguments)
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     tool.setProcessEnvironment(env);
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
     return tool.waitForFinished(10000) && tool.exitCode() == 0;
 }
 
-void TstX11::introToSetupAndCloseBox()
+void TstX11::startZindle(QProcess &zindle, const QString &program)
 {
-    QProcess zindle;
+    // The program chooses its platform itself: the X server that DISPLAY names.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     zindle.setProcessEnvironment(env);
     zindle.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    zindle.start(QStringLiteral(ZINDLE_EXE), {});
+    zindle.start(program, {});
     QVERIFY(zindle.waitForStarted());
-    const qint64 pid = zindle.processId();
+}
 
-    // The intro: 9360 x 8520 twips, its title picture from the top left.
+void TstX11::expectCleanEnd(QProcess &zindle, const TopWindow &setup)
+{
+    const qint64 pid = zindle.processId();
+    sendDeleteWindow(m_x, setup.id);
+    QVERIFY(zindle.waitForFinished(10000));
+    QCOMPARE(zindle.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(zindle.exitCode(), 0);
+    QVERIFY(::kill(pid_t(pid), 0) != 0);
+}
+
+void TstX11::mouseFromIntroToSetupWithoutWindowManager()
+{
+    QProcess zindle;
+    startZindle(zindle, QStringLiteral(ZINDLE_EXE));
+
+    // The intro: 9360 x 8520 twips, centred 200 twips high, the cyan continue button below
+    // its title picture.
     const TopWindow intro = waitForWindow(m_x, QSize(624, 568));
     QVERIFY2(intro.id, "no intro window");
     QCOMPARE(intro.geometry.topLeft(), QPoint(328, 215));
     QTest::qWait(500);
-    QVERIFY(screenPixel(m_x, intro.geometry.topLeft() + QPoint(100, 70)) !=
-            screenPixel(m_x, intro.geometry.topLeft() + QPoint(620, 560)));
-    QCOMPARE(screenPixel(m_x, intro.geometry.topLeft() + QPoint(620, 530)), QColor(Qt::white));
-    // The continue button, cyan, below the picture.
-    const QPoint cont = intro.geometry.topLeft() + QPoint(120 + 369 / 2, 520 + 49 / 2);
     QCOMPARE(screenPixel(m_x, intro.geometry.topLeft() + QPoint(125, 525)), QColor(0, 255, 255));
-
-    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(cont.x()),
-                     QString::number(cont.y()), QStringLiteral("click"), QStringLiteral("1")}));
+    QVERIFY(xdotool(QStringLiteral("mousemove %1 click 1")
+                        .arg(at(intro.geometry.topLeft() + QPoint(300, 540)))));
 
     // Name entry (6750 x 4635 twips) in front of the list window.
     const TopWindow entry = waitForWindow(m_x, QSize(450, 309));
     QVERIFY2(entry.id, "no name-entry window");
     QVERIFY(entry.title.startsWith(QStringLiteral("Zindle 1.0")));
     QVERIFY(waitForWindow(m_x, QSize(608, 380)).id);
-    QTRY_VERIFY_WITH_TIMEOUT(!waitForWindow(m_x, QSize(624, 568), 100).id, 5000);
+    QVERIFY(xdotool(QStringLiteral("mousemove %1 click 1 type Ana")
+                        .arg(at(entry.geometry.topLeft() + QPoint(256, 104)))));
+    QVERIFY(xdotool(QStringLiteral("mousemove %1 click 1")
+                        .arg(at(entry.geometry.topLeft() + QPoint(220, 240)))));
 
-    const QPoint nameBox = entry.geometry.topLeft() + QPoint(48 + 96 + 112, 32 + 56 + 16);
-    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(nameBox.x()),
-                     QString::number(nameBox.y()), QStringLiteral("click"), QStringLiteral("1")}));
-    QVERIFY(xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
-                     QStringLiteral("Ana")}));
-    const QPoint accept = entry.geometry.topLeft() + QPoint(48 + 172, 200 + 40);
-    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(accept.x()),
-                     QString::number(accept.y()), QStringLiteral("click"), QStringLiteral("1")}));
-
-    // The setup window, 8700 x 8295 twips, titled "Zindle".
-    const TopWindow setup = waitForWindow(m_x, QSize(580, 553));
+    const TopWindow setup = waitForWindow(m_x, SetupSize);
     QVERIFY2(setup.id, "no setup window");
     QCOMPARE(setup.title, QStringLiteral("Zindle"));
-
-    sendDeleteWindow(m_x, setup.id);
-    QVERIFY(zindle.waitForFinished(10000));
-    QCOMPARE(zindle.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(zindle.exitCode(), 0);
-    QVERIFY(::kill(pid_t(pid), 0) != 0);
+    expectCleanEnd(zindle, setup);
     XSync(m_x, False);
     QVERIFY(mappedTopWindows(m_x).isEmpty());
+}
+
+void TstX11::keyboardGameUnderWindowManagerWithPanel()
+{
+    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+    const QString tint2 = QStandardPaths::findExecutable(QStringLiteral("tint2"));
+    if (openbox.isEmpty() || tint2.isEmpty())
+        QSKIP("openbox or tint2 is not installed");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    QProcess wm, panel;
+    for (QProcess *p : {&wm, &panel}) {
+        p->setProcessEnvironment(env);
+        p->setStandardErrorFile(QProcess::nullDevice());
+    }
+    // An orange panel along the bottom edge, where the board's grid ends.
+    QTemporaryDir folder;
+    QFile config(folder.filePath(QStringLiteral("tint2rc")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
+                 "panel_items = S\npanel_position = bottom center horizontal\n"
+                 "panel_size = 100% 40\npanel_background_id = 1\n");
+    config.close();
+    wm.start(openbox, {});
+    panel.start(tint2, {QStringLiteral("-c"), config.fileName()});
+    const QPoint underPanel(640, 1021);
+    QTRY_COMPARE_WITH_TIMEOUT(screenPixel(m_x, underPanel), QColor(255, 128, 0), 10000);
+
+    // A program folder with a set of six pairs that the test tells apart: both pictures of a
+    // pair in one colour.
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
+    for (int i = 0; i < 6; ++i) {
+        for (const char *half : {"1", "2"}) {
+            const QString dir =
+                folder.filePath(QStringLiteral("graficos/a/") + QLatin1String(half));
+            QImage picture(8, 8, QImage::Format_RGB32);
+            picture.fill(colours[i]);
+            QVERIFY(QDir().mkpath(dir) && picture.save(dir + QStringLiteral("/%1.png").arg(i)));
+        }
+    }
+    const QString exe = QStringLiteral(ZINDLE_EXE);
+    QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("idioma"))));
+    QVERIFY(QFile::copy(QFileInfo(exe).path() + QStringLiteral("/idioma/idioma.txt"),
+                        folder.filePath(QStringLiteral("idioma/idioma.txt"))));
+    QVERIFY(QFile::copy(exe, folder.filePath(QStringLiteral("zindle"))));
+
+    QProcess zindle;
+    startZindle(zindle, folder.filePath(QStringLiteral("zindle")));
+    QVERIFY(waitForFocused(m_x, QSize(624, 568)).id);
+    QVERIFY(xdotool(QStringLiteral("key Return")));
+    QVERIFY(waitForFocused(m_x, QSize(450, 309)).id);
+    // Enter in the name box accepts the name.
+    QVERIFY(xdotool(QStringLiteral("type Ana")) && xdotool(QStringLiteral("key Return")));
+    QVERIFY(waitForFocused(m_x, SetupSize).id);
+    // Six pairs, then past the counts this set cannot deal to the play button.
+    QVERIFY(xdotool(QStringLiteral("key space Tab Return")));
+
+    // The board covers the whole screen, the panel included.
+    const TopWindow board = waitForFocused(m_x, ScreenSize);
+    QVERIFY2(board.id, "the board does not fill the screen");
+    QCOMPARE(board.geometry.topLeft(), QPoint(0, 0));
+    QTRY_COMPARE(screenPixel(m_x, underPanel), QColor(Qt::white));
+
+    // Space on a fresh board only shows the mark on the first card; nothing ends.
+    QVERIFY(xdotool(QStringLiteral("key space")));
+    QTest::qWait(300);
+    QCOMPARE(zindle.state(), QProcess::Running);
+    std::vector<QColor> cards;
+    for (int k = 0; k < 12; ++k)
+        cards.push_back(screenPixel(m_x, cardCentre(k)));
+    std::vector<bool> clickable(12, true);
+    int marked = 0;
+    for (int k = 0; k < 12; ++k) {
+        if (!clickable[std::size_t(k)])
+            continue;
+        const int partner = int(
+            std::find(cards.begin() + k + 1, cards.end(), cards[std::size_t(k)]) - cards.begin());
+        QVERIFY2(partner < 12, "a card without a partner");
+        QString keys = QStringLiteral("key");
+        for (int card : {k, partner}) {
+            while (marked != card) {
+                marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
+                keys += QStringLiteral(" Right");
+            }
+            keys += QStringLiteral(" space");
+        }
+        QVERIFY(xdotool(keys));
+        clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
+        QTRY_VERIFY(screenPixel(m_x, cardCentre(partner)) != cards[std::size_t(partner)]);
+    }
+
+    // The game-over window stays in front of the board that is clicked, and keeps the keys.
+    const TopWindow gameOver = waitForFocused(m_x, GameOverSize);
+    QVERIFY2(gameOver.id, "no game-over window");
+    QVERIFY(xdotool(QStringLiteral("mousemove %1 click 1").arg(at(cardCentre(0)))));
+    QTest::qWait(300);
+    QCOMPARE(screenPixel(m_x, gameOver.geometry.topLeft() + QPoint(10, 10)), QColor(192, 192, 255));
+    QVERIFY(xdotool(QStringLiteral("key Return")));
+    const TopWindow setup = waitForWindow(m_x, SetupSize);
+    QVERIFY(setup.id);
+    QTRY_VERIFY(!waitForWindow(m_x, ScreenSize, 100).id);
+    expectCleanEnd(zindle, setup);
+    for (QProcess *p : {&panel, &wm}) {
+        p->terminate();
+        p->waitForFinished(5000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstX11)

@@ -10,6 +10,8 @@
 #include "platform/twips.h"
 #include "windows/flow.h"
 
+#include <QKeyEvent>
+
 namespace
 {
 
@@ -58,6 +60,9 @@ void Form2::buildControls(FormWindow *window)
     p.setColor(QPalette::Window, vbColor(0xFFFFFF));
     window->setPalette(p);
     window->resize(twipsRect(0, 0, 8250, 6465).size());
+    // The board itself takes the keys, so that no single key presses one of its buttons.
+    window->setFocusPolicy(Qt::StrongFocus);
+    window->setFocus();
 
     // Labels first: the light controls lie behind the boxes and buttons.
     Label1[0] = new QLabel(window);
@@ -100,6 +105,9 @@ void Form2::buildControls(FormWindow *window)
     }
     connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
     connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+
+    m_mark = new CardMark(window);
+    m_markedCard = -1;
 
     Timer1 = addTimer(200, false, [this] { Timer1_Timer(); });
     Timer2 = addTimer(1000, true, [this] { Timer2_Timer(); });
@@ -145,8 +153,7 @@ void Form2::LayoutBoard()
     QWidget *w = window();
     const int screenWidth = services().screen->widthTwips();
     const int screenHeight = services().screen->heightTwips();
-    // The board covers the whole screen, also where no window manager maximises it.
-    w->setGeometry(QRect(0, 0, twipsToPixels(screenWidth), twipsToPixels(screenHeight)));
+    fillScreen(screenWidth, screenHeight);
 
     const BoardGeometry geometry = layoutBoard(m_game.layoutChoice(), screenWidth, screenHeight);
     const int cards = int(geometry.boxes.size());
@@ -259,6 +266,48 @@ void Form2::Timer1_Timer()
         return;
     }
     WindowFlow::gameOver();
+}
+
+bool Form2::Form_KeyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveMark(MarkMove::Left);
+        return true;
+    case Qt::Key_Right:
+        moveMark(MarkMove::Right);
+        return true;
+    case Qt::Key_Up:
+        moveMark(MarkMove::Up);
+        return true;
+    case Qt::Key_Down:
+        moveMark(MarkMove::Down);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->isAutoRepeat())
+            return true;
+        // The first key only shows the mark; later ones click its card as the mouse does.
+        if (m_markedCard < 0)
+            moveMark(MarkMove::Right);
+        else
+            image1_Click(m_markedCard);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form2::moveMark(MarkMove move)
+{
+    std::vector<bool> clickable;
+    for (const CardImage *image : Image1)
+        clickable.push_back(!image->isHidden());
+    m_markedCard =
+        moveCardMark(m_markedCard, move, gridFor(m_game.layoutChoice()).columns, clickable);
+    if (m_markedCard >= 0)
+        m_mark->markBox(Picture2[std::size_t(m_markedCard)]->geometry());
 }
 
 void Form2::Timer2_Timer()

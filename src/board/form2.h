@@ -1,8 +1,10 @@
 #pragma once
 
 #include "board/boardgame.h"
+#include "board/keyboardmark.h"
 #include "platform/controls/cardbox.h"
 #include "platform/controls/cardimage.h"
+#include "platform/controls/cardmark.h"
 #include "platform/controls/picturebutton.h"
 #include "platform/controls/selectionframe.h"
 #include "platform/system/form.h"
@@ -40,6 +42,7 @@ public:
 protected:
     void buildControls(FormWindow *window) override;
     void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent *event) override;
     void controlsDestroyed() override;
 
 private:
@@ -48,8 +51,13 @@ private:
     void DealPictures(const DealOutcome &outcome);
     void placeTopBar();
     void play(const char *literal);
+    // Moves the keyboard's mark and shows it on its card.
+    void moveMark(MarkMove move);
 
     BoardGame m_game;
     // The set folder that the hidden file listings point at.
     QString m_setFolder;
+    QPointer<CardMark> m_mark;
+    // The card the keyboard's mark is on; -1 until a key is used on this board.
+    int m_markedCard = -1;
 };

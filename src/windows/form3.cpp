@@ -44,6 +44,8 @@ void Form3::buildControls(FormWindow *window)
     Command2->setFont(designFont(21.75));
     Command2->setGeometry(twipsRect(720, 3000, 5175, 1215));
     connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+    // Enter in the name box accepts the name, as the accept button does.
+    QObject::connect(Text1.data(), &QLineEdit::returnPressed, Command2.data(), &QPushButton::click);
 
     Text1->setFocus();
 }

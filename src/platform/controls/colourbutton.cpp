@@ -1,7 +1,7 @@
 #include "colourbutton.h"
 
 ColourButton::ColourButton(const QString &caption, QColor background, QWidget *parent)
-    : QPushButton(caption, parent)
+    : FocusButton(caption, parent)
 {
     setBackground(background);
 }
@@ -13,7 +13,6 @@ void ColourButton::setBackground(QColor background)
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                  " border: 2px outset #c0c0c0; }"
                                  "QPushButton:pressed { border-style: inset; }"
-                                 "QPushButton:focus { border-color: #808080; }"
                                  "QPushButton:disabled { color: #808080; }")
                       .arg(colour));
 }

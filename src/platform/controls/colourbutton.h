@@ -1,11 +1,11 @@
 #pragma once
 
+#include "focusbutton.h"
 #include <QColor>
-#include <QPushButton>
 
 // A button drawn in graphical style: its background colour shows, also while disabled,
 // when only its text turns grey.
-class ColourButton : public QPushButton
+class ColourButton : public FocusButton
 {
 public:
     ColourButton(const QString &caption, QColor background, QWidget *parent);

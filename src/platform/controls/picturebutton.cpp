@@ -3,14 +3,14 @@
 #include <QPainter>
 
 PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : QPushButton(parent), m_picture(picture)
+    : FocusButton(QString(), parent), m_picture(picture)
 {
     setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::paintEvent(QPaintEvent *event)
 {
-    QPushButton::paintEvent(event);
+    FocusButton::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(rect());
     const QSize size = m_picture.deviceIndependentSize().toSize();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "focusbutton.h"
+
 #include <QPixmap>
-#include <QPushButton>
 
 // A button that shows its picture at natural size, centred and clipped, where an icon
 // would be shrunk.
-class PictureButton : public QPushButton
+class PictureButton : public FocusButton
 {
 public:
     PictureButton(const QPixmap &picture, QWidget *parent);
