@@ -56,6 +56,11 @@ void FormWindow::changeEvent(QEvent *event)
     QWidget *modal = QApplication::activeModalWidget();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && modal && modal != this)
         modal->activateWindow();
+    // A fixed-size window is never maximised, also where the toolkit draws the title bar
+    // (Wayland) and offers the button all the same.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
+        minimumSize() == maximumSize())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 FormTimer::FormTimer(Form *form, QWidget *window, int interval, bool enabled,
