@@ -142,15 +142,31 @@ constexpr std::array<NamedColour, 16> Colours = {{
     {"blanco", 0xFFFFFF},
 }};
 
-constexpr std::array<const char *, 6> ShapeNames = {"círculo",  "cuadrado", "triángulo",
-                                                    "estrella", "rombo",    "corazón"};
+struct ShapeName {
+    const char *name;
+    bool feminine;
+};
 
-constexpr std::array<NamedColour, 6> ShapeColours = {{{"rojo", 0xD41E0C},
-                                                      {"azul", 0x0F5FCA},
-                                                      {"verde", 0x129109},
-                                                      {"amarillo", 0xF6C000},
-                                                      {"morado", 0x7C0C9F},
-                                                      {"naranja", 0xFF8A00}}};
+constexpr std::array<ShapeName, 6> ShapeNames = {{{"círculo", false},
+                                                  {"cuadrado", false},
+                                                  {"triángulo", false},
+                                                  {"estrella", true},
+                                                  {"rombo", false},
+                                                  {"corazón", false}}};
+
+struct ShapeColour {
+    const char *masculine;
+    const char *feminine;
+    QRgb rgb;
+};
+
+// The colour set's own colours, so that these six stand as far apart as its swatches.
+constexpr std::array<ShapeColour, 6> ShapeColours = {{{"rojo", "roja", 0xD41E0C},
+                                                      {"azul", "azul", 0x0F5FCA},
+                                                      {"verde", "verde", 0x129109},
+                                                      {"amarillo", "amarilla", 0xFFDF0E},
+                                                      {"morado", "morada", 0x7C0C9F},
+                                                      {"naranja", "naranja", 0xFF9513}}};
 
 // A shape of the given kind (an index into ShapeNames) as large as fits the area.
 QPainterPath shapePath(int kind, const QRectF &area)
@@ -328,10 +344,13 @@ bool writeShapes(const QString &folder)
         },
         [&](int p) {
             return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
-                centredText(painter, a,
-                            QString::fromUtf8(ShapeNames[p / 6]) + QLatin1Char(' ') +
-                                QString::fromUtf8(ShapeColours[p % 6].name),
-                            80, Ink);
+                const ShapeName &shape = ShapeNames[p / 6];
+                const ShapeColour &colour = ShapeColours[p % 6];
+                centredText(
+                    painter, a,
+                    QString::fromUtf8(shape.name) + QLatin1Char(' ') +
+                        QString::fromUtf8(shape.feminine ? colour.feminine : colour.masculine),
+                    80, Ink);
             });
         });
 }
@@ -339,25 +358,25 @@ bool writeShapes(const QString &folder)
 // Additions whose results are 2 to 22, each result once, so that no sum fits two results.
 bool writeSums(const QString &folder)
 {
-    const int pairs = 21;
+    constexpr std::array<std::pair<int, int>, 21> sums = {{
+        {1, 1}, {2, 1}, {1, 3}, {3, 2}, {4, 2}, {2, 5},  {5, 3},  {4, 5},  {7, 3},  {6, 5},  {4, 8},
+        {9, 4}, {6, 8}, {7, 8}, {9, 7}, {8, 9}, {12, 6}, {11, 8}, {13, 7}, {15, 6}, {14, 8},
+    }};
+    const int pairs = int(sums.size());
     const QRectF area = drawingArea(pairs);
-    const auto addends = [](int p) {
-        const int sum = p + 2;
-        const int a = (sum * 5) % (sum - 1) + 1;
-        return std::pair{a, sum - a};
-    };
     return writeSet(
         folder, "png", pairs,
         [&](int p) {
             return picture(Paper, area, [&, p](QPainter &painter, const QRectF &a) {
-                const auto [x, y] = addends(p);
+                const auto [x, y] = sums[std::size_t(p)];
                 centredText(painter, a, QStringLiteral("%1 + %2").arg(x).arg(y), 150,
                             QColor(0x0F, 0x5F, 0xCA));
             });
         },
         [&](int p) {
-            return picture(QColor(0xFF, 0xF4, 0xD6), area, [p](QPainter &painter, const QRectF &a) {
-                centredText(painter, a, QString::number(p + 2), 200, QColor(0xB0, 0x1A, 0x0A));
+            return picture(QColor(0xFF, 0xF4, 0xD6), area, [&, p](QPainter &painter, QRectF a) {
+                const auto [x, y] = sums[std::size_t(p)];
+                centredText(painter, a, QString::number(x + y), 200, QColor(0xB0, 0x1A, 0x0A));
             });
         });
 }

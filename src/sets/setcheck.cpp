@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -147,9 +148,15 @@ void decode(std::vector<PictureCheck> &pictures)
     for (std::size_t start = 0; start < pending.size(); start += Batch) {
         const std::size_t end = std::min(pending.size(), start + Batch);
         std::vector<CardPictureRequest> requests;
-        for (std::size_t i = start; i < end; ++i)
-            requests.push_back(cardPictureRequest(
-                pending[i]->path, cardBoxSize(QRect(0, 0, MeasureWidth, MeasureHeight))));
+        for (std::size_t i = start; i < end; ++i) {
+            // A box whose inner area holds the whole picture, so nothing is clipped.
+            CardPictureRequest r;
+            r.path = pending[i]->path;
+            r.boxWidth = MeasureWidth * TwipsPerPixel;
+            r.boxHeight = MeasureHeight * TwipsPerPixel;
+            r.clientSize = QSize(MeasureWidth, MeasureHeight);
+            requests.push_back(r);
+        }
         const std::vector<CardPicture> cards = loadCardPictures(requests);
         for (std::size_t i = start; i < end; ++i) {
             PictureCheck &p = *pending[i];
@@ -195,6 +202,7 @@ bool folderReadable(const QString &folder)
 
 void reportCuts(Reporter &out, const SetReport &report, const std::vector<int> &choices)
 {
+    std::map<std::tuple<int, int, int, int, int>, ShownRows> shown;
     for (std::size_t i = 0; i < report.pictures.size(); ++i) {
         const PictureCheck &picture = report.pictures[i];
         if (!picture.loads || !picture.drawing)
@@ -204,14 +212,20 @@ void reportCuts(Reporter &out, const SetReport &report, const std::vector<int> &
         std::optional<std::pair<ShownRows, QString>> least;
         for (const QSize &screen : CommonScreens) {
             for (int choice : choices) {
-                const ShownRows shown = shownRows(picture.upright, choice, screen);
-                if (drawing.top >= shown.top - Tolerance &&
-                    drawing.bottom <= shown.bottom + Tolerance)
+                // The pictures of a set mostly share a few sizes.
+                const auto key = std::tuple(picture.upright.width(), picture.upright.height(),
+                                            choice, screen.width(), screen.height());
+                auto known = shown.find(key);
+                if (known == shown.end())
+                    known = shown.emplace(key, shownRows(picture.upright, choice, screen)).first;
+                const ShownRows rows = known->second;
+                if (drawing.top >= rows.top - Tolerance &&
+                    drawing.bottom <= rows.bottom + Tolerance)
                     continue;
                 const int pairs = Module1::pairsFor(choice);
                 cutOn[screenText(screen)] << QString::number(pairs);
-                if (!least || shown.height() < least->first.height())
-                    least = {shown,
+                if (!least || rows.height() < least->first.height())
+                    least = {rows,
                              QStringLiteral("%1 pairs on %2").arg(pairs).arg(screenText(screen))};
             }
         }

@@ -123,8 +123,10 @@ QImage drawSheet(const std::vector<SetReport> &reports, const SheetBoard &board,
                 const PictureCheck &picture = report.pictures[i];
                 drawCard(p, card, picture.path.isEmpty() ? nullptr : &cards[i], background);
                 p.setPen(Qt::black);
-                const QString name =
-                    picture.name.isEmpty() ? QStringLiteral("(none)") : picture.name;
+                // Escaped as in the report, so that a line break in a name shows.
+                const QString name = picture.name.isEmpty()
+                                         ? QStringLiteral("(none)")
+                                         : quoted(picture.name).mid(1).chopped(1);
                 p.drawText(QRect(card.bottomLeft() + QPoint(0, 1), QSize(box.width(), NameHeight)),
                            Qt::AlignLeft | Qt::AlignVCenter,
                            metrics.elidedText(name, Qt::ElideMiddle, box.width()));
