@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace
 {
@@ -103,10 +106,16 @@ void print(const QString &line)
 
 int main(int argc, char *argv[])
 {
-    // The checker never shows a window; fonts for the sheet are all it needs of the screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Only the sheet's texts need fonts, and so the GUI; it never shows a window. A check
+    // alone runs without any screen.
+    const bool sheetWanted = std::any_of(argv + 1, argv + argc, [](const char *arg) {
+        return std::strncmp(arg, "--sheet", 7) == 0;
+    });
+    if (sheetWanted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        sheetWanted ? std::make_unique<QGuiApplication>(argc, argv)
+                    : std::make_unique<QCoreApplication>(argc, argv);
     QString folder = QCoreApplication::applicationDirPath();
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
@@ -119,7 +128,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption screen(QStringLiteral("screen"), QString(), QStringLiteral("size"));
     parser.addOptions({help, sheet, pairs, screen});
     parser.addPositionalArgument(QStringLiteral("folder"), QString());
-    if (!parser.parse(app.arguments()))
+    if (!parser.parse(app->arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         std::fputs(Help, stdout);
