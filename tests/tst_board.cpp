@@ -1,6 +1,7 @@
 #include "board/boardlayout.h"
 #include "board/dealing.h"
 #include "board/keyboardmark.h"
+#include "board/picturecache.h"
 #include "fakes.h"
 #include "platform/twips.h"
 #include "setup/form1.h"
@@ -8,6 +9,9 @@
 #include "windows/form4.h"
 #include "windows/form6.h"
 
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QMouseEvent>
 #include <QtEndian>
 
@@ -42,6 +46,39 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height)
     return png;
 }
 
+// A card of a box `boxWidth` twips wide and 3000 high.
+CardPicture loadCard(const QString &path, int boxWidth, PictureCache *cache = nullptr,
+                     double ratio = 1)
+{
+    const QSize inner(twipsToPixels(boxWidth) - 2, 198);
+    return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio}}, {cache, {}}).front();
+}
+
+QColor centreOf(const CardPicture &card)
+{
+    return card.image.pixelColor(card.image.rect().center());
+}
+
+// A red BMP turned blue. With `sameStamp` the file keeps its size and time, so that only
+// what was kept of it can still show red.
+void turnBlue(const QString &path, bool sameStamp)
+{
+    const QDateTime was = QFileInfo(path).lastModified();
+    QImage image(QImageReader(path).size(), QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    image.save(path, "BMP");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(sameStamp ? was : was.addSecs(2), QFileDevice::FileModificationTime));
+}
+
+void writeRed(const TestProgram &program, const QString &name)
+{
+    QImage red(400, 300, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    program.writeFile(name, encoded(red, "BMP"));
+}
+
 } // namespace
 
 class TstBoard : public QObject
@@ -58,6 +95,12 @@ private Q_SLOTS:
     void clockStopsAtZeroOnALoweredBoard();
     void markMovesOverClickableCards_data();
     void markMovesOverClickableCards();
+    void picturesHoldTheScreensOwnPixels();
+    void decodingBudget_data();
+    void decodingBudget();
+    void keptPictures_data();
+    void keptPictures();
+    void keptPicturesStayWithinTheirBound();
 };
 
 void TstBoard::grid_data()
@@ -139,7 +182,7 @@ void TstBoard::boardWithoutAPairNeverShows_data()
     const QByteArray png = encoded(image);
     // Everything up to the picture data, which is missing.
     const QByteArray cut = png.left(png.indexOf("IDAT") + 4);
-    QTest::newRow("six PNGs over the decode limit") << withSize(png, 9000, 8000) << 6;
+    QTest::newRow("six PNGs over the decoding budget") << withSize(png, 12000, 10000) << 6;
     QTest::newRow("six PNGs cut off after their header") << cut << 6;
     QTest::newRow("six PNGs claiming 30000 x 30000") << withSize(png, 30000, 30000) << 6;
     // The check finds pair 0 whole; the deal draws the six others.
@@ -289,6 +332,108 @@ void TstBoard::markMovesOverClickableCards()
     for (QChar c : board)
         clickable.push_back(c == QLatin1Char('x'));
     QCOMPARE(moveCardMark(from, move, 4, clickable), to);
+}
+
+// Run a second time by CTest with QT_SCALE_FACTOR=2: a screen of twice the pixel density.
+void TstBoard::picturesHoldTheScreensOwnPixels()
+{
+    const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    TestProgram program;
+    program.writeFile("fondo.jpg", encoded(QImage(800, 600, QImage::Format_RGB32)));
+    Form2 &board = openBoard(program, 6, 0);
+    QCOMPARE(board.window()->devicePixelRatioF(), ratio);
+    QSize largest;
+    for (std::size_t k = 0; k < board.Picture2.size(); ++k) {
+        const QWidget *inner = board.Picture2[k]->inner();
+        largest = largest.expandedTo(inner->size());
+        const QRect shown = board.Image1[k]->geometry().intersected(inner->rect());
+        QCOMPARE(board.Image1[k]->picture().size(), shown.size() * ratio);
+    }
+    // One background for every box, as much of it as the largest box shows.
+    QCOMPARE(board.Picture2[0]->background().size(), largest * ratio);
+}
+
+void TstBoard::decodingBudget_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loads");
+    QImage small(300, 300, QImage::Format_RGB32), large(700, 700, QImage::Format_RGB32);
+    small.fill(Qt::darkGreen);
+    large.fill(Qt::darkGreen);
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(large);
+    // Against a budget of 1 MB, on a card of 200 pixels.
+    QTest::newRow("a PNG decoded whole within it") << encoded(small) << true;
+    QTest::newRow("a PNG decoded whole beyond it") << encoded(large) << false;
+    QTest::newRow("a JPEG scaled down while decoding") << encoded(large, "JPG") << true;
+    QTest::newRow("a progressive JPEG holds every coefficient") << progressive << false;
+}
+
+void TstBoard::decodingBudget()
+{
+    QFETCH(QByteArray, bytes);
+    TestProgram program;
+    program.writeFile("p", bytes);
+    const qint64 budget = std::exchange(decodeLimits().budgetBytes, 1024 * 1024);
+    const bool loaded = loadCard(program.path("p"), 3000).loaded;
+    decodeLimits().budgetBytes = budget;
+    QTEST(loaded, "loads");
+}
+
+void TstBoard::keptPictures_data()
+{
+    QTest::addColumn<int>("boxWidth");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<bool>("sameStamp");
+    QTest::addColumn<QColor>("shown");
+    // A first board showed the picture red on a box of 3000 twips; then it turned blue.
+    QTest::newRow("the same box") << 3000 << 1.0 << true << QColor(Qt::red);
+    QTest::newRow("a box one pixel wider") << 3015 << 1.0 << true << QColor(Qt::red);
+    QTest::newRow("a smaller box") << 1500 << 1.0 << true << QColor(Qt::red);
+    QTest::newRow("a box twice as wide") << 6000 << 1.0 << true << QColor(Qt::blue);
+    QTest::newRow("a device ratio of 2") << 3000 << 2.0 << true << QColor(Qt::blue);
+    QTest::newRow("a file changed on disk") << 3000 << 1.0 << false << QColor(Qt::blue);
+}
+
+void TstBoard::keptPictures()
+{
+    QFETCH(int, boxWidth);
+    QFETCH(double, ratio);
+    QFETCH(bool, sameStamp);
+    TestProgram program;
+    writeRed(program, "p.bmp");
+    PictureCache cache(1024 * 1024);
+    QCOMPARE(centreOf(loadCard(program.path("p.bmp"), 3000, &cache)), QColor(Qt::red));
+    turnBlue(program.path("p.bmp"), sameStamp);
+    const CardPicture card = loadCard(program.path("p.bmp"), boxWidth, &cache, ratio);
+    QTEST(centreOf(card), "shown");
+    QCOMPARE(card.image.size(), card.visible.size() * ratio);
+}
+
+void TstBoard::keptPicturesStayWithinTheirBound()
+{
+    TestProgram program;
+    // A card of 1500 twips keeps 99 x 74 pixels of 4 bytes: the bound holds three.
+    const qint64 bound = 3 * 99 * 74 * 4;
+    PictureCache cache(bound);
+    QStringList paths;
+    for (int set = 0; set < 8; ++set) {
+        for (int half = 1; half <= 2; ++half) {
+            paths << QStringLiteral("graficos/%1/%2/a.bmp").arg(set).arg(half);
+            writeRed(program, paths.back());
+            QVERIFY(loadCard(program.path(paths.back()), 1500, &cache).loaded);
+            QVERIFY(cache.bytes() > 0 && cache.bytes() <= bound);
+        }
+    }
+    // The first picture was dropped and decodes anew; the last one is still kept.
+    turnBlue(program.path(paths.front()), true);
+    turnBlue(program.path(paths.back()), true);
+    QCOMPARE(centreOf(loadCard(program.path(paths.front()), 1500, &cache)), QColor(Qt::blue));
+    QCOMPARE(centreOf(loadCard(program.path(paths.back()), 1500, &cache)), QColor(Qt::red));
 }
 
 QTEST_MAIN(TstBoard)

@@ -61,10 +61,10 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
     return draws;
 }
 
-CardBoxSize cardBoxSize(const QRect &boxPixels)
+CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio)
 {
     return {boxPixels.width() * TwipsPerPixel, boxPixels.height() * TwipsPerPixel,
-            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame)};
+            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame), devicePixelRatio};
 }
 
 CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box)
@@ -75,11 +75,12 @@ CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &bo
     r.boxHeight = box.height;
     r.left = cardPictureRect(box.width, box.height).left();
     r.clientSize = box.clientSize;
+    r.devicePixelRatio = box.devicePixelRatio;
     return r;
 }
 
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random)
+                      Random &random, const LoadOptions &options)
 {
     const SetFiles files = listSetFiles(setFolder);
     const int n = files.pairs();
@@ -98,7 +99,7 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
                                                   box));
         }
     }
-    std::vector<CardPicture> pictures = loadCardPictures(requests);
+    std::vector<CardPicture> pictures = loadCardPictures(requests, options);
 
     DealOutcome outcome;
     for (std::size_t i = 0; i < draws.chosen.size(); ++i) {

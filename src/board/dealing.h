@@ -31,17 +31,18 @@ struct DealDraws {
 };
 DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random);
 
-// A card box as the deal sees it: its size in twips and its inner area, which clips the
-// picture, in pixels.
+// A card box as the deal sees it: its size in twips, its inner area, which clips the
+// picture, in pixels, and the device pixels a pixel of its screen.
 struct CardBoxSize {
     int width = 0;
     int height = 0;
     QSize clientSize;
+    double devicePixelRatio = 1.0;
 };
 
-// A card box's widget standing at `boxPixels`: its sizes read back in twips, its inner area
-// inside a frame of CardBoxFrame pixels.
-CardBoxSize cardBoxSize(const QRect &boxPixels);
+// A card box's widget standing at `boxPixels` on a screen of `devicePixelRatio`: its sizes
+// read back in twips, its inner area inside a frame of CardBoxFrame pixels.
+CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio = 1.0);
 
 // What the deal asks the loader for when it puts the file at `path` on a box of `box`.
 CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box);
@@ -70,9 +71,9 @@ struct DealOutcome {
 };
 
 // Deals the set in `setFolder` on a board of `boxes`, one a card position, all positions
-// in the shuffle whatever the set holds.
+// in the shuffle whatever the set holds; the pictures load as `options` say.
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random);
+                      Random &random, const LoadOptions &options = {});
 
 // The first card box of a board laid out for `pairChoice` on a screen of this size
 // (twips), as its widget will stand.

@@ -2,6 +2,7 @@
 
 #include "board/boardlayout.h"
 #include "board/dealing.h"
+#include "board/picturecache.h"
 #include "board/pictureloader.h"
 #include "common/module1.h"
 #include "language/languagefile.h"
@@ -10,6 +11,7 @@
 #include "platform/twips.h"
 #include "windows/flow.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace
@@ -42,6 +44,23 @@ void setTwips(QWidget *w, int left, int top, int width, int height)
 int widthTwips(const QWidget *w)
 {
     return w->width() * TwipsPerPixel;
+}
+
+// The pointer shows that the program is busy while a board is being dealt.
+class BusyPointer
+{
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+// While pictures decode, the other windows still repaint. No input is taken, so no other
+// handler runs before the board has started.
+void repaintWindows()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
@@ -92,10 +111,10 @@ void Form2::buildControls(FormWindow *window)
     Image1 = {picture};
     Shape1 = {frame};
 
-    Command1 = new PictureButton(QPixmap(QStringLiteral(":/images/board_close.svg")), window);
+    Command1 = new PictureButton(QStringLiteral(":/images/board_close.svg"), window);
     Command1->setObjectName(QStringLiteral("Command1"));
     setTwips(Command1, 7920, 0, 375, 375);
-    Command2 = new PictureButton(QPixmap(QStringLiteral(":/images/board_list.svg")), window);
+    Command2 = new PictureButton(QStringLiteral(":/images/board_list.svg"), window);
     Command2->setObjectName(QStringLiteral("Command2"));
     setTwips(Command2, 7560, 0, 375, 375);
     for (QPushButton *b : {Command1.data(), Command2.data()}) {
@@ -124,6 +143,7 @@ void Form2::controlsDestroyed()
 
 void Form2::Form_Load()
 {
+    const BusyPointer busy;
     Timer2->setEnabled(false);
     services().random->seedFromClock();
     m_setFolder = pictureSetFolder(WindowFlow::chosenSetName());
@@ -164,13 +184,11 @@ void Form2::LayoutBoard()
         Image1.push_back(new CardImage(box->inner()));
         Shape1.push_back(new SelectionFrame(box->inner()));
     }
-    const QPixmap background = QPixmap::fromImage(loadBackground(programPath(Background)));
     for (int k = 0; k < cards; ++k) {
         const QRect &b = geometry.boxes[std::size_t(k)];
         CardBox *box = Picture2[std::size_t(k)];
         box->setObjectName(indexed("Picture2", k));
         setTwips(box, b.x(), b.y(), b.width(), b.height());
-        box->setBackground(background);
         box->show();
         CardImage *picture = Image1[std::size_t(k)];
         picture->setObjectName(indexed("Image1", k));
@@ -185,6 +203,14 @@ void Form2::LayoutBoard()
         frame->raise();
         frame->hide();
     }
+    // One picture for every box: the part that the largest inner area shows.
+    QSize inner;
+    for (const CardBox *box : Picture2)
+        inner = inner.expandedTo(box->contentsRect().size());
+    const QPixmap background = QPixmap::fromImage(
+        loadBackground(programPath(Background), inner, w->devicePixelRatioF(), &keptPictures()));
+    for (CardBox *box : Picture2)
+        box->setBackground(background);
 }
 
 void Form2::placeTopBar()
@@ -210,8 +236,9 @@ void Form2::StartDeal()
     std::vector<CardBoxSize> boxes;
     boxes.reserve(Picture2.size());
     for (const CardBox *box : Picture2)
-        boxes.push_back(cardBoxSize(box->geometry()));
-    const DealOutcome outcome = dealCards(m_setFolder, boxes, *services().random);
+        boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
+    const DealOutcome outcome =
+        dealCards(m_setFolder, boxes, *services().random, {&keptPictures(), repaintWindows});
     m_game.deal(outcome);
     DealPictures(outcome);
 }

@@ -174,7 +174,9 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
 
     if (parser.isSet(sheet)) {
-        const QImage background = loadBackground(programPath(QStringLiteral("/fondo.jpg")));
+        // As much of it as a box on the sheet's screen can show.
+        const QImage background =
+            loadBackground(programPath(QStringLiteral("/fondo.jpg")), board.screen);
         const QString file = parser.value(sheet);
         if (!drawSheet(reports, board, background).save(file, "PNG")) {
             std::fprintf(stderr, "zindle-sets: cannot write the sheet %s\n", qPrintable(file));

@@ -95,24 +95,24 @@ void inspect(PictureCheck &picture)
 }
 
 // Why the board's loader gave up on a file whose header reads.
-QString decodeFailure(const QString &path)
+QString decodeFailure(const CardPictureRequest &request)
 {
     QFile file;
-    if (!openRegularFile(file, path))
+    if (!openRegularFile(file, request.path))
         return QStringLiteral("cannot be read");
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return QStringLiteral("has no size in its header (%1)").arg(reader.errorString());
-    const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    if (bytes > MaxDecodeBytes)
+    const qint64 bytes = decodeBytesFor(request);
+    if (bytes > DecodeBudgetBytes)
         return QStringLiteral("is too big to decode (%1x%2 pixels need %3 MB; the game "
-                              "decodes at most %4 MB a picture)")
+                              "decodes at most %4 MB at a time)")
             .arg(size.width())
             .arg(size.height())
             .arg(bytes / (1024 * 1024))
-            .arg(MaxDecodeBytes / (1024 * 1024));
+            .arg(DecodeBudgetBytes / (1024 * 1024));
     if (reader.read().isNull())
         return QStringLiteral("cannot be decoded (%1)").arg(reader.errorString());
     return QStringLiteral("is too narrow or too low to show on a card");
@@ -163,7 +163,7 @@ void decode(std::vector<PictureCheck> &pictures)
             const CardPicture &card = cards[i - start];
             p.upright = QSize(card.naturalWidth, card.naturalHeight) / TwipsPerPixel;
             if (!card.loaded) {
-                p.failure = decodeFailure(p.path);
+                p.failure = decodeFailure(requests[i - start]);
                 continue;
             }
             p.loads = true;

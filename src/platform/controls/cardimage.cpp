@@ -16,9 +16,9 @@ void CardImage::paintEvent(QPaintEvent *)
 {
     if (m_picture.isNull())
         return;
+    // The picture holds the screen's own pixels: drawn as it is, unscaled.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(m_visible, m_picture);
+    painter.drawPixmap(m_visible.topLeft(), m_picture);
 }
 
 void CardImage::mousePressEvent(QMouseEvent *event)

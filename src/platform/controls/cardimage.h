@@ -5,13 +5,14 @@
 #include <QWidget>
 #include <functional>
 
-// A card's picture. Only the part its box shows is kept, at the size it is drawn. A left
+// A card's picture. Only the part its box shows is kept, at the screen's own pixels. A left
 // press and release on it is one click; the second press of a double click is none.
 class CardImage : public QWidget
 {
 public:
     explicit CardImage(QWidget *parent);
-    // `visible` is in the picture's own coordinates; `image` is drawn into it.
+    // `visible` is in the picture's own coordinates; `image`, as large as `visible` at its
+    // device pixel ratio, is drawn there.
     void setPicture(const QImage &image, const QRect &visible);
     const QPixmap &picture() const { return m_picture; }
 

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : FocusButton(QString(), parent), m_picture(picture)
+PictureButton::PictureButton(const QString &svgResource, QWidget *parent)
+    : FocusButton(QString(), parent), m_picture(svgResource)
 {
     setFocusPolicy(Qt::TabFocus);
 }
@@ -13,8 +13,7 @@ void PictureButton::paintEvent(QPaintEvent *event)
     FocusButton::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(rect());
-    const QSize size = m_picture.deviceIndependentSize().toSize();
-    painter.drawPixmap(
-        QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
-        m_picture);
+    const QSize size = m_picture.size();
+    painter.drawPixmap(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2),
+                       m_picture.at(devicePixelRatioF()));
 }

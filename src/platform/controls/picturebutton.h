@@ -1,19 +1,18 @@
 #pragma once
 
 #include "focusbutton.h"
-
-#include <QPixmap>
+#include "platform/controls/svgpicture.h"
 
 // A button that shows its picture at natural size, centred and clipped, where an icon
 // would be shrunk.
 class PictureButton : public FocusButton
 {
 public:
-    PictureButton(const QPixmap &picture, QWidget *parent);
+    PictureButton(const QString &svgResource, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    SvgPicture m_picture;
 };

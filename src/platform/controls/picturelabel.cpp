@@ -1,28 +1,18 @@
 #include "picturelabel.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
-
-namespace
-{
-
-QPixmap renderSvg(const QString &resource)
-{
-    QSvgRenderer renderer(resource);
-    QPixmap pixmap(renderer.defaultSize());
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
-} // namespace
-
 PictureLabel::PictureLabel(const QString &svgResource, Qt::Alignment alignment, QWidget *parent)
-    : QLabel(parent)
+    : QLabel(parent), m_picture(svgResource)
 {
-    setPixmap(renderSvg(svgResource));
+    setPixmap(m_picture.at(devicePixelRatioF()));
     setAlignment(alignment);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PictureLabel::paintEvent(QPaintEvent *event)
+{
+    // The window may have moved to a screen of another pixel density.
+    const qreal ratio = devicePixelRatioF();
+    if (pixmap().devicePixelRatio() != ratio)
+        setPixmap(m_picture.at(ratio));
+    QLabel::paintEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/controls/svgpicture.h"
+
 #include <QLabel>
 
 // A picture of the window's design at its natural size, placed in its box by the alignment
@@ -8,4 +10,10 @@ class PictureLabel : public QLabel
 {
 public:
     PictureLabel(const QString &svgResource, Qt::Alignment alignment, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    SvgPicture m_picture;
 };
