@@ -1,5 +1,13 @@
 // Opens boards of big phone-sized photos and prints how long the start-up takes and how
-// much memory it holds at its peak, against a plain full-size decode of the same files.
+// much memory it holds at its peak: the first board of a run, the next one of the same set,
+// the first one on a screen of twice the pixel density, and the decoding alone.
+//
+//   bench_board [--runs N] [--threads N] [--full-size] [--progressive]
+//
+// --threads simulates a machine of that many cores; --full-size adds a plain full-size
+// decode of every photo; --progressive opens a 36-pair board of progressive 12000 x 9000
+// photos instead.
+#include "board/boardlayout.h"
 #include "board/form2.h"
 #include "board/pictureloader.h"
 #include "common/module1.h"
@@ -15,36 +23,42 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace
 {
 
 constexpr int Photos = 36;
+constexpr int ScreenWidth = 1920;
+constexpr int ScreenHeight = 1080;
 
 // A photo-like picture: gradients, shapes and sensor noise, so the JPEG is as large as a
 // real one.
-QImage photo(int seed)
+QImage photo(int seed, QSize size)
 {
-    QImage image(4000, 3000, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, 3000);
+    QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0, QColor::fromHsv((seed * 29) % 360, 120, 230));
     sky.setColorAt(1, QColor::fromHsv((seed * 29 + 120) % 360, 160, 120));
     p.fillRect(image.rect(), sky);
     QRandomGenerator random{quint32(seed)};
     p.setRenderHint(QPainter::Antialiasing);
+    const int scale = size.width() / 4000;
     for (int i = 0; i < 60; ++i) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor::fromHsv(random.bounded(360), 150, 200, 160));
-        p.drawEllipse(QPointF(random.bounded(4000), random.bounded(3000)), random.bounded(80, 600),
-                      random.bounded(80, 600));
+        p.drawEllipse(QPointF(random.bounded(size.width()), random.bounded(size.height())),
+                      scale * random.bounded(80, 600), scale * random.bounded(80, 600));
     }
     p.end();
     for (int y = 0; y < image.height(); ++y) {
@@ -59,6 +73,12 @@ QImage photo(int seed)
     return image;
 }
 
+QString photoPath(const QString &folder, int half, int i)
+{
+    return folder + QStringLiteral("/%1/%2.jpg").arg(half).arg(i, 2, 10, QLatin1Char('0'));
+}
+
+// 36 pairs of 4000 x 3000 photos.
 QString photoFolder()
 {
     const QString folder = QDir::tempPath() + QStringLiteral("/zindle-bench-photos");
@@ -66,103 +86,299 @@ QString photoFolder()
         QDir().mkpath(folder + QStringLiteral("/%1").arg(half));
     for (int i = 0; i < Photos; ++i) {
         for (int half = 1; half <= 2; ++half) {
-            const QString path =
-                folder + QStringLiteral("/%1/%2.jpg").arg(half).arg(i, 2, 10, QLatin1Char('0'));
+            const QString path = photoPath(folder, half, i);
             if (!QFile::exists(path))
-                photo(i * 2 + half).save(path, "JPG", 90);
+                photo(i * 2 + half, QSize(4000, 3000)).save(path, "JPG", 90);
         }
     }
     return folder;
 }
 
-long peakKilobytes()
+// 36 pairs of progressive 12000 x 9000 photos: a few distinct ones, linked under every name,
+// since what they cost does not depend on what they show.
+QString progressiveFolder()
+{
+    constexpr int Distinct = 4;
+    const QString folder = QDir::tempPath() + QStringLiteral("/zindle-bench-progressive");
+    for (int half = 1; half <= 2; ++half)
+        QDir().mkpath(folder + QStringLiteral("/%1").arg(half));
+    for (int i = 0; i < Distinct; ++i) {
+        const QString path = folder + QStringLiteral("/photo%1.jpg").arg(i);
+        if (QFile::exists(path))
+            continue;
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(85);
+        writer.setProgressiveScanWrite(true);
+        writer.write(photo(100 + i, QSize(12000, 9000)));
+    }
+    for (int i = 0; i < Photos; ++i) {
+        for (int half = 1; half <= 2; ++half) {
+            const QString path = photoPath(folder, half, i);
+            if (!QFile::exists(path))
+                ::link(qPrintable(folder +
+                                  QStringLiteral("/photo%1.jpg").arg((2 * i + half) % Distinct)),
+                       qPrintable(path));
+        }
+    }
+    return folder;
+}
+
+double peakMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
         if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+            return line.mid(6).trimmed().split(' ').first().toLong() / 1024.0;
     }
     return -1;
 }
 
-void openBoard(const QString &photos, int choice)
+double seconds(const QElapsedTimer &timer)
 {
-    TestProgram program;
-    program.screen.width = 1920 * 15;
-    program.screen.height = 1080 * 15;
-    QDir().mkpath(program.path(QStringLiteral("graficos")));
-    QFile::link(photos, program.path(QStringLiteral("graficos/fotos")));
-    form1().load();
-    form1().Combo1->setEditable(true);
-    form1().Combo1->setEditText(QStringLiteral("fotos"));
-    Module1::PairChoice = std::uint8_t(choice);
-    QElapsedTimer timer;
-    timer.start();
-    form2().load();
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    std::printf(
-        "%2d-pair board: %.3f s from start-up to dealt board, %d pairs dealt, peak %ld MB\n",
-        Module1::pairsFor(choice), seconds, form2().game().pairCount(), peakKilobytes() / 1024);
+    return timer.nsecsElapsed() / 1e9;
 }
 
-// The decoding alone, for the same boards: every picture of a board of `columns` x
-// `rows` cards with the given gap on a 1920 x 1080 screen.
-void decodeForBoard(const QString &photos, int columns, int rows, int gap)
-{
-    const int width = 1920 * 15 / columns - gap;
-    const int height = 1080 * 15 / rows - gap;
-    std::vector<CardPictureRequest> requests;
-    for (int i = 0; i < columns * rows / 2; ++i) {
-        for (int half = 1; half <= 2; ++half) {
-            CardPictureRequest r;
-            r.path =
-                photos + QStringLiteral("/%1/%2.jpg").arg(half).arg(i, 2, 10, QLatin1Char('0'));
-            r.boxWidth = width;
-            r.boxHeight = height;
-            r.clientSize = QSize(twipsToPixels(width) - 2, twipsToPixels(height) - 2);
-            requests.push_back(r);
-        }
+struct Figures {
+    std::vector<double> values;
+    void add(double v) { values.push_back(v); }
+    QString minMedian(const char *unit, int decimals) const
+    {
+        if (values.empty())
+            return QStringLiteral("-");
+        std::vector<double> v = values;
+        std::sort(v.begin(), v.end());
+        return QStringLiteral("%1 / %2 %3")
+            .arg(v.front(), 0, 'f', decimals)
+            .arg(v[v.size() / 2], 0, 'f', decimals)
+            .arg(QLatin1String(unit));
     }
-    QElapsedTimer timer;
-    timer.start();
-    const std::vector<CardPicture> cards = loadCardPictures(requests);
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    const auto loaded =
-        std::count_if(cards.begin(), cards.end(), [](const CardPicture &c) { return c.loaded; });
-    std::printf("%2d-pair decoding alone: %.3f s, %td of %zu pictures at %dx%d, peak %ld MB\n",
-                columns * rows / 2, seconds, loaded, cards.size(), cards.front().image.width(),
-                cards.front().image.height(), peakKilobytes() / 1024);
-}
-
-void decodeFullSize(const QString &photos)
-{
-    QImageReader::setAllocationLimit(0);
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<QImage> images;
-    for (int half = 1; half <= 2; ++half) {
-        for (const QString &name :
-             QDir(photos + QStringLiteral("/%1").arg(half)).entryList(QDir::Files))
-            images.emplace_back(photos + QStringLiteral("/%1/").arg(half) + name);
+    QString most(const char *unit) const
+    {
+        if (values.empty())
+            return QStringLiteral("-");
+        return QStringLiteral("%1 %2")
+            .arg(*std::max_element(values.begin(), values.end()), 0, 'f', 0)
+            .arg(QLatin1String(unit));
     }
-    std::printf("full-size decode of %zu photos: %.3f s, peak %ld MB\n", images.size(),
-                timer.nsecsElapsed() / 1e9, peakKilobytes() / 1024);
-}
+};
 
-// Each measurement runs in a process of its own, so that its peak memory is its own.
-template <typename F> void inChild(F measure)
+// Runs `measure` in a process of its own, so that its peak memory is its own; returns the
+// figures it reports.
+std::vector<double> inChild(const std::function<std::vector<double>()> &measure)
 {
     std::fflush(stdout);
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
     const pid_t pid = fork();
     if (pid == 0) {
-        measure();
+        close(fds[0]);
+        const std::vector<double> figures = measure();
+        const auto size = ssize_t(figures.size() * sizeof(double));
+        const bool written = write(fds[1], figures.data(), std::size_t(size)) == size;
         std::fflush(stdout);
-        _exit(0);
+        _exit(written ? 0 : 1);
     }
+    close(fds[1]);
+    std::vector<double> figures;
+    double value = 0;
+    while (read(fds[0], &value, sizeof value) == sizeof value)
+        figures.push_back(value);
+    close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
+    return figures;
+}
+
+struct Options {
+    int runs = 3;
+    int threads = 0;
+    bool fullSize = false;
+    bool progressive = false;
+};
+
+// A program folder with the photos as its only set and a background; the board opens for
+// `choice` on a 1920 x 1080 screen.
+class BoardRun
+{
+public:
+    BoardRun(const QString &photos, int choice)
+    {
+        m_program.screen.width = ScreenWidth * TwipsPerPixel;
+        m_program.screen.height = ScreenHeight * TwipsPerPixel;
+        QDir().mkpath(m_program.path(QStringLiteral("graficos")));
+        QFile::link(photos, m_program.path(QStringLiteral("graficos/fotos")));
+        photo(7, QSize(1600, 1200)).save(m_program.path(QStringLiteral("fondo.jpg")), "JPG", 90);
+        form1().load();
+        form1().Combo1->setEditable(true);
+        form1().Combo1->setEditText(QStringLiteral("fotos"));
+        Module1::PairChoice = std::uint8_t(choice);
+    }
+    // Seconds from start-up to the dealt board.
+    double open()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        form2().load();
+        const double s = seconds(timer);
+        m_dealt = form2().game().pairCount();
+        return s;
+    }
+    // As SEGUIR JUGANDO does: the board goes, with its controls.
+    void close()
+    {
+        form2().unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    int dealt() const { return m_dealt; }
+
+private:
+    TestProgram m_program;
+    int m_dealt = 0;
+};
+
+// The decoding alone, for the same board: the pictures of its first pairs in the boxes of
+// the board's layout on the screen, in order.
+std::vector<CardPictureRequest> boardRequests(const QString &photos, int choice)
+{
+    const BoardGeometry board =
+        layoutBoard(choice, ScreenWidth * TwipsPerPixel, ScreenHeight * TwipsPerPixel);
+    std::vector<CardPictureRequest> requests;
+    for (std::size_t k = 0; k < board.boxes.size(); ++k) {
+        const QRect &box = board.boxes[k];
+        CardPictureRequest r;
+        r.path = photoPath(photos, int(k % 2) + 1, int(k / 2));
+        r.boxWidth = box.width();
+        r.boxHeight = box.height();
+        r.left = cardPictureRect(box.width(), box.height()).left();
+        r.clientSize = twipsRect(box.x(), box.y(), box.width(), box.height()).size() - QSize(2, 2);
+        requests.push_back(r);
+    }
+    return requests;
+}
+
+void benchBoard(int argc, char *argv[], const QString &photos, int choice, const Options &o)
+{
+    Figures first, second, ratio2, alone, firstPeak, secondPeak, ratio2Peak, alonePeak;
+    double ratio = 0;
+    int dealt = 0;
+    for (int run = 0; run < o.runs; ++run) {
+        const auto opened = inChild([&] {
+            QApplication app(argc, argv);
+            decodeLimits().threads = o.threads;
+            BoardRun board(photos, choice);
+            const double s1 = board.open();
+            const double p1 = peakMegabytes();
+            board.close();
+            const double s2 = board.open();
+            return std::vector<double>{s1, p1, s2, peakMegabytes(), double(board.dealt())};
+        });
+        const auto doubled = inChild([&] {
+            qputenv("QT_SCALE_FACTOR", "2");
+            QApplication app(argc, argv);
+            decodeLimits().threads = o.threads;
+            BoardRun board(photos, choice);
+            const double s = board.open();
+            return std::vector<double>{s, peakMegabytes(), form2().window()->devicePixelRatioF()};
+        });
+        const auto decoded = inChild([&] {
+            QGuiApplication app(argc, argv);
+            decodeLimits().threads = o.threads;
+            const std::vector<CardPictureRequest> requests = boardRequests(photos, choice);
+            QElapsedTimer timer;
+            timer.start();
+            const std::vector<CardPicture> cards = loadCardPictures(requests);
+            return std::vector<double>{seconds(timer), peakMegabytes()};
+        });
+        if (opened.size() == 5) {
+            first.add(opened[0]);
+            firstPeak.add(opened[1]);
+            second.add(opened[2]);
+            secondPeak.add(opened[3]);
+            dealt = int(opened[4]);
+        }
+        if (doubled.size() == 3) {
+            ratio2.add(doubled[0]);
+            ratio2Peak.add(doubled[1]);
+            ratio = doubled[2];
+        }
+        if (decoded.size() == 2) {
+            alone.add(decoded[0]);
+            alonePeak.add(decoded[1]);
+        }
+    }
+    const int pairs = Module1::pairsFor(choice);
+    std::printf("%2d-pair board (%d pairs dealt), min / median of %d runs, peak memory the "
+                "most of them:\n",
+                pairs, dealt, o.runs);
+    std::printf("  first open          %-22s peak %s\n", qPrintable(first.minMedian("s", 3)),
+                qPrintable(firstPeak.most("MB")));
+    std::printf("  second open         %-22s peak %s\n", qPrintable(second.minMedian("s", 3)),
+                qPrintable(secondPeak.most("MB")));
+    std::printf("  first at ratio %.1f  %-22s peak %s\n", ratio,
+                qPrintable(ratio2.minMedian("s", 3)), qPrintable(ratio2Peak.most("MB")));
+    std::printf("  decoding alone      %-22s peak %s\n", qPrintable(alone.minMedian("s", 3)),
+                qPrintable(alonePeak.most("MB")));
+}
+
+void benchFullSize(int argc, char *argv[], const QString &photos)
+{
+    const auto figures = inChild([&] {
+        QGuiApplication app(argc, argv);
+        QImageReader::setAllocationLimit(0);
+        QElapsedTimer timer;
+        timer.start();
+        std::vector<QImage> images;
+        for (int i = 0; i < Photos; ++i) {
+            for (int half = 1; half <= 2; ++half)
+                images.emplace_back(photoPath(photos, half, i));
+        }
+        return std::vector<double>{seconds(timer), peakMegabytes()};
+    });
+    if (figures.size() == 2)
+        std::printf("full-size decode of %d photos, one after the other: %.3f s, peak %.0f MB\n",
+                    2 * Photos, figures[0], figures[1]);
+}
+
+void benchProgressive(int argc, char *argv[], const Options &o)
+{
+    const QString photos = [&] {
+        QGuiApplication app(argc, argv);
+        return progressiveFolder();
+    }();
+    const int choice = Module1::PairChoiceCount - 1;
+    const auto figures = inChild([&] {
+        QApplication app(argc, argv);
+        decodeLimits().threads = o.threads;
+        BoardRun board(photos, choice);
+        const double s = board.open();
+        return std::vector<double>{s, peakMegabytes(), double(board.dealt())};
+    });
+    if (figures.size() == 3)
+        std::printf("%d-pair board of progressive 12000 x 9000 photos: %.1f s, %d pairs dealt, "
+                    "peak %.0f MB (decoding budget %lld MB)\n",
+                    Module1::pairsFor(choice), figures[0], int(figures[2]), figures[1],
+                    DecodeBudgetBytes / (1024 * 1024));
+}
+
+Options parse(int argc, char *argv[])
+{
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a = argv[i];
+        const bool more = i + 1 < argc;
+        if (a == "--runs" && more)
+            o.runs = std::max(1, atoi(argv[++i]));
+        else if (a == "--threads" && more)
+            o.threads = std::max(0, atoi(argv[++i]));
+        else if (a == "--full-size")
+            o.fullSize = true;
+        else if (a == "--progressive")
+            o.progressive = true;
+    }
+    return o;
 }
 
 } // namespace
@@ -170,6 +386,13 @@ template <typename F> void inChild(F measure)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const Options o = parse(argc, argv);
+    const int threads = o.threads > 0 ? o.threads : int(std::thread::hardware_concurrency());
+    std::printf("decoding threads: %d%s\n", threads, o.threads > 0 ? " (simulated)" : "");
+    if (o.progressive) {
+        benchProgressive(argc, argv, o);
+        return 0;
+    }
     const QString photos = [&] {
         QGuiApplication app(argc, argv);
         return photoFolder();
@@ -184,25 +407,9 @@ int main(int argc, char *argv[])
     }
     std::printf("%d photos of 4000 x 3000 in %s, %.1f to %.1f MB each\n", 2 * Photos,
                 qPrintable(photos), smallest / 1e6, largest / 1e6);
-    inChild([&] {
-        QApplication app(argc, argv);
-        openBoard(photos, 6);
-    });
-    inChild([&] {
-        QApplication app(argc, argv);
-        openBoard(photos, 2);
-    });
-    inChild([&] {
-        QGuiApplication app(argc, argv);
-        decodeForBoard(photos, 9, 8, 70);
-    });
-    inChild([&] {
-        QGuiApplication app(argc, argv);
-        decodeForBoard(photos, 6, 4, 115);
-    });
-    inChild([&] {
-        QGuiApplication app(argc, argv);
-        decodeFullSize(photos);
-    });
+    benchBoard(argc, argv, photos, 6, o);
+    benchBoard(argc, argv, photos, 2, o);
+    if (o.fullSize)
+        benchFullSize(argc, argv, photos);
     return 0;
 }
