@@ -168,7 +168,7 @@ void TstPlatform::onlyRegularFilesAreRead()
     placeEntry(program.path("p.png"), kind, png);
     placeEntry(program.path("sonidos/abrir.wav"), kind, "RIFF");
     QCOMPARE(readLanguageLines(0, 1).front().has_value(), read);
-    QCOMPARE(!loadBackground(program.path("fondo.jpg")).isNull(), read);
+    QCOMPARE(!loadBackground(program.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
     QCOMPARE(loadCardPictures({{program.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
              read);
     QCOMPARE(regularFileUrl(program.path("sonidos/abrir.wav")).isEmpty(), !read);
