@@ -123,6 +123,19 @@ QString progressiveFolder()
     return folder;
 }
 
+// The first 12 pairs of the photos as a set of their own, so that the next 12-pair board
+// shows the same pictures.
+QString twelvePairs(const QString &photos)
+{
+    const QString folder = photos + QStringLiteral("-12");
+    for (int half = 1; half <= 2; ++half) {
+        QDir().mkpath(folder + QStringLiteral("/%1").arg(half));
+        for (int i = 0; i < 12; ++i)
+            QFile::link(photoPath(photos, half, i), photoPath(folder, half, i));
+    }
+    return folder;
+}
+
 double peakMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -408,7 +421,7 @@ int main(int argc, char *argv[])
     std::printf("%d photos of 4000 x 3000 in %s, %.1f to %.1f MB each\n", 2 * Photos,
                 qPrintable(photos), smallest / 1e6, largest / 1e6);
     benchBoard(argc, argv, photos, 6, o);
-    benchBoard(argc, argv, photos, 2, o);
+    benchBoard(argc, argv, twelvePairs(photos), 2, o);
     if (o.fullSize)
         benchFullSize(argc, argv, photos);
     return 0;
