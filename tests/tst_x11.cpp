@@ -214,9 +214,7 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     QVERIFY(config.open(QIODevice::WriteOnly));
     config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
                  "panel_items = S\npanel_position = bottom center horizontal\n"
-                 "panel_size = 100% 40
-panel_background_id = 1
-");
+                 "panel_size = 100% 40\npanel_background_id = 1\n");
     config.close();
     wm.start(openbox, {});
     panel.start(tint2, {QStringLiteral("-c"), config.fileName()});
