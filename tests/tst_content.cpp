@@ -17,12 +17,8 @@ private Q_SLOTS:
     void colourDifferenceMatchesPublishedPairs_data();
     void colourDifferenceMatchesPublishedPairs();
     void swatchesLookApart();
-    void languageFilesHave13Lines_data();
     void languageFilesHave13Lines();
-    void soundsArePlayablePcm_data();
     void soundsArePlayablePcm();
-    void picturesOfTheWindowsHaveTheirSizes_data();
-    void picturesOfTheWindowsHaveTheirSizes();
 
 private:
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
@@ -80,83 +76,42 @@ void TstContent::swatchesLookApart()
     }
 }
 
-void TstContent::languageFilesHave13Lines_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("line4");
-    QTest::newRow("Spanish") << "idioma.txt"
-                             << "Selecciona la carpeta de imágenes y el número de parejas";
-    QTest::newRow("English") << "english.txt"
-                             << "Choose the picture folder and the number of pairs";
-}
-
 void TstContent::languageFilesHave13Lines()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, line4);
-    const QString path = m_folder + QStringLiteral("/idioma/") + file;
-    QFile raw(path);
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    const QByteArray bytes = raw.readAll();
-    QCOMPARE(bytes.count("\r\n"), 13);
-    QCOMPARE(bytes.count('\n'), 13);
-    QVERIFY(bytes.endsWith("\r\n"));
-    TextFile text;
-    QVERIFY(text.open(path));
-    QStringList lines;
-    QString line;
-    while (text.readLine(line))
-        lines << line;
-    QCOMPARE(lines.size(), 13);
-    QCOMPARE(lines[3], line4);
-    for (const QString &l : lines)
-        QVERIFY(!l.isEmpty());
-}
-
-void TstContent::soundsArePlayablePcm_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("click") << "abrir.wav";
-    QTest::newRow("pair") << "cerrar.wav";
-    QTest::newRow("miss") << "fallo.wav";
+    for (const auto &[file, line4] :
+         {std::pair{"idioma.txt", "Selecciona la carpeta de imágenes y el número de parejas"},
+          std::pair{"english.txt", "Choose the picture folder and the number of pairs"}}) {
+        const QString path = m_folder + QStringLiteral("/idioma/") + file;
+        QFile raw(path);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray bytes = raw.readAll();
+        QVERIFY(bytes.count("\r\n") == 13 && bytes.count('\n') == 13 && bytes.endsWith("\r\n"));
+        TextFile text;
+        QVERIFY(text.open(path));
+        QStringList lines;
+        for (QString line; text.readLine(line);)
+            lines << line;
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines[3], QString::fromUtf8(line4));
+        QVERIFY(!lines.contains(QString()));
+    }
 }
 
 void TstContent::soundsArePlayablePcm()
 {
-    QFETCH(QString, name);
-    QFile file(m_folder + QStringLiteral("/sonidos/") + name);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray wav = file.readAll();
-    QVERIFY(wav.startsWith("RIFF"));
-    QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
-    QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1));
-    QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 4), quint32(wav.size() - 8));
-    const quint32 dataSize = qFromLittleEndian<quint32>(wav.constData() + 40);
-    QCOMPARE(dataSize, quint32(wav.size() - 44));
-    int loud = 0;
-    for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
-        loud += std::abs(qFromLittleEndian<qint16>(wav.constData() + i)) > 3000;
-    QVERIFY(loud > 100);
-}
-
-void TstContent::picturesOfTheWindowsHaveTheirSizes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("window icon") << "fish.svg" << QSize(32, 32);
-    QTest::newRow("board end button") << "board_close.svg" << QSize(28, 29);
-    QTest::newRow("board list button") << "board_list.svg" << QSize(32, 32);
-    QTest::newRow("list back button") << "list_back.svg" << QSize(51, 52);
-    QTest::newRow("intro title") << "intro_title.svg" << QSize(616, 518);
-}
-
-void TstContent::picturesOfTheWindowsHaveTheirSizes()
-{
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    const QImage image(QStringLiteral(":/images/") + name);
-    QCOMPARE(image.size(), size);
-    QVERIFY(image.pixelColor(size.width() / 2, size.height() / 2).alpha() > 0);
+    for (const char *name : {"abrir.wav", "cerrar.wav", "fallo.wav"}) {
+        QFile file(m_folder + QStringLiteral("/sonidos/") + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray wav = file.readAll();
+        QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
+        QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1));
+        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 4), quint32(wav.size() - 8));
+        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 40), quint32(wav.size() - 44));
+        int loud = 0;
+        for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
+            loud += std::abs(qFromLittleEndian<qint16>(wav.constData() + i)) > 3000;
+        QVERIFY2(loud > 100, name);
+    }
 }
 
 QTEST_MAIN(TstContent)
