@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QTimer>
+#include <QtEndian>
 
 double FakeRandom::draw()
 {
@@ -43,6 +44,20 @@ QByteArray encoded(const QImage &image, const char *format)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
     return bytes;
+}
+
+QByteArray withSize(QByteArray png, quint32 width, quint32 height)
+{
+    qToBigEndian(width, png.data() + 16);
+    qToBigEndian(height, png.data() + 20);
+    quint32 crc = 0xFFFFFFFFu;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    qToBigEndian(~crc, png.data() + 29);
+    return png;
 }
 
 QWidget *control(Form &form, const QString &name)

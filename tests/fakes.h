@@ -81,6 +81,8 @@ struct TestProgram {
 };
 
 QByteArray encoded(const QImage &image, const char *format = "PNG");
+// The PNG with the size in its header replaced and the header's checksum made good again.
+QByteArray withSize(QByteArray png, quint32 width, quint32 height);
 // A control by object name; the test stops where there is none.
 QWidget *control(Form &form, const QString &name);
 inline QString textOf(Form &form, const QString &name)

@@ -1,14 +1,10 @@
 #include "board/boardlayout.h"
+#include "fakes.h"
 #include "platform/twips.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/stat.h>
 
 namespace
@@ -25,51 +21,13 @@ QImage drawn(int hue, double top, double bottom)
     return image;
 }
 
-QByteArray bytesOf(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 // A JPEG whose EXIF orientation 6 asks to turn it clockwise.
 QByteArray turnedJpeg(const QImage &image)
 {
     const QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0",
                           32);
     const QByteArray segment = QByteArray("\xFF\xE1\0", 3) + char(exif.size() + 2) + exif;
-    return bytesOf(image, "JPG").insert(2, segment);
-}
-
-// A PNG of 30000 x 30000 pixels whose picture data stops where it starts.
-QByteArray hugePng()
-{
-    const auto bigEndian = [](quint32 v) {
-        const char b[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-        return QByteArray(b, 4);
-    };
-    const auto chunk = [&](const QByteArray &typeAndData) {
-        quint32 crc = 0xFFFFFFFF;
-        for (const char c : typeAndData) {
-            crc ^= quint8(c);
-            for (int k = 0; k < 8; ++k)
-                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-        }
-        return bigEndian(quint32(typeAndData.size() - 4)) + typeAndData + bigEndian(~crc);
-    };
-    return QByteArray("\x89PNG\r\n\x1A\n", 8) +
-           chunk("IHDR" + bigEndian(30000) + bigEndian(30000) + QByteArray("\x08\x06\0\0\0", 5)) +
-           chunk("IDAT");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    return encoded(image, "JPG").insert(2, segment);
 }
 
 } // namespace
@@ -87,8 +45,8 @@ private Q_SLOTS:
     void sheetCrossesOutPicturesNeverDealt();
 
 private:
-    QString set(const QString &name) const { return m_dir.path() + QLatin1Char('/') + name; }
-    QTemporaryDir m_dir;
+    QString set(const QString &name) const { return m_sets.path(name); }
+    TestProgram m_sets;
 };
 
 void TstSets::initTestCase()
@@ -97,23 +55,23 @@ void TstSets::initTestCase()
     for (const char *name : {"clean", "broken", "short", "cut", "turned", "twins", "slip"}) {
         for (int p = 0; p < 6; ++p) {
             const QString file = names[p] + QStringLiteral(".png");
-            write(set(name) + "/1/" + file, bytesOf(drawn(p * 50, 0.35, 0.65), "PNG"));
-            write(set(name) + "/2/" + file, bytesOf(drawn(p * 50 + 25, 0.4, 0.6), "PNG"));
+            m_sets.writeFile(QString(name) + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
+            m_sets.writeFile(QString(name) + "/2/" + file, encoded(drawn(p * 50 + 25, 0.4, 0.6)));
         }
     }
-    write(set("broken") + "/2/c.png", "not a picture");
-    write(set("broken") + "/2/e.png", hugePng());
+    m_sets.writeFile("broken/2/c.png", "not a picture");
+    m_sets.writeFile("broken/2/e.png", withSize(encoded(drawn(0, 0.4, 0.6)), 30000, 30000));
     QVERIFY(mkfifo(qPrintable(set("broken") + "/1/fifo"), 0644) == 0);
     QFile::remove(set("short") + "/2/f.png");
-    write(set("cut") + "/1/b.png", bytesOf(drawn(0, 0.02, 0.98), "PNG"));
+    m_sets.writeFile("cut/1/b.png", encoded(drawn(0, 0.02, 0.98)));
     QFile::remove(set("turned") + "/1/a.png");
     QImage small(160, 120, QImage::Format_RGB32);
     small.fill(Qt::white);
     QPainter(&small).fillRect(70, 50, 20, 20, Qt::darkRed);
-    write(set("turned") + "/1/a.jpg", turnedJpeg(small));
-    write(set("twins") + "/2/d.png", bytesOf(drawn(50, 0.35, 0.65), "PNG"));
+    m_sets.writeFile("turned/1/a.jpg", turnedJpeg(small));
+    m_sets.writeFile("twins/2/d.png", encoded(drawn(50, 0.35, 0.65)));
     QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
-    write(set("missing") + "/1/a.png", bytesOf(drawn(0, 0.4, 0.6), "PNG"));
+    m_sets.writeFile("missing/1/a.png", encoded(drawn(0, 0.4, 0.6)));
 }
 
 void TstSets::findings_data()
