@@ -67,6 +67,8 @@ private Q_SLOTS:
     void listingOrder();
     void lineRules_data();
     void lineRules();
+    void languagePass_data();
+    void languagePass();
     void onlyRegularFilesAreRead_data();
     void onlyRegularFilesAreRead();
     void windowLifeCycle();
@@ -138,6 +140,36 @@ void TstPlatform::lineRules()
     file.close();
     QString line;
     QVERIFY(!file.readLine(line));
+}
+
+void TstPlatform::languagePass_data()
+{
+    QTest::addColumn<int>("linesInFile");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<int>("count");
+    // The lines read by number; "-" where a line could not be read.
+    QTest::addColumn<QString>("read");
+    QTest::newRow("missing file") << -1 << 8 << 5 << "- - - - -";
+    QTest::newRow("the board's lines 9 to 13") << 15 << 8 << 5 << "9 10 11 12 13";
+    QTest::newRow("8 lines: the board reads none") << 8 << 8 << 5 << "- - - - -";
+    QTest::newRow("a short file ends the pass midway") << 4 << 3 << 2 << "4 -";
+}
+
+void TstPlatform::languagePass()
+{
+    QFETCH(int, linesInFile);
+    QFETCH(int, skip);
+    QFETCH(int, count);
+    TestProgram program;
+    QStringList lines;
+    for (int i = 1; i <= linesInFile; ++i)
+        lines << QString::number(i);
+    if (linesInFile >= 0)
+        program.writeLanguage(lines);
+    QStringList read;
+    for (const auto &line : readLanguageLines(skip, count))
+        read << line.value_or("-");
+    QTEST(read.join(' '), "read");
 }
 
 void TstPlatform::onlyRegularFilesAreRead_data()
