@@ -19,6 +19,7 @@ private Q_SLOTS:
     void swatchesLookApart();
     void languageFilesHave13Lines();
     void soundsArePlayablePcm();
+    void picturesOfTheWindowsDraw();
 
 private:
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
@@ -111,6 +112,16 @@ void TstContent::soundsArePlayablePcm()
         for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
             loud += std::abs(qFromLittleEndian<qint16>(wav.constData() + i)) > 3000;
         QVERIFY2(loud > 100, name);
+    }
+}
+
+// The pictures built into the executable load and draw something at their centre.
+void TstContent::picturesOfTheWindowsDraw()
+{
+    for (const char *name :
+         {"fish.svg", "board_close.svg", "board_list.svg", "list_back.svg", "intro_title.svg"}) {
+        const QImage image(QStringLiteral(":/images/") + name);
+        QVERIFY2(!image.isNull() && image.pixelColor(image.rect().center()).alpha() > 0, name);
     }
 }
 
