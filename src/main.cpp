@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
 {
     preferXServer();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     // The run ends only in the ways the window flow names, never because the last
     // visible window closed.
     app.setQuitOnLastWindowClosed(false);
