@@ -1,6 +1,7 @@
 #include "dealing.h"
 
 #include "board/boardlayout.h"
+#include "board/picturecache.h"
 #include "platform/listing.h"
 #include "platform/twips.h"
 
@@ -130,7 +131,8 @@ bool canDealAPair(const QString &setName, const CardBoxSize &box)
     for (int p = 0; p < files.pairs(); ++p) {
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
-                              cardPictureRequest(files.secondFolder + files.second[p], box)});
+                              cardPictureRequest(files.secondFolder + files.second[p], box)},
+                             {&keptPictures(), {}});
         if (pair[0].loaded && pair[1].loaded)
             return true;
     }

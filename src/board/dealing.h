@@ -80,5 +80,5 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
 CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight);
 
 // Whether a board of this set would show at least one pair: a pair whose two pictures both
-// load as the deal loads them, on a box of this size.
+// load as the deal loads them, on a box of this size. What it decodes is kept for the deal.
 bool canDealAPair(const QString &setName, const CardBoxSize &box);
