@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens boards of big phone-sized photos and prints how long the start-up takes and how
 // much memory it holds at its peak: the first board of a run, the next one of the same set,
 // the first one on a screen of twice the pixel density, and the decoding alone.
@@ -7,14 +10,14 @@
 // --threads simulates a machine of that many cores; --full-size adds a plain full-size
 // decode of every photo; --progressive opens a 36-pair board of progressive 12000 x 9000
 // photos instead.
-#include "board/boardlayout.h"
-#include "board/form2.h"
-#include "board/pictureloader.h"
-#include "common/module1.h"
+#include "core/cards/boardlayout.h"
+#include "core/game/choices.h"
+#include "core/pictures/pictureloader.h"
+#include "core/screen/twips.h"
 #include "fakes.h"
-#include "platform/twips.h"
-#include "setup/form1.h"
-#include "windows/flow.h"
+#include "gui/windows/flow.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form2.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program folder's content into the folder named on the command line.
 #include "pictures.h"
 #include "sounds.h"

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "pictures.h"
 
 #include "colourdifference.h"
 
-#include "board/shownrows.h"
-#include "common/module1.h"
+#include "core/cards/shownrows.h"
+#include "core/game/choices.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders one SVG icon into a square PNG of the given size, for the desktop's icon theme.
 #include <QGuiApplication>
 #include <QImage>

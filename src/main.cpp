@@ -1,5 +1,8 @@
-#include "platform/system/realservices.h"
-#include "windows/flow.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gui/windows/flow.h"
+#include "system/realservices.h"
 
 #include <QApplication>
 #include <xcb/xcb.h>

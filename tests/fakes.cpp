@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fakes.h"
 
-#include "windows/form4.h"
-#include "windows/form6.h"
+#include "gui/windows/form4.h"
+#include "gui/windows/form6.h"
 
 #include <QBuffer>
 #include <QTimer>

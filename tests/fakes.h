@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include "board/form2.h"
-#include "platform/services.h"
-#include "windows/flow.h"
+#include "core/platform/services.h"
+#include "gui/windows/flow.h"
+#include "gui/windows/form2.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,13 +1,16 @@
-#include "board/boardlayout.h"
-#include "board/dealing.h"
-#include "board/keyboardmark.h"
-#include "board/picturecache.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/cards/boardlayout.h"
+#include "core/game/keyboardmark.h"
+#include "core/pictures/picturecache.h"
+#include "core/screen/twips.h"
+#include "core/sets/dealing.h"
 #include "fakes.h"
-#include "platform/twips.h"
-#include "setup/form1.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-#include "windows/form6.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form3.h"
+#include "gui/windows/form4.h"
+#include "gui/windows/form6.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "colourdifference.h"
-#include "platform/listing.h"
-#include "platform/textfile.h"
+#include "core/platform/listing.h"
+#include "core/platform/textfile.h"
 #include "sets/setcheck.h"
 
 #include <QFile>

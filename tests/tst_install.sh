@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Zindle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a prefix whose name has a space and an accent, checks the layout,
 # that the game started through bin/zindle from another folder reads its program folder, and
 # that the desktop entry and AppStream data validate where the validators are installed.

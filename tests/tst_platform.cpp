@@ -1,10 +1,13 @@
-#include "board/pictureloader.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/language/languagefile.h"
+#include "core/pictures/pictureloader.h"
+#include "core/platform/listing.h"
+#include "core/platform/regularfile.h"
+#include "core/platform/textfile.h"
 #include "fakes.h"
-#include "language/languagefile.h"
-#include "platform/listing.h"
-#include "platform/regularfile.h"
-#include "platform/system/realservices.h"
-#include "platform/textfile.h"
+#include "system/realservices.h"
 
 #include <QPushButton>
 #include <QTest>

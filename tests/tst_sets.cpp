@@ -1,6 +1,9 @@
-#include "board/boardlayout.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/cards/boardlayout.h"
+#include "core/screen/twips.h"
 #include "fakes.h"
-#include "platform/twips.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
 

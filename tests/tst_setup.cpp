@@ -1,9 +1,12 @@
-#include "board/form2.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fakes.h"
-#include "platform/controls/colourbutton.h"
-#include "setup/form1.h"
-#include "windows/flow.h"
-#include "windows/form5.h"
+#include "gui/controls/colourbutton.h"
+#include "gui/windows/flow.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form2.h"
+#include "gui/windows/form5.h"
 
 #include <QTest>
 

@@ -1,12 +1,15 @@
-#include "board/form2.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/game/gameoverpause.h"
 #include "fakes.h"
-#include "setup/form1.h"
-#include "windows/flow.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
-#include "windows/form5.h"
-#include "windows/form6.h"
-#include "windows/gameoverpause.h"
+#include "gui/windows/flow.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form2.h"
+#include "gui/windows/form3.h"
+#include "gui/windows/form4.h"
+#include "gui/windows/form5.h"
+#include "gui/windows/form6.h"
 
 #include <QTest>
 

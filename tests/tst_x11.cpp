@@ -1,4 +1,7 @@
-#include "board/keyboardmark.h"
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/game/keyboardmark.h"
 
 #include <QDir>
 #include <QFile>

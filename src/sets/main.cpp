@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zindle-sets: what the game's board will make of its picture sets, for the people who make
 // them.
-#include "board/pictureloader.h"
-#include "common/module1.h"
-#include "platform/services.h"
+#include "core/game/choices.h"
+#include "core/pictures/pictureloader.h"
+#include "core/platform/services.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
 

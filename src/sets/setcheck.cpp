@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "setcheck.h"
 
-#include "board/dealing.h"
-#include "common/module1.h"
-#include "platform/listing.h"
-#include "platform/regularfile.h"
-#include "platform/twips.h"
-#include "setup/pairbuttons.h"
+#include "core/game/choices.h"
+#include "core/platform/listing.h"
+#include "core/platform/regularfile.h"
+#include "core/screen/twips.h"
+#include "core/sets/dealing.h"
+#include "core/sets/pairbuttons.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include "board/shownrows.h"
+#include "core/cards/shownrows.h"
 
 #include <QImage>
 #include <QString>

@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "setsheet.h"
 
-#include "board/boardlayout.h"
-#include "board/dealing.h"
-#include "common/module1.h"
-#include "platform/twips.h"
+#include "core/cards/boardlayout.h"
+#include "core/game/choices.h"
+#include "core/screen/twips.h"
+#include "core/sets/dealing.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QRect>
+#include <vector>
+
+// The card grid of a board, all in twips.
+struct GridSpec {
+    int columns;
+    int rows;
+    int gap;
+};
+
+// 0 <= pairChoice < 7.
+GridSpec gridFor(int pairChoice);
+
+// Where card 0's box stands; the grid grows from it to the right and down.
+inline constexpr int BoardOriginLeft = 360;
+inline constexpr int BoardOriginTop = 360;
+
+struct BoardGeometry {
+    int cellWidth = 0;
+    int cellHeight = 0;
+    // Card box k, row by row from the top left; 2 × pairs of them.
+    std::vector<QRect> boxes;
+};
+
+// The boxes tile the grid without space between them: the gap only makes each cell
+// smaller than its share of the screen, so the grid never reaches the screen's edges.
+BoardGeometry layoutBoard(int pairChoice, int screenWidth, int screenHeight);
+
+// Inside a box of the given size: the picture starts one twip in and is as large as the
+// box, the selection frame stands 30 twips in and is 100 twips smaller.
+QRect cardPictureRect(int boxWidth, int boxHeight);
+
+// The width in pixels of a card box's frame; the box's inner area, which clips the picture,
+// lies inside it.
+inline constexpr int CardBoxFrame = 1;
+QRect selectionFrameRect(int boxWidth, int boxHeight);

@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "picturecache.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace
+{
+
+constexpr qint64 RunBoundBytes = 128ll * 1024 * 1024;
+
+// A kept picture serves a size up to a pixel or 1 % larger: a box one pixel wider than
+// the last one shows no difference a player could see.
+bool closeEnough(int wanted, int kept)
+{
+    return wanted <= kept + std::max(1, kept / 100);
+}
+
+// `image` whose pixels outside `inner` repeat the nearest pixel of `inner`.
+QImage withEdges(QImage image, QRect inner)
+{
+    const int bytes = image.depth() / 8;
+    const auto pixel = [&](uchar *line, int x) { return line + std::ptrdiff_t(x) * bytes; };
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        uchar *line = image.scanLine(y);
+        for (int x = 0; x < inner.left(); ++x)
+            std::memcpy(pixel(line, x), pixel(line, inner.left()), std::size_t(bytes));
+        for (int x = inner.right() + 1; x < image.width(); ++x)
+            std::memcpy(pixel(line, x), pixel(line, inner.right()), std::size_t(bytes));
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        const int from = std::clamp(y, inner.top(), inner.bottom());
+        if (from != y)
+            std::memcpy(image.scanLine(y), image.constScanLine(from),
+                        std::size_t(image.bytesPerLine()));
+    }
+    return image;
+}
+
+} // namespace
+
+std::optional<FileStamp> stampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+std::optional<KeptPicture> PictureCache::find(const QString &path, const FileStamp &stamp)
+{
+    const std::lock_guard lock(m_mutex);
+    const auto it = m_byPath.find(path);
+    if (it == m_byPath.end() || (*it)->stamp != stamp)
+        return std::nullopt;
+    m_entries.splice(m_entries.begin(), m_entries, *it);
+    return (*it)->picture;
+}
+
+void PictureCache::keep(const QString &path, const FileStamp &stamp, KeptPicture picture)
+{
+    const qint64 size = picture.image.sizeInBytes();
+    const std::lock_guard lock(m_mutex);
+    if (const auto it = m_byPath.find(path); it != m_byPath.end()) {
+        m_bytes -= (*it)->picture.image.sizeInBytes();
+        m_entries.erase(*it);
+        m_byPath.erase(it);
+    }
+    if (size > m_maxBytes)
+        return;
+    m_entries.push_front(Entry{path, stamp, std::move(picture)});
+    m_byPath.insert(path, m_entries.begin());
+    m_bytes += size;
+    while (m_bytes > m_maxBytes)
+        dropOldest();
+}
+
+qint64 PictureCache::bytes() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_bytes;
+}
+
+void PictureCache::dropOldest()
+{
+    const Entry &oldest = m_entries.back();
+    m_bytes -= oldest.picture.image.sizeInBytes();
+    m_byPath.remove(oldest.path);
+    m_entries.pop_back();
+}
+
+QImage reuseKept(const KeptPicture &kept, QSize scaled, QRect part)
+{
+    if (kept.image.isNull() || !closeEnough(scaled.width(), kept.scaled.width()) ||
+        !closeEnough(scaled.height(), kept.scaled.height()))
+        return {};
+    if (scaled == kept.scaled) {
+        if (part == kept.part)
+            return kept.image;
+        if (!kept.part.adjusted(-1, -1, 1, 1).contains(part))
+            return {};
+        return withEdges(kept.image.copy(part.translated(-kept.part.topLeft())),
+                         kept.part.intersected(part).translated(-part.topLeft()));
+    }
+    // The part wanted, in the pixels of the kept picture.
+    const double sx = double(kept.scaled.width()) / scaled.width();
+    const double sy = double(kept.scaled.height()) / scaled.height();
+    const int left = int(std::floor(part.left() * sx));
+    const int top = int(std::floor(part.top() * sy));
+    const int right = int(std::ceil((part.left() + part.width()) * sx));
+    const int bottom = int(std::ceil((part.top() + part.height()) * sy));
+    QRect source(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    // A pixel beyond what was kept is the edge pixel again.
+    if (!kept.part.adjusted(-1, -1, 1, 1).contains(source))
+        return {};
+    source = source.intersected(kept.part);
+    return kept.image.copy(source.translated(-kept.part.topLeft()))
+        .scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+PictureCache &keptPictures()
+{
+    static PictureCache cache(RunBoundBytes);
+    return cache;
+}

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <list>
+#include <mutex>
+#include <optional>
+
+// A file as it was when it was decoded: a later change of size or time means it changed.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 modified = 0; // milliseconds since the epoch
+    bool operator==(const FileStamp &) const = default;
+};
+
+// The stamp of the file at `path` (links followed); nullopt when there is no file.
+std::optional<FileStamp> stampOf(const QString &path);
+
+// Part of a picture as it was decoded: the picture scaled whole to `scaled` (upright,
+// device pixels) and the part `part` of it that `image` holds.
+struct KeptPicture {
+    QSize natural; // upright, the file's pixels
+    QSize scaled;
+    QRect part;
+    QImage image;
+};
+
+// Pictures decoded for earlier boards, kept for the run so that the next board opens at
+// once. Least recently used pictures go first when the kept pictures would take more than
+// the bound. Safe to use from several threads.
+class PictureCache
+{
+public:
+    explicit PictureCache(qint64 maxBytes) : m_maxBytes(maxBytes) {}
+
+    // What is kept of the file, when the file has the same stamp as then.
+    std::optional<KeptPicture> find(const QString &path, const FileStamp &stamp);
+    void keep(const QString &path, const FileStamp &stamp, KeptPicture picture);
+    qint64 bytes() const;
+
+private:
+    struct Entry {
+        QString path;
+        FileStamp stamp;
+        KeptPicture picture;
+    };
+    void dropOldest();
+
+    const qint64 m_maxBytes;
+    mutable std::mutex m_mutex;
+    std::list<Entry> m_entries; // most recently used first
+    QHash<QString, std::list<Entry>::iterator> m_byPath;
+    qint64 m_bytes = 0;
+};
+
+// The part `part` of the picture scaled whole to `scaled`, made from what was kept when a
+// cheap scaling gives what a fresh decode would: no more than a pixel or 1 % larger than
+// what was kept, and within the part kept give or take a pixel. Null otherwise.
+QImage reuseKept(const KeptPicture &kept, QSize scaled, QRect part);
+
+// The pictures kept for the whole run, within 128 MB.
+PictureCache &keptPictures();

@@ -1,0 +1,499 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pictureloader.h"
+
+#include "core/pictures/picturecache.h"
+#include "core/platform/regularfile.h"
+#include "core/screen/twips.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace
+{
+
+using Transformations = QImageIOHandler::Transformations;
+
+// A JPEG is coded in blocks of this many pixels a side; its decoder scales down by 1/2,
+// 1/4 or 1/8 on the way.
+constexpr int JpegBlock = 8;
+constexpr int JpegMaxScaleDown = 8;
+
+void allowLargePictures()
+{
+    // The decoding budget guards memory; Qt's default limit would refuse big photos that
+    // are shown scaled down.
+    static const bool done = [] {
+        QImageReader::setAllocationLimit(int(DecodeBudgetBytes / (1024 * 1024)));
+        return true;
+    }();
+    (void)done;
+}
+
+bool isJpeg(const QByteArray &format)
+{
+    return format == "jpeg" || format == "jpg";
+}
+
+qint64 bytesPerPixel(QImage::Format format)
+{
+    if (format == QImage::Format_Invalid)
+        return 4;
+    return std::max(1, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+}
+
+quint16 bigEndian16(const char *bytes)
+{
+    return quint16((quint8(bytes[0]) << 8) | quint8(bytes[1]));
+}
+
+// What the decoder keeps of a JPEG beside the rows it scales: a progressive file, or one
+// whose first scan holds only some of its colours, makes it hold every coefficient of the
+// whole picture (two bytes each, 64 a block), whatever size it is scaled to. 0 for a file
+// decoded in one pass. Reads the headers from the file's start.
+qint64 jpegCoefficientBytes(QIODevice &file)
+{
+    struct Component {
+        int h, v;
+    };
+    std::vector<Component> components;
+    int width = 0, height = 0;
+    bool wholePicture = false;
+    char marker[4];
+    if (file.read(marker, 2) != 2 || quint8(marker[0]) != 0xFF || quint8(marker[1]) != 0xD8)
+        return 0;
+    for (;;) {
+        if (file.read(marker, 4) != 4 || quint8(marker[0]) != 0xFF)
+            break;
+        const quint8 kind = quint8(marker[1]);
+        const int length = bigEndian16(marker + 2);
+        if (length < 2)
+            break;
+        const QByteArray segment = file.read(length - 2);
+        if (segment.size() != length - 2)
+            break;
+        const bool frame =
+            kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC;
+        if (frame && segment.size() >= 6) {
+            wholePicture = kind == 0xC2 || kind == 0xC6 || kind == 0xCA || kind == 0xCE;
+            height = bigEndian16(segment.constData() + 1);
+            width = bigEndian16(segment.constData() + 3);
+            const int count = quint8(segment[5]);
+            for (int i = 0; i < count && 6 + 3 * i + 1 < segment.size(); ++i) {
+                const quint8 sampling = quint8(segment[6 + 3 * i + 1]);
+                components.push_back({std::max(1, sampling >> 4), std::max(1, sampling & 0xF)});
+            }
+        } else if (kind == 0xDA) {
+            if (!segment.isEmpty() && quint8(segment[0]) < components.size())
+                wholePicture = true;
+            break;
+        }
+    }
+    if (!wholePicture || components.empty())
+        return 0;
+    int hMax = 1, vMax = 1;
+    for (const Component &c : components) {
+        hMax = std::max(hMax, c.h);
+        vMax = std::max(vMax, c.v);
+    }
+    const auto blocks = [](qint64 edge, int sampling, int most) {
+        const qint64 pixels = (edge * sampling + most - 1) / most;
+        const qint64 count = (pixels + JpegBlock - 1) / JpegBlock;
+        return (count + sampling - 1) / sampling * sampling;
+    };
+    qint64 bytes = 0;
+    for (const Component &c : components)
+        bytes += blocks(width, c.h, hMax) * blocks(height, c.v, vMax) * JpegBlock * JpegBlock * 2;
+    return bytes;
+}
+
+// What the file says of itself before it is decoded.
+struct Header {
+    QSize size; // as the picture lies in the file
+    Transformations turn;
+    QByteArray format;
+    QImage::Format pixels = QImage::Format_Invalid;
+    qint64 coefficientBytes = 0;
+};
+
+// The JPEG decoder scales by 1/2, 1/4 or 1/8 on the way; the reader scales the rest.
+int jpegFactor(QSize full, QSize scaled)
+{
+    int factor = 1;
+    while (factor < JpegMaxScaleDown && full.width() / (factor * 2) >= scaled.width() &&
+           full.height() / (factor * 2) >= scaled.height())
+        factor *= 2;
+    return factor;
+}
+
+// Bytes that decoding `part` of the picture scaled whole to `scaled` holds at its peak
+// (both as the picture lies in the file). A JPEG decodes only the rows and columns around
+// the part, scaled on the way, beside its coefficients; other formats decode whole, and
+// one of fewer than 4 bytes a pixel is widened to 4 before it is scaled; the decoders' own
+// buffers add up to a quarter.
+qint64 decodeBytes(const Header &header, QSize scaled, QRect part)
+{
+    const qint64 out = qint64(part.width()) * part.height() * 4;
+    const qint64 w = header.size.width(), h = header.size.height();
+    if (isJpeg(header.format)) {
+        const int factor = jpegFactor(header.size, scaled);
+        const double across = double(w) / scaled.width() / factor;
+        const double down = double(h) / scaled.height() / factor;
+        const qint64 decoded = qint64(std::ceil((part.width() + 2 * JpegBlock) * across)) *
+                               qint64(std::ceil((part.height() + 2 * JpegBlock) * down)) * 4;
+        return header.coefficientBytes + decoded + 2 * out;
+    }
+    const qint64 bpp = bytesPerPixel(header.pixels);
+    const qint64 whole = w * h * (bpp + (bpp < 4 && scaled != header.size ? 4 : 0));
+    return whole + whole / 4 + 2 * out;
+}
+
+// The memory that all decodes running at once may hold together.
+class DecodeBudget
+{
+public:
+    // Waits until `bytes` fit beside what the others hold; false when they never can.
+    bool take(qint64 bytes)
+    {
+        std::unique_lock lock(m_mutex);
+        if (bytes > decodeLimits().budgetBytes)
+            return false;
+        m_freed.wait(lock, [&] { return m_held + bytes <= decodeLimits().budgetBytes; });
+        m_held += bytes;
+        return true;
+    }
+    void give(qint64 bytes)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_held -= bytes;
+        }
+        m_freed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_freed;
+    qint64 m_held = 0;
+};
+
+DecodeBudget &budget()
+{
+    static DecodeBudget b;
+    return b;
+}
+
+// The part of the upright picture `upright` as it lies in the file, whose picture (at the
+// same scale) has the size `file`. Qt mirrors and flips first, then turns clockwise.
+QRect fileRect(QRect upright, QSize file, Transformations t)
+{
+    QRect r = upright;
+    if (t & QImageIOHandler::TransformationRotate90)
+        r = QRect(r.y(), file.height() - r.x() - r.width(), r.height(), r.width());
+    if (t & QImageIOHandler::TransformationFlip)
+        r.moveTop(file.height() - r.y() - r.height());
+    if (t & QImageIOHandler::TransformationMirror)
+        r.moveLeft(file.width() - r.x() - r.width());
+    return r;
+}
+
+// A part of the picture scaled to `scaled` as pixels of the full-size picture `full`.
+QRect unscaledRect(QRect part, QSize scaled, QSize full)
+{
+    const auto edge = [](int e, int from, int to) { return int(qint64(e) * to / from); };
+    const int left = edge(part.left(), scaled.width(), full.width());
+    const int top = edge(part.top(), scaled.height(), full.height());
+    const int right = edge(part.left() + part.width(), scaled.width(), full.width());
+    const int bottom = edge(part.top() + part.height(), scaled.height(), full.height());
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+}
+
+// For a JPEG: clip the full-size picture so that the decoder stops after the last row shown.
+// It still scales while decoding only when every edge of the clip lies on its block grid,
+// so the clip grows to that grid and the rest is cut after scaling. False when the
+// picture's own edges are off the grid.
+bool clipWhileDecoding(QImageReader &reader, QRect part, QSize scaled, QSize full)
+{
+    const QRect wanted = unscaledRect(part, scaled, full);
+    const auto down = [](int e) { return e / JpegBlock * JpegBlock; };
+    const auto up = [](int e) { return (e + JpegBlock - 1) / JpegBlock * JpegBlock; };
+    const int left = down(wanted.left());
+    const int top = down(wanted.top());
+    const int right = std::min(full.width(), up(wanted.left() + wanted.width()));
+    const int bottom = std::min(full.height(), up(wanted.top() + wanted.height()));
+    if (right % JpegBlock != 0 || bottom % JpegBlock != 0)
+        return false;
+    const QRect clip(left, top, right - left, bottom - top);
+    const double sx = double(scaled.width()) / full.width();
+    const double sy = double(scaled.height()) / full.height();
+    const QSize clipScaled(std::max(1, qRound(clip.width() * sx)),
+                           std::max(1, qRound(clip.height() * sy)));
+    const QRect within =
+        QRect(QPoint(qRound(part.x() - left * sx), qRound(part.y() - top * sy)), part.size())
+            .intersected(QRect(QPoint(0, 0), clipScaled));
+    reader.setClipRect(clip);
+    reader.setScaledSize(clipScaled);
+    if (within.size() != clipScaled)
+        reader.setScaledClipRect(within);
+    return true;
+}
+
+// Where a picture goes: the whole picture scaled to `scaled` (upright, device pixels), of
+// which `part` is wanted, drawn at `ratio` device pixels a pixel.
+struct Wanted {
+    QSize scaled;
+    QRect part;
+    double ratio = 1.0;
+};
+
+// From the picture's upright size in pixels, what is wanted of it; nothing when it cannot
+// be shown.
+using WantFor = std::function<std::optional<Wanted>(QSize upright)>;
+
+// Opens the file and reads what its header says; false when it cannot be opened or gives no
+// size. The reader turns the picture upright.
+bool readHeader(const QString &path, QFile &file, QImageReader &reader, Header &header)
+{
+    if (!openRegularFile(file, path))
+        return false;
+    header.coefficientBytes = jpegCoefficientBytes(file);
+    file.seek(0);
+    reader.setDevice(&file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    header.size = reader.size();
+    header.turn = reader.transformation();
+    header.format = reader.format();
+    header.pixels = reader.imageFormat();
+    return header.size.isValid() && !header.size.isEmpty();
+}
+
+bool turned(const Header &header)
+{
+    return header.turn & QImageIOHandler::TransformationRotate90;
+}
+
+QSize upright(const Header &header)
+{
+    return turned(header) ? header.size.transposed() : header.size;
+}
+
+// What is wanted, as the reader clips and scales the picture as it lies in the file before
+// it turns it upright.
+struct FilePart {
+    QSize scaled;
+    QRect part;
+};
+
+FilePart inFile(const Header &header, const Wanted &wanted)
+{
+    const QSize scaled = turned(header) ? wanted.scaled.transposed() : wanted.scaled;
+    return {scaled, fileRect(wanted.part, scaled, header.turn)};
+}
+
+QImage decode(const QString &path, const WantFor &want, KeptPicture &kept)
+{
+    QFile file;
+    QImageReader reader;
+    Header header;
+    if (!readHeader(path, file, reader, header))
+        return {};
+    kept.natural = upright(header);
+    const std::optional<Wanted> wanted = want(kept.natural);
+    if (!wanted)
+        return {};
+    kept.scaled = wanted->scaled;
+    kept.part = wanted->part;
+    const auto [scaled, part] = inFile(header, *wanted);
+    const qint64 bytes = decodeBytes(header, scaled, part);
+    if (!budget().take(bytes))
+        return {};
+    if (!isJpeg(header.format) || !clipWhileDecoding(reader, part, scaled, header.size)) {
+        reader.setScaledSize(scaled);
+        if (part.size() != scaled)
+            reader.setScaledClipRect(part);
+    }
+    QImage image = reader.read();
+    budget().give(bytes);
+    if (image.isNull())
+        return {};
+    if (image.size() != wanted->part.size())
+        image = image.scaled(wanted->part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(wanted->ratio);
+    return image;
+}
+
+// The picture at `path` as `want` asks for it: made from what the cache kept when that
+// serves, decoded otherwise (and then kept).
+QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache)
+{
+    const std::optional<FileStamp> stamp = cache ? stampOf(path) : std::nullopt;
+    if (stamp) {
+        if (const std::optional<KeptPicture> kept = cache->find(path, *stamp)) {
+            const std::optional<Wanted> wanted = want(kept->natural);
+            if (!wanted)
+                return {};
+            QImage image = reuseKept(*kept, wanted->scaled, wanted->part);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(wanted->ratio);
+                return image;
+            }
+        }
+    }
+    KeptPicture kept;
+    QImage image = decode(path, want, kept);
+    if (stamp && !image.isNull()) {
+        kept.image = image;
+        cache->keep(path, *stamp, std::move(kept));
+    }
+    return image;
+}
+
+int devicePixels(int pixels, double ratio)
+{
+    return int(std::lround(pixels * ratio));
+}
+
+// `r` in device pixels, each edge rounded on its own so that neighbours still touch.
+QRect deviceRect(QRect r, double ratio)
+{
+    const int left = devicePixels(r.left(), ratio);
+    const int top = devicePixels(r.top(), ratio);
+    return QRect(left, top, devicePixels(r.left() + r.width(), ratio) - left,
+                 devicePixels(r.top() + r.height(), ratio) - top);
+}
+
+// What a card wants of its picture: the part its box shows, at the screen's own pixels.
+WantFor cardWants(const CardPictureRequest &request, CardPicture &card)
+{
+    return [&request, &card](QSize upright) -> std::optional<Wanted> {
+        card = placeCardPicture(request, upright);
+        if (card.visible.isEmpty())
+            return std::nullopt;
+        const double ratio = request.devicePixelRatio;
+        const QSize scaled(std::max(1, devicePixels(card.geometry.width(), ratio)),
+                           std::max(1, devicePixels(card.geometry.height(), ratio)));
+        const QRect part = deviceRect(card.visible, ratio).intersected(QRect({}, scaled));
+        if (part.isEmpty())
+            return std::nullopt;
+        return Wanted{scaled, part, ratio};
+    };
+}
+
+CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache)
+{
+    CardPicture card;
+    QImage image = loadPicture(request.path, cardWants(request, card), cache);
+    card.loaded = !image.isNull();
+    card.image = std::move(image);
+    return card;
+}
+
+} // namespace
+
+CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright)
+{
+    CardPicture card;
+    card.naturalWidth = upright.width() * TwipsPerPixel;
+    card.naturalHeight = upright.height() * TwipsPerPixel;
+    card.placement =
+        placePicture(request.boxWidth, request.boxHeight, card.naturalWidth, card.naturalHeight);
+    card.geometry =
+        twipsRect(request.left, card.placement.top, card.placement.width, card.placement.height);
+    // A picture shown less than a pixel high is no card a player could see.
+    if (card.placement.height < TwipsPerPixel || card.geometry.width() < 1 ||
+        card.geometry.height() < 1)
+        return card;
+    card.visible = card.geometry.intersected(QRect(QPoint(0, 0), request.clientSize))
+                       .translated(-card.geometry.topLeft());
+    return card;
+}
+
+qint64 decodeBytesFor(const CardPictureRequest &request)
+{
+    QFile file;
+    QImageReader reader;
+    Header header;
+    if (!readHeader(request.path, file, reader, header))
+        return -1;
+    CardPicture card;
+    const std::optional<Wanted> wanted = cardWants(request, card)(upright(header));
+    if (!wanted)
+        return 0;
+    const auto [scaled, part] = inFile(header, *wanted);
+    return decodeBytes(header, scaled, part);
+}
+
+DecodeLimits &decodeLimits()
+{
+    static DecodeLimits limits;
+    return limits;
+}
+
+std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
+                                          const LoadOptions &options)
+{
+    allowLargePictures();
+    std::vector<CardPicture> cards(requests.size());
+    if (requests.empty())
+        return cards;
+    std::atomic<std::size_t> next{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    std::size_t done = 0;
+    const auto work = [&] {
+        for (std::size_t i = next++; i < requests.size(); i = next++) {
+            cards[i] = loadOne(requests[i], options.cache);
+            const std::lock_guard lock(mutex);
+            ++done;
+            finished.notify_all();
+        }
+    };
+    const int limit = decodeLimits().threads;
+    const std::size_t threads =
+        limit > 0 ? std::size_t(limit) : std::max(1u, std::thread::hardware_concurrency());
+    // Without a wait to fill, the calling thread is one of the decoders.
+    const std::size_t helpers = std::min(threads, requests.size()) - (options.whileWaiting ? 0 : 1);
+    std::vector<std::thread> pool;
+    for (std::size_t t = 0; t < helpers; ++t)
+        pool.emplace_back(work);
+    if (options.whileWaiting) {
+        std::unique_lock lock(mutex);
+        while (done < requests.size()) {
+            lock.unlock();
+            options.whileWaiting();
+            lock.lock();
+            finished.wait_for(lock, std::chrono::milliseconds(15),
+                              [&] { return done == requests.size(); });
+        }
+    } else {
+        work();
+    }
+    for (auto &t : pool)
+        t.join();
+    return cards;
+}
+
+QImage loadBackground(const QString &path, QSize boxSize, double devicePixelRatio,
+                      PictureCache *cache)
+{
+    allowLargePictures();
+    const WantFor want = [&](QSize upright) -> std::optional<Wanted> {
+        const QRect shown(QPoint(0, 0), upright.boundedTo(boxSize));
+        if (shown.isEmpty())
+            return std::nullopt;
+        const QSize scaled(std::max(1, devicePixels(upright.width(), devicePixelRatio)),
+                           std::max(1, devicePixels(upright.height(), devicePixelRatio)));
+        return Wanted{scaled, deviceRect(shown, devicePixelRatio).intersected(QRect({}, scaled)),
+                      devicePixelRatio};
+    };
+    return loadPicture(path, want, cache);
+}

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Names (not paths) of the subfolders or files of a folder, ascending by name ignoring
+// case, an exact comparison breaking ties, so both pair folders of a set sort alike.
+// Hidden entries (a leading ".") are left out. A folder that cannot be read lists nothing.
+QStringList listSubfolders(const QString &folder);
+QStringList listFiles(const QString &folder);
+
+void sortNamesIgnoringCase(QStringList &names);

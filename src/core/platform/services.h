@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+// The services the game takes from its surroundings. The program wires the real ones at
+// start; tests put their own in their place before they open a window.
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // Seconds since midnight, with the fraction of a second; 0 <= value < 86400.
+    virtual double secondsSinceMidnight() = 0;
+    // Handles the events that are waiting, as a handler that pauses must.
+    virtual void processEvents() = 0;
+};
+
+class Random
+{
+public:
+    virtual ~Random() = default;
+    virtual void seedFromClock() = 0;
+    // Uniform in [0, 1).
+    virtual double draw() = 0;
+};
+
+class Sound
+{
+public:
+    virtual ~Sound() = default;
+    // Makes the file ready so that its first play starts without delay.
+    virtual void preload(const QString &path) = 0;
+    // Returns at once; the new sound replaces one still playing. A file that cannot be
+    // played is silently skipped.
+    virtual void play(const QString &path) = 0;
+};
+
+class Screen
+{
+public:
+    virtual ~Screen() = default;
+    virtual int widthTwips() = 0;
+    virtual int heightTwips() = 0;
+};
+
+class Program
+{
+public:
+    virtual ~Program() = default;
+    // Ends the run at once: no unload handler runs, nothing is asked.
+    virtual void end() = 0;
+};
+
+struct Services {
+    Clock *clock = nullptr;
+    Random *random = nullptr;
+    Sound *sound = nullptr;
+    Screen *screen = nullptr;
+    Program *program = nullptr;
+    // The executable's folder, without a trailing separator.
+    QString programFolder;
+};
+
+Services &services();
+
+// The program folder followed by a literal that begins with "/", joined as they stand.
+QString programPath(const QString &literal);

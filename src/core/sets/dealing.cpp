@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dealing.h"
+
+#include "core/cards/boardlayout.h"
+#include "core/pictures/picturecache.h"
+#include "core/platform/listing.h"
+#include "core/screen/twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// floor(draw × count), kept inside the range should a draw come out at 1.
+int drawBelow(Random &random, int count)
+{
+    const int r = int(std::floor(random.draw() * count));
+    return std::clamp(r, 0, count - 1);
+}
+
+// Redraws until the value is new, as many times as it takes.
+void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
+{
+    into.clear();
+    into.reserve(std::size_t(wanted));
+    while (int(into.size()) < wanted) {
+        const int r = drawBelow(random, range);
+        if (std::find(into.begin(), into.end(), r) == into.end())
+            into.push_back(r);
+    }
+}
+
+} // namespace
+
+QString pictureSetFolder(const QString &setName)
+{
+    if (setName.isEmpty() || setName == QLatin1String(".") || setName == QLatin1String("..") ||
+        setName.contains(QLatin1Char('/')))
+        return {};
+    return programPath(QStringLiteral("/graficos/")) + setName;
+}
+
+SetFiles listSetFiles(const QString &setFolder)
+{
+    SetFiles files;
+    if (setFolder.isEmpty())
+        return files;
+    files.firstFolder = setFolder + QStringLiteral("/1/");
+    files.secondFolder = setFolder + QStringLiteral("/2/");
+    files.first = listFiles(files.firstFolder);
+    files.second = listFiles(files.secondFolder);
+    return files;
+}
+
+DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
+{
+    DealDraws draws;
+    if (pairCount > 0 && pictures >= pairCount)
+        drawDistinct(draws.chosen, pairCount, pictures, random);
+    if (boardPairs > 0)
+        drawDistinct(draws.order, 2 * boardPairs, 2 * boardPairs, random);
+    return draws;
+}
+
+CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio)
+{
+    return {boxPixels.width() * TwipsPerPixel, boxPixels.height() * TwipsPerPixel,
+            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame), devicePixelRatio};
+}
+
+CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box)
+{
+    CardPictureRequest r;
+    r.path = path;
+    r.boxWidth = box.width;
+    r.boxHeight = box.height;
+    r.left = cardPictureRect(box.width, box.height).left();
+    r.clientSize = box.clientSize;
+    r.devicePixelRatio = box.devicePixelRatio;
+    return r;
+}
+
+DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
+                      Random &random, const LoadOptions &options)
+{
+    const SetFiles files = listSetFiles(setFolder);
+    const int n = files.pairs();
+    const int boardPairs = int(boxes.size()) / 2;
+    const int wanted = std::min(n, boardPairs);
+    const DealDraws draws = drawDeal(wanted, n, boardPairs, random);
+
+    std::vector<CardPictureRequest> requests;
+    requests.reserve(2 * draws.chosen.size());
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        const int p = draws.chosen[i];
+        for (int half = 0; half < 2; ++half) {
+            const CardBoxSize &box = boxes[std::size_t(draws.order[2 * i + std::size_t(half)])];
+            requests.push_back(cardPictureRequest(half == 0 ? files.firstFolder + files.first[p]
+                                                            : files.secondFolder + files.second[p],
+                                                  box));
+        }
+    }
+    std::vector<CardPicture> pictures = loadCardPictures(requests, options);
+
+    DealOutcome outcome;
+    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
+        CardPicture &first = pictures[2 * i];
+        CardPicture &second = pictures[2 * i + 1];
+        const int p = draws.chosen[i];
+        if (!first.loaded || !second.loaded) {
+            outcome.leftOut.push_back({p, first.loaded, second.loaded});
+            continue;
+        }
+        const QString key = QString::number(p);
+        outcome.cards.push_back({draws.order[2 * i], key, std::move(first)});
+        outcome.cards.push_back({draws.order[2 * i + 1], key, std::move(second)});
+        ++outcome.pairCount;
+    }
+    return outcome;
+}
+
+CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight)
+{
+    const QRect box = layoutBoard(pairChoice, screenWidth, screenHeight).boxes.front();
+    return cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()));
+}
+
+bool canDealAPair(const QString &setName, const CardBoxSize &box)
+{
+    const SetFiles files = listSetFiles(pictureSetFolder(setName));
+    for (int p = 0; p < files.pairs(); ++p) {
+        const std::vector<CardPicture> pair =
+            loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
+                              cardPictureRequest(files.secondFolder + files.second[p], box)},
+                             {&keptPictures(), {}});
+        if (pair[0].loaded && pair[1].loaded)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pairbuttons.h"
+
+#include "core/platform/listing.h"
+#include "core/sets/dealing.h"
+
+#include <QFileInfo>
+
+std::optional<int> firstFolderPictures(const QString &setName)
+{
+    const QString set = pictureSetFolder(setName);
+    if (set.isEmpty())
+        return 0;
+    const QString folder = set + QStringLiteral("/1/");
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+        return std::nullopt;
+    return int(listFiles(folder).size());
+}
+
+std::array<bool, Module1::PairChoiceCount> pairButtonsEnabled(int pictures)
+{
+    std::array<bool, Module1::PairChoiceCount> enabled{};
+    for (int i = 0; i < Module1::PairChoiceCount; ++i)
+        enabled[std::size_t(i)] = pictures >= Module1::pairsFor(i);
+    return enabled;
+}

@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/game/choices.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The pictures that a set's "1" folder holds, all files counted. A name that names no set
+// (empty, ".", "..", or holding a "/") holds none; nullopt when the set's "1" folder cannot
+// be read.
+std::optional<int> firstFolderPictures(const QString &setName);
+
+// Which pair-count buttons, by index, a set of `pictures` pictures can serve.
+std::array<bool, Module1::PairChoiceCount> pairButtonsEnabled(int pictures);

@@ -1,0 +1,229 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form.h"
+
+#include "core/screen/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QScreen>
+#include <QWindow>
+
+namespace
+{
+
+const QIcon &fishIcon()
+{
+    static const QIcon icon(QStringLiteral(":/images/fish.svg"));
+    return icon;
+}
+
+// Positions on the screen count from the top left of the screen the game plays on, also
+// where more than one screen forms the desktop.
+QPoint screenOrigin()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().topLeft() : QPoint();
+}
+
+} // namespace
+
+FormWindow::FormWindow(Form *form) : m_form(form)
+{
+    setWindowIcon(fishIcon());
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    Form *form = m_form;
+    form->runHandler([form] { form->closeRequested(); });
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    bool used = false;
+    Form *form = m_form;
+    form->runHandler([form, event, &used] { used = form->Form_KeyDown(event); });
+    if (!used)
+        QWidget::keyPressEvent(event);
+}
+
+void FormWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window under a modal one hands the activation on, so that the keys keep going to
+    // the modal window where the compositor gives them to the window clicked.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && modal && modal != this)
+        modal->activateWindow();
+    // A fixed-size window is never maximised, also where the toolkit draws the title bar
+    // (Wayland) and offers the button all the same.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
+        minimumSize() == maximumSize())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+FormTimer::FormTimer(Form *form, QWidget *window, int interval, bool enabled,
+                     std::function<void()> handler)
+    : QObject(window), m_form(form), m_handler(std::move(handler))
+{
+    m_timer.setInterval(interval);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+    setEnabled(enabled);
+}
+
+void FormTimer::setEnabled(bool enabled)
+{
+    if (enabled && !m_retired)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void FormTimer::tick()
+{
+    if (m_inTick || m_retired)
+        return;
+    m_inTick = true;
+    m_form->runHandler(m_handler);
+    m_inTick = false;
+}
+
+Form::~Form()
+{
+    delete m_window;
+    for (auto &w : m_dying)
+        delete w;
+}
+
+QWidget *Form::window()
+{
+    load();
+    return m_window;
+}
+
+void Form::load()
+{
+    if (m_window)
+        return;
+    m_window = new FormWindow(this);
+    buildControls(m_window);
+    runHandler([this] { Form_Load(); });
+}
+
+void Form::show()
+{
+    load();
+    if (!m_window)
+        return;
+    // A window that shows anew comes up in front; one already showing is brought there.
+    if (m_window->isVisible())
+        m_window->raise();
+    else
+        m_window->show();
+    m_window->activateWindow();
+}
+
+void Form::showModal(Form *owner)
+{
+    load();
+    if (!m_window)
+        return;
+    m_window->setWindowModality(Qt::ApplicationModal);
+    // Kept above its owner by the window manager or compositor, also when the owner is
+    // clicked or fills the screen.
+    if (owner && owner->m_window) {
+        m_window->winId();
+        owner->m_window->winId();
+        m_window->windowHandle()->setTransientParent(owner->m_window->windowHandle());
+    }
+    m_window->show();
+    m_window->activateWindow();
+    QEventLoop loop;
+    m_modalLoops.push_back(&loop);
+    loop.exec();
+    std::erase(m_modalLoops, &loop);
+}
+
+void Form::unload()
+{
+    if (!m_window)
+        return;
+    runHandler([this] { Form_Unload(); });
+    discard();
+}
+
+void Form::discard()
+{
+    if (!m_window)
+        return;
+    FormWindow *window = m_window;
+    m_window = nullptr;
+    for (auto &timer : m_timers) {
+        if (timer) {
+            timer->m_retired = true;
+            timer->m_timer.stop();
+        }
+    }
+    m_timers.clear();
+    window->hide();
+    for (QEventLoop *loop : m_modalLoops)
+        loop->quit();
+    m_dying.emplace_back(window);
+    if (m_handlerDepth == 0)
+        destroyDying();
+}
+
+void Form::closeRequested() {}
+
+void Form::runHandler(const std::function<void()> &handler)
+{
+    ++m_handlerDepth;
+    handler();
+    --m_handlerDepth;
+    if (m_handlerDepth == 0 && !m_dying.empty())
+        destroyDying();
+}
+
+void Form::destroyDying()
+{
+    for (auto &w : m_dying) {
+        if (w)
+            w->deleteLater();
+    }
+    m_dying.clear();
+    if (!m_window)
+        controlsDestroyed();
+}
+
+void Form::moveTwips(int left, int top)
+{
+    if (m_window)
+        m_window->move(screenOrigin() + QPoint(twipsToPixels(left), twipsToPixels(top)));
+}
+
+void Form::fillScreen(int widthTwips, int heightTwips)
+{
+    if (!m_window)
+        return;
+    m_window->setGeometry(
+        QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips))));
+    m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+}
+
+QSize Form::outerSizeTwips() const
+{
+    if (!m_window)
+        return {};
+    return m_window->frameGeometry().size() * TwipsPerPixel;
+}
+
+FormTimer *Form::addTimer(int interval, bool enabled, std::function<void()> handler)
+{
+    auto *timer = new FormTimer(this, m_window, interval, enabled, std::move(handler));
+    m_timers.emplace_back(timer);
+    return timer;
+}

@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QEventLoop>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class Form;
+class QKeyEvent;
+
+// The top-level widget of a window: it holds the controls and turns the window manager's
+// close request into the window's own rule.
+class FormWindow : public QWidget
+{
+public:
+    explicit FormWindow(Form *form);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    Form *m_form;
+};
+
+// A timer control: an interval and an enabled flag. Its tick handler is never entered
+// again while an earlier tick is still running, also when that tick waits in a nested
+// event loop. Once its window unloads it stays stopped, even when a handler still running
+// on the old controls enables it.
+class FormTimer : public QObject
+{
+    friend class Form;
+    class QKeyEvent;
+
+public:
+    FormTimer(Form *form, QWidget *window, int interval, bool enabled,
+              std::function<void()> handler);
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    // Runs the handler as a tick does; for tests that do not wait for the clock.
+    void tick();
+
+private:
+    Form *m_form;
+    QTimer m_timer;
+    std::function<void()> m_handler;
+    bool m_inTick = false;
+    bool m_retired = false;
+};
+
+// One window kind. The object and its variables live for the whole run; the controls are
+// built when it loads and destroyed when it unloads, but never while one of its handlers
+// is still running: unloading hides the window and stops its timers at once and destroys
+// the controls when the last handler has returned.
+class Form : public QObject
+{
+    friend class FormWindow;
+
+public:
+    ~Form() override;
+
+    bool isLoaded() const { return m_window != nullptr; }
+    // Loaded and shown on the screen (a window loaded hidden is not).
+    bool isShown() const { return m_window && m_window->isVisible(); }
+    // The window's top-level widget, loading the window hidden when it is not loaded.
+    QWidget *window();
+    void load();
+    // Loads the window if needed, shows it and brings it to the front.
+    void show();
+    // Shows the window modally, kept above `owner`'s window; returns when it has been
+    // unloaded.
+    void showModal(Form *owner = nullptr);
+    // Runs the unload handler, then takes the controls away.
+    void unload();
+    // Takes the controls away without the unload handler, as ending the program does.
+    void discard();
+
+    // What the window manager's close request does: windows without a close control
+    // ignore it.
+    virtual void closeRequested();
+
+    // Runs a handler of this window, keeping its controls alive until it returns.
+    void runHandler(const std::function<void()> &handler);
+
+    // Moves the window to a position in twips on the screen.
+    void moveTwips(int left, int top);
+    // Gives the window the whole screen: full-screen state where a window manager runs,
+    // the screen's geometry where none does.
+    void fillScreen(int widthTwips, int heightTwips);
+    // The window's outer size (frame included where the platform can tell) in twips.
+    QSize outerSizeTwips() const;
+
+protected:
+    // Builds the design-time controls into the new top-level widget.
+    virtual void buildControls(FormWindow *window) = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // A key pressed while the window itself has the focus; true when it was used.
+    virtual bool Form_KeyDown(QKeyEvent *) { return false; }
+    // Called when the controls are gone, to forget pointers kept outside QPointer.
+    virtual void controlsDestroyed() {}
+
+    // Connects a control's signal to a handler of this window.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectHandler(Sender *sender, Signal signal, Handler handler)
+    {
+        QObject::connect(sender, signal, this,
+                         [this, handler](auto &&...) { runHandler(handler); });
+    }
+
+    FormTimer *addTimer(int interval, bool enabled, std::function<void()> handler);
+
+private:
+    void destroyDying();
+
+    QPointer<FormWindow> m_window;
+    std::vector<QPointer<FormWindow>> m_dying;
+    std::vector<QEventLoop *> m_modalLoops;
+    std::vector<QPointer<FormTimer>> m_timers;
+    int m_handlerDepth = 0;
+};

@@ -1,0 +1,359 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form2.h"
+
+#include "core/cards/boardlayout.h"
+#include "core/game/choices.h"
+#include "core/language/languagefile.h"
+#include "core/pictures/picturecache.h"
+#include "core/pictures/pictureloader.h"
+#include "core/platform/services.h"
+#include "core/screen/twips.h"
+#include "core/sets/dealing.h"
+#include "gui/controls/design.h"
+#include "gui/windows/flow.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+namespace
+{
+
+constexpr auto OpenSound = "/sonidos/abrir.wav";
+constexpr auto PairSound = "/sonidos/cerrar.wav";
+constexpr auto MissSound = "/sonidos/fallo.wav";
+constexpr auto Background = "/fondo.jpg";
+
+// The top bar, in twips: the close button 10 from the screen's right edge and the list
+// button 20 left of it, both 1 from the top; the clock 800 left of the list button and the
+// name above the first card, both 25 from the top.
+constexpr int CloseButtonRight = 10;
+constexpr int ButtonsGap = 20;
+constexpr int ButtonsTop = 1;
+constexpr int ClockBeforeButtons = 800;
+constexpr int LabelsTop = 25;
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+void setTwips(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(twipsRect(left, top, width, height));
+}
+
+int widthTwips(const QWidget *w)
+{
+    return w->width() * TwipsPerPixel;
+}
+
+// The pointer shows that the program is busy while a board is being dealt.
+class BusyPointer
+{
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+// While pictures decode, the other windows still repaint. No input is taken, so no other
+// handler runs before the board has started.
+void repaintWindows()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+QString Form2::secondsLeftCaption() const
+{
+    return Label1[1] ? Label1[1]->text() : QString();
+}
+
+void Form2::buildControls(FormWindow *window)
+{
+    window->setObjectName(QStringLiteral("Form2"));
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setAutoFillBackground(true);
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, vbColor(0xFFFFFF));
+    window->setPalette(p);
+    window->resize(twipsRect(0, 0, 8250, 6465).size());
+    // The board itself takes the keys, so that no single key presses one of its buttons.
+    window->setFocusPolicy(Qt::StrongFocus);
+    window->setFocus();
+
+    // Labels first: the light controls lie behind the boxes and buttons.
+    Label1[0] = new QLabel(window);
+    setTwips(Label1[0], 360, 0, 2655, 495);
+    Label1[0]->setFont(designFont(12));
+    Label1[0]->setAutoFillBackground(true);
+    QPalette lp = Label1[0]->palette();
+    lp.setColor(QPalette::Window, vbColor(0xC0C0C0));
+    Label1[0]->setPalette(lp);
+    Label1[1] = new QLabel(window);
+    setTwips(Label1[1], 5760, 120, 4455, 615);
+    Label1[1]->setFont(designFont(14.25));
+    for (int i = 0; i < 2; ++i) {
+        Label1[std::size_t(i)]->setObjectName(indexed("Label1", i));
+        Label1[std::size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    auto *box = new CardBox(window);
+    setTwips(box, BoardOriginLeft, BoardOriginTop, 1215, 1095);
+    auto *picture = new CardImage(box->inner());
+    setTwips(picture, 120, 120, 855, 735);
+    picture->hide();
+    auto *frame = new SelectionFrame(box->inner());
+    setTwips(frame, 0, 0, 1215, 1095);
+    frame->hide();
+    Picture2 = {box};
+    Image1 = {picture};
+    Shape1 = {frame};
+
+    Command1 = new PictureButton(QStringLiteral(":/images/board_close.svg"), window);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    setTwips(Command1, 7920, 0, 375, 375);
+    Command2 = new PictureButton(QStringLiteral(":/images/board_list.svg"), window);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    setTwips(Command2, 7560, 0, 375, 375);
+    for (QPushButton *b : {Command1.data(), Command2.data()}) {
+        QPalette bp = b->palette();
+        bp.setColor(QPalette::Button, vbColor(0xFFFFFF));
+        b->setPalette(bp);
+    }
+    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+
+    m_mark = new CardMark(window);
+    m_markedCard = -1;
+
+    Timer1 = addTimer(200, false, [this] { Timer1_Timer(); });
+    Timer2 = addTimer(1000, true, [this] { Timer2_Timer(); });
+}
+
+void Form2::controlsDestroyed()
+{
+    Picture2.clear();
+    Image1.clear();
+    Shape1.clear();
+    Timer1 = nullptr;
+    Timer2 = nullptr;
+}
+
+void Form2::Form_Load()
+{
+    const BusyPointer busy;
+    Timer2->setEnabled(false);
+    services().random->seedFromClock();
+    m_setFolder = pictureSetFolder(WindowFlow::chosenSetName());
+    m_game.start(Module1::PairChoice);
+    LayoutBoard();
+    placeTopBar();
+    for (auto literal : {OpenSound, PairSound, MissSound})
+        services().sound->preload(programPath(QString::fromLatin1(literal)));
+    StartDeal();
+    // A board that dealt no pair goes no further: the flow closes it before it shows, and
+    // the name entry and the list window stay as they were.
+    if (m_game.pairCount() == 0)
+        return;
+    WindowFlow::boardLoading();
+    const auto lines = readLanguageLines(8, 5);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i])
+            m_game.setResultText(int(i), *lines[i]);
+    }
+    Label1[0]->setText(Module1::PlayerName);
+    WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
+    Timer2->setEnabled(true);
+}
+
+void Form2::LayoutBoard()
+{
+    QWidget *w = window();
+    const int screenWidth = services().screen->widthTwips();
+    const int screenHeight = services().screen->heightTwips();
+    fillScreen(screenWidth, screenHeight);
+
+    const BoardGeometry geometry = layoutBoard(m_game.layoutChoice(), screenWidth, screenHeight);
+    const int cards = int(geometry.boxes.size());
+    for (int i = 1; i < cards; ++i) {
+        auto *box = new CardBox(w);
+        box->stackUnder(Command1);
+        Picture2.push_back(box);
+        Image1.push_back(new CardImage(box->inner()));
+        Shape1.push_back(new SelectionFrame(box->inner()));
+    }
+    for (int k = 0; k < cards; ++k) {
+        const QRect &b = geometry.boxes[std::size_t(k)];
+        CardBox *box = Picture2[std::size_t(k)];
+        box->setObjectName(indexed("Picture2", k));
+        setTwips(box, b.x(), b.y(), b.width(), b.height());
+        box->show();
+        CardImage *picture = Image1[std::size_t(k)];
+        picture->setObjectName(indexed("Image1", k));
+        const QRect pr = cardPictureRect(b.width(), b.height());
+        setTwips(picture, pr.x(), pr.y(), pr.width(), pr.height());
+        picture->hide();
+        picture->onClick = [this, k] { runHandler([this, k] { image1_Click(k); }); };
+        SelectionFrame *frame = Shape1[std::size_t(k)];
+        frame->setObjectName(indexed("Shape1", k));
+        const QRect fr = selectionFrameRect(b.width(), b.height());
+        setTwips(frame, fr.x(), fr.y(), fr.width(), fr.height());
+        frame->raise();
+        frame->hide();
+    }
+    // One picture for every box: the part that the largest inner area shows.
+    QSize inner;
+    for (const CardBox *box : Picture2)
+        inner = inner.expandedTo(box->contentsRect().size());
+    const QPixmap background = QPixmap::fromImage(
+        loadBackground(programPath(Background), inner, w->devicePixelRatioF(), &keptPictures()));
+    for (CardBox *box : Picture2)
+        box->setBackground(background);
+}
+
+void Form2::placeTopBar()
+{
+    const int screenWidth = services().screen->widthTwips();
+    Label1[0]->setPalette([&] {
+        QPalette p = Label1[0]->palette();
+        p.setColor(QPalette::WindowText, vbColor(0x0000FF));
+        return p;
+    }());
+    const int command1Width = widthTwips(Command1);
+    const int command2Width = widthTwips(Command2);
+    const int command2Left = screenWidth - command1Width - ButtonsGap - command2Width;
+    Command1->move(twipsToPixels(screenWidth - command1Width - CloseButtonRight),
+                   twipsToPixels(ButtonsTop));
+    Command2->move(twipsToPixels(command2Left), twipsToPixels(ButtonsTop));
+    Label1[1]->move(twipsToPixels(command2Left - ClockBeforeButtons), twipsToPixels(LabelsTop));
+    Label1[0]->move(Picture2[0]->x(), twipsToPixels(LabelsTop));
+}
+
+void Form2::StartDeal()
+{
+    std::vector<CardBoxSize> boxes;
+    boxes.reserve(Picture2.size());
+    for (const CardBox *box : Picture2)
+        boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
+    const DealOutcome outcome =
+        dealCards(m_setFolder, boxes, *services().random, {&keptPictures(), repaintWindows});
+    m_game.deal(outcome);
+    DealPictures(outcome);
+}
+
+void Form2::DealPictures(const DealOutcome &outcome)
+{
+    for (const DealtCard &card : outcome.cards) {
+        CardImage *image = Image1[std::size_t(card.position)];
+        image->setGeometry(card.picture.geometry);
+        image->setPicture(card.picture.image, card.picture.visible);
+        image->show();
+    }
+}
+
+void Form2::play(const char *literal)
+{
+    services().sound->play(programPath(QString::fromLatin1(literal)));
+}
+
+void Form2::image1_Click(int Index)
+{
+    if (Index < 0 || Index >= int(Image1.size()) || !Image1[std::size_t(Index)]->isVisible())
+        return;
+    const BoardGame::ClickResult result = m_game.click(Index);
+    if (result.kind == BoardGame::Click::Ignored)
+        return;
+    Shape1[std::size_t(Index)]->show();
+    play(OpenSound);
+    if (result.kind == BoardGame::Click::Pair) {
+        play(PairSound);
+        Timer1->setEnabled(true);
+    } else if (result.kind == BoardGame::Click::Miss) {
+        Shape1[std::size_t(Index)]->hide();
+        Shape1[std::size_t(m_game.firstCard())]->hide();
+        play(MissSound);
+    }
+    if (result.completed) {
+        const QString line = m_game.resultLine(Label1[1]->text());
+        WindowFlow::gameCompleted(line);
+        Timer2->setEnabled(false);
+        Timer1->setEnabled(true);
+    }
+}
+
+void Form2::Timer1_Timer()
+{
+    Image1[std::size_t(m_game.secondCard())]->hide();
+    Image1[std::size_t(m_game.firstCard())]->hide();
+    m_game.pairShown();
+    if (!m_game.gameOver()) {
+        Timer1->setEnabled(false);
+        return;
+    }
+    WindowFlow::gameOver();
+}
+
+bool Form2::Form_KeyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveMark(MarkMove::Left);
+        return true;
+    case Qt::Key_Right:
+        moveMark(MarkMove::Right);
+        return true;
+    case Qt::Key_Up:
+        moveMark(MarkMove::Up);
+        return true;
+    case Qt::Key_Down:
+        moveMark(MarkMove::Down);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->isAutoRepeat())
+            return true;
+        // The first key only shows the mark; later ones click its card as the mouse does.
+        if (m_markedCard < 0)
+            moveMark(MarkMove::Right);
+        else
+            image1_Click(m_markedCard);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form2::moveMark(MarkMove move)
+{
+    std::vector<bool> clickable;
+    for (const CardImage *image : Image1)
+        clickable.push_back(!image->isHidden());
+    m_markedCard =
+        moveCardMark(m_markedCard, move, gridFor(m_game.layoutChoice()).columns, clickable);
+    if (m_markedCard >= 0)
+        m_mark->markBox(Picture2[std::size_t(m_markedCard)]->geometry());
+}
+
+void Form2::Timer2_Timer()
+{
+    const double left = m_game.tickSecond();
+    Label1[1]->setText(secondsCaption(left));
+    if (left == 0)
+        Timer2->setEnabled(false);
+}
+
+void Form2::Command1_Click()
+{
+    WindowFlow::endProgram();
+}
+
+void Form2::Command2_Click()
+{
+    WindowFlow::resultsWanted();
+}

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "gui/windows/form.h"
+
+#include <QLabel>
+#include <array>
+
+class ColourButton;
+
+// The game-over window, shown modally over the board.
+class Form4 : public Form
+{
+protected:
+    void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+
+    std::array<QPointer<QLabel>, 2> Label1;
+    QPointer<ColourButton> Command1;
+    QPointer<ColourButton> Command2;
+};

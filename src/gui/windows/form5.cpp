@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "form5.h"
+
+#include "core/language/languagefile.h"
+#include "core/screen/twips.h"
+#include "gui/controls/colourbutton.h"
+#include "gui/controls/design.h"
+#include "gui/controls/picturelabel.h"
+#include "gui/windows/flow.h"
+
+namespace
+{
+
+// The intro sits this many twips above the centre of the screen.
+constexpr int IntroAboveCentre = 200;
+
+} // namespace
+
+void Form5::buildControls(FormWindow *window)
+{
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window->setFixedSize(twipsRect(0, 0, 9360, 8520).size());
+    setBackgroundColour(window, Qt::white);
+
+    auto *picture = new PictureLabel(QStringLiteral(":/images/intro_title.svg"),
+                                     Qt::AlignLeft | Qt::AlignTop, window);
+    picture->setObjectName(QStringLiteral("TitlePicture"));
+    picture->setGeometry(window->rect());
+
+    Command1 = new ColourButton(QStringLiteral("CONTINUAR"), vbColor(0xFFFF00), window);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(designFont(24));
+    Command1->setGeometry(twipsRect(1800, 7800, 5535, 735));
+    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+}
+
+void Form5::Form_Load()
+{
+    WindowFlow::centreOnScreen(*this, IntroAboveCentre);
+    Command1->setText(captionOf(readLanguageLines(0, 1)[0]));
+}
+
+void Form5::Command1_Click()
+{
+    WindowFlow::introContinued();
+}

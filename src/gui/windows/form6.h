@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "gui/windows/form.h"
+
+#include <QListWidget>
+
+class ColourButton;
+
+// The list of results of the run.
+class Form6 : public Form
+{
+public:
+    // Adds a result line at the end of List1, loading the window hidden if needed.
+    void addResult(const QString &line);
+    // Sets the title, loading the window hidden if needed.
+    void setCaption(const QString &caption);
+
+    void closeRequested() override;
+
+    QPointer<QListWidget> List1;
+
+protected:
+    void buildControls(FormWindow *window) override;
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+
+    QPointer<ColourButton> Command1;
+};
