@@ -148,27 +148,30 @@ void TstPlatform::lineRules()
 void TstPlatform::languagePass_data()
 {
     QTest::addColumn<int>("linesInFile");
-    QTest::addColumn<int>("skip");
-    QTest::addColumn<int>("count");
+    QTest::addColumn<LanguageLine>("first");
+    QTest::addColumn<LanguageLine>("last");
     // The lines read by number; "-" where a line could not be read.
     QTest::addColumn<QString>("read");
-    QTest::newRow("8 lines: the board reads none") << 8 << 8 << 5 << "- - - - -";
-    QTest::newRow("a short file ends the pass midway") << 4 << 3 << 2 << "4 -";
+    QTest::newRow("8 lines: the board reads none")
+        << 8 << LanguageLine::ResultStart << LanguageLine::ListTitle << "- - - - -";
+    QTest::newRow("a short file ends the pass midway")
+        << 4 << LanguageLine::SetupInstruction << LanguageLine::PlayButton << "4 -";
 }
 
 void TstPlatform::languagePass()
 {
     QFETCH(int, linesInFile);
-    QFETCH(int, skip);
-    QFETCH(int, count);
+    QFETCH(LanguageLine, first);
+    QFETCH(LanguageLine, last);
     TestProgram program;
     QStringList lines;
     for (int i = 1; i <= linesInFile; ++i)
         lines << QString::number(i);
     program.writeLanguage(lines);
     QStringList read;
-    for (const auto &line : readLanguageLines(skip, count))
-        read << line.value_or("-");
+    const LanguageLines pass = readLanguageLines(first, last);
+    for (int n = int(first); n <= int(last); ++n)
+        read << pass.line(LanguageLine(n)).value_or("-");
     QTEST(read.join(' '), "read");
 }
 
@@ -199,7 +202,8 @@ void TstPlatform::onlyRegularFilesAreRead()
     placeEntry(program.path("fondo.jpg"), kind, png);
     placeEntry(program.path("p.png"), kind, png);
     placeEntry(program.path("sonidos/abrir.wav"), kind, "RIFF");
-    QCOMPARE(readLanguageLines(0, 1).front().has_value(), read);
+    const LanguageLine intro = LanguageLine::IntroButton;
+    QCOMPARE(readLanguageLines(intro, intro).line(intro).has_value(), read);
     QCOMPARE(!loadBackground(program.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
     QCOMPARE(loadCardPictures({{program.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
              read);

@@ -6,21 +6,18 @@
 #include "core/platform/services.h"
 #include "core/platform/textfile.h"
 
-std::vector<std::optional<QString>> readLanguageLines(int skip, int count)
+LanguageLines readLanguageLines(LanguageLine first, LanguageLine last)
 {
-    std::vector<std::optional<QString>> lines(static_cast<std::size_t>(count));
+    LanguageLines lines;
     TextFile file;
     if (!file.open(programPath(QString::fromLatin1(LanguageFileLiteral))))
         return lines;
     QString line;
-    for (int i = 0; i < skip; ++i) {
-        if (!file.readLine(line))
-            return lines;
-    }
-    for (auto &slot : lines) {
+    for (int n = 1; n <= int(last); ++n) {
         if (!file.readLine(line))
             break;
-        slot = line;
+        if (n >= int(first))
+            lines.m_lines[std::size_t(n) - 1] = line;
     }
     file.close();
     return lines;

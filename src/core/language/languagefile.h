@@ -4,20 +4,52 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
-#include <vector>
 
 // The language file: its lines by position, read anew in every pass so that a file
 // changed while the program runs reaches the windows created afterwards.
 inline constexpr auto LanguageFileLiteral = "/idioma/idioma.txt";
 
-// One reading pass: opens the file, skips `skip` lines, reads `count` lines and closes it.
-// An element is empty (nullopt) where its line could not be read: the file is missing or
-// ends before it.
-std::vector<std::optional<QString>> readLanguageLines(int skip, int count);
+// The lines of the file by what they become, numbered as in the file.
+enum class LanguageLine {
+    IntroButton = 1,
+    NameLabel,
+    NameButton,
+    SetupInstruction,
+    PlayButton,
+    KeepPlayingButton,
+    FinishButton,
+    GameOverMessage,
+    // A result line reads <ResultStart> <pairs> <ResultAfterPairs> <ResultBeforeSeconds>
+    // <seconds left> <ResultEnd>.
+    ResultStart,
+    ResultAfterPairs,
+    ResultBeforeSeconds,
+    ResultEnd,
+    // The list window's title after the player's name.
+    ListTitle,
+};
+inline constexpr int LanguageLineCount = int(LanguageLine::ListTitle);
 
-// A caption from a pass: a line that could not be read gives the empty text.
-inline QString captionOf(const std::optional<QString> &line)
+// What one reading pass read, by line.
+class LanguageLines
 {
-    return line.value_or(QString());
-}
+public:
+    // Empty (nullopt) where the line could not be read: the file is missing or ends before
+    // it, or the pass did not reach it.
+    const std::optional<QString> &line(LanguageLine which) const
+    {
+        return m_lines[std::size_t(which) - 1];
+    }
+    // A caption: a line that could not be read gives the empty text.
+    QString caption(LanguageLine which) const { return line(which).value_or(QString()); }
+
+private:
+    friend LanguageLines readLanguageLines(LanguageLine, LanguageLine);
+    std::array<std::optional<QString>, LanguageLineCount> m_lines;
+};
+
+// One reading pass: opens the file, skips the lines before `first`, reads `first` to
+// `last` and closes it.
+LanguageLines readLanguageLines(LanguageLine first, LanguageLine last);

@@ -109,11 +109,13 @@ void Form1::Form_Load()
     WindowFlow::centreOnScreen(*this);
     Module1::PairChoice = 2;
     WindowFlow::setupLoading();
-    Combo1->addItems(listSubfolders(programPath(QStringLiteral("/graficos"))));
+    for (const SetEntry &set : listSets())
+        Combo1->addItem(set.name);
     Combo1->setEditText(Combo1->itemText(0));
-    const auto lines = readLanguageLines(3, 2);
-    Label2->setText(captionOf(lines[0]));
-    Command2->setText(captionOf(lines[1]));
+    const LanguageLines lines =
+        readLanguageLines(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
+    Label2->setText(lines.caption(LanguageLine::SetupInstruction));
+    Command2->setText(lines.caption(LanguageLine::PlayButton));
     CheckPairButtons();
     m_loading = false;
 }

@@ -161,10 +161,11 @@ void Form2::Form_Load()
     if (m_game.pairCount() == 0)
         return;
     WindowFlow::boardLoading();
-    const auto lines = readLanguageLines(8, 5);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i])
-            m_game.setResultText(int(i), *lines[i]);
+    const LanguageLines lines =
+        readLanguageLines(LanguageLine::ResultStart, LanguageLine::ListTitle);
+    for (int n = int(LanguageLine::ResultStart); n <= LanguageLineCount; ++n) {
+        if (const auto &line = lines.line(LanguageLine(n)))
+            m_game.setResultText(n - int(LanguageLine::ResultStart), *line);
     }
     Label1[0]->setText(Module1::PlayerName);
     WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));

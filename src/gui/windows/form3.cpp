@@ -57,9 +57,11 @@ void Form3::Form_Load()
 {
     WindowFlow::centreOnScreen(*this);
     WindowFlow::nameEntryLoading();
-    const auto lines = readLanguageLines(0, 3);
-    Label1->setText(captionOf(lines[1]));
-    Command2->setText(captionOf(lines[2]));
+    // The intro's line is read with the others and left unused.
+    const LanguageLines lines =
+        readLanguageLines(LanguageLine::IntroButton, LanguageLine::NameButton);
+    Label1->setText(lines.caption(LanguageLine::NameLabel));
+    Command2->setText(lines.caption(LanguageLine::NameButton));
     WindowFlow::nameEntryLoaded();
 }
 

@@ -50,10 +50,11 @@ void Form4::Form_Load()
 {
     WindowFlow::centreOnScreen(*this);
     gameOverPause(*services().clock);
-    const auto lines = readLanguageLines(5, 3);
-    Command1->setText(captionOf(lines[0]));
-    Command2->setText(captionOf(lines[1]));
-    Label1[0]->setText(captionOf(lines[2]));
+    const LanguageLines lines =
+        readLanguageLines(LanguageLine::KeepPlayingButton, LanguageLine::GameOverMessage);
+    Command1->setText(lines.caption(LanguageLine::KeepPlayingButton));
+    Command2->setText(lines.caption(LanguageLine::FinishButton));
+    Label1[0]->setText(lines.caption(LanguageLine::GameOverMessage));
     Label1[1]->setText(WindowFlow::finalSecondsCaption());
 }
 

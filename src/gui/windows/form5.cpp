@@ -39,7 +39,8 @@ void Form5::buildControls(FormWindow *window)
 void Form5::Form_Load()
 {
     WindowFlow::centreOnScreen(*this, IntroAboveCentre);
-    Command1->setText(captionOf(readLanguageLines(0, 1)[0]));
+    const LanguageLine intro = LanguageLine::IntroButton;
+    Command1->setText(readLanguageLines(intro, intro).caption(intro));
 }
 
 void Form5::Command1_Click()
