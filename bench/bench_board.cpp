@@ -14,9 +14,9 @@
 #include "core/game/choices.h"
 #include "core/pictures/pictureloader.h"
 #include "core/screen/twips.h"
+#include "core/sets/setplaces.h"
 #include "fakes.h"
 #include "gui/windows/flow.h"
-#include "gui/windows/form1.h"
 #include "gui/windows/form2.h"
 
 #include <QApplication>
@@ -224,13 +224,12 @@ public:
     {
         m_program.screen.width = ScreenWidth * TwipsPerPixel;
         m_program.screen.height = ScreenHeight * TwipsPerPixel;
-        QDir().mkpath(m_program.path(QStringLiteral("graficos")));
-        QFile::link(photos, m_program.path(QStringLiteral("graficos/fotos")));
+        const QString sets = QString::fromLatin1(SetsFolderName);
+        QDir().mkpath(m_program.path(sets));
+        QFile::link(photos, m_program.path(sets + QStringLiteral("/fotos")));
         photo(7, QSize(1600, 1200)).save(m_program.path(QStringLiteral("fondo.jpg")), "JPG", 90);
-        form1().load();
-        form1().Combo1->setEditable(true);
-        form1().Combo1->setEditText(QStringLiteral("fotos"));
         Module1::PairChoice = std::uint8_t(choice);
+        form2().setSetName(QStringLiteral("fotos"));
     }
     // Seconds from start-up to the dealt board.
     double open()

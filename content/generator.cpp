@@ -6,6 +6,8 @@
 #include "sounds.h"
 #include "texts.h"
 
+#include "core/sets/setplaces.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -19,7 +21,7 @@ int main(int argc, char *argv[])
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    const bool ok = writePictureSets(folder + QStringLiteral("/graficos")) &&
+    const bool ok = writePictureSets(folder + QLatin1Char('/') + QLatin1String(SetsFolderName)) &&
                     writeCardBack(folder + QStringLiteral("/fondo.jpg")) &&
                     writeSounds(folder + QStringLiteral("/sonidos")) &&
                     writeLanguageFiles(folder + QStringLiteral("/idioma"));

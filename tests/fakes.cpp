@@ -35,7 +35,7 @@ void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst) const
             image.fill(half == 1 ? Qt::darkCyan : Qt::darkMagenta);
             const QString name =
                 QStringLiteral("%1/%2/%3.png").arg(set).arg(half).arg(p, 2, 10, QChar('0'));
-            writeFile("graficos/" + name, encoded(image));
+            writeFile(inSets(name), encoded(image));
         }
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/platform/services.h"
+#include "core/sets/setplaces.h"
 #include "gui/windows/flow.h"
 #include "gui/windows/form2.h"
 
@@ -68,7 +69,7 @@ struct TestProgram {
     ~TestProgram() { WindowFlow::resetRun(), services() = {}; }
     QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
-    // Pictures "00.png"... in "graficos/<set>/1" and, unless `onlyFirst`, "/2".
+    // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2".
     void writeSet(const QString &set, int pairs, bool onlyFirst = false) const;
     void writeLanguage(const QStringList &lines) const
     {
@@ -83,6 +84,11 @@ struct TestProgram {
     FakeProgram program;
 };
 
+// A path under the program folder's sets.
+inline QString inSets(const QString &relative)
+{
+    return QLatin1String(SetsFolderName) + QLatin1Char('/') + relative;
+}
 QByteArray encoded(const QImage &image, const char *format = "PNG");
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);

@@ -24,9 +24,8 @@ Form2 &openBoard(TestProgram &program, int pairs, int choice)
 {
     program.writeSet("s", pairs);
     program.writeLanguage(SpanishTexts);
-    form1().load();
-    form1().Combo1->setEditText("s");
     Module1::PairChoice = std::uint8_t(choice);
+    form2().setSetName("s");
     form2().show();
     return form2();
 }
@@ -145,7 +144,7 @@ void TstBoard::dealOutcome()
     TestProgram program;
     program.writeSet("s", folders.height());
     program.writeSet("s", folders.width(), true);
-    program.writeFile("graficos/s/" + broken, "not a picture");
+    program.writeFile(inSets("s/" + broken), "not a picture");
     program.random.draws.assign(draws.begin(), draws.end());
     const DealOutcome outcome =
         dealCards(pictureSetFolder("s"), {12, {900, 900, QSize(58, 58)}}, program.random);
@@ -183,7 +182,7 @@ void TstBoard::boardWithoutAPairNeverShows()
     program.writeSet("s", pairs);
     for (int p = pairs - 6; p < pairs; ++p) {
         for (const char *half : {"1", "2"})
-            program.writeFile(QStringLiteral("graficos/s/%1/0%2.png").arg(half).arg(p), broken);
+            program.writeFile(inSets(QStringLiteral("s/%1/0%2.png").arg(half).arg(p)), broken);
     }
     program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
     form3().show();
@@ -396,7 +395,7 @@ void TstBoard::keptPicturesStayWithinTheirBound()
     QStringList paths;
     for (int set = 0; set < 8; ++set) {
         for (int half = 1; half <= 2; ++half) {
-            paths << QStringLiteral("graficos/%1/%2/a.bmp").arg(set).arg(half);
+            paths << inSets(QStringLiteral("%1/%2/a.bmp").arg(set).arg(half));
             writeRed(program, paths.back());
             QVERIFY(loadCard(program.path(paths.back()), 1500, &cache).loaded);
             QVERIFY(cache.bytes() > 0 && cache.bytes() <= bound);

@@ -4,6 +4,7 @@
 #include "colourdifference.h"
 #include "core/platform/listing.h"
 #include "core/platform/textfile.h"
+#include "core/sets/setplaces.h"
 #include "sets/setcheck.h"
 
 #include <QFile>
@@ -28,7 +29,7 @@ private:
 
 void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
 {
-    const auto sets = setsIn(m_folder + QStringLiteral("/graficos"));
+    const auto sets = setsIn(m_folder + QLatin1Char('/') + QLatin1String(SetsFolderName));
     QVERIFY(sets.size() >= 6);
     std::vector<SetReport> reports;
     int smaller = 0;
@@ -46,7 +47,8 @@ void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
 
 void TstContent::swatchesLookApart()
 {
-    const QString folder = m_folder + QStringLiteral("/graficos/colores/1/");
+    const QString folder =
+        m_folder + QLatin1Char('/') + QLatin1String(SetsFolderName) + QStringLiteral("/colores/1/");
     std::vector<QColor> swatches;
     for (const QString &name : listFiles(folder))
         swatches.push_back(QImage(folder + name).pixelColor(5, 5));

@@ -53,7 +53,7 @@ void TstSetup::pairButtons()
     QFETCH(int, pictures);
     TestProgram program;
     program.writeLanguage(SpanishTexts);
-    program.writeFile("graficos/a/2/x.png", "x");
+    program.writeFile(inSets("a/2/x.png"), "x");
     program.writeSet("a", pictures, true);
     program.writeSet("B", 21, true);
     form1().show();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/game/keyboardmark.h"
+#include "core/sets/setplaces.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,8 +138,8 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
     for (int i = 0; i < 6; ++i) {
         for (const char *half : {"1", "2"}) {
-            const QString dir =
-                folder.filePath(QStringLiteral("graficos/a/") + QLatin1String(half));
+            const QString dir = folder.filePath(QLatin1String(SetsFolderName) +
+                                                QStringLiteral("/a/") + QLatin1String(half));
             QImage picture(8, 8, QImage::Format_RGB32);
             picture.fill(colours[i]);
             QVERIFY(QDir().mkpath(dir) && picture.save(dir + QStringLiteral("/%1.png").arg(i)));

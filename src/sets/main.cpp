@@ -6,6 +6,7 @@
 #include "core/game/choices.h"
 #include "core/pictures/pictureloader.h"
 #include "core/platform/services.h"
+#include "core/sets/setplaces.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
 
@@ -27,9 +28,10 @@ const char *const Help =
 
 Checks Zindle's picture sets the way the game's board deals and shows them: the same
 listing, the same picture decoding (in parallel, as the board does) and the same card
-layout. Without FOLDER it checks the sets in "graficos" beside zindle-sets, that is the
-sets of the game installed with it. FOLDER may be a folder of sets like "graficos", or
-one set: a folder that holds the folders "1" and "2".
+layout. Without FOLDER it checks every set the game's setup window lists, from every
+place the game reads sets from, each under the folder it lies in (where a name lies in
+two places, the game plays the first: see the manual page). FOLDER may be a folder of
+sets, or one set: a folder that holds the folders "1" and "2".
 
 A set is two folders. File p of "1" and file p of "2", both counted in name order
 ignoring case, form pair p; hidden files (a leading ".") do not count. The number of
@@ -158,21 +160,32 @@ int main(int argc, char *argv[])
     if ((parser.isSet(pairs) || parser.isSet(screen)) && !parser.isSet(sheet))
         return usageError(QStringLiteral("--pairs and --screen choose the board of --sheet"));
 
-    const QString root = parser.positionalArguments().isEmpty()
-                             ? programPath(QStringLiteral("/graficos"))
-                             : QDir::cleanPath(parser.positionalArguments().front());
-    if (!QFileInfo(root).isDir()) {
-        print(QStringLiteral("error: no folder %1").arg(quoted(root)));
-        return 2;
+    std::vector<std::pair<QString, QString>> sets;
+    QString where;
+    if (parser.positionalArguments().isEmpty()) {
+        for (const SetEntry &set : listSets())
+            sets.emplace_back(set.name, set.folder);
+        QStringList places;
+        for (const QString &place : setPlaces())
+            places << quoted(place);
+        where = places.join(QStringLiteral(", "));
+    } else {
+        const QString root = QDir::cleanPath(parser.positionalArguments().front());
+        if (!QFileInfo(root).isDir()) {
+            print(QStringLiteral("error: no folder %1").arg(quoted(root)));
+            return 2;
+        }
+        sets = setsIn(root);
+        where = quoted(root);
     }
     std::vector<SetReport> reports;
-    for (const auto &[name, setFolder] : setsIn(root)) {
+    for (const auto &[name, setFolder] : sets) {
         reports.push_back(checkSet(name, setFolder));
         for (const Finding &finding : reports.back().findings)
             print(finding.line);
     }
     if (reports.empty())
-        print(QStringLiteral("error: no set in %1").arg(quoted(root)));
+        print(QStringLiteral("error: no set in %1").arg(where));
     print(reportLines(reports).back());
     std::fflush(stdout);
 

@@ -7,6 +7,7 @@
 #include "core/pictures/picturecache.h"
 #include "core/platform/listing.h"
 #include "core/screen/twips.h"
+#include "core/sets/setplaces.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,14 +35,6 @@ void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
 }
 
 } // namespace
-
-QString pictureSetFolder(const QString &setName)
-{
-    if (setName.isEmpty() || setName == QLatin1String(".") || setName == QLatin1String("..") ||
-        setName.contains(QLatin1Char('/')))
-        return {};
-    return programPath(QStringLiteral("/graficos/")) + setName;
-}
 
 SetFiles listSetFiles(const QString &setFolder)
 {

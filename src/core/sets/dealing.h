@@ -10,10 +10,6 @@
 #include <QStringList>
 #include <vector>
 
-// The folder of a picture set under "graficos", or the empty text when the name names no
-// set: empty, ".", "..", or holding a "/", so that nothing outside "graficos" is read.
-QString pictureSetFolder(const QString &setName);
-
 // The files of a set's two pair folders; pair p is file p of each.
 struct SetFiles {
     QStringList first;

@@ -4,7 +4,7 @@
 #include "pairbuttons.h"
 
 #include "core/platform/listing.h"
-#include "core/sets/dealing.h"
+#include "core/sets/setplaces.h"
 
 #include <QFileInfo>
 

@@ -55,6 +55,7 @@ void openBoard()
             firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips());
         if (!canDealAPair(set, box))
             return;
+        form2().setSetName(set);
         form2().load();
         if (form2().game().pairCount() == 0) {
             form2().unload();
@@ -147,11 +148,6 @@ void boardWanted()
 void boardLoading()
 {
     form3().unload();
-}
-
-QString chosenSetName()
-{
-    return form1().setName();
 }
 
 void titleResults(const QString &caption)

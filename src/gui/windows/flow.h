@@ -48,10 +48,10 @@ void setupLoading();
 void playChosen();
 void boardWanted();
 
-// The board's start-up: the name entry closes, the chosen set is read from the setup
-// window (loading it hidden if needed), the list window gets its title.
+// The board's start-up: the name entry closes, the list window gets its title. The board
+// is handed the chosen set when it opens, read from the setup window (loading it hidden if
+// needed).
 void boardLoading();
-QString chosenSetName();
 void titleResults(const QString &caption);
 // The board's list button brings the list window forward.
 void resultsWanted();

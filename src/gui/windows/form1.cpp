@@ -5,10 +5,9 @@
 
 #include "core/game/choices.h"
 #include "core/language/languagefile.h"
-#include "core/platform/listing.h"
-#include "core/platform/services.h"
 #include "core/screen/twips.h"
 #include "core/sets/pairbuttons.h"
+#include "core/sets/setplaces.h"
 #include "gui/controls/colourbutton.h"
 #include "gui/controls/design.h"
 #include "gui/windows/flow.h"

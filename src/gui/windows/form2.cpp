@@ -11,6 +11,7 @@
 #include "core/platform/services.h"
 #include "core/screen/twips.h"
 #include "core/sets/dealing.h"
+#include "core/sets/setplaces.h"
 #include "gui/controls/design.h"
 #include "gui/windows/flow.h"
 
@@ -144,12 +145,16 @@ void Form2::controlsDestroyed()
     Timer2 = nullptr;
 }
 
+void Form2::setSetName(const QString &setName)
+{
+    m_setFolder = pictureSetFolder(setName);
+}
+
 void Form2::Form_Load()
 {
     const BusyPointer busy;
     Timer2->setEnabled(false);
     services().random->seedFromClock();
-    m_setFolder = pictureSetFolder(WindowFlow::chosenSetName());
     m_game.start(Module1::PairChoice);
     LayoutBoard();
     placeTopBar();

@@ -26,6 +26,8 @@ public:
     // The caption of the seconds-left label, as the game-over window copies it.
     QString secondsLeftCaption() const;
     const BoardGame &game() const { return m_game; }
+    // The set the board deals when it next loads, as the flow hands it over on opening it.
+    void setSetName(const QString &setName);
 
     void image1_Click(int Index);
     void Timer1_Timer();
@@ -58,7 +60,7 @@ private:
     void moveMark(MarkMove move);
 
     BoardGame m_game;
-    // The set folder that the hidden file listings point at.
+    // The folder of the set handed over, that the hidden file listings point at.
     QString m_setFolder;
     QPointer<CardMark> m_mark;
     // The card the keyboard's mark is on; -1 until a key is used on this board.
