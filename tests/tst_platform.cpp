@@ -121,6 +121,11 @@ void TstPlatform::lineRules_data()
     QTest::newRow("Windows-1252 as Windows decodes it")
         << QByteArray("im\xE1genes \x80\x81\x8D\x8F\x90\x9D\x9F")
         << QStringList{QStringLiteral("imágenes €\u0081\u008D\u008F\u0090\u009DŸ")};
+    QTest::newRow("a UTF-8 byte-order mark: UTF-8, any script")
+        << QByteArray("\xEF\xBB\xBF\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xAE\r\n\xD0\x87\xD0\xB6")
+        << QStringList{QStringLiteral("Καλή"), QStringLiteral("Їж")};
+    QTest::newRow("0xEF 0xBB without the mark's last byte stays Windows-1252")
+        << QByteArray("\xEF\xBBx") << QStringList{QStringLiteral("ï»x")};
     QTest::newRow("a long line is cut at 4096 characters")
         << QByteArray(5000, 'x') + "\r\nb" << QStringList{QString(4096, 'x'), "b"};
     // The file is read in pieces of 64 KiB: this CR ends the first, its LF starts the next.

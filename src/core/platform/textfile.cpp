@@ -18,7 +18,12 @@ constexpr qsizetype ChunkSize = 64 * 1024;
 bool TextFile::open(const QString &path)
 {
     close();
-    return openRegularFile(m_file, path);
+    if (!openRegularFile(m_file, path))
+        return false;
+    m_utf8 = fill() && m_buffer.startsWith("\xEF\xBB\xBF");
+    if (m_utf8)
+        m_pos = 3;
+    return true;
 }
 
 bool TextFile::fill()
@@ -51,7 +56,7 @@ bool TextFile::readLine(QString &line)
         if (!fill())
             break;
     }
-    line = decodeWindows1252(bytes);
+    line = m_utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
     return true;
 }
 
@@ -61,6 +66,7 @@ void TextFile::close()
         m_file.close();
     m_buffer.clear();
     m_pos = 0;
+    m_utf8 = false;
 }
 
 QString decodeWindows1252(const QByteArray &bytes)

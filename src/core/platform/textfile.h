@@ -12,14 +12,15 @@
 inline constexpr qsizetype MaxLineLength = 4096;
 
 // A text file read line by line as the language file needs it: CR LF or a lone CR ends a
-// line, a lone LF is an ordinary character, the last line may lack its terminator, and
-// the bytes are Windows-1252, one character each.
+// line, a lone LF is an ordinary character, the last line may lack its terminator. A file
+// that starts with the UTF-8 byte-order mark is UTF-8, so that any script can be written;
+// in every other file the bytes are Windows-1252, one character each.
 class TextFile
 {
 public:
     bool open(const QString &path);
     // False at the end of the file or when it is not open. A line longer than
-    // MaxLineLength characters is cut there.
+    // MaxLineLength bytes is cut there.
     bool readLine(QString &line);
     void close();
 
@@ -30,6 +31,7 @@ private:
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
+    bool m_utf8 = false;
 };
 
 // Windows-1252 as Windows decodes it: the five unassigned bytes become the control
