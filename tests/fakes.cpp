@@ -27,6 +27,15 @@ void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) co
         f.write(bytes);
 }
 
+TestProgram::TestProgram()
+{
+    services() = {&clock, &random, &sound, &screen, &program, dir.path()};
+    qputenv("HOME", QFile::encodeName(path("home")));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(path("share")));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        qunsetenv(name);
+}
+
 void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst) const
 {
     QImage image(40, 30, QImage::Format_RGB32);

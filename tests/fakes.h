@@ -63,9 +63,11 @@ struct FakeProgram : Program {
     void end() override { ++ended; }
 };
 
-// A program folder of a test's own, with the fakes wired in. Destroying it ends the run.
+// A program folder of a test's own, with the fakes wired in, and a home of its own inside
+// it ("home", no XDG variables, shared data folders "share"), so that no test reads the
+// real user's files. Destroying it ends the run.
 struct TestProgram {
-    TestProgram() { services() = {&clock, &random, &sound, &screen, &program, dir.path()}; }
+    TestProgram();
     ~TestProgram() { WindowFlow::resetRun(), services() = {}; }
     QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;

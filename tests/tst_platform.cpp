@@ -9,6 +9,7 @@
 #include "fakes.h"
 #include "system/realservices.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void lineRules();
     void languagePass_data();
     void languagePass();
+    void languageChoice_data();
+    void languageChoice();
     void onlyRegularFilesAreRead_data();
     void onlyRegularFilesAreRead();
     void windowLifeCycle();
@@ -178,6 +181,63 @@ void TstPlatform::languagePass()
     for (int n = int(first); n <= int(last); ++n)
         read << pass.line(LanguageLine(n)).value_or("-");
     QTEST(read.join(' '), "read");
+}
+
+void TstPlatform::languageChoice_data()
+{
+    // Files made, each holding its own name: "user", "program" (idioma/idioma.txt), a
+    // shipped language's, or "user/" a folder in the user's file's place.
+    QTest::addColumn<QString>("files");
+    QTest::addColumn<QString>("uiLanguages");
+    // The first line a pass reads ("-" for none) and the language of the sets.
+    QTest::addColumn<QString>("read");
+    QTest::newRow("the user's file first") << "user program fr"
+                                           << "fr-FR fr"
+                                           << "user fr";
+    QTest::newRow("the program folder's as ever") << "program fr es"
+                                                  << "fr"
+                                                  << "program fr";
+    QTest::newRow("a folder for the user's file") << "user/ program"
+                                                  << "fr"
+                                                  << "program es";
+    QTest::newRow("the locale's file") << "es fr"
+                                       << "fr-FR fr"
+                                       << "fr fr";
+    QTest::newRow("a region's language") << "es pt"
+                                         << "pt-BR pt-Latn-BR"
+                                         << "pt pt";
+    QTest::newRow("LANGUAGE: the first with a file") << "es de uk"
+                                                     << "nl uk de"
+                                                     << "uk uk";
+    QTest::newRow("no file for the locale: Spanish") << "es fr"
+                                                     << "ja-JP ja"
+                                                     << "es es";
+    QTest::newRow("C: Spanish") << "es fr"
+                                << "C"
+                                << "es es";
+    QTest::newRow("nothing shipped: the file is missing") << ""
+                                                          << "fr"
+                                                          << "- es";
+}
+
+void TstPlatform::languageChoice()
+{
+    QFETCH(QString, files);
+    QFETCH(QString, uiLanguages);
+    TestProgram program;
+    for (const QString &file : files.split(' ', Qt::SkipEmptyParts)) {
+        const QString path = file.startsWith("user") ? "home/.config/zindle/idioma.txt"
+                             : file == "program"     ? "idioma/idioma.txt"
+                                                     : "idioma/" + file + "/idioma.txt";
+        file == "user/" ? void(QDir().mkpath(program.path(path)))
+                        : program.writeFile(path, file.toLatin1() + "\r\n");
+    }
+    const LanguageChoice choice = chooseLanguage(uiLanguages.split(' '));
+    TextFile text;
+    QString line = "-";
+    if (text.open(choice.file))
+        text.readLine(line);
+    QTEST(line + ' ' + choice.language, "read");
 }
 
 void TstPlatform::onlyRegularFilesAreRead_data()

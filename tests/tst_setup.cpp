@@ -8,6 +8,7 @@
 #include "gui/windows/form2.h"
 #include "gui/windows/form5.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void pairButtons();
     void playOpensOnlyABoardWithAPair_data();
     void playOpensOnlyABoardWithAPair();
+    void setsOfEveryPlace_data();
+    void setsOfEveryPlace();
 };
 
 void TstSetup::pairButtons_data()
@@ -100,6 +103,58 @@ void TstSetup::playOpensOnlyABoardWithAPair()
     form1().window()->close();
     QCOMPARE(program.program.ended, 1);
     QVERIFY(!form1().isLoaded());
+}
+
+void TstSetup::setsOfEveryPlace_data()
+{
+    // Set folders made under the test's program folder, which holds the home too, and the
+    // user's user-dirs.dirs (none when empty).
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QByteArray>("userDirs");
+    // The set list: each name with the place it is read from.
+    QTest::addColumn<QString>("listed");
+    const QString program = "graficos/", dataHome = "home/.local/share/zindle/graficos/",
+                  shipped = "idioma/es/graficos/";
+    QTest::newRow("program folder only")
+        << QStringList{program + "b", program + "A"} << QByteArray() << "A graficos, b graficos";
+    QTest::newRow("the user's and the shared data folders")
+        << QStringList{dataHome + "c", "share/zindle/graficos/d", program + "e"} << QByteArray()
+        << "c home/.local/share/zindle/graficos, d share/zindle/graficos, e graficos";
+    QTest::newRow("Pictures named by a quoted $HOME path with an accent")
+        << QStringList{"home/Imágenes/Zindle/f", "home/Pictures/Zindle/g"}
+        << QByteArray("# xdg-user-dirs\nXDG_PICTURES_DIR=\"$HOME/Im\xc3\xa1genes\"\n")
+        << "f home/Imágenes/Zindle";
+    QTest::newRow("no user-dirs file: Pictures")
+        << QStringList{"home/Pictures/Zindle/g"} << QByteArray() << "g home/Pictures/Zindle";
+    QTest::newRow("Pictures as the home folder: none")
+        << QStringList{"home/Zindle/h"} << QByteArray("XDG_PICTURES_DIR=\"$HOME/\"") << "";
+    QTest::newRow("a name in two places: the user's own before the shipped one")
+        << QStringList{shipped + "colores", "home/Pictures/Zindle/colores", shipped + "relojes"}
+        << QByteArray() << "colores home/Pictures/Zindle, relojes idioma/es/graficos";
+    QTest::newRow("a name in two places: the program folder's first")
+        << QStringList{dataHome + "s", program + "s"} << QByteArray() << "s graficos";
+    QTest::newRow("missing folders hold nothing") << QStringList{} << QByteArray() << "";
+}
+
+// The set list and a typed name find a set in the first place that holds its name.
+void TstSetup::setsOfEveryPlace()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QByteArray, userDirs);
+    TestProgram program;
+    for (const QString &folder : folders)
+        QVERIFY(QDir().mkpath(program.path(folder + "/1")));
+    if (!userDirs.isEmpty())
+        program.writeFile("home/.config/user-dirs.dirs", userDirs);
+    form1().load();
+    QStringList listed;
+    for (const SetEntry &set : listSets()) {
+        QCOMPARE(form1().Combo1->itemText(int(listed.size())), set.name);
+        QCOMPARE(pictureSetFolder(set.name), set.folder);
+        listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
+    }
+    QCOMPARE(form1().Combo1->count(), listed.size());
+    QTEST(listed.join(", "), "listed");
 }
 
 QTEST_MAIN(TstSetup)

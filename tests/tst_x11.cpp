@@ -154,6 +154,11 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     // The program chooses its platform itself: the X server that DISPLAY names.
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // Nor does it read the real user's sets or language file.
+    env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        env.remove(QLatin1String(name));
     QProcess zindle;
     zindle.setProcessEnvironment(env);
     zindle.setProcessChannelMode(QProcess::ForwardedErrorChannel);

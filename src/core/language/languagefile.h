@@ -4,12 +4,39 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
 // The language file: its lines by position, read anew in every pass so that a file
-// changed while the program runs reaches the windows created afterwards.
+// changed while the program runs reaches the windows created afterwards. Which file a pass
+// reads is chosen anew as well, by chooseLanguage.
 inline constexpr auto LanguageFileLiteral = "/idioma/idioma.txt";
+// The user's own, under the user's configuration folder ($XDG_CONFIG_HOME, ~/.config).
+inline constexpr auto UserLanguageFileLiteral = "/zindle/idioma.txt";
+// The language of the design's texts, shipped as the program folder's "idioma/es/idioma.txt".
+inline constexpr auto DesignLanguage = "es";
+
+// The program folder's folder of a shipped language ("/idioma/fr"): its language file
+// "idioma.txt" and its picture sets.
+QString shippedLanguageFolder(const QString &language);
+
+struct LanguageChoice {
+    // The file a pass reads; it may be missing, which the pass treats as the design says.
+    QString file;
+    // The shipped language whose picture sets go with these texts.
+    QString language;
+};
+
+// Where the texts come from, the first that is there of: the user's own file; the program
+// folder's "idioma/idioma.txt", by which an administrator decides for everybody; the
+// shipped file of the first of `uiLanguages` ("pt-BR", "pt", as QLocale gives them) that
+// has one; the shipped Spanish file. A file counts as there when it is a readable regular
+// file. The first two do not say their language: their texts go with the shipped sets of
+// the language the locale picks.
+LanguageChoice chooseLanguage(const QStringList &uiLanguages);
+// The choice for the system's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+LanguageChoice currentLanguage();
 
 // The lines of the file by what they become, numbered as in the file.
 enum class LanguageLine {

@@ -10,11 +10,19 @@
 // Where picture sets live. A set is a folder, named as the setup window lists it, that
 // holds the pair folders "1" and "2"; it lies in one of the places below. The game, the set
 // checker and the tests all ask here.
+//
+// A name held by two places is the set of the first of them, in this order: the program
+// folder's "graficos" (as the game has always read it, where an administrator adds sets
+// for everybody); the user's own: "zindle/graficos" in the user's data folder
+// ($XDG_DATA_HOME, ~/.local/share) and the folder "Zindle" in the user's Pictures folder;
+// "zindle/graficos" in each shared data folder ($XDG_DATA_DIRS); last the sets shipped in
+// the language of the texts. So the user's own set wins over a shipped one of its name. A
+// place that does not exist holds no set.
 
 // The folder of sets in the program folder, and in every other place that holds sets.
 inline constexpr auto SetsFolderName = "graficos";
 
-// The folders that hold sets, in the order a name is looked up.
+// The places, in the order a name is looked up, each once.
 QStringList setPlaces();
 
 struct SetEntry {
