@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Opens boards of big phone-sized photos and prints how long the start-up takes and how
-// much memory it holds at its peak: the first board of a run, the next one of the same set,
-// the first one on a screen of twice the pixel density, and the decoding alone.
+// much memory it holds at its peak: the first board of a run (a new process) without and
+// with the shared thumbnails the first one left behind, the next one of the same set in the
+// same process, the first one on a screen of twice the pixel density, and the decoding
+// alone.
 //
-//   bench_board [--runs N] [--threads N] [--full-size] [--progressive]
+//   bench_board [--runs N] [--threads N] [--full-size] [--progressive] [--hostile]
 //
 // --threads simulates a machine of that many cores; --full-size adds a plain full-size
 // decode of every photo; --progressive opens a 36-pair board of progressive 12000 x 9000
-// photos instead.
+// photos instead; --hostile opens 6-pair boards of pictures of hostile shapes instead.
+// The thumbnails go to a cache folder of the benchmark's own.
 #include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 #include "core/game/choices.h"
 #include "core/pictures/pictureloader.h"
 #include "core/screen/twips.h"
@@ -20,6 +24,7 @@
 #include "gui/windows/form2.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -213,6 +218,7 @@ struct Options {
     int threads = 0;
     bool fullSize = false;
     bool progressive = false;
+    bool hostile = false;
 };
 
 // A program folder with the photos as its only set and a background; the board opens for
@@ -274,12 +280,22 @@ std::vector<CardPictureRequest> boardRequests(const QString &photos, int choice)
     return requests;
 }
 
+// The shared thumbnails of the benchmark, emptied.
+void noThumbnails()
+{
+    const QString cache = QDir::tempPath() + QStringLiteral("/zindle-bench-cache");
+    QDir(cache).removeRecursively();
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+}
+
 void benchBoard(int argc, char *argv[], const QString &photos, int choice, const Options &o)
 {
     Figures first, second, ratio2, alone, firstPeak, secondPeak, ratio2Peak, alonePeak;
+    Figures thumbnailed, thumbnailedPeak;
     double ratio = 0;
     int dealt = 0;
     for (int run = 0; run < o.runs; ++run) {
+        noThumbnails();
         const auto opened = inChild([&] {
             QApplication app(argc, argv);
             decodeLimits().threads = o.threads;
@@ -290,6 +306,14 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
             const double s2 = board.open();
             return std::vector<double>{s1, p1, s2, peakMegabytes(), double(board.dealt())};
         });
+        const auto fromThumbnails = inChild([&] {
+            QApplication app(argc, argv);
+            decodeLimits().threads = o.threads;
+            BoardRun board(photos, choice);
+            const double s = board.open();
+            return std::vector<double>{s, peakMegabytes()};
+        });
+        noThumbnails();
         const auto doubled = inChild([&] {
             qputenv("QT_SCALE_FACTOR", "2");
             QApplication app(argc, argv);
@@ -298,6 +322,7 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
             const double s = board.open();
             return std::vector<double>{s, peakMegabytes(), form2().window()->devicePixelRatioF()};
         });
+        noThumbnails();
         const auto decoded = inChild([&] {
             QGuiApplication app(argc, argv);
             decodeLimits().threads = o.threads;
@@ -314,6 +339,10 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
             secondPeak.add(opened[3]);
             dealt = int(opened[4]);
         }
+        if (fromThumbnails.size() == 2) {
+            thumbnailed.add(fromThumbnails[0]);
+            thumbnailedPeak.add(fromThumbnails[1]);
+        }
         if (doubled.size() == 3) {
             ratio2.add(doubled[0]);
             ratio2Peak.add(doubled[1]);
@@ -328,14 +357,16 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
     std::printf("%2d-pair board (%d pairs dealt), min / median of %d runs, peak memory the "
                 "most of them:\n",
                 pairs, dealt, o.runs);
-    std::printf("  first open          %-22s peak %s\n", qPrintable(first.minMedian("s", 3)),
-                qPrintable(firstPeak.most("MB")));
-    std::printf("  second open         %-22s peak %s\n", qPrintable(second.minMedian("s", 3)),
-                qPrintable(secondPeak.most("MB")));
-    std::printf("  first at ratio %.1f  %-22s peak %s\n", ratio,
+    std::printf("  first open, new process, no thumbnails    %-22s peak %s\n",
+                qPrintable(first.minMedian("s", 3)), qPrintable(firstPeak.most("MB")));
+    std::printf("  first open, new process, with thumbnails  %-22s peak %s\n",
+                qPrintable(thumbnailed.minMedian("s", 3)), qPrintable(thumbnailedPeak.most("MB")));
+    std::printf("  second open, same process                 %-22s peak %s\n",
+                qPrintable(second.minMedian("s", 3)), qPrintable(secondPeak.most("MB")));
+    std::printf("  first at ratio %.1f, no thumbnails         %-22s peak %s\n", ratio,
                 qPrintable(ratio2.minMedian("s", 3)), qPrintable(ratio2Peak.most("MB")));
-    std::printf("  decoding alone      %-22s peak %s\n", qPrintable(alone.minMedian("s", 3)),
-                qPrintable(alonePeak.most("MB")));
+    std::printf("  decoding alone, in parallel               %-22s peak %s\n",
+                qPrintable(alone.minMedian("s", 3)), qPrintable(alonePeak.most("MB")));
 }
 
 void benchFullSize(int argc, char *argv[], const QString &photos)
@@ -378,6 +409,62 @@ void benchProgressive(int argc, char *argv[], const Options &o)
                     DecodeBudgetBytes / (1024 * 1024));
 }
 
+// A 6-pair set of one picture of a hostile shape under every name.
+QString hostileSet(const QString &name, const QByteArray &bytes)
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/zindle-bench-hostile-") + name;
+    for (int half = 1; half <= 2; ++half) {
+        QDir().mkpath(folder + QStringLiteral("/%1").arg(half));
+        for (int i = 0; i < 6; ++i) {
+            QFile file(folder + QStringLiteral("/%1/%2.png").arg(half).arg(i));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytes);
+        }
+    }
+    return folder;
+}
+
+QByteArray pngOf(QSize size, const char *format = "PNG")
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+void benchHostile(int argc, char *argv[], const Options &o)
+{
+    std::vector<std::pair<QString, QByteArray>> shapes;
+    {
+        QGuiApplication app(argc, argv);
+        shapes = {{QStringLiteral("1x10000"), pngOf(QSize(1, 10000))},
+                  {QStringLiteral("2x2000"), pngOf(QSize(2, 2000))},
+                  {QStringLiteral("8x60000-jpeg"), pngOf(QSize(8, 60000), "JPG")},
+                  {QStringLiteral("9x60001-jpeg"), pngOf(QSize(9, 60001), "JPG")},
+                  {QStringLiteral("10000x1"), pngOf(QSize(10000, 1))},
+                  {QStringLiteral("1x1"), pngOf(QSize(1, 1))}};
+    }
+    noThumbnails();
+    std::printf("6-pair boards of one picture under all 12 names, on 1920 x 1080:\n");
+    for (const auto &[name, bytes] : shapes) {
+        const QString set = hostileSet(name, bytes);
+        const auto figures = inChild([&] {
+            QApplication app(argc, argv);
+            decodeLimits().threads = o.threads;
+            BoardRun board(set, 0);
+            const double s = board.open();
+            return std::vector<double>{s, peakMegabytes(), double(board.dealt())};
+        });
+        if (figures.size() == 3)
+            std::printf("  %-14s %6lld bytes: %.3f s, %d pairs dealt, peak %.0f MB\n",
+                        qPrintable(name), qint64(bytes.size()), figures[0], int(figures[2]),
+                        figures[1]);
+    }
+}
+
 Options parse(int argc, char *argv[])
 {
     Options o;
@@ -392,6 +479,8 @@ Options parse(int argc, char *argv[])
             o.fullSize = true;
         else if (a == "--progressive")
             o.progressive = true;
+        else if (a == "--hostile")
+            o.hostile = true;
     }
     return o;
 }
@@ -402,10 +491,15 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options o = parse(argc, argv);
+    noThumbnails();
     const int threads = o.threads > 0 ? o.threads : int(std::thread::hardware_concurrency());
     std::printf("decoding threads: %d%s\n", threads, o.threads > 0 ? " (simulated)" : "");
     if (o.progressive) {
         benchProgressive(argc, argv, o);
+        return 0;
+    }
+    if (o.hostile) {
+        benchHostile(argc, argv, o);
         return 0;
     }
     const QString photos = [&] {

@@ -5,7 +5,7 @@
 
 #include "colourdifference.h"
 
-#include "core/cards/shownrows.h"
+#include "core/cards/cardgeometry.h"
 #include "core/game/choices.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 #include "core/game/keyboardmark.h"
 #include "core/pictures/picturecache.h"
 #include "core/screen/twips.h"
@@ -16,6 +17,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMouseEvent>
+#include <QPainter>
+#include <cstdio>
 
 namespace
 {
@@ -35,7 +38,7 @@ CardPicture loadCard(const QString &path, int boxWidth, PictureCache *cache = nu
                      double ratio = 1)
 {
     const QSize inner(twipsToPixels(boxWidth) - 2, 198);
-    return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio}}, {cache, {}}).front();
+    return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio}}, cache).front();
 }
 
 QColor centreOf(const CardPicture &card)
@@ -43,17 +46,59 @@ QColor centreOf(const CardPicture &card)
     return card.image.pixelColor(card.image.rect().center());
 }
 
-// A red BMP turned blue. With `sameStamp` the file keeps its size and time, so that only
-// what was kept of it can still show red.
-void turnBlue(const QString &path, bool sameStamp)
+// A picture of three bands, green, red and blue from its top, or from its left when
+// `across`: a card that shows its middle shows red.
+QImage bands(QSize size, bool across = false)
 {
-    const QDateTime was = QFileInfo(path).lastModified();
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const int length = across ? size.width() : size.height();
+    for (int band = 0; band < 3; ++band) {
+        const int from = band * length / 3, to = (band + 1) * length / 3;
+        const QRect r = across ? QRect(from, 0, to - from, size.height())
+                               : QRect(0, from, size.width(), to - from);
+        painter.fillRect(r, QList<QColor>{Qt::green, Qt::red, Qt::blue}[band]);
+    }
+    painter.end();
+    return image;
+}
+
+// Red within what JPEG compression changes.
+bool reddish(QColor c)
+{
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+
+QByteArray turnedJpeg(const QImage &image, QImageIOHandler::Transformations turn)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setTransformation(turn);
+    writer.write(image);
+    return bytes;
+}
+
+// The file at `path` turned blue as `change` says: "" keeps what was kept of it valid as if
+// the file were the same, "rewritten" writes it anew with its old size and time, "moved"
+// moves another file of that size and time to its name.
+void turnBlue(const QString &path, const QString &change, PictureCache &cache)
+{
+    const std::optional<FileStamp> was = stampOf(path);
+    const QDateTime time = QFileInfo(path).lastModified();
     QImage image(QImageReader(path).size(), QImage::Format_RGB32);
     image.fill(Qt::blue);
-    image.save(path, "BMP");
-    QFile file(path);
+    const QString written = change == "moved" ? path + ".new" : path;
+    image.save(written, "BMP");
+    QFile file(written);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(sameStamp ? was : was.addSecs(2), QFileDevice::FileModificationTime));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    file.close();
+    if (change == "moved")
+        QVERIFY(std::rename(qPrintable(written), qPrintable(path)) == 0);
+    if (change.isEmpty())
+        cache.keep(path, *stampOf(path), *cache.find(path, *was));
 }
 
 void writeRed(const TestProgram &program, const QString &name)
@@ -85,6 +130,8 @@ private Q_SLOTS:
     void keptPictures_data();
     void keptPictures();
     void keptPicturesStayWithinTheirBound();
+    void hostilePictures_data();
+    void hostilePictures();
 };
 
 void TstBoard::grid_data()
@@ -360,27 +407,31 @@ void TstBoard::keptPictures_data()
 {
     QTest::addColumn<int>("boxWidth");
     QTest::addColumn<double>("ratio");
-    QTest::addColumn<bool>("sameStamp");
+    QTest::addColumn<QString>("change");
     QTest::addColumn<QColor>("shown");
     // A first board showed the picture red on a box of 3000 twips; then it turned blue.
-    QTest::newRow("the same box") << 3000 << 1.0 << true << QColor(Qt::red);
-    QTest::newRow("a box one pixel wider") << 3015 << 1.0 << true << QColor(Qt::red);
-    QTest::newRow("a smaller box") << 1500 << 1.0 << true << QColor(Qt::red);
-    QTest::newRow("a box twice as wide") << 6000 << 1.0 << true << QColor(Qt::blue);
-    QTest::newRow("a device ratio of 2") << 3000 << 2.0 << true << QColor(Qt::blue);
-    QTest::newRow("a file changed on disk") << 3000 << 1.0 << false << QColor(Qt::blue);
+    QTest::newRow("the same box") << 3000 << 1.0 << "" << QColor(Qt::red);
+    QTest::newRow("a box one pixel wider") << 3015 << 1.0 << "" << QColor(Qt::red);
+    QTest::newRow("a box three pixels wider") << 3045 << 1.0 << "" << QColor(Qt::blue);
+    QTest::newRow("a smaller box") << 1500 << 1.0 << "" << QColor(Qt::red);
+    QTest::newRow("a box twice as wide") << 6000 << 1.0 << "" << QColor(Qt::blue);
+    QTest::newRow("a device ratio of 2") << 3000 << 2.0 << "" << QColor(Qt::blue);
+    QTest::newRow("written anew, same size and time")
+        << 3000 << 1.0 << "rewritten" << QColor(Qt::blue);
+    QTest::newRow("another file of that size and time moved to its name")
+        << 3000 << 1.0 << "moved" << QColor(Qt::blue);
 }
 
 void TstBoard::keptPictures()
 {
     QFETCH(int, boxWidth);
     QFETCH(double, ratio);
-    QFETCH(bool, sameStamp);
+    QFETCH(QString, change);
     TestProgram program;
     writeRed(program, "p.bmp");
     PictureCache cache(1024 * 1024);
     QCOMPARE(centreOf(loadCard(program.path("p.bmp"), 3000, &cache)), QColor(Qt::red));
-    turnBlue(program.path("p.bmp"), sameStamp);
+    turnBlue(program.path("p.bmp"), change, cache);
     const CardPicture card = loadCard(program.path("p.bmp"), boxWidth, &cache, ratio);
     QTEST(centreOf(card), "shown");
     QCOMPARE(card.image.size(), card.visible.size() * ratio);
@@ -402,10 +453,54 @@ void TstBoard::keptPicturesStayWithinTheirBound()
         }
     }
     // The first picture was dropped and decodes anew; the last one is still kept.
-    turnBlue(program.path(paths.front()), true);
-    turnBlue(program.path(paths.back()), true);
-    QCOMPARE(centreOf(loadCard(program.path(paths.front()), 1500, &cache)), QColor(Qt::blue));
+    turnBlue(program.path(paths.back()), "", cache);
+    QVERIFY(!cache.find(program.path(paths.front()), *stampOf(program.path(paths.front()))));
     QCOMPARE(centreOf(loadCard(program.path(paths.back()), 1500, &cache)), QColor(Qt::red));
+}
+
+void TstBoard::hostilePictures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("kilobytes");
+    // On a card of 200 x 198 pixels, with what decoding holds at its peak, as the budget
+    // counts it.
+    const QByteArray png = encoded(bands(QSize(40, 30)));
+    QTest::newRow("thin PNG, 1 x 10000") << encoded(bands(QSize(1, 10000))) << true << 618;
+    QTest::newRow("thin PNG, 2 x 2000") << encoded(bands(QSize(2, 2000))) << true << 462;
+    QTest::newRow("thin JPEG on its block grid, 8 x 20000")
+        << encoded(bands(QSize(8, 20000)), "JPG") << true << 619;
+    QTest::newRow("thin JPEG off its block grid, 9 x 20001")
+        << encoded(bands(QSize(9, 20001)), "JPG") << true << 480;
+    QTest::newRow("thin JPEG lying on its side, turned upright")
+        << turnedJpeg(bands(QSize(20000, 8), true), QImageIOHandler::TransformationRotate90) << true
+        << 619;
+    QTest::newRow("tall photo, middle shown") << encoded(bands(QSize(300, 3000))) << true << 4394;
+    QImage tiny(1, 1, QImage::Format_RGB32);
+    tiny.fill(Qt::red);
+    QTest::newRow("tiny, 1 x 1") << encoded(tiny) << true << 462;
+    QTest::newRow("flat, 10000 x 1") << encoded(bands(QSize(10000, 1))) << false << 0;
+    QTest::newRow("huge by header, 30000 x 30000")
+        << withSize(png, 30000, 30000) << false << 6961289;
+    QTest::newRow("broken after its header") << png.left(png.indexOf("IDAT") + 4) << false << 349;
+}
+
+void TstBoard::hostilePictures()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, loads);
+    QFETCH(int, kilobytes);
+    TestProgram program;
+    program.writeFile("p", bytes);
+    const CardPictureRequest request{program.path("p"), 3000, 3000, 1, QSize(198, 198)};
+    QCOMPARE(decodeBytesFor(request) / 1024, kilobytes);
+    const CardPicture card = loadCardPictures({request}).front();
+    QCOMPARE(card.loaded, loads);
+    // The card shows the middle band, whatever the file's shape and turn.
+    for (const QPoint &corner : {card.image.rect().topLeft(), card.image.rect().bottomRight()}) {
+        if (loads)
+            QVERIFY(reddish(card.image.pixelColor(corner)));
+    }
 }
 
 QTEST_MAIN(TstBoard)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 #include "core/screen/twips.h"
 #include "fakes.h"
 #include "sets/setcheck.h"

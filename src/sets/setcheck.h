@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/cards/shownrows.h"
+#include "core/cards/cardgeometry.h"
 
 #include <QImage>
 #include <QString>

@@ -4,6 +4,7 @@
 #include "setsheet.h"
 
 #include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 #include "core/game/choices.h"
 #include "core/screen/twips.h"
 #include "core/sets/dealing.h"

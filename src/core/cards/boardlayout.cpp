@@ -8,18 +8,35 @@
 #include <array>
 #include <cmath>
 
+namespace
+{
+
+constexpr std::array<GridSpec, Module1::PairChoiceCount> Grids = {{
+    {4, 3, 150},
+    {5, 4, 125},
+    {6, 4, 115},
+    {6, 5, 100},
+    {7, 6, 90},
+    {8, 7, 80},
+    {9, 8, 70},
+}};
+
+// Every board is full: its grid holds exactly the cards of its pair count.
+constexpr bool gridsHoldThePairs()
+{
+    for (std::size_t i = 0; i < Grids.size(); ++i) {
+        if (Grids[i].columns * Grids[i].rows != 2 * Module1::PairsForChoice[i])
+            return false;
+    }
+    return true;
+}
+static_assert(gridsHoldThePairs(), "a grid does not match its pair count");
+
+} // namespace
+
 GridSpec gridFor(int pairChoice)
 {
-    static constexpr std::array<GridSpec, Module1::PairChoiceCount> grids = {{
-        {4, 3, 150},
-        {5, 4, 125},
-        {6, 4, 115},
-        {6, 5, 100},
-        {7, 6, 90},
-        {8, 7, 80},
-        {9, 8, 70},
-    }};
-    return grids[std::size_t(pairChoice)];
+    return Grids[std::size_t(pairChoice)];
 }
 
 BoardGeometry layoutBoard(int pairChoice, int screenWidth, int screenHeight)
@@ -36,14 +53,4 @@ BoardGeometry layoutBoard(int pairChoice, int screenWidth, int screenHeight)
                                     geometry.cellWidth, geometry.cellHeight);
     }
     return geometry;
-}
-
-QRect cardPictureRect(int boxWidth, int boxHeight)
-{
-    return QRect(1, 1, boxWidth, boxHeight);
-}
-
-QRect selectionFrameRect(int boxWidth, int boxHeight)
-{
-    return QRect(30, 30, boxWidth - 100, boxHeight - 100);
 }

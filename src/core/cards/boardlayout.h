@@ -30,12 +30,3 @@ struct BoardGeometry {
 // The boxes tile the grid without space between them: the gap only makes each cell
 // smaller than its share of the screen, so the grid never reaches the screen's edges.
 BoardGeometry layoutBoard(int pairChoice, int screenWidth, int screenHeight);
-
-// Inside a box of the given size: the picture starts one twip in and is as large as the
-// box, the selection frame stands 30 twips in and is 100 twips smaller.
-QRect cardPictureRect(int boxWidth, int boxHeight);
-
-// The width in pixels of a card box's frame; the box's inner area, which clips the picture,
-// lies inside it.
-inline constexpr int CardBoxFrame = 1;
-QRect selectionFrameRect(int boxWidth, int boxHeight);

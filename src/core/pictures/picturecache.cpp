@@ -3,10 +3,11 @@
 
 #include "picturecache.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <qplatformdefs.h>
 
 namespace
 {
@@ -45,52 +46,37 @@ QImage withEdges(QImage image, QRect inner)
 
 std::optional<FileStamp> stampOf(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    QT_STATBUF status;
+    if (QT_STAT(QFile::encodeName(path).constData(), &status) != 0)
         return std::nullopt;
-    return FileStamp{info.size(), info.lastModified().toMSecsSinceEpoch()};
+    const auto nanoseconds = [](const timespec &t) {
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    };
+    return FileStamp{quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+                     nanoseconds(status.st_mtim), nanoseconds(status.st_ctim)};
 }
 
 std::optional<KeptPicture> PictureCache::find(const QString &path, const FileStamp &stamp)
 {
     const std::lock_guard lock(m_mutex);
-    const auto it = m_byPath.find(path);
-    if (it == m_byPath.end() || (*it)->stamp != stamp)
+    const Entry *entry = m_kept.object(path);
+    if (!entry || entry->stamp != stamp)
         return std::nullopt;
-    m_entries.splice(m_entries.begin(), m_entries, *it);
-    return (*it)->picture;
+    return entry->picture;
 }
 
 void PictureCache::keep(const QString &path, const FileStamp &stamp, KeptPicture picture)
 {
     const qint64 size = picture.image.sizeInBytes();
     const std::lock_guard lock(m_mutex);
-    if (const auto it = m_byPath.find(path); it != m_byPath.end()) {
-        m_bytes -= (*it)->picture.image.sizeInBytes();
-        m_entries.erase(*it);
-        m_byPath.erase(it);
-    }
-    if (size > m_maxBytes)
-        return;
-    m_entries.push_front(Entry{path, stamp, std::move(picture)});
-    m_byPath.insert(path, m_entries.begin());
-    m_bytes += size;
-    while (m_bytes > m_maxBytes)
-        dropOldest();
+    // A picture larger than the bound is not kept, and what was kept of the file goes.
+    m_kept.insert(path, new Entry{stamp, std::move(picture)}, size);
 }
 
 qint64 PictureCache::bytes() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_bytes;
-}
-
-void PictureCache::dropOldest()
-{
-    const Entry &oldest = m_entries.back();
-    m_bytes -= oldest.picture.image.sizeInBytes();
-    m_byPath.remove(oldest.path);
-    m_entries.pop_back();
+    return m_kept.totalCost();
 }
 
 QImage reuseKept(const KeptPicture &kept, QSize scaled, QRect part)

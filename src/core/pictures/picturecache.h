@@ -3,18 +3,22 @@
 
 #pragma once
 
-#include <QHash>
+#include <QCache>
 #include <QImage>
 #include <QRect>
 #include <QString>
-#include <list>
 #include <mutex>
 #include <optional>
 
-// A file as it was when it was decoded: a later change of size or time means it changed.
+// A file as it was when it was decoded. Another file moved to its name has another device
+// or inode; a file written anew, even with its old size and time put back, has a new
+// status-change time.
 struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
     qint64 size = -1;
-    qint64 modified = 0; // milliseconds since the epoch
+    qint64 modified = 0; // nanoseconds since the epoch
+    qint64 changed = 0;  // nanoseconds since the epoch
     bool operator==(const FileStamp &) const = default;
 };
 
@@ -36,7 +40,7 @@ struct KeptPicture {
 class PictureCache
 {
 public:
-    explicit PictureCache(qint64 maxBytes) : m_maxBytes(maxBytes) {}
+    explicit PictureCache(qint64 maxBytes) : m_kept(maxBytes) {}
 
     // What is kept of the file, when the file has the same stamp as then.
     std::optional<KeptPicture> find(const QString &path, const FileStamp &stamp);
@@ -45,17 +49,13 @@ public:
 
 private:
     struct Entry {
-        QString path;
         FileStamp stamp;
         KeptPicture picture;
     };
-    void dropOldest();
 
-    const qint64 m_maxBytes;
     mutable std::mutex m_mutex;
-    std::list<Entry> m_entries; // most recently used first
-    QHash<QString, std::list<Entry>::iterator> m_byPath;
-    qint64 m_bytes = 0;
+    // Costs are the pictures' bytes.
+    QCache<QString, Entry> m_kept;
 };
 
 // The part `part` of the picture scaled whole to `scaled`, made from what was kept when a

@@ -3,19 +3,21 @@
 
 #include "pictureloader.h"
 
+#include "core/logging.h"
 #include "core/pictures/picturecache.h"
 #include "core/platform/regularfile.h"
 #include "core/screen/twips.h"
 
 #include <QFile>
 #include <QImageReader>
+#include <QThread>
+#include <QtConcurrent>
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace
 {
@@ -134,39 +136,111 @@ int jpegFactor(QSize full, QSize scaled)
     return factor;
 }
 
-// Bytes that decoding `part` of the picture scaled whole to `scaled` holds at its peak
-// (both as the picture lies in the file). A JPEG decodes only the rows and columns around
-// the part, scaled on the way, beside its coefficients; other formats decode whole, and
-// one of fewer than 4 bytes a pixel is widened to 4 before it is scaled; the decoders' own
-// buffers add up to a quarter.
-qint64 decodeBytes(const Header &header, QSize scaled, QRect part)
+// How the reader gets `part` of the picture scaled whole to `scaled` (both as the picture
+// lies in the file) and the bytes that holds at its peak. Either it scales the whole picture
+// and cuts the part out, or it clips the file's pixels around the part first and scales only
+// those: a picture far taller or wider than its card would otherwise be scaled whole to
+// billions of pixels.
+struct DecodePlan {
+    bool clip = false;
+    QRect clipRect;   // file pixels
+    QSize clipScaled; // the clip scaled as the whole picture is
+    QRect within;     // the part, within the scaled clip
+    qint64 bytes = 0;
+};
+
+qint64 pixelBytes(QSize size, qint64 perPixel = 4)
 {
-    const qint64 out = qint64(part.width()) * part.height() * 4;
-    const qint64 w = header.size.width(), h = header.size.height();
+    return qint64(size.width()) * size.height() * perPixel;
+}
+
+// The file pixels around `part`, each edge out to the next multiple of `grid` within the
+// picture, and the scaled clip that holds the part.
+DecodePlan clipAround(QRect part, QSize scaled, QSize full, int grid)
+{
+    const double sx = double(scaled.width()) / full.width();
+    const double sy = double(scaled.height()) / full.height();
+    const auto down = [grid](double e) { return int(std::floor(e)) / grid * grid; };
+    const auto up = [grid](double e, int most) {
+        return std::min(most, (int(std::ceil(e)) + grid - 1) / grid * grid);
+    };
+    const int left = down(part.left() / sx);
+    const int top = down(part.top() / sy);
+    const int right = up((part.left() + part.width()) / sx, full.width());
+    const int bottom = up((part.top() + part.height()) / sy, full.height());
+    DecodePlan plan;
+    plan.clip = true;
+    plan.clipRect = QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    plan.clipScaled = QSize(std::max(1, qRound(plan.clipRect.width() * sx)),
+                            std::max(1, qRound(plan.clipRect.height() * sy)));
+    plan.within =
+        QRect(QPoint(qRound(part.x() - left * sx), qRound(part.y() - top * sy)), part.size())
+            .intersected(QRect(QPoint(0, 0), plan.clipScaled));
+    return plan;
+}
+
+// Every image the reader holds counts, each stage beside what it is made from: the decoded
+// pixels and the decoders' own buffers (up to a quarter more), the clip copied out of them,
+// a copy widened to 4 bytes a pixel to scale it and the scaled clip, then the part cut out
+// of that and the part turned upright.
+DecodePlan planDecode(const Header &header, QSize scaled, QRect part)
+{
+    const qint64 out = pixelBytes(part.size());
+    const QSize full = header.size;
     if (isJpeg(header.format)) {
-        const int factor = jpegFactor(header.size, scaled);
-        const double across = double(w) / scaled.width() / factor;
-        const double down = double(h) / scaled.height() / factor;
-        const qint64 decoded = qint64(std::ceil((part.width() + 2 * JpegBlock) * across)) *
-                               qint64(std::ceil((part.height() + 2 * JpegBlock) * down)) * 4;
-        return header.coefficientBytes + decoded + 2 * out;
+        // A JPEG decodes only the rows and columns around the part, scaled by 1/2 to 1/8 on
+        // the way when the clip lies on its block grid.
+        DecodePlan plan = clipAround(part, scaled, full, JpegBlock);
+        const bool onGrid = (plan.clipRect.x() + plan.clipRect.width()) % JpegBlock == 0 &&
+                            (plan.clipRect.y() + plan.clipRect.height()) % JpegBlock == 0;
+        if (onGrid) {
+            const int factor = jpegFactor(full, scaled);
+            const QSize decoded((plan.clipRect.width() + factor - 1) / factor,
+                                (plan.clipRect.height() + factor - 1) / factor);
+            plan.bytes = header.coefficientBytes + pixelBytes(decoded) +
+                         pixelBytes(plan.clipScaled) + 2 * out;
+            return plan;
+        }
+        plan = clipAround(part, scaled, full, 1);
+        plan.bytes = header.coefficientBytes + pixelBytes(plan.clipRect.size()) +
+                     pixelBytes(plan.clipScaled) + 2 * out;
+        return plan;
     }
     const qint64 bpp = bytesPerPixel(header.pixels);
-    const qint64 whole = w * h * (bpp + (bpp < 4 && scaled != header.size ? 4 : 0));
-    return whole + whole / 4 + 2 * out;
+    const qint64 decoded = pixelBytes(full, bpp);
+    const qint64 widened = bpp < 4 ? 4 : 0;
+    if (part.size() == scaled) {
+        DecodePlan plan;
+        plan.bytes = decoded + decoded / 4 + pixelBytes(full, widened) + 2 * out;
+        return plan;
+    }
+    DecodePlan plan = clipAround(part, scaled, full, 1);
+    const qint64 clip = pixelBytes(plan.clipRect.size(), bpp);
+    const qint64 clipScaled = pixelBytes(plan.clipScaled);
+    plan.bytes = std::max({decoded + decoded / 4, decoded + clip,
+                           clip + pixelBytes(plan.clipRect.size(), widened) + clipScaled,
+                           clipScaled + 2 * out});
+    return plan;
 }
 
 // The memory that all decodes running at once may hold together.
 class DecodeBudget
 {
 public:
-    // Waits until `bytes` fit beside what the others hold; false when they never can.
-    bool take(qint64 bytes)
+    // Waits until `bytes` for decoding `path` fit beside what the others hold; false when
+    // they never can.
+    bool take(qint64 bytes, const QString &path)
     {
         std::unique_lock lock(m_mutex);
-        if (bytes > decodeLimits().budgetBytes)
+        const qint64 limit = decodeLimits().budgetBytes;
+        if (bytes > limit) {
+            qCDebug(picturesLog) << path << "left out: decoding it needs" << bytes
+                                 << "bytes, more than the budget of" << limit;
             return false;
-        m_freed.wait(lock, [&] { return m_held + bytes <= decodeLimits().budgetBytes; });
+        }
+        if (m_held + bytes > limit)
+            qCDebug(picturesLog) << path << "waits for" << bytes << "bytes of the budget";
+        m_freed.wait(lock, [&] { return m_held + bytes <= limit; });
         m_held += bytes;
         return true;
     }
@@ -203,47 +277,6 @@ QRect fileRect(QRect upright, QSize file, Transformations t)
     if (t & QImageIOHandler::TransformationMirror)
         r.moveLeft(file.width() - r.x() - r.width());
     return r;
-}
-
-// A part of the picture scaled to `scaled` as pixels of the full-size picture `full`.
-QRect unscaledRect(QRect part, QSize scaled, QSize full)
-{
-    const auto edge = [](int e, int from, int to) { return int(qint64(e) * to / from); };
-    const int left = edge(part.left(), scaled.width(), full.width());
-    const int top = edge(part.top(), scaled.height(), full.height());
-    const int right = edge(part.left() + part.width(), scaled.width(), full.width());
-    const int bottom = edge(part.top() + part.height(), scaled.height(), full.height());
-    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
-}
-
-// For a JPEG: clip the full-size picture so that the decoder stops after the last row shown.
-// It still scales while decoding only when every edge of the clip lies on its block grid,
-// so the clip grows to that grid and the rest is cut after scaling. False when the
-// picture's own edges are off the grid.
-bool clipWhileDecoding(QImageReader &reader, QRect part, QSize scaled, QSize full)
-{
-    const QRect wanted = unscaledRect(part, scaled, full);
-    const auto down = [](int e) { return e / JpegBlock * JpegBlock; };
-    const auto up = [](int e) { return (e + JpegBlock - 1) / JpegBlock * JpegBlock; };
-    const int left = down(wanted.left());
-    const int top = down(wanted.top());
-    const int right = std::min(full.width(), up(wanted.left() + wanted.width()));
-    const int bottom = std::min(full.height(), up(wanted.top() + wanted.height()));
-    if (right % JpegBlock != 0 || bottom % JpegBlock != 0)
-        return false;
-    const QRect clip(left, top, right - left, bottom - top);
-    const double sx = double(scaled.width()) / full.width();
-    const double sy = double(scaled.height()) / full.height();
-    const QSize clipScaled(std::max(1, qRound(clip.width() * sx)),
-                           std::max(1, qRound(clip.height() * sy)));
-    const QRect within =
-        QRect(QPoint(qRound(part.x() - left * sx), qRound(part.y() - top * sy)), part.size())
-            .intersected(QRect(QPoint(0, 0), clipScaled));
-    reader.setClipRect(clip);
-    reader.setScaledSize(clipScaled);
-    if (within.size() != clipScaled)
-        reader.setScaledClipRect(within);
-    return true;
 }
 
 // Where a picture goes: the whole picture scaled to `scaled` (upright, device pixels), of
@@ -304,27 +337,40 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept)
     QFile file;
     QImageReader reader;
     Header header;
-    if (!readHeader(path, file, reader, header))
+    if (!readHeader(path, file, reader, header)) {
+        if (file.isOpen())
+            qCDebug(picturesLog) << path
+                                 << "left out: no size in its header:" << reader.errorString();
+        else
+            qCDebug(picturesLog) << path << "refused: not a regular file that can be read";
         return {};
+    }
     kept.natural = upright(header);
     const std::optional<Wanted> wanted = want(kept.natural);
-    if (!wanted)
+    if (!wanted) {
+        qCDebug(picturesLog) << path << "left out:" << kept.natural << "shows less than a pixel";
         return {};
+    }
     kept.scaled = wanted->scaled;
     kept.part = wanted->part;
     const auto [scaled, part] = inFile(header, *wanted);
-    const qint64 bytes = decodeBytes(header, scaled, part);
-    if (!budget().take(bytes))
+    const DecodePlan plan = planDecode(header, scaled, part);
+    if (!budget().take(plan.bytes, path))
         return {};
-    if (!isJpeg(header.format) || !clipWhileDecoding(reader, part, scaled, header.size)) {
+    if (plan.clip) {
+        reader.setClipRect(plan.clipRect);
+        reader.setScaledSize(plan.clipScaled);
+        if (plan.within.size() != plan.clipScaled)
+            reader.setScaledClipRect(plan.within);
+    } else {
         reader.setScaledSize(scaled);
-        if (part.size() != scaled)
-            reader.setScaledClipRect(part);
     }
     QImage image = reader.read();
-    budget().give(bytes);
-    if (image.isNull())
+    budget().give(plan.bytes);
+    if (image.isNull()) {
+        qCDebug(picturesLog) << path << "does not decode:" << reader.errorString();
         return {};
+    }
     if (image.size() != wanted->part.size())
         image = image.scaled(wanted->part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(wanted->ratio);
@@ -399,24 +445,6 @@ CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache)
 
 } // namespace
 
-CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright)
-{
-    CardPicture card;
-    card.naturalWidth = upright.width() * TwipsPerPixel;
-    card.naturalHeight = upright.height() * TwipsPerPixel;
-    card.placement =
-        placePicture(request.boxWidth, request.boxHeight, card.naturalWidth, card.naturalHeight);
-    card.geometry =
-        twipsRect(request.left, card.placement.top, card.placement.width, card.placement.height);
-    // A picture shown less than a pixel high is no card a player could see.
-    if (card.placement.height < TwipsPerPixel || card.geometry.width() < 1 ||
-        card.geometry.height() < 1)
-        return card;
-    card.visible = card.geometry.intersected(QRect(QPoint(0, 0), request.clientSize))
-                       .translated(-card.geometry.topLeft());
-    return card;
-}
-
 qint64 decodeBytesFor(const CardPictureRequest &request)
 {
     QFile file;
@@ -429,7 +457,7 @@ qint64 decodeBytesFor(const CardPictureRequest &request)
     if (!wanted)
         return 0;
     const auto [scaled, part] = inFile(header, *wanted);
-    return decodeBytes(header, scaled, part);
+    return planDecode(header, scaled, part).bytes;
 }
 
 DecodeLimits &decodeLimits()
@@ -438,48 +466,27 @@ DecodeLimits &decodeLimits()
     return limits;
 }
 
-std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
-                                          const LoadOptions &options)
+QThreadPool &decodePool()
+{
+    static QThreadPool pool;
+    const int limit = decodeLimits().threads;
+    pool.setMaxThreadCount(limit > 0 ? limit : QThread::idealThreadCount());
+    return pool;
+}
+
+QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureRequest> &requests,
+                                              PictureCache *cache)
 {
     allowLargePictures();
-    std::vector<CardPicture> cards(requests.size());
-    if (requests.empty())
-        return cards;
-    std::atomic<std::size_t> next{0};
-    std::mutex mutex;
-    std::condition_variable finished;
-    std::size_t done = 0;
-    const auto work = [&] {
-        for (std::size_t i = next++; i < requests.size(); i = next++) {
-            cards[i] = loadOne(requests[i], options.cache);
-            const std::lock_guard lock(mutex);
-            ++done;
-            finished.notify_all();
-        }
-    };
-    const int limit = decodeLimits().threads;
-    const std::size_t threads =
-        limit > 0 ? std::size_t(limit) : std::max(1u, std::thread::hardware_concurrency());
-    // Without a wait to fill, the calling thread is one of the decoders.
-    const std::size_t helpers = std::min(threads, requests.size()) - (options.whileWaiting ? 0 : 1);
-    std::vector<std::thread> pool;
-    for (std::size_t t = 0; t < helpers; ++t)
-        pool.emplace_back(work);
-    if (options.whileWaiting) {
-        std::unique_lock lock(mutex);
-        while (done < requests.size()) {
-            lock.unlock();
-            options.whileWaiting();
-            lock.lock();
-            finished.wait_for(lock, std::chrono::milliseconds(15),
-                              [&] { return done == requests.size(); });
-        }
-    } else {
-        work();
-    }
-    for (auto &t : pool)
-        t.join();
-    return cards;
+    return QtConcurrent::mapped(&decodePool(), requests,
+                                [cache](const CardPictureRequest &r) { return loadOne(r, cache); });
+}
+
+std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
+                                          PictureCache *cache)
+{
+    const QList<CardPicture> cards = startLoadingCardPictures(requests, cache).results();
+    return {cards.begin(), cards.end()};
 }
 
 QImage loadBackground(const QString &path, QSize boxSize, double devicePixelRatio,

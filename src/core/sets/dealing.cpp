@@ -3,10 +3,9 @@
 
 #include "dealing.h"
 
-#include "core/cards/boardlayout.h"
+#include "core/logging.h"
 #include "core/pictures/picturecache.h"
 #include "core/platform/listing.h"
-#include "core/screen/twips.h"
 #include "core/sets/setplaces.h"
 
 #include <algorithm>
@@ -45,6 +44,8 @@ SetFiles listSetFiles(const QString &setFolder)
     files.secondFolder = setFolder + QStringLiteral("/2/");
     files.first = listFiles(files.firstFolder);
     files.second = listFiles(files.secondFolder);
+    qCDebug(setsLog) << setFolder << "holds" << files.first.size() << "pictures in \"1\" and"
+                     << files.second.size() << "in \"2\"";
     return files;
 }
 
@@ -58,53 +59,43 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
     return draws;
 }
 
-CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio)
-{
-    return {boxPixels.width() * TwipsPerPixel, boxPixels.height() * TwipsPerPixel,
-            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame), devicePixelRatio};
-}
-
-CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box)
-{
-    CardPictureRequest r;
-    r.path = path;
-    r.boxWidth = box.width;
-    r.boxHeight = box.height;
-    r.left = cardPictureRect(box.width, box.height).left();
-    r.clientSize = box.clientSize;
-    r.devicePixelRatio = box.devicePixelRatio;
-    return r;
-}
-
-DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random, const LoadOptions &options)
+DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random)
 {
     const SetFiles files = listSetFiles(setFolder);
     const int n = files.pairs();
     const int boardPairs = int(boxes.size()) / 2;
     const int wanted = std::min(n, boardPairs);
-    const DealDraws draws = drawDeal(wanted, n, boardPairs, random);
-
-    std::vector<CardPictureRequest> requests;
-    requests.reserve(2 * draws.chosen.size());
-    for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
-        const int p = draws.chosen[i];
+    DealPlan plan;
+    plan.draws = drawDeal(wanted, n, boardPairs, random);
+    plan.requests.reserve(2 * plan.draws.chosen.size());
+    for (std::size_t i = 0; i < plan.draws.chosen.size(); ++i) {
+        const int p = plan.draws.chosen[i];
         for (int half = 0; half < 2; ++half) {
-            const CardBoxSize &box = boxes[std::size_t(draws.order[2 * i + std::size_t(half)])];
-            requests.push_back(cardPictureRequest(half == 0 ? files.firstFolder + files.first[p]
-                                                            : files.secondFolder + files.second[p],
-                                                  box));
+            const CardBoxSize &box =
+                boxes[std::size_t(plan.draws.order[2 * i + std::size_t(half)])];
+            plan.requests.push_back(cardPictureRequest(half == 0
+                                                           ? files.firstFolder + files.first[p]
+                                                           : files.secondFolder + files.second[p],
+                                                       box));
         }
     }
-    std::vector<CardPicture> pictures = loadCardPictures(requests, options);
+    return plan;
+}
 
+DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures)
+{
     DealOutcome outcome;
+    const DealDraws &draws = plan.draws;
     for (std::size_t i = 0; i < draws.chosen.size(); ++i) {
         CardPicture &first = pictures[2 * i];
         CardPicture &second = pictures[2 * i + 1];
         const int p = draws.chosen[i];
         if (!first.loaded || !second.loaded) {
             outcome.leftOut.push_back({p, first.loaded, second.loaded});
+            qCDebug(picturesLog) << "pair" << p << "left out of the deal:"
+                                 << (first.loaded ? "" : qPrintable(plan.requests[2 * i].path))
+                                 << (second.loaded ? "" : qPrintable(plan.requests[2 * i + 1].path))
+                                 << "did not load";
             continue;
         }
         const QString key = QString::number(p);
@@ -115,10 +106,11 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
     return outcome;
 }
 
-CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight)
+DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
+                      Random &random, PictureCache *cache)
 {
-    const QRect box = layoutBoard(pairChoice, screenWidth, screenHeight).boxes.front();
-    return cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()));
+    const DealPlan plan = planDeal(setFolder, boxes, random);
+    return finishDeal(plan, loadCardPictures(plan.requests, cache));
 }
 
 bool canDealAPair(const QString &setName, const CardBoxSize &box)
@@ -128,7 +120,7 @@ bool canDealAPair(const QString &setName, const CardBoxSize &box)
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
                               cardPictureRequest(files.secondFolder + files.second[p], box)},
-                             {&keptPictures(), {}});
+                             &keptPictures());
         if (pair[0].loaded && pair[1].loaded)
             return true;
     }

@@ -30,22 +30,6 @@ struct DealDraws {
 };
 DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random);
 
-// A card box as the deal sees it: its size in twips, its inner area, which clips the
-// picture, in pixels, and the device pixels a pixel of its screen.
-struct CardBoxSize {
-    int width = 0;
-    int height = 0;
-    QSize clientSize;
-    double devicePixelRatio = 1.0;
-};
-
-// A card box's widget standing at `boxPixels` on a screen of `devicePixelRatio`: its sizes
-// read back in twips, its inner area inside a frame of CardBoxFrame pixels.
-CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio = 1.0);
-
-// What the deal asks the loader for when it puts the file at `path` on a box of `box`.
-CardPictureRequest cardPictureRequest(const QString &path, const CardBoxSize &box);
-
 struct DealtCard {
     int position = 0;
     // The pair number as decimal text: two cards make a pair when their keys are equal.
@@ -69,14 +53,22 @@ struct DealOutcome {
     std::vector<LeftOutPair> leftOut;
 };
 
-// Deals the set in `setFolder` on a board of `boxes`, one a card position, all positions
-// in the shuffle whatever the set holds; the pictures load as `options` say.
-DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random, const LoadOptions &options = {});
+// A deal drawn and not yet loaded: request 2i and 2i + 1 are the pictures of pair
+// draws.chosen[i].
+struct DealPlan {
+    DealDraws draws;
+    std::vector<CardPictureRequest> requests;
+};
 
-// The first card box of a board laid out for `pairChoice` on a screen of this size
-// (twips), as its widget will stand.
-CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight);
+// Draws a deal of the set in `setFolder` on a board of `boxes`, one a card position, all
+// positions in the shuffle whatever the set holds.
+DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random);
+// The deal once its pictures, one a request, have loaded.
+DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures);
+
+// Both at once, the pictures decoded while the caller waits.
+DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
+                      Random &random, PictureCache *cache = nullptr);
 
 // Whether a board of this set would show at least one pair: a pair whose two pictures both
 // load as the deal loads them, on a box of this size. What it decodes is kept for the deal.

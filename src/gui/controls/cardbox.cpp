@@ -3,7 +3,7 @@
 
 #include "cardbox.h"
 
-#include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 
 #include <QPainter>
 

@@ -3,6 +3,7 @@
 
 #include "flow.h"
 
+#include "core/cards/cardgeometry.h"
 #include "core/game/choices.h"
 #include "core/platform/services.h"
 #include "core/screen/centring.h"

@@ -4,6 +4,7 @@
 #include "form2.h"
 
 #include "core/cards/boardlayout.h"
+#include "core/cards/cardgeometry.h"
 #include "core/game/choices.h"
 #include "core/language/languagefile.h"
 #include "core/pictures/picturecache.h"
@@ -15,6 +16,7 @@
 #include "gui/controls/design.h"
 #include "gui/windows/flow.h"
 
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QKeyEvent>
 
@@ -60,11 +62,18 @@ public:
     BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
-// While pictures decode, the other windows still repaint. No input is taken, so no other
-// handler runs before the board has started.
-void repaintWindows()
+// Decodes on the decoding threads. Meanwhile the windows still repaint; no input is taken,
+// so no other handler runs before the board has started.
+std::vector<CardPicture> decodeWhileRepainting(const std::vector<CardPictureRequest> &requests)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QFutureWatcher<CardPicture> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(startLoadingCardPictures(requests, &keptPictures()));
+    if (!watcher.isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const QList<CardPicture> cards = watcher.future().results();
+    return {cards.begin(), cards.end()};
 }
 
 } // namespace
@@ -246,8 +255,8 @@ void Form2::StartDeal()
     boxes.reserve(Picture2.size());
     for (const CardBox *box : Picture2)
         boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
-    const DealOutcome outcome =
-        dealCards(m_setFolder, boxes, *services().random, {&keptPictures(), repaintWindows});
+    const DealPlan plan = planDeal(m_setFolder, boxes, *services().random);
+    const DealOutcome outcome = finishDeal(plan, decodeWhileRepainting(plan.requests));
     m_game.deal(outcome);
     DealPictures(outcome);
 }
