@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
+#include <exiv2/exiv2.hpp>
 
 namespace
 {
@@ -132,6 +133,8 @@ private Q_SLOTS:
     void keptPicturesStayWithinTheirBound();
     void hostilePictures_data();
     void hostilePictures();
+    void captions_data();
+    void captions();
 };
 
 void TstBoard::grid_data()
@@ -501,6 +504,56 @@ void TstBoard::hostilePictures()
         if (loads)
             QVERIFY(reddish(card.image.pixelColor(corner)));
     }
+}
+
+void TstBoard::captions_data()
+{
+    // The file's name, and a PNG text's key or Exiv2's key of an EXIF or XMP tag with its text.
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QString>("caption");
+    const QString longTitle = QString("perro ").repeated(100000);
+    QTest::newRow("PNG Title, blanks run together")
+        << QStringList{"07.png", "Title", " un\n perro "} << "un perro";
+    QTest::newRow("oversized PNG Title is cut, the card still deals")
+        << QStringList{"07.png", "Title", longTitle} << longTitle.left(200).trimmed();
+    QTest::newRow("EXIF ImageDescription")
+        << QStringList{"07.jpg", "Exif.Image.ImageDescription", "Gato gris"} << "Gato gris";
+    QTest::newRow("XMP dc:title") << QStringList{"07.jpg", "Xmp.dc.title", "búho"} << "búho";
+    QTest::newRow("broken EXIF block: the file name, the card still deals")
+        << QStringList{"07.jpg", "broken", ""} << "07";
+    QTest::newRow("no caption: the file name without its extension")
+        << QStringList{"07.perro.png", "", ""} << "07.perro";
+    QTest::newRow("non-ASCII file name, blank Title")
+        << QStringList{"ñandú.png", "Title", " "} << "ñandú";
+}
+
+void TstBoard::captions()
+{
+    QFETCH(QStringList, file);
+    const QString &name = file[0], &key = file[1], &text = file[2];
+    TestProgram program;
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.setText(key, text);
+    QByteArray bytes = encoded(image, name.endsWith("jpg") ? "JPEG" : "PNG");
+    // An EXIF block whose first directory lies far past its end.
+    if (key == "broken")
+        bytes.insert(2, QByteArray("\xFF\xE1\0\x10"
+                                   "Exif\0\0II*\0\xFF\xFF\xFF\x7F",
+                                   18));
+    program.writeFile(name, bytes);
+    if (key.contains('.')) {
+        auto metadata = Exiv2::ImageFactory::open(program.path(name).toStdString());
+        metadata->readMetadata();
+        if (key.startsWith("Xmp"))
+            metadata->xmpData()[key.toStdString()] = text.toStdString();
+        else
+            metadata->exifData()[key.toStdString()] = text.toStdString();
+        metadata->writeMetadata();
+    }
+    const CardPicture card = loadCard(program.path(name), 3000);
+    QVERIFY(card.loaded);
+    QTEST(card.caption, "caption");
 }
 
 QTEST_MAIN(TstBoard)

@@ -76,6 +76,8 @@ struct CardPicture {
     // That part, decoded at the screen's own pixels: its device pixel ratio is the
     // request's, so that it is drawn without scaling.
     QImage image;
+    // What a screen reader says for the card (see core/pictures/caption.h).
+    QString caption;
 };
 
 // Where an upright picture of `upright` pixels lies on the card of the request, and the part

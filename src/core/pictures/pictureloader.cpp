@@ -4,6 +4,7 @@
 #include "pictureloader.h"
 
 #include "core/logging.h"
+#include "core/pictures/caption.h"
 #include "core/pictures/picturecache.h"
 #include "core/platform/regularfile.h"
 #include "core/screen/twips.h"
@@ -440,6 +441,8 @@ CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache)
     QImage image = loadPicture(request.path, cardWants(request, card), cache);
     card.loaded = !image.isNull();
     card.image = std::move(image);
+    if (card.loaded)
+        card.caption = pictureCaption(request.path);
     return card;
 }
 

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "caption.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <exiv2/exiv2.hpp>
+#include <mutex>
+
+namespace
+{
+
+std::optional<QString> cleaned(const QString &text)
+{
+    QString t = text.simplified();
+    if (t.isEmpty())
+        return std::nullopt;
+    if (t.size() > CaptionMaxLength)
+        t = t.left(CaptionMaxLength).trimmed();
+    return t;
+}
+
+std::optional<QString> fromUtf8(const std::string &text)
+{
+    return cleaned(QString::fromStdString(text));
+}
+
+// An XMP language alternative: the default language's text, else the first.
+std::optional<QString> xmpText(const Exiv2::XmpData &xmp, const char *key)
+{
+    const auto it = xmp.findKey(Exiv2::XmpKey(key));
+    if (it == xmp.end())
+        return std::nullopt;
+    if (const auto *alt = dynamic_cast<const Exiv2::LangAltValue *>(&it->value())) {
+        const auto d = alt->value_.find("x-default");
+        if (d != alt->value_.end())
+            return fromUtf8(d->second);
+        if (!alt->value_.empty())
+            return fromUtf8(alt->value_.begin()->second);
+        return std::nullopt;
+    }
+    return fromUtf8(it->toString());
+}
+
+struct Metadata {
+    std::optional<QString> title, imageDescription, description;
+};
+
+// EXIF and XMP through Exiv2. Its XMP parser keeps shared state, so one file is read at a
+// time; a file it does not know or cannot make sense of gives nothing.
+Metadata exiv2Metadata(const QString &path)
+{
+    static std::mutex exiv2;
+    const std::lock_guard lock(exiv2);
+    static const bool ready = [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        return Exiv2::XmpParser::initialize();
+    }();
+    Metadata m;
+    if (!ready)
+        return m;
+    try {
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        image->readMetadata();
+        const Exiv2::XmpData &xmp = image->xmpData();
+        m.title = xmpText(xmp, "Xmp.dc.title");
+        m.description = xmpText(xmp, "Xmp.dc.description");
+        const Exiv2::ExifData &exif = image->exifData();
+        const auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.ImageDescription"));
+        if (it != exif.end())
+            m.imageDescription = fromUtf8(it->toString());
+    } catch (...) {
+        // Exiv2 throws on files it cannot open or parse; such a file just has no caption.
+    }
+    return m;
+}
+
+} // namespace
+
+std::optional<QString> embeddedCaption(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (auto title = cleaned(reader.text(QStringLiteral("Title"))))
+        return title;
+    const Metadata m = exiv2Metadata(path);
+    if (m.title)
+        return m.title;
+    if (m.imageDescription)
+        return m.imageDescription;
+    if (auto description = cleaned(reader.text(QStringLiteral("Description"))))
+        return description;
+    return m.description;
+}
+
+QString pictureCaption(const QString &path)
+{
+    if (auto caption = embeddedCaption(path))
+        return *caption;
+    return QFileInfo(path).completeBaseName();
+}
