@@ -98,7 +98,7 @@ std::map<QString, std::vector<int>> pairsOnBoard()
     return pairs;
 }
 
-void playToTheEnd(std::function<void()> onGameOver)
+void playToTheEnd(std::function<void()> onGameOver, const std::function<void(int)> &click)
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, onGameOver] {
@@ -107,8 +107,8 @@ void playToTheEnd(std::function<void()> onGameOver)
     });
     poll->start(5);
     for (const auto &[key, cards] : pairsOnBoard()) {
-        clickCard(cards[0]);
-        clickCard(cards[1]);
+        click(cards[0]);
+        click(cards[1]);
         if (form2().isLoaded())
             form2().Timer1->tick();
     }

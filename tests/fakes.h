@@ -111,6 +111,7 @@ inline void clickCard(int k)
 QStringList resultLines();
 // The dealt cards of the open board, by key.
 std::map<QString, std::vector<int>> pairsOnBoard();
-// Finds every pair of the open board, the 200 ms timer ticking after each; `onGameOver`
-// runs once the game-over window shows, and must take it away.
-void playToTheEnd(std::function<void()> onGameOver);
+// Finds every pair of the open board by `click`, the 200 ms timer ticking after each;
+// `onGameOver` runs once the game-over window shows, and must take it away.
+void playToTheEnd(std::function<void()> onGameOver,
+                  const std::function<void(int)> &click = clickCard);

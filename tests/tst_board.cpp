@@ -11,8 +11,10 @@
 #include "gui/windows/form1.h"
 #include "gui/windows/form3.h"
 #include "gui/windows/form4.h"
+#include "gui/windows/form5.h"
 #include "gui/windows/form6.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
@@ -109,6 +111,31 @@ void writeRed(const TestProgram &program, const QString &name)
     program.writeFile(name, encoded(red, "BMP"));
 }
 
+// The first object under `from`, itself included, with this role and name.
+QAccessibleInterface *findAccessible(QAccessibleInterface *from, QAccessible::Role role,
+                                     const QString &name)
+{
+    if (from->role() == role && from->text(QAccessible::Name) == name)
+        return from;
+    for (int i = 0; i < from->childCount(); ++i) {
+        if (QAccessibleInterface *found = findAccessible(from->child(i), role, name))
+            return found;
+    }
+    return nullptr;
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+void press(QAccessibleInterface *control,
+           const QString &action = QAccessibleActionInterface::pressAction())
+{
+    QVERIFY(control);
+    control->actionInterface()->doAction(action);
+}
+
 } // namespace
 
 class TstBoard : public QObject
@@ -122,6 +149,7 @@ private Q_SLOTS:
     void boardWithoutAPairNeverShows_data();
     void boardWithoutAPairNeverShows();
     void sixPairGameToItsResultLine();
+    void gamePlayedThroughTheAccessibleTree();
     void clockStopsAtZeroOnALoweredBoard();
     void markMovesOverClickableCards_data();
     void markMovesOverClickableCards();
@@ -310,6 +338,59 @@ void TstBoard::sixPairGameToItsResultLine()
     playToTheEnd([&] { shown = textOf(form4(), "Label1_1"), form4().unload(); });
     QCOMPARE(resultLines() << shown, (QStringList{"Con 6 parejas quedaban 58 segundos", "58"}));
     QVERIFY(!form2().isLoaded());
+}
+
+void TstBoard::gamePlayedThroughTheAccessibleTree()
+{
+    TestProgram program;
+    QVERIFY(findAccessible(accessible(form5().window()), QAccessible::Graphic, "Zindle"));
+    Form2 &board = openBoard(program, 8, 0);
+    board.Timer2->setEnabled(false);
+    QAccessibleInterface *window = accessible(board.window());
+    QVERIFY(findAccessible(window, QAccessible::Button, "FIN JUEGO"));
+    QVERIFY(findAccessible(window, QAccessible::Button, "resultados"));
+    // The test set's two pictures of a pair share a file name, so their captions match.
+    std::map<QString, std::vector<QAccessibleInterface *>> cards;
+    for (CardImage *image : board.Image1) {
+        QAccessibleInterface *card = accessible(image);
+        QVERIFY(card->parent()->parent() == window && card->state().checkable);
+        cards[card->text(QAccessible::Name)].push_back(card);
+    }
+    QCOMPARE(cards.size(), std::size_t(6));
+    QVERIFY(QTest::qWaitForWindowActive(board.window()));
+    QTest::keyClick(board.window(), Qt::Key_Right);
+    QTest::keyClick(board.window(), Qt::Key_Down);
+    QVERIFY(!accessible(board.Image1[0])->state().focused &&
+            accessible(board.Image1[4])->state().focused);
+    board.Timer2->tick();
+    board.Timer2->tick();
+
+    // Press and toggle both click: a miss frames and unframes, a pair leaves the tree's view.
+    const auto &[a, b] = std::pair{cards.begin()->second, cards.rbegin()->second};
+    press(a[0]);
+    QVERIFY(a[0]->state().checked);
+    press(b[0], QAccessibleActionInterface::toggleAction());
+    QVERIFY(!a[0]->state().checked && !b[0]->state().checked);
+    press(a[0], QAccessibleActionInterface::toggleAction());
+    press(a[1]);
+    board.Timer1->tick();
+    QVERIFY(a[0]->state().invisible && a[1]->state().invisible);
+    QStringList alert;
+    playToTheEnd(
+        [&] {
+            QAccessibleInterface *over = accessible(form4().window());
+            alert << QString::number(over->role()) << over->text(QAccessible::Name)
+                  << over->text(QAccessible::Description);
+            // A button's press action clicks it a moment later, as a key does.
+            press(findAccessible(over, QAccessible::Button, "SEGUIR JUGANDO"));
+        },
+        [](int k) { press(accessible(form2().Image1[std::size_t(k)])); });
+    QCOMPARE(alert, (QStringList{QString::number(QAccessible::AlertMessage), "Fin", "59"}));
+    QCOMPARE(program.sound.played.count("abrir.wav"), 14);
+    QCOMPARE(program.sound.played.count("cerrar.wav") + program.sound.played.count("fallo.wav"), 7);
+    QVERIFY(findAccessible(accessible(form6().window()), QAccessible::ListItem,
+                           "Con 6 parejas quedaban 59 segundos"));
+    QVERIFY(findAccessible(accessible(form6().window()), QAccessible::Button, "SEGUIR JUGANDO"));
 }
 
 void TstBoard::clockStopsAtZeroOnALoweredBoard()

@@ -4,7 +4,9 @@
 #include "cardbox.h"
 
 #include "core/cards/cardgeometry.h"
+#include "gui/controls/cardimage.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace
@@ -30,10 +32,50 @@ private:
     CardBox *m_box;
 };
 
+// To assistive tools a box is a group holding its card alone: the inner area, the
+// selection frame and the background are nothing a player acts on.
+class CardBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit CardBoxAccessible(CardBox *box) : QAccessibleWidget(box, QAccessible::Grouping) {}
+
+    int childCount() const override { return card() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && card() ? QAccessible::queryAccessibleInterface(card()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && card() && child->object() == card() ? 0 : -1;
+    }
+
+private:
+    CardImage *card() const
+    {
+        for (QObject *o : static_cast<CardBox *>(widget())->inner()->children()) {
+            if (auto *image = dynamic_cast<CardImage *>(o))
+                return image;
+        }
+        return nullptr;
+    }
+};
+
+QAccessibleInterface *boxFactory(const QString &, QObject *object)
+{
+    if (auto *box = dynamic_cast<CardBox *>(object))
+        return new CardBoxAccessible(box);
+    return nullptr;
+}
+
 } // namespace
 
 CardBox::CardBox(QWidget *parent) : QFrame(parent), m_inner(new BoxInner(this))
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(boxFactory);
+        return true;
+    }();
+    (void)installed;
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(CardBoxFrame);
     setAutoFillBackground(true);

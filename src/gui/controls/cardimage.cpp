@@ -3,16 +3,96 @@
 
 #include "cardimage.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
-CardImage::CardImage(QWidget *parent) : QWidget(parent) {}
+namespace
+{
+
+// A card as assistive tools see it. Its press (and toggle, which a toggle button offers)
+// is the game's click: the pressed state follows the game's frame, never the action.
+class CardAccessible : public QAccessibleWidget
+{
+public:
+    explicit CardAccessible(CardImage *card) : QAccessibleWidget(card, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? card()->caption() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        s.checkable = true;
+        s.checked = card()->isFramed();
+        s.focused = card()->isMarked() && card()->window()->hasFocus();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString &action) override
+    {
+        if ((action == pressAction() || action == toggleAction()) && card()->isVisible())
+            card()->click();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    // The card box stands for the box's inner area, which holds the picture.
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(card()->parentWidget()->parentWidget());
+    }
+
+private:
+    CardImage *card() const { return static_cast<CardImage *>(widget()); }
+};
+
+QAccessibleInterface *cardFactory(const QString &, QObject *object)
+{
+    if (auto *card = dynamic_cast<CardImage *>(object))
+        return new CardAccessible(card);
+    return nullptr;
+}
+
+} // namespace
+
+CardImage::CardImage(QWidget *parent) : QWidget(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(cardFactory);
+        return true;
+    }();
+    (void)installed;
+}
 
 void CardImage::setPicture(const QImage &image, const QRect &visible)
 {
     m_picture = QPixmap::fromImage(image);
     m_visible = visible;
     update();
+}
+
+void CardImage::frameChanged()
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CardImage::setMarked(bool marked)
+{
+    m_marked = marked;
+    if (!marked)
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void CardImage::click()
+{
+    if (onClick)
+        onClick();
 }
 
 void CardImage::paintEvent(QPaintEvent *)
@@ -31,11 +111,11 @@ void CardImage::mousePressEvent(QMouseEvent *event)
 
 void CardImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool clicked = m_pressed && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (click && onClick)
-        onClick();
+    if (clicked)
+        click();
 }
 
 void CardImage::mouseDoubleClickEvent(QMouseEvent *event)

@@ -5,11 +5,15 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
 // A card's picture. Only the part its box shows is kept, at the screen's own pixels. A left
 // press and release on it is one click; the second press of a double click is none.
+// Assistive tools see it as a toggle button named by its caption, pressed while its
+// selection frame shows, focused while the keyboard's mark is on it, and pressing it there
+// clicks it as the mouse does.
 class CardImage : public QWidget
 {
 public:
@@ -19,6 +23,20 @@ public:
     void setPicture(const QImage &image, const QRect &visible);
     const QPixmap &picture() const { return m_picture; }
 
+    // What a screen reader says for the card.
+    void setCaption(const QString &caption) { m_caption = caption; }
+    const QString &caption() const { return m_caption; }
+    // The card's selection frame: a card is pressed while it shows.
+    void setFrame(QWidget *frame) { m_frame = frame; }
+    bool isFramed() const { return m_frame && !m_frame->isHidden(); }
+    // Tells assistive tools that the frame showed or went.
+    void frameChanged();
+    // Puts the keyboard's mark on the card or takes it off; assistive tools follow it.
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
+
+    // A click as the mouse gives it.
+    void click();
     std::function<void()> onClick;
 
 protected:
@@ -30,5 +48,8 @@ protected:
 private:
     QPixmap m_picture;
     QRect m_visible;
+    QString m_caption;
+    QPointer<QWidget> m_frame;
     bool m_pressed = false;
+    bool m_marked = false;
 };

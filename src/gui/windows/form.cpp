@@ -5,6 +5,7 @@
 
 #include "core/screen/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -30,8 +31,30 @@ QPoint screenOrigin()
 
 } // namespace
 
+// A window takes the role its form gives it.
+class FormAccessible : public QAccessibleWidget
+{
+public:
+    explicit FormAccessible(FormWindow *window)
+        : QAccessibleWidget(window, window->form()->accessibleRole())
+    {
+    }
+
+    static QAccessibleInterface *factory(const QString &, QObject *object)
+    {
+        if (auto *window = dynamic_cast<FormWindow *>(object))
+            return new FormAccessible(window);
+        return nullptr;
+    }
+};
+
 FormWindow::FormWindow(Form *form) : m_form(form)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(FormAccessible::factory);
+        return true;
+    }();
+    (void)installed;
     setWindowIcon(fishIcon());
 }
 

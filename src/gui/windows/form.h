@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
@@ -20,6 +21,7 @@ class FormWindow : public QWidget
 {
 public:
     explicit FormWindow(Form *form);
+    Form *form() const { return m_form; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -62,6 +64,7 @@ private:
 class Form : public QObject
 {
     friend class FormWindow;
+    friend class FormAccessible;
 
 public:
     ~Form() override;
@@ -106,6 +109,8 @@ protected:
     virtual bool Form_KeyDown(QKeyEvent *) { return false; }
     // Called when the controls are gone, to forget pointers kept outside QPointer.
     virtual void controlsDestroyed() {}
+    // What the window is to assistive tools.
+    virtual QAccessible::Role accessibleRole() const { return QAccessible::Window; }
 
     // Connects a control's signal to a handler of this window.
     template <typename Sender, typename Signal, typename Handler>

@@ -19,6 +19,7 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 namespace
 {
@@ -175,12 +176,17 @@ void Form2::Form_Load()
     if (m_game.pairCount() == 0)
         return;
     WindowFlow::boardLoading();
+    // Two lines also name the picture buttons for assistive tools: the finish button's
+    // caption, and the list window's title without its leading dash.
     const LanguageLines lines =
-        readLanguageLines(LanguageLine::ResultStart, LanguageLine::ListTitle);
+        readLanguageLines(LanguageLine::FinishButton, LanguageLine::ListTitle);
     for (int n = int(LanguageLine::ResultStart); n <= LanguageLineCount; ++n) {
         if (const auto &line = lines.line(LanguageLine(n)))
             m_game.setResultText(n - int(LanguageLine::ResultStart), *line);
     }
+    Command1->setAccessibleName(lines.caption(LanguageLine::FinishButton));
+    Command2->setAccessibleName(
+        QString(m_game.resultText(4)).remove(QRegularExpression(QStringLiteral("^[\\W_]+"))));
     Label1[0]->setText(Module1::PlayerName);
     WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
     Timer2->setEnabled(true);
@@ -220,6 +226,7 @@ void Form2::LayoutBoard()
         setTwips(frame, fr.x(), fr.y(), fr.width(), fr.height());
         frame->raise();
         frame->hide();
+        picture->setFrame(frame);
     }
     // One picture for every box: the part that the largest inner area shows.
     QSize inner;
@@ -267,6 +274,7 @@ void Form2::DealPictures(const DealOutcome &outcome)
         CardImage *image = Image1[std::size_t(card.position)];
         image->setGeometry(card.picture.geometry);
         image->setPicture(card.picture.image, card.picture.visible);
+        image->setCaption(card.picture.caption);
         image->show();
     }
 }
@@ -283,14 +291,14 @@ void Form2::image1_Click(int Index)
     const BoardGame::ClickResult result = m_game.click(Index);
     if (result.kind == BoardGame::Click::Ignored)
         return;
-    Shape1[std::size_t(Index)]->show();
+    showFrame(Index, true);
     play(OpenSound);
     if (result.kind == BoardGame::Click::Pair) {
         play(PairSound);
         Timer1->setEnabled(true);
     } else if (result.kind == BoardGame::Click::Miss) {
-        Shape1[std::size_t(Index)]->hide();
-        Shape1[std::size_t(m_game.firstCard())]->hide();
+        showFrame(Index, false);
+        showFrame(m_game.firstCard(), false);
         play(MissSound);
     }
     if (result.completed) {
@@ -299,6 +307,12 @@ void Form2::image1_Click(int Index)
         Timer2->setEnabled(false);
         Timer1->setEnabled(true);
     }
+}
+
+void Form2::showFrame(int k, bool shown)
+{
+    Shape1[std::size_t(k)]->setVisible(shown);
+    Image1[std::size_t(k)]->frameChanged();
 }
 
 void Form2::Timer1_Timer()
@@ -349,10 +363,14 @@ void Form2::moveMark(MarkMove move)
     std::vector<bool> clickable;
     for (const CardImage *image : Image1)
         clickable.push_back(!image->isHidden());
+    if (m_markedCard >= 0)
+        Image1[std::size_t(m_markedCard)]->setMarked(false);
     m_markedCard =
         moveCardMark(m_markedCard, move, gridFor(m_game.layoutChoice()).columns, clickable);
-    if (m_markedCard >= 0)
-        m_mark->markBox(Picture2[std::size_t(m_markedCard)]->geometry());
+    if (m_markedCard < 0)
+        return;
+    m_mark->markBox(Picture2[std::size_t(m_markedCard)]->geometry());
+    Image1[std::size_t(m_markedCard)]->setMarked(true);
 }
 
 void Form2::Timer2_Timer()

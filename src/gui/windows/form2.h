@@ -56,6 +56,8 @@ private:
     void DealPictures(const DealOutcome &outcome);
     void placeTopBar();
     void play(const char *literal);
+    // Shows or hides card k's selection frame.
+    void showFrame(int k, bool shown);
     // Moves the keyboard's mark and shows it on its card.
     void moveMark(MarkMove move);
 

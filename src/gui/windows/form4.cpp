@@ -56,6 +56,8 @@ void Form4::Form_Load()
     Command2->setText(lines.caption(LanguageLine::FinishButton));
     Label1[0]->setText(lines.caption(LanguageLine::GameOverMessage));
     Label1[1]->setText(WindowFlow::finalSecondsCaption());
+    window()->setAccessibleName(Label1[0]->text());
+    window()->setAccessibleDescription(Label1[1]->text());
 }
 
 void Form4::Command1_Click()

@@ -15,6 +15,9 @@ class Form4 : public Form
 {
 protected:
     void buildControls(FormWindow *window) override;
+    // A screen reader reads it out as it appears: its message is its name, the seconds
+    // left its description.
+    QAccessible::Role accessibleRole() const override { return QAccessible::AlertMessage; }
     void Form_Load() override;
 
 private:

@@ -28,6 +28,8 @@ void Form5::buildControls(FormWindow *window)
                                      Qt::AlignLeft | Qt::AlignTop, window);
     picture->setObjectName(QStringLiteral("TitlePicture"));
     picture->setGeometry(window->rect());
+    // The picture shows the game's title, which is no word of any one language.
+    picture->setAccessibleName(QStringLiteral("Zindle"));
 
     Command1 = new ColourButton(QStringLiteral("CONTINUAR"), vbColor(0xFFFF00), window);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -3,6 +3,7 @@
 
 #include "form6.h"
 
+#include "core/language/languagefile.h"
 #include "core/screen/twips.h"
 #include "gui/controls/colourbutton.h"
 #include "gui/controls/design.h"
@@ -50,6 +51,10 @@ void Form6::buildControls(FormWindow *window)
 void Form6::Form_Load()
 {
     WindowFlow::centreOnScreen(*this);
+    // The back button goes on with the game: named by the keep-playing caption.
+    Command1->setAccessibleName(
+        readLanguageLines(LanguageLine::KeepPlayingButton, LanguageLine::KeepPlayingButton)
+            .caption(LanguageLine::KeepPlayingButton));
 }
 
 void Form6::closeRequested()
