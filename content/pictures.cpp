@@ -9,6 +9,7 @@
 #include "core/game/choices.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <array>
+#include <exiv2/exiv2.hpp>
 #include <functional>
 #include <vector>
 
@@ -101,23 +103,76 @@ void centredText(QPainter &p, const QRectF &area, const QString &text, int pixel
 }
 
 using Painter = std::function<QImage(int)>;
+// What a screen reader says for the picture of pair p.
+using Captioner = std::function<QString(int)>;
+
+// The caption as XMP dc:title, where photo tools write it into a JPEG.
+bool writeXmpTitle(const QString &path, const QString &caption)
+{
+    try {
+        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        image->readMetadata();
+        Exiv2::LangAltValue title;
+        title.value_["x-default"] = caption.toStdString();
+        image->xmpData().add(Exiv2::XmpKey("Xmp.dc.title"), &title);
+        image->writeMetadata();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+// A PNG carries its caption in a "Title" text chunk.
+bool writePicture(QImage image, const QString &path, const char *format, const QString &caption)
+{
+    if (qstrcmp(format, "png") == 0) {
+        image.setText(QStringLiteral("Title"), caption);
+        // Qt reads a PNG's quality as the inverse of its compression.
+        return image.save(path, format, 0);
+    }
+    return image.save(path, format, 92) && writeXmpTitle(path, caption);
+}
 
 bool writeSet(const QString &folder, const char *format, int pairs, const Painter &first,
-              const Painter &second)
+              const Painter &second, const Captioner &firstCaption, const Captioner &secondCaption)
 {
     if (!QDir().mkpath(folder + QStringLiteral("/1")) ||
         !QDir().mkpath(folder + QStringLiteral("/2")))
         return false;
-    // Qt reads a PNG's quality as the inverse of its compression.
-    const int quality = qstrcmp(format, "png") == 0 ? 0 : 92;
     for (int p = 0; p < pairs; ++p) {
         const QString name =
             QStringLiteral("%1.%2").arg(p + 1, 2, 10, QLatin1Char('0')).arg(QLatin1String(format));
-        if (!first(p).save(folder + QStringLiteral("/1/") + name, format, quality) ||
-            !second(p).save(folder + QStringLiteral("/2/") + name, format, quality))
+        if (!writePicture(first(p), folder + QStringLiteral("/1/") + name, format,
+                          firstCaption(p)) ||
+            !writePicture(second(p), folder + QStringLiteral("/2/") + name, format,
+                          secondCaption(p)))
             return false;
     }
     return true;
+}
+
+// An hour as Spanish says it in a time of day: "la una", "las tres".
+QString hourWords(int hour)
+{
+    static const std::array<const char *, 12> words = {
+        "la una",    "las dos",  "las tres",  "las cuatro", "las cinco", "las seis",
+        "las siete", "las ocho", "las nueve", "las diez",   "las once",  "las doce"};
+    return QString::fromUtf8(words[std::size_t((hour + 11) % 12)]);
+}
+
+// "las tres y cuarto", "las cuatro menos cuarto".
+QString timeWords(int hour, int minute)
+{
+    switch (minute) {
+    case 15:
+        return hourWords(hour) + QStringLiteral(" y cuarto");
+    case 30:
+        return hourWords(hour) + QStringLiteral(" y media");
+    case 45:
+        return hourWords(hour + 1) + QStringLiteral(" menos cuarto");
+    default:
+        return hourWords(hour) + QStringLiteral(" en punto");
+    }
 }
 
 struct NamedColour {
@@ -280,7 +335,9 @@ bool writeColours(const QString &folder)
             return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
                 centredText(painter, a, QString::fromUtf8(Colours[p].name), 110, Ink);
             });
-        });
+        },
+        [](int p) { return QStringLiteral("color ") + QString::fromUtf8(Colours[p].name); },
+        [](int p) { return QStringLiteral("la palabra ") + QString::fromUtf8(Colours[p].name); });
 }
 
 bool writeNumbers(const QString &folder)
@@ -296,6 +353,10 @@ bool writeNumbers(const QString &folder)
         [&](int p) {
             return picture(Paper, area,
                            [p](QPainter &painter, const QRectF &a) { dots(painter, a, p + 1); });
+        },
+        [](int p) { return QStringLiteral("el número %1").arg(p + 1); },
+        [](int p) {
+            return p == 0 ? QStringLiteral("1 punto") : QStringLiteral("%1 puntos").arg(p + 1);
         });
 }
 
@@ -330,7 +391,24 @@ bool writeClocks(const QString &folder)
                             QStringLiteral("%1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0')), 150,
                             QColor(0x7C, 0xF2, 0x9C));
             });
+        },
+        [&](int p) {
+            const auto [h, m] = time(p);
+            return QStringLiteral("reloj de agujas: ") + timeWords(h, m);
+        },
+        [&](int p) {
+            const auto [h, m] = time(p);
+            return QStringLiteral("reloj digital: %1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0'));
         });
+}
+
+// "estrella roja": the shape of pair p and its colour.
+QString shapeWords(int p)
+{
+    const ShapeName &shape = ShapeNames[std::size_t(p / 6)];
+    const ShapeColour &colour = ShapeColours[std::size_t(p % 6)];
+    return QString::fromUtf8(shape.name) + QLatin1Char(' ') +
+           QString::fromUtf8(shape.feminine ? colour.feminine : colour.masculine);
 }
 
 bool writeShapes(const QString &folder)
@@ -347,15 +425,11 @@ bool writeShapes(const QString &folder)
         },
         [&](int p) {
             return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
-                const ShapeName &shape = ShapeNames[p / 6];
-                const ShapeColour &colour = ShapeColours[p % 6];
-                centredText(
-                    painter, a,
-                    QString::fromUtf8(shape.name) + QLatin1Char(' ') +
-                        QString::fromUtf8(shape.feminine ? colour.feminine : colour.masculine),
-                    80, Ink);
+                centredText(painter, a, shapeWords(p), 80, Ink);
             });
-        });
+        },
+        [](int p) { return QStringLiteral("dibujo: ") + shapeWords(p); },
+        [](int p) { return QStringLiteral("las palabras ") + shapeWords(p); });
 }
 
 // Additions whose results are 2 to 22, each result once, so that no sum fits two results.
@@ -381,6 +455,14 @@ bool writeSums(const QString &folder)
                 const auto [x, y] = sums[std::size_t(p)];
                 centredText(painter, a, QString::number(x + y), 200, QColor(0xB0, 0x1A, 0x0A));
             });
+        },
+        [&](int p) {
+            const auto [x, y] = sums[std::size_t(p)];
+            return QStringLiteral("%1 más %2").arg(x).arg(y);
+        },
+        [&](int p) {
+            const auto [x, y] = sums[std::size_t(p)];
+            return QStringLiteral("el número %1").arg(x + y);
         });
 }
 
@@ -404,6 +486,10 @@ bool writeLetters(const QString &folder)
                 centredText(painter, a, alphabet.mid(p, 1).toLower(), 220, QColor(0x12, 0x6B, 0x09),
                             true, serif);
             });
+        },
+        [&](int p) { return QStringLiteral("letra %1 mayúscula").arg(alphabet.mid(p, 1)); },
+        [&](int p) {
+            return QStringLiteral("letra %1 minúscula").arg(alphabet.mid(p, 1).toLower());
         });
 }
 

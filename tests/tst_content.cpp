@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
+#include "core/pictures/caption.h"
 #include "core/platform/listing.h"
 #include "core/platform/textfile.h"
 #include "core/sets/setplaces.h"
@@ -38,11 +39,16 @@ void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
         const SetReport &r = reports.back();
         QVERIFY2(r.playable() && r.warnings() == 0, qPrintable(reportLines({r}).join('\n')));
         QCOMPARE(r.second, r.first);
+        // A screen reader says what every shipped card shows, never a file number.
+        for (const PictureCheck &picture : r.pictures)
+            QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
         smaller += r.first.size() < 36;
     }
     QVERIFY(smaller >= 2);
     QCOMPARE(exitStatus(reports), 0);
     QVERIFY(QImageReader(m_folder + QStringLiteral("/fondo.jpg")).size().width() >= 500);
+    QCOMPARE(pictureCaption(m_folder + QStringLiteral("/graficos/relojes/1/01.jpg")),
+             "reloj de agujas: la una en punto");
 }
 
 void TstContent::swatchesLookApart()

@@ -76,6 +76,15 @@ void TstSets::initTestCase()
     m_sets.writeFile("twins/2/d.png", encoded(drawn(50, 0.35, 0.65)));
     QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
     m_sets.writeFile("missing/1/a.png", encoded(drawn(0, 0.4, 0.6)));
+    for (int p = 1; p <= 6; ++p) {
+        for (const char *half : {"/1/", "/2/"}) {
+            QImage picture = drawn(p * 50 + (half[1] == '2') * 25, 0.4, 0.6);
+            if (p == 1 && half[1] == '1')
+                picture.setText("Title", "uno");
+            m_sets.writeFile(QStringLiteral("numbered%1%2.png").arg(half).arg(p, 2, 10, QChar('0')),
+                             encoded(picture));
+        }
+    }
 }
 
 void TstSets::findings_data()
@@ -110,6 +119,11 @@ void TstSets::findings_data()
     QTest::newRow("names differ")
         << "slip"
         << R"(warning "slip" pair 4: names differ: "1/d.png" and "2/dd.png", while 5)" << 1;
+    QTest::newRow("captioned by their file numbers alone")
+        << "numbered"
+        << R"(note "numbered": 11 pictures have no caption but their file number, all a screen )"
+           R"(reader says of them: "2/01.png" and 10 more)"
+        << 0;
     QTest::newRow("no folder 2") << "missing"
                                  << R"(error "missing": no folder "2")" << 2;
 }

@@ -75,6 +75,11 @@ is written \", \\ or \uXXXX). Pairs are numbered from 1, in name order.
   note "S": "F" is turned 90 degrees clockwise by its EXIF orientation; the board
           shows it so        (the photo shows turned as its camera meant it)
   note "S": "2/F" has no partner in "1" and is never dealt
+  note "S": N pictures have no caption but their file number, all a screen reader says
+          of them: "F" and N more
+                             the caption is the title the picture file carries (a PNG
+                             "Title" or "Description" text, XMP dc:title or
+                             dc:description, EXIF ImageDescription), else its file name
   verdict "S": playable, nothing to warn about | playable, N warnings | cannot be played
   summary: N sets, N cannot be played, N with warnings
 

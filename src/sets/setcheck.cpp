@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -170,6 +171,7 @@ void decode(std::vector<PictureCheck> &pictures)
                 continue;
             }
             p.loads = true;
+            p.caption = card.caption;
             p.drawing = drawingRows(card.image);
             p.likeness = likenessOf(card.image);
         }
@@ -263,6 +265,26 @@ void reportLikeness(Reporter &out, const SetReport &report)
                         .arg(b + 1)
                         .arg(quoted(report.pictures[it->second].name), quoted(picture.name)));
     }
+}
+
+// A picture captioned by nothing but a number (its file name, mostly) tells a screen reader
+// user nothing of what it shows.
+void reportBareNumbers(Reporter &out, const SetReport &report)
+{
+    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    QStringList bare;
+    for (const PictureCheck &picture : report.pictures) {
+        if (picture.loads && number.match(picture.caption).hasMatch())
+            bare << quoted(picture.name);
+    }
+    if (bare.isEmpty())
+        return;
+    out.note(QStringLiteral(": %1 pictures have no caption but their file number, all a screen "
+                            "reader says of them: %2%3")
+                 .arg(bare.size())
+                 .arg(bare.front(), bare.size() > 1
+                                        ? QStringLiteral(" and %1 more").arg(bare.size() - 1)
+                                        : QString()));
 }
 
 void reportNames(Reporter &out, const SetReport &report)
@@ -458,6 +480,7 @@ SetReport checkSet(const QString &name, const QString &folder)
             out.note(QStringLiteral(": %1 is %2 by its EXIF orientation; the board shows it so")
                          .arg(quoted(picture.name), picture.turn));
     }
+    reportBareNumbers(out, report);
 
     if (dealable == 0) {
         out.error(QStringLiteral(": no pair can be dealt"));

@@ -37,6 +37,8 @@ struct PictureCheck {
     QString turn;
     // Equal for pictures that look the same.
     QByteArray likeness;
+    // What a screen reader says for the card.
+    QString caption;
 };
 
 struct SetReport {
