@@ -26,7 +26,7 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.focusable = true;
         s.checkable = true;
-        s.checked = card()->isFramed();
+        s.checked = s.pressed = card()->isFramed();
         s.focused = card()->isMarked() && card()->window()->hasFocus();
         return s;
     }
@@ -75,7 +75,7 @@ void CardImage::setPicture(const QImage &image, const QRect &visible)
 void CardImage::frameChanged()
 {
     QAccessible::State changed;
-    changed.checked = true;
+    changed.checked = changed.pressed = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
 }

@@ -31,13 +31,20 @@ QPoint screenOrigin()
 
 } // namespace
 
-// A window takes the role its form gives it.
+// A window takes the role its form gives it; one without a title (the intro, the board) is
+// named after the game.
 class FormAccessible : public QAccessibleWidget
 {
 public:
     explicit FormAccessible(FormWindow *window)
         : QAccessibleWidget(window, window->form()->accessibleRole())
     {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? QStringLiteral("Zindle") : s;
     }
 
     static QAccessibleInterface *factory(const QString &, QObject *object)

@@ -37,6 +37,8 @@ void Form3::buildControls(FormWindow *window)
     Label1->setGeometry(twipsRect(120, 960, 1335, 375));
 
     Text1 = new QLineEdit(Frame1);
+    // The label names the name box for assistive tools.
+    Label1->setBuddy(Text1);
     Text1->setObjectName(QStringLiteral("Text1_0"));
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setFont(designFont(18));

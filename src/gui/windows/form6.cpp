@@ -20,6 +20,7 @@ void Form6::addResult(const QString &line)
 void Form6::setCaption(const QString &caption)
 {
     window()->setWindowTitle(caption);
+    List1->setAccessibleName(caption);
 }
 
 void Form6::buildControls(FormWindow *window)
@@ -51,10 +52,13 @@ void Form6::buildControls(FormWindow *window)
 void Form6::Form_Load()
 {
     WindowFlow::centreOnScreen(*this);
-    // The back button goes on with the game: named by the keep-playing caption.
-    Command1->setAccessibleName(
+    // The back button goes on with the game: it and its picture are named by the
+    // keep-playing caption.
+    const QString back =
         readLanguageLines(LanguageLine::KeepPlayingButton, LanguageLine::KeepPlayingButton)
-            .caption(LanguageLine::KeepPlayingButton));
+            .caption(LanguageLine::KeepPlayingButton);
+    Command1->setAccessibleName(back);
+    Command1->findChild<QLabel *>()->setAccessibleName(back);
 }
 
 void Form6::closeRequested()
