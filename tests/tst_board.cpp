@@ -599,7 +599,9 @@ void TstBoard::captions_data()
         << QStringList{"07.png", "Title", longTitle} << longTitle.left(200).trimmed();
     QTest::newRow("EXIF ImageDescription")
         << QStringList{"07.jpg", "Exif.Image.ImageDescription", "Gato gris"} << "Gato gris";
-    QTest::newRow("XMP dc:title") << QStringList{"07.jpg", "Xmp.dc.title", "búho"} << "búho";
+    QTest::newRow("XMP dc:title in the game's language (Spanish here), else the default one")
+        << QStringList{"07.jpg", "Xmp.dc.title", "lang=x-default owl|lang=\"es-ES\" búho"}
+        << "búho";
     QTest::newRow("broken EXIF block: the file name, the card still deals")
         << QStringList{"07.jpg", "broken", ""} << "07";
     QTest::newRow("no caption: the file name without its extension")
@@ -619,15 +621,16 @@ void TstBoard::captions()
     QByteArray bytes = encoded(image, name.endsWith("jpg") ? "JPEG" : "PNG");
     // An EXIF block whose first directory lies far past its end.
     if (key == "broken")
-        bytes.insert(2, QByteArray("\xFF\xE1\0\x10"
-                                   "Exif\0\0II*\0\xFF\xFF\xFF\x7F",
-                                   18));
+        bytes.insert(2, QByteArray::fromHex("ffe1001045786966000049492a00ffffff7f"));
     program.writeFile(name, bytes);
     if (key.contains('.')) {
         auto metadata = Exiv2::ImageFactory::open(program.path(name).toStdString());
         metadata->readMetadata();
+        Exiv2::LangAltValue inLanguages;
+        for (const QString &inOne : text.split('|'))
+            inLanguages.read(inOne.toStdString());
         if (key.startsWith("Xmp"))
-            metadata->xmpData()[key.toStdString()] = text.toStdString();
+            metadata->xmpData().add(Exiv2::XmpKey(key.toStdString()), &inLanguages);
         else
             metadata->exifData()[key.toStdString()] = text.toStdString();
         metadata->writeMetadata();

@@ -3,6 +3,8 @@
 
 #include "caption.h"
 
+#include "core/language/languagefile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -27,13 +29,23 @@ std::optional<QString> fromUtf8(const std::string &text)
     return cleaned(QString::fromStdString(text));
 }
 
-// An XMP language alternative: the default language's text, else the first.
-std::optional<QString> xmpText(const Exiv2::XmpData &xmp, const char *key)
+QString primaryLanguage(const QString &tag)
+{
+    return tag.section(QLatin1Char('-'), 0, 0).toLower();
+}
+
+// An XMP language alternative: the text in `language` (any region of it), else the default
+// language's, else the first.
+std::optional<QString> xmpText(const Exiv2::XmpData &xmp, const char *key, const QString &language)
 {
     const auto it = xmp.findKey(Exiv2::XmpKey(key));
     if (it == xmp.end())
         return std::nullopt;
     if (const auto *alt = dynamic_cast<const Exiv2::LangAltValue *>(&it->value())) {
+        for (const auto &[tag, text] : alt->value_) {
+            if (primaryLanguage(QString::fromStdString(tag)) == primaryLanguage(language))
+                return fromUtf8(text);
+        }
         const auto d = alt->value_.find("x-default");
         if (d != alt->value_.end())
             return fromUtf8(d->second);
@@ -50,7 +62,7 @@ struct Metadata {
 
 // EXIF and XMP through Exiv2. Its XMP parser keeps shared state, so one file is read at a
 // time; a file it does not know or cannot make sense of gives nothing.
-Metadata exiv2Metadata(const QString &path)
+Metadata exiv2Metadata(const QString &path, const QString &language)
 {
     static std::mutex exiv2;
     const std::lock_guard lock(exiv2);
@@ -65,8 +77,8 @@ Metadata exiv2Metadata(const QString &path)
         auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
         image->readMetadata();
         const Exiv2::XmpData &xmp = image->xmpData();
-        m.title = xmpText(xmp, "Xmp.dc.title");
-        m.description = xmpText(xmp, "Xmp.dc.description");
+        m.title = xmpText(xmp, "Xmp.dc.title", language);
+        m.description = xmpText(xmp, "Xmp.dc.description", language);
         const Exiv2::ExifData &exif = image->exifData();
         const auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.ImageDescription"));
         if (it != exif.end())
@@ -85,7 +97,7 @@ std::optional<QString> embeddedCaption(const QString &path)
     reader.setDecideFormatFromContent(true);
     if (auto title = cleaned(reader.text(QStringLiteral("Title"))))
         return title;
-    const Metadata m = exiv2Metadata(path);
+    const Metadata m = exiv2Metadata(path, currentLanguage().language);
     if (m.title)
         return m.title;
     if (m.imageDescription)
