@@ -17,6 +17,7 @@ prefix="$work/pré fix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 program="$prefix/lib/zindle"
 for f in zindle fondo.jpg idioma/idioma.txt sonidos/abrir.wav sonidos/cerrar.wav \
+         share/doc/zindle/copyright share/doc/zindle/changelog.gz \
          sonidos/fallo.wav share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
          share/man/es/man6/zindle.6.gz; do
