@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Makes the AppStream screenshot from the game itself: the board of 12 pairs of the set
+// "colores" for the player "Ana", dealt from a fixed seed with the first card clicked, and
+// saves the X server's whole screen. scripts/screenshot runs it on a virtual X server.
+//
+//   zindle_screenshot PROGRAM_FOLDER OUT.png
+#include "core/game/choices.h"
+#include "gui/windows/flow.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form2.h"
+#include "system/realservices.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+namespace
+{
+
+constexpr int Pairs = 12;
+const QString SetName = QStringLiteral("colores");
+const QString PlayerName = QStringLiteral("Ana");
+constexpr quint32 Seed = 2026;
+
+// Deals the same board whenever the board seeds it.
+class FixedRandom : public Random
+{
+public:
+    void seedFromClock() override { m_generator.seed(Seed); }
+    double draw() override { return m_generator.generateDouble(); }
+
+private:
+    QRandomGenerator m_generator;
+};
+
+// A screenshot needs no sound, nor a sound system to play one.
+class Silence : public Sound
+{
+public:
+    void preload(const QString &) override {}
+    void play(const QString &) override {}
+};
+
+void click(QWidget *widget)
+{
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, {});
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+bool fail(const char *what)
+{
+    std::fprintf(stderr, "zindle_screenshot: %s\n", what);
+    return false;
+}
+
+bool showBoard()
+{
+    const auto &pairs = Module1::PairsForChoice;
+    Module1::PairChoice =
+        std::uint8_t(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin());
+    Module1::PlayerName = PlayerName;
+    form1().load();
+    if (form1().Combo1->findText(SetName) < 0)
+        return fail("the program folder has no set \"colores\"");
+    form1().Combo1->setEditText(SetName);
+    WindowFlow::playChosen();
+    if (!form2().isShown() || form2().game().pairCount() != Pairs)
+        return fail("the board did not deal 12 pairs");
+    // The clock shows the first second gone, and stays so while the screen is read.
+    form2().Timer2->setEnabled(false);
+    form2().Timer2->tick();
+    click(form2().Image1.front());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT.png\n", argv[0]);
+        return 2;
+    }
+    SystemClock clock;
+    FixedRandom random;
+    Silence silence;
+    SystemScreen screen;
+    SystemProgram program;
+    services() = {&clock, &random, &silence, &screen, &program, QString::fromLocal8Bit(argv[1])};
+    if (!showBoard()) {
+        WindowFlow::resetRun();
+        return 1;
+    }
+    // Time for the X server to show the board before the screen is read.
+    QTimer::singleShot(1000, [&] {
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+        const bool saved = !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
+        if (!saved)
+            fail("could not read the screen or write the picture");
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+    const int status = app.exec();
+    WindowFlow::resetRun();
+    return status;
+}
