@@ -10,12 +10,14 @@
 namespace
 {
 
-// A card as assistive tools see it. Its press (and toggle, which a toggle button offers)
-// is the game's click: the pressed state follows the game's frame, never the action.
+// A card as assistive tools see it: a check box, as Qt presents a checkable button, so that
+// screen readers say when the card is framed (Qt has no toggle-button role, and Orca says
+// nothing of a push button's checked state). Its press and its toggle are both the game's
+// click: the checked state follows the game's frame, never the action.
 class CardAccessible : public QAccessibleWidget
 {
 public:
-    explicit CardAccessible(CardImage *card) : QAccessibleWidget(card, QAccessible::Button) {}
+    explicit CardAccessible(CardImage *card) : QAccessibleWidget(card, QAccessible::CheckBox) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -26,14 +28,14 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.focusable = true;
         s.checkable = true;
-        s.checked = s.pressed = card()->isFramed();
+        s.checked = card()->isFramed();
         s.focused = card()->isMarked() && card()->window()->hasFocus();
         return s;
     }
     QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
     void doAction(const QString &action) override
     {
-        if ((action == pressAction() || action == toggleAction()) && card()->isVisible())
+        if (action == pressAction() || action == toggleAction())
             card()->click();
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
@@ -75,7 +77,7 @@ void CardImage::setPicture(const QImage &image, const QRect &visible)
 void CardImage::frameChanged()
 {
     QAccessible::State changed;
-    changed.checked = changed.pressed = true;
+    changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
 }

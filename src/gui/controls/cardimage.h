@@ -11,9 +11,9 @@
 
 // A card's picture. Only the part its box shows is kept, at the screen's own pixels. A left
 // press and release on it is one click; the second press of a double click is none.
-// Assistive tools see it as a toggle button named by its caption, pressed while its
-// selection frame shows, focused while the keyboard's mark is on it, and pressing it there
-// clicks it as the mouse does.
+// Assistive tools see it as a check box named by its caption, checked while its selection
+// frame shows, focused while the keyboard's mark is on it; pressing it there clicks it as
+// the mouse does.
 class CardImage : public QWidget
 {
 public:
