@@ -57,7 +57,6 @@ void Form4::Form_Load()
     Label1[0]->setText(lines.caption(LanguageLine::GameOverMessage));
     Label1[1]->setText(WindowFlow::finalSecondsCaption());
     window()->setAccessibleName(Label1[0]->text());
-    window()->setAccessibleDescription(Label1[1]->text());
 }
 
 void Form4::Command1_Click()

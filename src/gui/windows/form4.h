@@ -15,8 +15,8 @@ class Form4 : public Form
 {
 protected:
     void buildControls(FormWindow *window) override;
-    // A screen reader reads it out as it appears: its message is its name, the seconds
-    // left its description.
+    // A screen reader reads it out as it appears: its name, the message, then the labels,
+    // of which the seconds left are new.
     QAccessible::Role accessibleRole() const override { return QAccessible::AlertMessage; }
     void Form_Load() override;
 
