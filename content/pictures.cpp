@@ -151,82 +151,27 @@ bool writeSet(const QString &folder, const char *format, int pairs, const Painte
     return true;
 }
 
-// An hour as Spanish says it in a time of day: "la una", "las tres".
-QString hourWords(int hour)
+// Any two at least 25 apart in CIEDE2000, so that no two swatches need a second look; named
+// by Language::colours in this order (red, orange, yellow, green, light green, turquoise, sky
+// blue, blue, purple, lilac, pink, fuchsia, brown, black, grey, white).
+constexpr std::array<QRgb, 16> Colours = {
+    0xD41E0C, 0xFF9513, 0xFFDF0E, 0x129109, 0x7DF552, 0x0BC2A8, 0x50C9FF, 0x0F5FCA,
+    0x7C0C9F, 0xB89BF8, 0xF2A6AB, 0xEB0A82, 0x70490D, 0x111111, 0x8A8A8A, 0xFFFFFF,
+};
+
+// The colour set's own red, blue, green, yellow, purple and orange, so that these six stand as
+// far apart as its swatches; named by Language::shapeColours.
+constexpr std::array<QRgb, 6> ShapeColours = {0xD41E0C, 0x0F5FCA, 0x129109,
+                                              0xFFDF0E, 0x7C0C9F, 0xFF9513};
+
+// A caption of the language's with its placeholders filled.
+QString caption(const char *pattern, const QString &a, const QString &b = QString())
 {
-    static const std::array<const char *, 12> words = {
-        "la una",    "las dos",  "las tres",  "las cuatro", "las cinco", "las seis",
-        "las siete", "las ocho", "las nueve", "las diez",   "las once",  "las doce"};
-    return QString::fromUtf8(words[std::size_t((hour + 11) % 12)]);
+    QString text = QString::fromUtf8(pattern);
+    return b.isNull() ? text.arg(a) : text.arg(a, b);
 }
 
-// "las tres y cuarto", "las cuatro menos cuarto".
-QString timeWords(int hour, int minute)
-{
-    switch (minute) {
-    case 15:
-        return hourWords(hour) + QStringLiteral(" y cuarto");
-    case 30:
-        return hourWords(hour) + QStringLiteral(" y media");
-    case 45:
-        return hourWords(hour + 1) + QStringLiteral(" menos cuarto");
-    default:
-        return hourWords(hour) + QStringLiteral(" en punto");
-    }
-}
-
-struct NamedColour {
-    const char *name;
-    QRgb rgb;
-};
-
-// Any two at least 25 apart in CIEDE2000, so that no two swatches need a second look.
-constexpr std::array<NamedColour, 16> Colours = {{
-    {"rojo", 0xD41E0C},
-    {"naranja", 0xFF9513},
-    {"amarillo", 0xFFDF0E},
-    {"verde", 0x129109},
-    {"verde claro", 0x7DF552},
-    {"turquesa", 0x0BC2A8},
-    {"celeste", 0x50C9FF},
-    {"azul", 0x0F5FCA},
-    {"morado", 0x7C0C9F},
-    {"lila", 0xB89BF8},
-    {"rosa", 0xF2A6AB},
-    {"fucsia", 0xEB0A82},
-    {"marrón", 0x70490D},
-    {"negro", 0x111111},
-    {"gris", 0x8A8A8A},
-    {"blanco", 0xFFFFFF},
-}};
-
-struct ShapeName {
-    const char *name;
-    bool feminine;
-};
-
-constexpr std::array<ShapeName, 6> ShapeNames = {{{"círculo", false},
-                                                  {"cuadrado", false},
-                                                  {"triángulo", false},
-                                                  {"estrella", true},
-                                                  {"rombo", false},
-                                                  {"corazón", false}}};
-
-struct ShapeColour {
-    const char *masculine;
-    const char *feminine;
-    QRgb rgb;
-};
-
-// The colour set's own colours, so that these six stand as far apart as its swatches.
-constexpr std::array<ShapeColour, 6> ShapeColours = {{{"rojo", "roja", 0xD41E0C},
-                                                      {"azul", "azul", 0x0F5FCA},
-                                                      {"verde", "verde", 0x129109},
-                                                      {"amarillo", "amarilla", 0xFFDF0E},
-                                                      {"morado", "morada", 0x7C0C9F},
-                                                      {"naranja", "naranja", 0xFF9513}}};
-
-// A shape of the given kind (an index into ShapeNames) as large as fits the area.
+// A shape of the given kind (an index into Language::shapes) as large as fits the area.
 QPainterPath shapePath(int kind, const QRectF &area)
 {
     QPainterPath path;
@@ -315,33 +260,35 @@ void dots(QPainter &p, const QRectF &area, int count)
     }
 }
 
-bool writeColours(const QString &folder)
+bool writeColours(const QString &folder, const Language &language)
 {
+    const Captions &words = language.captions;
     const int pairs = int(Colours.size());
     // Two swatches closer than this would leave a player guessing; such a palette is not
     // shipped.
     constexpr double apart = 20;
     for (int i = 0; i < pairs; ++i) {
         for (int j = i + 1; j < pairs; ++j) {
-            if (colourDifference(QColor(Colours[i].rgb), QColor(Colours[j].rgb)) < apart)
+            if (colourDifference(QColor(Colours[i]), QColor(Colours[j])) < apart)
                 return false;
         }
     }
     const QRectF area = drawingArea(pairs);
     return writeSet(
         folder, "png", pairs,
-        [&](int p) { return picture(QColor(Colours[p].rgb), area, [](QPainter &, QRectF) {}); },
+        [&](int p) { return picture(QColor(Colours[p]), area, [](QPainter &, QRectF) {}); },
         [&](int p) {
-            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
-                centredText(painter, a, QString::fromUtf8(Colours[p].name), 110, Ink);
+            return picture(Paper, area, [&, p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, QString::fromUtf8(language.colours[p]), 110, Ink);
             });
         },
-        [](int p) { return QStringLiteral("color ") + QString::fromUtf8(Colours[p].name); },
-        [](int p) { return QStringLiteral("la palabra ") + QString::fromUtf8(Colours[p].name); });
+        [&](int p) { return caption(words.swatch, QString::fromUtf8(language.colours[p])); },
+        [&](int p) { return caption(words.colourWord, QString::fromUtf8(language.colours[p])); });
 }
 
-bool writeNumbers(const QString &folder)
+bool writeNumbers(const QString &folder, const Language &language)
 {
+    const Captions &words = language.captions;
     const QRectF area = drawingArea(36);
     return writeSet(
         folder, "png", 36,
@@ -354,14 +301,19 @@ bool writeNumbers(const QString &folder)
             return picture(Paper, area,
                            [p](QPainter &painter, const QRectF &a) { dots(painter, a, p + 1); });
         },
-        [](int p) { return QStringLiteral("el número %1").arg(p + 1); },
-        [](int p) {
-            return p == 0 ? QStringLiteral("1 punto") : QStringLiteral("%1 puntos").arg(p + 1);
+        [&](int p) { return caption(words.number, QString::number(p + 1)); },
+        [&](int p) {
+            return p == 0 ? QString::fromUtf8(words.oneDot)
+                          : caption(words.dots, QString::number(p + 1));
         });
 }
 
-bool writeClocks(const QString &folder)
+bool writeClocks(const QString &folder, const Language &language)
 {
+    const Captions &words = language.captions;
+    const auto digits = [](int h, int m) {
+        return QStringLiteral("%1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0'));
+    };
     // Twelve hours at three quarter hours each, where the hands lie apart: 36 times.
     std::vector<std::pair<int, int>> times;
     for (int h = 1; h <= 12; ++h) {
@@ -387,54 +339,57 @@ bool writeClocks(const QString &folder)
         [&](int p) {
             return picture(QColor(0x14, 0x21, 0x3D), area, [&, p](QPainter &painter, QRectF a) {
                 const auto [h, m] = time(p);
-                centredText(painter, a,
-                            QStringLiteral("%1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0')), 150,
-                            QColor(0x7C, 0xF2, 0x9C));
+                centredText(painter, a, digits(h, m), 150, QColor(0x7C, 0xF2, 0x9C));
             });
         },
         [&](int p) {
             const auto [h, m] = time(p);
-            return QStringLiteral("reloj de agujas: ") + timeWords(h, m);
+            return caption(words.handsClock,
+                           language.timeWords ? language.timeWords(h, m) : digits(h, m));
         },
         [&](int p) {
             const auto [h, m] = time(p);
-            return QStringLiteral("reloj digital: %1:%2").arg(h).arg(m, 2, 10, QLatin1Char('0'));
+            return caption(words.digitalClock, digits(h, m));
         });
 }
 
-// "estrella roja": the shape of pair p and its colour.
-QString shapeWords(int p)
+// "estrella roja", "red star": the shape of pair p and its colour, as the language says them.
+QString shapeWords(const Language &language, int p)
 {
-    const ShapeName &shape = ShapeNames[std::size_t(p / 6)];
-    const ShapeColour &colour = ShapeColours[std::size_t(p % 6)];
-    return QString::fromUtf8(shape.name) + QLatin1Char(' ') +
-           QString::fromUtf8(shape.feminine ? colour.feminine : colour.masculine);
+    const int shape = p / 6;
+    const QString name = QString::fromUtf8(language.shapes[std::size_t(shape)]);
+    const QString colour = QString::fromUtf8(
+        language.shapeColours[std::size_t(p % 6)][std::size_t(language.shapeGenders[shape])]);
+    return language.colourFirst ? colour + QLatin1Char(' ') + name
+                                : name + QLatin1Char(' ') + colour;
 }
 
-bool writeShapes(const QString &folder)
+bool writeShapes(const QString &folder, const Language &language)
 {
+    const Captions &words = language.captions;
     const QRectF area = drawingArea(36);
     return writeSet(
         folder, "png", 36,
         [&](int p) {
             return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
                 painter.setPen(QPen(Ink, 3));
-                painter.setBrush(QColor(ShapeColours[p % 6].rgb));
+                painter.setBrush(QColor(ShapeColours[p % 6]));
                 painter.drawPath(shapePath(p / 6, a.adjusted(2, 2, -2, -2)));
             });
         },
         [&](int p) {
-            return picture(Paper, area, [p](QPainter &painter, const QRectF &a) {
-                centredText(painter, a, shapeWords(p), 80, Ink);
+            return picture(Paper, area, [&, p](QPainter &painter, const QRectF &a) {
+                centredText(painter, a, shapeWords(language, p), 80, Ink);
             });
         },
-        [](int p) { return QStringLiteral("dibujo: ") + shapeWords(p); },
-        [](int p) { return QStringLiteral("las palabras ") + shapeWords(p); });
+        [&](int p) { return caption(words.shapeDrawing, shapeWords(language, p)); },
+        [&](int p) { return caption(words.shapeWords, shapeWords(language, p)); });
 }
 
 // Additions whose results are 2 to 22, each result once, so that no sum fits two results.
-bool writeSums(const QString &folder)
+bool writeSums(const QString &folder, const Language &language)
 {
+    const Captions &words = language.captions;
     constexpr std::array<std::pair<int, int>, 21> sums = {{
         {1, 1}, {2, 1}, {1, 3}, {3, 2}, {4, 2}, {2, 5},  {5, 3},  {4, 5},  {7, 3},  {6, 5},  {4, 8},
         {9, 4}, {6, 8}, {7, 8}, {9, 7}, {8, 9}, {12, 6}, {11, 8}, {13, 7}, {15, 6}, {14, 8},
@@ -458,19 +413,20 @@ bool writeSums(const QString &folder)
         },
         [&](int p) {
             const auto [x, y] = sums[std::size_t(p)];
-            return QStringLiteral("%1 más %2").arg(x).arg(y);
+            return caption(words.sum, QString::number(x), QString::number(y));
         },
         [&](int p) {
             const auto [x, y] = sums[std::size_t(p)];
-            return QStringLiteral("el número %1").arg(x + y);
+            return caption(words.number, QString::number(x + y));
         });
 }
 
-// The 27 letters of the Spanish alphabet, capital and small; a serif face keeps capital I
+// The letters of the language's alphabet, capital and small; a serif face keeps capital I
 // and small l apart.
-bool writeLetters(const QString &folder)
+bool writeLetters(const QString &folder, const Language &language)
 {
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNÑOPQRSTUVWXYZ");
+    const Captions &words = language.captions;
+    const QString alphabet = QString::fromUtf8(language.alphabet);
     const int pairs = int(alphabet.size());
     const QRectF area = drawingArea(pairs);
     const QString serif = QStringLiteral("Liberation Serif");
@@ -487,22 +443,20 @@ bool writeLetters(const QString &folder)
                             true, serif);
             });
         },
-        [&](int p) { return QStringLiteral("letra %1 mayúscula").arg(alphabet.mid(p, 1)); },
-        [&](int p) {
-            return QStringLiteral("letra %1 minúscula").arg(alphabet.mid(p, 1).toLower());
-        });
+        [&](int p) { return caption(words.capital, alphabet.mid(p, 1)); },
+        [&](int p) { return caption(words.small, alphabet.mid(p, 1).toLower()); });
 }
 
 } // namespace
 
-bool writePictureSets(const QString &folder)
+bool writePictureSets(const QString &folder, const Language &language)
 {
-    return writeColours(folder + QStringLiteral("/colores")) &&
-           writeNumbers(folder + QStringLiteral("/números y puntos")) &&
-           writeClocks(folder + QStringLiteral("/relojes")) &&
-           writeShapes(folder + QStringLiteral("/formas")) &&
-           writeSums(folder + QStringLiteral("/sumas")) &&
-           writeLetters(folder + QStringLiteral("/letras"));
+    const auto set = [&](SetIndex i) {
+        return folder + QLatin1Char('/') + QString::fromUtf8(language.setNames[i]);
+    };
+    return writeColours(set(ColoursSet), language) && writeNumbers(set(NumbersSet), language) &&
+           writeClocks(set(ClocksSet), language) && writeShapes(set(ShapesSet), language) &&
+           writeSums(set(SumsSet), language) && writeLetters(set(LettersSet), language);
 }
 
 bool writeCardBack(const QString &path)

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "languages.h"
+
 #include <QString>
 
-// The picture sets under `folder`: file p of "1" and of "2" share a name, and everything that
-// tells a picture apart lies in the rows that every board on a common screen shows.
-bool writePictureSets(const QString &folder);
+// The picture sets under `folder`, named, worded and captioned in `language`: file p of "1"
+// and of "2" share a name, and everything that tells a picture apart lies in the rows that
+// every board on a common screen shows.
+bool writePictureSets(const QString &folder, const Language &language);
 
 // The back of the cards: a lattice that covers the largest card box.
 bool writeCardBack(const QString &path);

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "languages.h"
+
 #include <QString>
 
-// "idioma.txt" in Spanish and "english.txt" beside it: 13 lines, Windows-1252, CR LF.
-bool writeLanguageFiles(const QString &folder);
+// The language's 13 lines at `path`, CR LF each: in Windows-1252 when it holds every
+// character, as the game has always read its file, else in UTF-8 after the byte-order mark.
+bool writeLanguageFile(const QString &path, const Language &language);

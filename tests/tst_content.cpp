@@ -2,47 +2,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
+#include "core/language/languagefile.h"
 #include "core/pictures/caption.h"
 #include "core/platform/listing.h"
 #include "core/platform/textfile.h"
 #include "core/sets/setplaces.h"
+#include "fakes.h"
+#include "gui/windows/form1.h"
+#include "gui/windows/form3.h"
+#include "gui/windows/form4.h"
+#include "gui/windows/form5.h"
+#include "languages.h"
 #include "sets/setcheck.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QImageReader>
 #include <QTest>
 #include <QtEndian>
+
+namespace
+{
+
+// The captions of a window's buttons and labels that do not fit their control: wider than
+// the control (inside a button's border), or, wrapped, taller.
+QStringList overflowing(Form &form)
+{
+    QStringList tooBig;
+    for (QWidget *w : form.window()->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        const QString text = w->property("text").toString();
+        if (text.isEmpty() || !(label || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        const bool wraps = label && label->wordWrap();
+        const QRect room = label ? w->contentsRect() : w->contentsRect().adjusted(2, 2, -2, -2);
+        const QRect need =
+            QFontMetrics(w->font()).boundingRect(room, wraps ? Qt::TextWordWrap : 0, text);
+        // One line stands where the design put it; lines that wrap must stay inside.
+        if (need.width() > room.width() || (wraps && need.height() > room.height()))
+            tooBig << text + QStringLiteral(" (%1x%2 in %3x%4)")
+                                 .arg(need.width())
+                                 .arg(need.height())
+                                 .arg(room.width())
+                                 .arg(room.height());
+    }
+    return tooBig;
+}
+
+} // namespace
 
 // Checks what the build put into the program folder next to the executable.
 class TstContent : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void everySetPassesTheCheckerWithNothingToWarnAbout();
     void swatchesLookApart();
-    void languageFilesHave13Lines();
+    void languageFilesReadBack();
+    void captionsFitTheirControls();
     void soundsArePlayablePcm();
     void picturesOfTheWindowsDraw();
 
 private:
+    QString setsOf(const Language &language) const;
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
 };
 
+void TstContent::initTestCase()
+{
+    services().programFolder = m_folder;
+}
+
+QString TstContent::setsOf(const Language &language) const
+{
+    return shippedLanguageFolder(QString::fromLatin1(language.code)) + QLatin1Char('/') +
+           QLatin1String(SetsFolderName);
+}
+
+// Every language's sets.
 void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
 {
-    const auto sets = setsIn(m_folder + QLatin1Char('/') + QLatin1String(SetsFolderName));
-    QVERIFY(sets.size() >= 6);
     std::vector<SetReport> reports;
     int smaller = 0;
-    for (const auto &[name, folder] : sets) {
-        reports.push_back(checkSet(name, folder));
-        const SetReport &r = reports.back();
-        QVERIFY2(r.playable() && r.warnings() == 0, qPrintable(reportLines({r}).join('\n')));
-        QCOMPARE(r.second, r.first);
-        // A screen reader says what every shipped card shows, never a file number.
-        for (const PictureCheck &picture : r.pictures)
-            QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
-        smaller += r.first.size() < 36;
+    for (const Language &language : Languages) {
+        const auto sets = setsIn(setsOf(language));
+        QCOMPARE(sets.size(), language.setNames.size());
+        for (const auto &[name, folder] : sets) {
+            reports.push_back(checkSet(name, folder));
+            const SetReport &r = reports.back();
+            QVERIFY2(r.playable() && r.warnings() == 0, qPrintable(reportLines({r}).join('\n')));
+            QCOMPARE(r.second, r.first);
+            // A screen reader says what every shipped card shows, never a file number.
+            for (const PictureCheck &picture : r.pictures)
+                QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
+            smaller += r.first.size() < 36;
+        }
     }
     QVERIFY(smaller >= 2);
     QCOMPARE(exitStatus(reports), 0);
@@ -51,36 +106,59 @@ void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
 
 void TstContent::swatchesLookApart()
 {
-    const QString folder =
-        m_folder + QLatin1Char('/') + QLatin1String(SetsFolderName) + QStringLiteral("/colores/1/");
-    std::vector<QColor> swatches;
-    for (const QString &name : listFiles(folder))
-        swatches.push_back(QImage(folder + name).pixelColor(5, 5));
-    QVERIFY(swatches.size() >= 12);
     // The published CIEDE2000 difference of sRGB red and blue under D65.
     QVERIFY(std::abs(colourDifference(Qt::red, Qt::blue) - 52.88) < 0.05);
-    for (std::size_t i = 0; i < swatches.size(); ++i) {
-        for (std::size_t j = i + 1; j < swatches.size(); ++j)
-            QVERIFY2(colourDifference(swatches[i], swatches[j]) >= 20,
-                     qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
+    for (const Language &language : Languages) {
+        const QString folder =
+            setsOf(language) + '/' + QString::fromUtf8(language.setNames[ColoursSet]) + "/1/";
+        std::vector<QColor> swatches;
+        for (const QString &name : listFiles(folder))
+            swatches.push_back(QImage(folder + name).pixelColor(5, 5));
+        QVERIFY(swatches.size() >= 12);
+        for (std::size_t i = 0; i < swatches.size(); ++i) {
+            for (std::size_t j = i + 1; j < swatches.size(); ++j)
+                QVERIFY2(colourDifference(swatches[i], swatches[j]) >= 20,
+                         qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
+        }
     }
 }
 
-void TstContent::languageFilesHave13Lines()
+// Each language's file reads back, through the game's reader, as the lines it was written
+// from; the program folder's own file and sets are left to the administrator.
+void TstContent::languageFilesReadBack()
 {
-    for (const auto &[file, line4] :
-         {std::pair{"idioma.txt", "Selecciona la carpeta de imágenes y el número de parejas"},
-          std::pair{"english.txt", "Choose the picture folder and the number of pairs"}}) {
+    QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
+    QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
+    for (const Language &language : Languages) {
         TextFile text;
-        QVERIFY(text.open(m_folder + QStringLiteral("/idioma/") + file));
-        QStringList lines;
+        QVERIFY(text.open(shippedLanguageFolder(language.code) + "/idioma.txt"));
+        QStringList lines, written;
         for (QString line; text.readLine(line);)
             lines << line;
-        // Every line ends in CR LF: a lone LF would stay inside a line.
-        QCOMPARE(lines.size(), 13);
-        QCOMPARE(lines[3], QString::fromUtf8(line4));
-        QVERIFY(!lines.contains(QString()) && !lines.join(QString()).contains('\n'));
+        for (const char *line : language.texts)
+            written << QString::fromUtf8(line);
+        QCOMPARE(lines, written);
     }
+}
+
+// Every caption of every language fits its control at the window's own font.
+void TstContent::captionsFitTheirControls()
+{
+    for (const Language &language : Languages) {
+        TestProgram program;
+        QFile shipped(m_folder + "/idioma/" + language.code + "/idioma.txt");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        program.writeFile("idioma/idioma.txt", shipped.readAll());
+        form5().show();
+        QStringList tooBig = overflowing(form5());
+        form3().show();
+        form1().show();
+        form4().load();
+        for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
+            tooBig << overflowing(*form);
+        QVERIFY2(tooBig.isEmpty(), qPrintable(language.code + (": " + tooBig.join(" | "))));
+    }
+    services().programFolder = m_folder;
 }
 
 void TstContent::soundsArePlayablePcm()

@@ -16,8 +16,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix="$work/pré fix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 program="$prefix/lib/zindle"
-for f in zindle fondo.jpg idioma/idioma.txt sonidos/abrir.wav sonidos/cerrar.wav \
-         share/doc/zindle/copyright share/doc/zindle/changelog.gz \
+for f in zindle fondo.jpg idioma/es/idioma.txt idioma/el/idioma.txt sonidos/abrir.wav \
+         sonidos/cerrar.wav share/doc/zindle/copyright share/doc/zindle/changelog.gz \
          sonidos/fallo.wav share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
          share/man/es/man6/zindle.6.gz; do
@@ -27,21 +27,26 @@ done
 for size in 16 24 32 48 64 128 256; do
     [ -s "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size px icon"
 done
-[ -n "$(find "$program/graficos" -mindepth 3 -type f -print -quit)" ] || fail "no picture sets"
+[ -n "$(find "$program/idioma/es/graficos" -mindepth 3 -type f -print -quit)" ] || fail "no picture sets"
+[ -d "$program/idioma/en/graficos/clocks/1" ] || fail "the English sets do not reach the shared clocks"
+# The program folder's own language file and sets are the administrator's to add.
+[ ! -e "$program/idioma/idioma.txt" ] && [ ! -e "$program/graficos" ] || fail "idioma.txt or graficos shipped"
 [ "$(readlink "$prefix/bin/zindle")" = ../lib/zindle/zindle ] || fail "bin/zindle is no relative link"
 
-# The game reads idioma/idioma.txt as it starts: the file's access time, set far back, moves
-# on once it has been read (the game opens nothing but regular files, so no pipe can tell).
-lang="$program/idioma/idioma.txt"
+# The game reads the language file of the locale as it starts, Spanish for C: the file's
+# access time, set far back, moves on once it has been read (the game opens nothing but
+# regular files, so no pipe can tell). A home of its own keeps the user's files out.
+lang="$program/idioma/es/idioma.txt"
 touch -a -d 2000-01-01 "$lang"
 before=$(stat -c %X "$lang")
 mkdir "$work/elsewhere"
-(cd "$work/elsewhere" && QT_QPA_PLATFORM=offscreen exec "$prefix/bin/zindle") &
+(cd "$work/elsewhere" && HOME="$work/home" XDG_CONFIG_HOME= LANGUAGE= LC_ALL=C \
+    QT_QPA_PLATFORM=offscreen exec "$prefix/bin/zindle") &
 game=$!
 tries=0
 while [ "$(stat -c %X "$lang")" = "$before" ]; do
     tries=$((tries + 1))
-    [ $tries -le 600 ] || fail "the game started through bin/zindle did not read lib/zindle/idioma/idioma.txt"
+    [ $tries -le 600 ] || fail "the game started through bin/zindle did not read lib/zindle/idioma/es/idioma.txt"
     sleep 0.1
 done
 

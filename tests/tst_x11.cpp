@@ -147,7 +147,7 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     }
     const QString exe = QStringLiteral(ZINDLE_EXE);
     QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("idioma"))));
-    QVERIFY(QFile::copy(QFileInfo(exe).path() + QStringLiteral("/idioma/idioma.txt"),
+    QVERIFY(QFile::copy(QFileInfo(exe).path() + QStringLiteral("/idioma/es/idioma.txt"),
                         folder.filePath(QStringLiteral("idioma/idioma.txt"))));
     QVERIFY(QFile::copy(exe, folder.filePath(QStringLiteral("zindle"))));
 
