@@ -20,7 +20,8 @@ for f in zindle fondo.jpg idioma/es/idioma.txt idioma/el/idioma.txt sonidos/abri
          sonidos/cerrar.wav share/doc/zindle/copyright share/doc/zindle/changelog.gz \
          sonidos/fallo.wav share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
-         share/man/es/man6/zindle.6.gz; do
+         share/man/es/man6/zindle.6.gz share/man/man6/zindle-sets.6.gz \
+         share/man/es/man6/zindle-sets.6.gz; do
     case $f in share/*) path="$prefix/$f" ;; *) path="$program/$f" ;; esac
     [ -s "$path" ] || fail "$path is missing"
 done
@@ -31,7 +32,12 @@ done
 [ -d "$program/idioma/en/graficos/clocks/1" ] || fail "the English sets do not reach the shared clocks"
 # The program folder's own language file and sets are the administrator's to add.
 [ ! -e "$program/idioma/idioma.txt" ] && [ ! -e "$program/graficos" ] || fail "idioma.txt or graficos shipped"
-[ "$(readlink "$prefix/bin/zindle")" = ../lib/zindle/zindle ] || fail "bin/zindle is no relative link"
+for p in zindle zindle-sets; do
+    [ "$(readlink "$prefix/bin/$p")" = ../lib/zindle/$p ] || fail "bin/$p is no relative link"
+done
+# zindle-sets on the PATH checks the sets the game lists, naming where each lies.
+HOME="$work/home" XDG_CONFIG_HOME= LANGUAGE=en "$prefix/bin/zindle-sets" |
+    grep -q "^set \"clocks\" \"$program/idioma/en/graficos/clocks\"" || fail "zindle-sets did not list the English sets"
 
 # The game reads the language file of the locale as it starts, Spanish for C: the file's
 # access time, set far back, moves on once it has been read (the game opens nothing but
