@@ -32,7 +32,7 @@ TestProgram::TestProgram()
     services() = {&clock, &random, &sound, &screen, &program, dir.path()};
     qputenv("HOME", QFile::encodeName(path("home")));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(path("share")));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qunsetenv(name);
 }
 

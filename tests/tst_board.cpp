@@ -8,6 +8,7 @@
 #include "core/screen/twips.h"
 #include "core/sets/dealing.h"
 #include "fakes.h"
+#include "gui/controls/workprogress.h"
 #include "gui/windows/form1.h"
 #include "gui/windows/form3.h"
 #include "gui/windows/form4.h"
@@ -16,10 +17,16 @@
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressDialog>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <exiv2/exiv2.hpp>
 
@@ -34,6 +41,19 @@ Form2 &openBoard(TestProgram &program, int pairs, int choice)
     form2().setSetName("s");
     form2().show();
     return form2();
+}
+
+QStringList &decodedFiles()
+{
+    static QStringList files;
+    return files;
+}
+
+// Notes the files the loader reports as decoded.
+void countDecodes(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String(" decoded:")))
+        decodedFiles() << message.section(QLatin1Char('"'), 1, 1);
 }
 
 // A card of a box `boxWidth` twips wide and 3000 high.
@@ -142,8 +162,6 @@ class TstBoard : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void grid_data();
-    void grid();
     void dealOutcome_data();
     void dealOutcome();
     void boardWithoutAPairNeverShows_data();
@@ -163,35 +181,10 @@ private Q_SLOTS:
     void hostilePictures();
     void captions_data();
     void captions();
+    void longDealShowsRisingProgress();
+    void sharedThumbnails_data();
+    void sharedThumbnails();
 };
-
-void TstBoard::grid_data()
-{
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QSize>("columnsAndRows");
-    QTest::addColumn<QSize>("cell");
-    // On 1366 x 768, which divides by none of the column counts but 2.
-    QTest::newRow("6 pairs") << 0 << QSize(4, 3) << QSize(4972, 3690);
-    QTest::newRow("10 pairs") << 1 << QSize(5, 4) << QSize(3973, 2755);
-    QTest::newRow("12 pairs") << 2 << QSize(6, 4) << QSize(3300, 2765);
-    QTest::newRow("15 pairs") << 3 << QSize(6, 5) << QSize(3315, 2204);
-    QTest::newRow("21 pairs") << 4 << QSize(7, 6) << QSize(2837, 1830);
-    QTest::newRow("28 pairs") << 5 << QSize(8, 7) << QSize(2481, 1565);
-    QTest::newRow("36 pairs") << 6 << QSize(9, 8) << QSize(2206, 1370);
-}
-
-void TstBoard::grid()
-{
-    QFETCH(int, choice);
-    QFETCH(QSize, columnsAndRows);
-    QFETCH(QSize, cell);
-    const BoardGeometry g = layoutBoard(choice, 1366 * 15, 768 * 15);
-    const QSize last = columnsAndRows - QSize(1, 1);
-    QCOMPARE(int(g.boxes.size()), columnsAndRows.width() * columnsAndRows.height());
-    QCOMPARE(g.boxes.back(),
-             QRect(QPoint(360 + last.width() * cell.width(), 360 + last.height() * cell.height()),
-                   cell));
-}
 
 void TstBoard::dealOutcome_data()
 {
@@ -443,8 +436,23 @@ void TstBoard::picturesHoldTheScreensOwnPixels()
     const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
     TestProgram program;
     program.writeFile("fondo.jpg", encoded(QImage(800, 600, QImage::Format_RGB32)));
-    Form2 &board = openBoard(program, 6, 0);
+    program.writeSet("s", 6);
+    program.writeLanguage(SpanishTexts);
+    form1().load();
+    form1().Combo1->setEditText("s");
+    Module1::PairChoice = 0;
+    // Through the check before the board, which decodes a pair of the set.
+    QLoggingCategory::setFilterRules("zindle.pictures.debug=true");
+    const QtMessageHandler previous = qInstallMessageHandler(countDecodes);
+    decodedFiles().clear();
+    WindowFlow::boardWanted();
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules("");
+    Form2 &board = form2();
     QCOMPARE(board.window()->devicePixelRatioF(), ratio);
+    // Each file read once: the deal uses what the check decoded.
+    QCOMPARE(decodedFiles().size(), 12 + 1);
+    QCOMPARE(QSet(decodedFiles().begin(), decodedFiles().end()).size(), 12 + 1);
     QSize largest;
     for (std::size_t k = 0; k < board.Picture2.size(); ++k) {
         const QWidget *inner = board.Picture2[k]->inner();
@@ -551,7 +559,6 @@ void TstBoard::hostilePictures_data()
     // counts it.
     const QByteArray png = encoded(bands(QSize(40, 30)));
     QTest::newRow("thin PNG, 1 x 10000") << encoded(bands(QSize(1, 10000))) << true << 618;
-    QTest::newRow("thin PNG, 2 x 2000") << encoded(bands(QSize(2, 2000))) << true << 462;
     QTest::newRow("thin JPEG on its block grid, 8 x 20000")
         << encoded(bands(QSize(8, 20000)), "JPG") << true << 619;
     QTest::newRow("thin JPEG off its block grid, 9 x 20001")
@@ -559,7 +566,6 @@ void TstBoard::hostilePictures_data()
     QTest::newRow("thin JPEG lying on its side, turned upright")
         << turnedJpeg(bands(QSize(20000, 8), true), QImageIOHandler::TransformationRotate90) << true
         << 619;
-    QTest::newRow("tall photo, middle shown") << encoded(bands(QSize(300, 3000))) << true << 4394;
     QImage tiny(1, 1, QImage::Format_RGB32);
     tiny.fill(Qt::red);
     QTest::newRow("tiny, 1 x 1") << encoded(tiny) << true << 462;
@@ -636,6 +642,106 @@ void TstBoard::captions()
     const CardPicture card = loadCard(program.path(name), 3000);
     QVERIFY(card.loaded);
     QTEST(card.caption, "caption");
+}
+
+void TstBoard::longDealShowsRisingProgress()
+{
+    TestProgram program;
+    // Twelve photo-like pictures, decoded one at a time.
+    QImage noise(800, 600, QImage::Format_RGB32);
+    QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(noise.bits()), 800 * 600);
+    const QByteArray png = encoded(noise);
+    for (int p = 0; p < 6; ++p) {
+        for (const char *half : {"1", "2"})
+            program.writeFile(QStringLiteral("graficos/s/%1/%2.png").arg(half).arg(p), png);
+    }
+    const int threads = std::exchange(decodeLimits().threads, 1);
+    const int after = std::exchange(ProgressAfterMs, 0);
+    QList<int> values;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *bar = qobject_cast<QProgressDialog *>(w);
+            if (bar && bar->isVisible() && (values.isEmpty() || values.back() != bar->value()))
+                values << bar->value();
+        }
+    });
+    watch.start(1);
+    openBoard(program, 0, 0);
+    decodeLimits().threads = threads;
+    ProgressAfterMs = after;
+    // Shown while the pictures decode, rising with them.
+    QVERIFY2(values.size() >= 3, qPrintable(QString::number(values.size())));
+    QVERIFY(std::is_sorted(values.begin(), values.end()) && values.back() > values.front());
+}
+
+void TstBoard::sharedThumbnails_data()
+{
+    QTest::addColumn<QString>("cached");
+    QTest::addColumn<QColor>("shown");
+    QTest::addColumn<bool>("rewritten");
+    // A red 400 x 300 picture on a card of 200 x 150 pixels; the test's own cache holds a
+    // blue thumbnail of it, 256 pixels wide unless the row says otherwise.
+    QTest::newRow("matching") << "" << QColor(Qt::blue) << false;
+    QTest::newRow("stale modification time") << "stale" << QColor(Qt::red) << true;
+    QTest::newRow("made of another file") << "other" << QColor(Qt::red) << true;
+    QTest::newRow("smaller than the card") << "small" << QColor(Qt::red) << true;
+    QTest::newRow("without its keys") << "bare" << QColor(Qt::red) << true;
+    QTest::newRow("a cache that cannot be read") << "unreadable" << QColor(Qt::red) << false;
+    QTest::newRow("a picture inside the cache") << "inside" << QColor(Qt::red) << false;
+}
+
+void TstBoard::sharedThumbnails()
+{
+    QFETCH(QString, cached);
+    TestProgram program;
+    const QString cache =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/thumbnails";
+    const QString path = cached == "inside" ? cache + "/p.bmp" : program.path("p.bmp");
+    writeRed(program, QDir(program.path("")).relativeFilePath(path));
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+    const QString name =
+        QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + QStringLiteral(".png");
+    QImage thumbnail(cached == "small" ? QSize(128, 96) : QSize(256, 192), QImage::Format_RGB32);
+    thumbnail.fill(Qt::blue);
+    if (cached != "bare") {
+        thumbnail.setText("Thumb::URI", uri + QByteArray(cached == "other" ? "x" : ""));
+        const qint64 mtime = QFileInfo(path).lastModified().toSecsSinceEpoch();
+        thumbnail.setText("Thumb::MTime", QString::number(mtime - (cached == "stale")));
+    }
+    const QString folder = cache + (cached == "small" ? "/normal/" : "/large/");
+    QDir().mkpath(folder);
+    for (const QString &f : {cache, folder})
+        QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    thumbnail.save(folder + name);
+    if (cached == "unreadable") {
+        QDir(cache).removeRecursively();
+        program.writeFile(QDir(program.path("")).relativeFilePath(cache), "not a folder");
+    }
+
+    const CardPictureRequest request{path, 3000, 3000, 1, QSize(198, 198)};
+    QTEST(centreOf(loadCardPictures({request}, nullptr, true).front()), "shown");
+    // A thumbnail the game writes follows the standard: plain text keys, for the owner
+    // alone; one it must not write is not there, and a fresh one stays as it was.
+    QFile left(cache + "/large/" + name);
+    QFETCH(bool, rewritten);
+    if (!rewritten) {
+        QVERIFY(!left.exists() || QImage(left.fileName()).pixelColor(0, 0) == QColor(Qt::blue));
+        return;
+    }
+    QVERIFY(left.open(QIODevice::ReadOnly));
+    const QByteArray png = left.readAll();
+    const QList<std::pair<QByteArray, QByteArray>> keys = {
+        {"Thumb::URI", uri},
+        {"Thumb::MTime", QByteArray::number(QFileInfo(path).lastModified().toSecsSinceEpoch())},
+        {"Thumb::Size", QByteArray::number(QFileInfo(path).size())},
+        {"Thumb::Image::Width", "400"}};
+    for (const auto &[key, value] : keys)
+        QVERIFY2(png.contains("tEXt" + key + '\0' + value), key.constData());
+    QCOMPARE(QImage::fromData(png).size(), QSize(256, 192));
+    // Owner, group and others' bits: 0600 and 0700.
+    QCOMPARE(int(left.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(int(QFile(cache + "/large").permissions() & 0x7077), 0x7000);
 }
 
 QTEST_MAIN(TstBoard)

@@ -157,7 +157,7 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     // Nor does it read the real user's sets or language file.
     env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
     env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         env.remove(QLatin1String(name));
     QProcess zindle;
     zindle.setProcessEnvironment(env);

@@ -6,6 +6,7 @@
 #include "core/logging.h"
 #include "core/pictures/caption.h"
 #include "core/pictures/picturecache.h"
+#include "core/pictures/thumbnails.h"
 #include "core/platform/regularfile.h"
 #include "core/screen/twips.h"
 
@@ -188,6 +189,16 @@ DecodePlan planDecode(const Header &header, QSize scaled, QRect part)
 {
     const qint64 out = pixelBytes(part.size());
     const QSize full = header.size;
+    if (isJpeg(header.format) && part.size() == scaled) {
+        // The whole picture, scaled by 1/2 to 1/8 while it decodes, then by the reader.
+        const int factor = jpegFactor(full, scaled);
+        DecodePlan plan;
+        plan.bytes = header.coefficientBytes +
+                     pixelBytes(QSize((full.width() + factor - 1) / factor,
+                                      (full.height() + factor - 1) / factor)) +
+                     2 * out;
+        return plan;
+    }
     if (isJpeg(header.format)) {
         // A JPEG decodes only the rows and columns around the part, scaled by 1/2 to 1/8 on
         // the way when the clip lies on its block grid.
@@ -333,7 +344,49 @@ FilePart inFile(const Header &header, const Wanted &wanted)
     return {scaled, fileRect(wanted.part, scaled, header.turn)};
 }
 
-QImage decode(const QString &path, const WantFor &want, KeptPicture &kept)
+// Decodes what is wanted of the picture whose header the reader has read.
+QImage decodeWanted(const QString &path, QImageReader &reader, const Header &header,
+                    const Wanted &wanted)
+{
+    const auto [scaled, part] = inFile(header, wanted);
+    const DecodePlan plan = planDecode(header, scaled, part);
+    if (!budget().take(plan.bytes, path))
+        return {};
+    if (plan.clip) {
+        reader.setClipRect(plan.clipRect);
+        reader.setScaledSize(plan.clipScaled);
+        if (plan.within.size() != plan.clipScaled)
+            reader.setScaledClipRect(plan.within);
+    } else {
+        reader.setScaledSize(scaled);
+    }
+    QImage image = reader.read();
+    budget().give(plan.bytes);
+    if (image.isNull()) {
+        qCDebug(picturesLog) << path << "does not decode:" << reader.errorString();
+        return {};
+    }
+    qCDebug(picturesLog) << path << "decoded:" << wanted.part << "of" << wanted.scaled;
+    if (image.size() != wanted.part.size())
+        image = image.scaled(wanted.part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(wanted.ratio);
+    return image;
+}
+
+// What is wanted of the picture, from its thumbnail: never larger than 1024 pixels a side,
+// so that scaling it whole is cheap.
+QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
+{
+    QImage image = thumbnail.scaled(wanted.scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .copy(wanted.part);
+    image.setDevicePixelRatio(wanted.ratio);
+    return image;
+}
+
+// Decodes what `want` asks of the file. With the file's `stamp`, the shared thumbnails
+// serve first; when none does but one would, the picture is decoded at that thumbnail's
+// size and leaves it behind, so that the next run and the next board find it.
+QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const FileStamp *stamp)
 {
     QFile file;
     QImageReader reader;
@@ -354,36 +407,31 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept)
     }
     kept.scaled = wanted->scaled;
     kept.part = wanted->part;
-    const auto [scaled, part] = inFile(header, *wanted);
-    const DecodePlan plan = planDecode(header, scaled, part);
-    if (!budget().take(plan.bytes, path))
-        return {};
-    if (plan.clip) {
-        reader.setClipRect(plan.clipRect);
-        reader.setScaledSize(plan.clipScaled);
-        if (plan.within.size() != plan.clipScaled)
-            reader.setScaledClipRect(plan.within);
-    } else {
-        reader.setScaledSize(scaled);
+    if (stamp && !Thumbnails::insideCache(path)) {
+        const Thumbnails::Source source =
+            Thumbnails::sourceOf(path, stamp->modified / 1000000000, stamp->size, kept.natural);
+        QImage thumbnail = Thumbnails::find(source, wanted->scaled);
+        if (!thumbnail.isNull()) {
+            qCDebug(picturesLog) << path << "from its shared thumbnail";
+        } else if (const int edge = Thumbnails::edgeFor(kept.natural, wanted->scaled)) {
+            const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
+            thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0});
+            if (!thumbnail.isNull())
+                Thumbnails::write(source, edge, thumbnail);
+        }
+        if (!thumbnail.isNull())
+            return fromThumbnail(thumbnail, *wanted);
     }
-    QImage image = reader.read();
-    budget().give(plan.bytes);
-    if (image.isNull()) {
-        qCDebug(picturesLog) << path << "does not decode:" << reader.errorString();
-        return {};
-    }
-    if (image.size() != wanted->part.size())
-        image = image.scaled(wanted->part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(wanted->ratio);
-    return image;
+    return decodeWanted(path, reader, header, *wanted);
 }
 
 // The picture at `path` as `want` asks for it: made from what the cache kept when that
 // serves, decoded otherwise (and then kept).
-QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache)
+QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache,
+                   bool thumbnails = false)
 {
-    const std::optional<FileStamp> stamp = cache ? stampOf(path) : std::nullopt;
-    if (stamp) {
+    const std::optional<FileStamp> stamp = cache || thumbnails ? stampOf(path) : std::nullopt;
+    if (stamp && cache) {
         if (const std::optional<KeptPicture> kept = cache->find(path, *stamp)) {
             const std::optional<Wanted> wanted = want(kept->natural);
             if (!wanted)
@@ -396,8 +444,8 @@ QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache
         }
     }
     KeptPicture kept;
-    QImage image = decode(path, want, kept);
-    if (stamp && !image.isNull()) {
+    QImage image = decode(path, want, kept, thumbnails && stamp ? &*stamp : nullptr);
+    if (stamp && cache && !image.isNull()) {
         kept.image = image;
         cache->keep(path, *stamp, std::move(kept));
     }
@@ -435,10 +483,10 @@ WantFor cardWants(const CardPictureRequest &request, CardPicture &card)
     };
 }
 
-CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache)
+CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool thumbnails)
 {
     CardPicture card;
-    QImage image = loadPicture(request.path, cardWants(request, card), cache);
+    QImage image = loadPicture(request.path, cardWants(request, card), cache, thumbnails);
     card.loaded = !image.isNull();
     card.image = std::move(image);
     if (card.loaded)
@@ -478,17 +526,19 @@ QThreadPool &decodePool()
 }
 
 QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureRequest> &requests,
-                                              PictureCache *cache)
+                                              PictureCache *cache, bool thumbnails)
 {
     allowLargePictures();
-    return QtConcurrent::mapped(&decodePool(), requests,
-                                [cache](const CardPictureRequest &r) { return loadOne(r, cache); });
+    return QtConcurrent::mapped(
+        &decodePool(), requests,
+        [cache, thumbnails](const CardPictureRequest &r) { return loadOne(r, cache, thumbnails); });
 }
 
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
-                                          PictureCache *cache)
+                                          PictureCache *cache, bool thumbnails)
 {
-    const QList<CardPicture> cards = startLoadingCardPictures(requests, cache).results();
+    const QList<CardPicture> cards =
+        startLoadingCardPictures(requests, cache, thumbnails).results();
     return {cards.begin(), cards.end()};
 }
 

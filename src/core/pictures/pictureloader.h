@@ -31,16 +31,19 @@ qint64 decodeBytesFor(const CardPictureRequest &request);
 
 // Decodes the pictures of a board, several at once, each at the size its card shows it and
 // no more of it than its box shows; pictures kept in `cache` are used where they serve,
-// and what is decoded is kept there. A picture that cannot be decoded, that would show less
-// than one pixel high, or that alone would need more than the decoding budget does not
+// and what is decoded is kept there. With `sharedThumbnails` the desktop's thumbnails serve
+// too, and pictures decoded leave thumbnails behind. A picture that cannot be decoded, that would
+// show less than one pixel high, or that alone would need more than the decoding budget does not
 // load.
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
-                                          PictureCache *cache = nullptr);
+                                          PictureCache *cache = nullptr,
+                                          bool sharedThumbnails = false);
 
 // The same, on the decoding threads while the caller goes on: the future's results come in
 // the order of the requests, its progress counts the pictures done.
 QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureRequest> &requests,
-                                              PictureCache *cache = nullptr);
+                                              PictureCache *cache = nullptr,
+                                              bool sharedThumbnails = false);
 
 // The threads that decode pictures, as many as DecodeLimits says.
 QThreadPool &decodePool();

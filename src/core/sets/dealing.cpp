@@ -8,6 +8,7 @@
 #include "core/platform/listing.h"
 #include "core/sets/setplaces.h"
 
+#include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
 
@@ -120,9 +121,16 @@ bool canDealAPair(const QString &setName, const CardBoxSize &box)
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
                               cardPictureRequest(files.secondFolder + files.second[p], box)},
-                             &keptPictures());
+                             &keptPictures(), true);
         if (pair[0].loaded && pair[1].loaded)
             return true;
     }
     return false;
+}
+
+QFuture<bool> startCheckingSet(const QString &setName, const CardBoxSize &box)
+{
+    // Not on the decoding threads, which it waits for.
+    return QtConcurrent::run(QThreadPool::globalInstance(),
+                             [setName, box] { return canDealAPair(setName, box); });
 }

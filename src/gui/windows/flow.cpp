@@ -8,6 +8,7 @@
 #include "core/platform/services.h"
 #include "core/screen/centring.h"
 #include "core/sets/dealing.h"
+#include "gui/controls/workprogress.h"
 #include "gui/windows/form1.h"
 #include "gui/windows/form2.h"
 #include "gui/windows/form3.h"
@@ -15,6 +16,9 @@
 #include "gui/windows/form5.h"
 #include "gui/windows/form6.h"
 
+#include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QScreen>
 #include <memory>
 
 namespace
@@ -43,18 +47,24 @@ template <typename F> F &instance(std::unique_ptr<F> &slot)
 }
 
 // A board opens only when it will show a pair: the chosen set is checked by loading its
-// pictures as the deal does, at the size of the board's cards. Should the deal still come
-// out empty (the set changed in between), the board closes before it shows, and the player
-// is where they were. An open board only comes forward.
+// pictures as the deal does, at the size of the board's cards, off the window thread. Should the
+// deal still come out empty (the set changed in between), the board closes before it shows, and the
+// player is where they were. An open board only comes forward.
 void openBoard()
 {
     if (!form2().isLoaded()) {
         // Reading the set name loads the setup window, hidden, when it is not there yet.
         const QString set = form1().setName();
         Screen *screen = services().screen;
+        // At the board's device pixel ratio, so that the deal finds what the check decoded.
+        const QScreen *shown = QGuiApplication::primaryScreen();
         const CardBoxSize box =
-            firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips());
-        if (!canDealAPair(set, box))
+            firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips(),
+                         shown ? shown->devicePixelRatio() : 1.0);
+        QFutureWatcher<bool> check;
+        check.setFuture(startCheckingSet(set, box));
+        waitShowingProgress(check);
+        if (!check.result())
             return;
         form2().setSetName(set);
         form2().load();

@@ -14,6 +14,7 @@
 #include "core/sets/dealing.h"
 #include "core/sets/setplaces.h"
 #include "gui/controls/design.h"
+#include "gui/controls/workprogress.h"
 #include "gui/windows/flow.h"
 
 #include <QFutureWatcher>
@@ -63,16 +64,13 @@ public:
     BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
-// Decodes on the decoding threads. Meanwhile the windows still repaint; no input is taken,
-// so no other handler runs before the board has started.
-std::vector<CardPicture> decodeWhileRepainting(const std::vector<CardPictureRequest> &requests)
+// Decodes on the decoding threads, with the shared thumbnails and what earlier boards kept,
+// while the windows keep painting and a progress bar rises on a long deal.
+std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequest> &requests)
 {
     QFutureWatcher<CardPicture> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(startLoadingCardPictures(requests, &keptPictures()));
-    if (!watcher.isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    watcher.setFuture(startLoadingCardPictures(requests, &keptPictures(), true));
+    waitShowingProgress(watcher);
     const QList<CardPicture> cards = watcher.future().results();
     return {cards.begin(), cards.end()};
 }
@@ -263,7 +261,7 @@ void Form2::StartDeal()
     for (const CardBox *box : Picture2)
         boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
     const DealPlan plan = planDeal(m_setFolder, boxes, *services().random);
-    const DealOutcome outcome = finishDeal(plan, decodeWhileRepainting(plan.requests));
+    const DealOutcome outcome = finishDeal(plan, decodeShowingProgress(plan.requests));
     m_game.deal(outcome);
     DealPictures(outcome);
 }
