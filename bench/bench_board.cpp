@@ -46,6 +46,8 @@ namespace
 {
 
 constexpr int Photos = 36;
+// The shared thumbnails of the benchmark.
+const QString BenchCache = QDir::tempPath() + QStringLiteral("/zindle-bench-cache");
 constexpr int ScreenWidth = 1920;
 constexpr int ScreenHeight = 1080;
 
@@ -228,6 +230,8 @@ class BoardRun
 public:
     BoardRun(const QString &photos, int choice)
     {
+        // The test program's own home would take the thumbnails away with it.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(BenchCache));
         m_program.screen.width = ScreenWidth * TwipsPerPixel;
         m_program.screen.height = ScreenHeight * TwipsPerPixel;
         const QString sets = QString::fromLatin1(SetsFolderName);
@@ -283,9 +287,7 @@ std::vector<CardPictureRequest> boardRequests(const QString &photos, int choice)
 // The shared thumbnails of the benchmark, emptied.
 void noThumbnails()
 {
-    const QString cache = QDir::tempPath() + QStringLiteral("/zindle-bench-cache");
-    QDir(cache).removeRecursively();
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+    QDir(BenchCache).removeRecursively();
 }
 
 void benchBoard(int argc, char *argv[], const QString &photos, int choice, const Options &o)
