@@ -184,7 +184,9 @@ void Form2::Form_Load()
     }
     Command1->setAccessibleName(lines.caption(LanguageLine::FinishButton));
     Command2->setAccessibleName(
-        QString(m_game.resultText(4)).remove(QRegularExpression(QStringLiteral("^[\\W_]+"))));
+        QString(m_game.resultText(4))
+            .remove(QRegularExpression(QStringLiteral("^[\\W_]+"),
+                                       QRegularExpression::UseUnicodePropertiesOption)));
     Label1[0]->setText(Module1::PlayerName);
     WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
     Timer2->setEnabled(true);
