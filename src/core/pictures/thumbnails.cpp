@@ -130,7 +130,11 @@ bool makeFolder(const QString &folder)
 
 Source sourceOf(const QString &path, qint64 modifiedSeconds, qint64 size, QSize natural)
 {
-    return {path, fileUri(QFileInfo(path).absoluteFilePath()), modifiedSeconds, size, natural};
+    // The file itself, whichever linked folder a set reaches it through.
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    return {path, fileUri(canonical.isEmpty() ? file.absoluteFilePath() : canonical),
+            modifiedSeconds, size, natural};
 }
 
 QString cacheFolder()

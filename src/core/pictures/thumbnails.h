@@ -17,7 +17,7 @@ namespace Thumbnails
 // A picture file as its thumbnail names and describes it.
 struct Source {
     QString path;
-    QByteArray uri;      // "file://" and the absolute path, escaped
+    QByteArray uri;      // "file://" and the path, links resolved, escaped
     qint64 modified = 0; // seconds since the epoch
     qint64 size = 0;     // bytes
     QSize natural;       // the picture's pixels, upright
