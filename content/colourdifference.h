@@ -8,3 +8,6 @@
 // How far apart two sRGB colours look to a person with ordinary colour vision: CIEDE2000
 // on CIELAB under a D65 white. About 1 is the least difference one notices side by side.
 double colourDifference(const QColor &a, const QColor &b);
+
+// The colour set's swatches lie at least this far apart, so that none needs a second look.
+constexpr double MinimumColourDifference = 25;

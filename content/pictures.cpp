@@ -151,7 +151,7 @@ bool writeSet(const QString &folder, const char *format, int pairs, const Painte
     return true;
 }
 
-// Any two at least 25 apart in CIEDE2000, so that no two swatches need a second look; named
+// Any two at least MinimumColourDifference apart, so that no two swatches need a second look; named
 // by Language::colours in this order (red, orange, yellow, green, light green, turquoise, sky
 // blue, blue, purple, lilac, pink, fuchsia, brown, black, grey, white).
 constexpr std::array<QRgb, 16> Colours = {
@@ -264,12 +264,10 @@ bool writeColours(const QString &folder, const Language &language)
 {
     const Captions &words = language.captions;
     const int pairs = int(Colours.size());
-    // Two swatches closer than this would leave a player guessing; such a palette is not
-    // shipped.
-    constexpr double apart = 20;
+    // Two swatches closer would leave a player guessing; such a palette is not shipped.
     for (int i = 0; i < pairs; ++i) {
         for (int j = i + 1; j < pairs; ++j) {
-            if (colourDifference(QColor(Colours[i]), QColor(Colours[j])) < apart)
+            if (colourDifference(QColor(Colours[i]), QColor(Colours[j])) < MinimumColourDifference)
                 return false;
         }
     }

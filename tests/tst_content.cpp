@@ -117,7 +117,7 @@ void TstContent::swatchesLookApart()
         QVERIFY(swatches.size() >= 12);
         for (std::size_t i = 0; i < swatches.size(); ++i) {
             for (std::size_t j = i + 1; j < swatches.size(); ++j)
-                QVERIFY2(colourDifference(swatches[i], swatches[j]) >= 20,
+                QVERIFY2(colourDifference(swatches[i], swatches[j]) >= MinimumColourDifference,
                          qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
         }
     }

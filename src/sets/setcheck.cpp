@@ -407,7 +407,6 @@ SetReport checkSet(const QString &name, const QString &folder)
 {
     SetReport report;
     report.name = name;
-    report.folder = folder;
     Reporter out{report};
     out.info("set", QLatin1Char(' ') + quoted(folder));
     for (const char *half : {"1", "2"}) {

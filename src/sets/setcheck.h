@@ -43,7 +43,6 @@ struct PictureCheck {
 
 struct SetReport {
     QString name;
-    QString folder;
     QStringList first;
     QStringList second;
     // Pictures of pair p at 2p ("1") and 2p + 1 ("2"), for the pairs that "1" holds; a

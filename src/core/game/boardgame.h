@@ -51,12 +51,10 @@ public:
 
     int layoutChoice() const { return m_layoutChoice; }
     int pairCount() const { return PairCount; }
-    int pairsFound() const { return PairsFound; }
     int clickCount() const { return ClickCount; }
     int firstCard() const { return FirstCard; }
     int secondCard() const { return SecondCard; }
     bool gameOver() const { return GameOver; }
-    int elapsedSeconds() const { return ElapsedSeconds; }
     const QString &cardKey(int index) const { return CardKey[std::size_t(index)]; }
 
 private:

@@ -39,7 +39,6 @@ private:
 class FormTimer : public QObject
 {
     friend class Form;
-    class QKeyEvent;
 
 public:
     FormTimer(Form *form, QWidget *window, int interval, bool enabled,

@@ -5,8 +5,6 @@
 
 #include "gui/windows/form.h"
 
-#include <QLabel>
-
 class ColourButton;
 
 // The intro window: the title picture and the continue button.
