@@ -10,9 +10,12 @@
 #include "system/realservices.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMutex>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWaitCondition>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,7 +82,7 @@ private Q_SLOTS:
     void onlyRegularFilesAreRead();
     void windowLifeCycle();
     void tickOpeningAModalWindowIsNotEnteredAgain();
-    void soundsAreLoadedOnce();
+    void soundsNeverWaitForTheOutput();
 };
 
 void TstPlatform::listingOrder_data()
@@ -331,23 +334,49 @@ void TstPlatform::tickOpeningAModalWindowIsNotEnteredAgain()
     QCOMPARE(QList({ticksWhileModal, deepest, modal.unloads}), QList({1, 1, 1}));
 }
 
-void TstPlatform::soundsAreLoadedOnce()
+void TstPlatform::soundsNeverWaitForTheOutput()
 {
-    TestProgram program;
-    // 100 samples of silence, 8-bit mono at 8000 Hz.
-    const QByteArray wav = QByteArray("RIFF\x88\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0"
-                                      "\x40\x1f\0\0\x01\0\x08\0data\x64\0\0\0",
-                                      44) +
-                           QByteArray(100, char(0x80));
-    program.writeFile("sonidos/abrir.wav", wav);
-    program.writeFile("sonidos/cerrar.wav", wav);
-    SystemSound sound;
-    sound.preload(programPath("/sonidos/abrir.wav"));
+    // A sound server that does not answer: every call waits until the test opens it.
+    struct StuckOutput : SoundOutput {
+        QMutex mutex;
+        QWaitCondition opened;
+        bool stuck = true;
+        QStringList calls;
+        void call(const QString &what)
+        {
+            QMutexLocker lock(&mutex);
+            while (stuck)
+                opened.wait(&mutex);
+            calls << what;
+        }
+        void load(const QString &path) override { call("load " + path); }
+        void play(const QString &path) override { call("play " + path); }
+        QStringList seen()
+        {
+            QMutexLocker lock(&mutex);
+            return calls;
+        }
+    };
+    auto owned = std::make_unique<StuckOutput>();
+    StuckOutput &output = *owned;
+    SystemSound sound(std::move(owned));
+    QElapsedTimer waited;
+    waited.start();
+    sound.preload("a");
     for (int i = 0; i < 3; ++i) {
-        for (const char *name : {"abrir.wav", "cerrar.wav", "fallo.wav"})
-            sound.play(programPath(QStringLiteral("/sonidos/") + name));
+        sound.play("a");
+        sound.play("b");
     }
-    QCOMPARE(sound.heldSounds(), 2);
+    QVERIFY(waited.elapsed() < 100);
+    {
+        QMutexLocker lock(&output.mutex);
+        output.stuck = false;
+        output.opened.wakeAll();
+    }
+    // Of the sounds asked for while it waited only the last one plays; a file loads once.
+    QTRY_COMPARE(output.seen(), QStringList({"load a", "load b", "play b"}));
+    sound.play("a");
+    QTRY_COMPARE(output.seen(), QStringList({"load a", "load b", "play b", "play a"}));
 }
 
 QTEST_MAIN(TstPlatform)

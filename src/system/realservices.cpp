@@ -36,40 +36,75 @@ double SystemRandom::draw()
     return m_generator.generateDouble();
 }
 
-SystemSound::SystemSound() : m_haveOutput(!QMediaDevices::audioOutputs().isEmpty()) {}
-
-SystemSound::~SystemSound()
+EffectOutput::~EffectOutput()
 {
     qDeleteAll(m_effects);
 }
 
-QSoundEffect *SystemSound::effect(const QString &path)
+void EffectOutput::load(const QString &path)
 {
-    auto it = m_effects.find(path);
-    if (it != m_effects.end())
-        return *it;
     const QUrl source = regularFileUrl(path);
     if (source.isEmpty())
-        return nullptr;
+        return;
     auto *e = new QSoundEffect;
     e->setSource(source);
     m_effects.insert(path, e);
-    return e;
+}
+
+void EffectOutput::play(const QString &path)
+{
+    QSoundEffect *e = m_effects.value(path);
+    if (m_playing && m_playing != e)
+        m_playing->stop();
+    m_playing = e;
+    if (!m_haveOutput)
+        m_haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+    if (e && *m_haveOutput && e->status() != QSoundEffect::Error)
+        e->play();
+}
+
+SystemSound::SystemSound(std::unique_ptr<SoundOutput> output)
+    : m_context(std::make_unique<QObject>()), m_output(std::move(output))
+{
+    m_context->moveToThread(&m_thread);
+    m_thread.start();
+}
+
+SystemSound::~SystemSound()
+{
+    // The effects belong to the sound thread and go with it.
+    onSoundThread([this] { m_output.reset(); });
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void SystemSound::onSoundThread(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(m_context.get(), std::move(work), Qt::QueuedConnection);
+}
+
+void SystemSound::load(const QString &path)
+{
+    if (!m_loaded.contains(path)) {
+        m_loaded.insert(path);
+        m_output->load(path);
+    }
 }
 
 void SystemSound::preload(const QString &path)
 {
-    effect(path);
+    onSoundThread([this, path] { load(path); });
 }
 
 void SystemSound::play(const QString &path)
 {
-    QSoundEffect *e = effect(path);
-    if (m_playing && m_playing != e)
-        m_playing->stop();
-    m_playing = e;
-    if (e && m_haveOutput && e->status() != QSoundEffect::Error)
-        e->play();
+    const int number = ++m_lastPlay;
+    onSoundThread([this, path, number] {
+        if (number != m_lastPlay)
+            return;
+        load(path);
+        m_output->play(path);
+    });
 }
 
 int SystemScreen::widthTwips()

@@ -7,7 +7,12 @@
 
 #include <QHash>
 #include <QRandomGenerator>
+#include <QSet>
+#include <QThread>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QSoundEffect;
 
@@ -28,23 +33,55 @@ private:
     QRandomGenerator m_generator;
 };
 
-// One sound at a time, as the game's sounds were made for: a new one stops the last.
+// What makes the sounds heard. Only the sound thread calls it, so it may wait on the sound
+// server for as long as that takes.
+class SoundOutput
+{
+public:
+    virtual ~SoundOutput() = default;
+    // Makes a file ready to play; called once a file.
+    virtual void load(const QString &path) = 0;
+    // Plays a loaded file, stopping the one still playing.
+    virtual void play(const QString &path) = 0;
+};
+
+// Qt Multimedia's sound effects, one a file, kept for the run.
+class EffectOutput : public SoundOutput
+{
+public:
+    ~EffectOutput() override;
+    void load(const QString &path) override;
+    void play(const QString &path) override;
+
+private:
+    QHash<QString, QSoundEffect *> m_effects;
+    QSoundEffect *m_playing = nullptr;
+    // Asked at the first sound: with a server that does not answer, asking waits.
+    std::optional<bool> m_haveOutput;
+};
+
+// One sound at a time, as the game's sounds were made for: a new one stops the last. Loading
+// and playing happen on a thread of their own, so a sound server that stops answering means
+// silence, never a window that waits. Of the sounds asked for while the output is busy only
+// the last one plays.
 class SystemSound : public Sound
 {
 public:
-    SystemSound();
+    explicit SystemSound(std::unique_ptr<SoundOutput> output = std::make_unique<EffectOutput>());
     ~SystemSound() override;
     void preload(const QString &path) override;
     void play(const QString &path) override;
-    // The sounds loaded so far: each file is loaded once and kept for the run.
-    int heldSounds() const { return int(m_effects.size()); }
 
 private:
-    QSoundEffect *effect(const QString &path);
+    void onSoundThread(std::function<void()> work);
+    void load(const QString &path);
 
-    QHash<QString, QSoundEffect *> m_effects;
-    QSoundEffect *m_playing = nullptr;
-    bool m_haveOutput = false;
+    QThread m_thread;
+    std::unique_ptr<QObject> m_context;
+    std::unique_ptr<SoundOutput> m_output;
+    // Touched on the sound thread only.
+    QSet<QString> m_loaded;
+    std::atomic<int> m_lastPlay = 0;
 };
 
 class SystemScreen : public Screen
