@@ -5,30 +5,68 @@
 #include "system/realservices.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <xcb/xcb.h>
 
 namespace
 {
 
+// An X server answers its clients' first request at once; one that has not answered by then
+// never will.
+constexpr int XServerAnswerMs = 3000;
+
+// Whether the X server that DISPLAY names answers in time. A server that accepts the
+// connection and never answers would keep xcb_connect waiting for good, so it runs on a
+// thread of its own that is left behind when it does not return.
+bool xServerAnswers()
+{
+    // Shared with the probe, which may outlive this call.
+    const auto reachable = std::make_shared<std::atomic<bool>>(false);
+    QThread *probe = QThread::create([reachable] {
+        xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+        *reachable = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+    });
+    probe->start();
+    if (!probe->wait(QDeadlineTimer(XServerAnswerMs)))
+        return false;
+    delete probe;
+    return *reachable;
+}
+
 // The window flow needs windows that place themselves, come to the front on request and
 // stay above the board while modal; only an X server gives a client all three. Where the
-// session offers one (XWayland included) and the player chose no platform, run on it.
-void preferXServer()
+// session offers one (XWayland included) and the player chose no platform, run on it, else
+// on Wayland. With neither the program says so and ends.
+void choosePlatform()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (reachable)
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.isEmpty() && xServerAnswers()) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+        return;
+    }
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    if (display.isEmpty())
+        std::fputs("zindle: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
+    else
+        std::fprintf(stderr, "zindle: the X server of display %s does not answer\n",
+                     display.constData());
+    std::_Exit(1);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    preferXServer();
+    choosePlatform();
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     // The run ends only in the ways the window flow names, never because the last

@@ -5,12 +5,19 @@
 #include "core/sets/setplaces.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <arpa/inet.h>
+#include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -82,8 +89,52 @@ class TstX11 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void withoutDisplayEndsAtOnce_data();
+    void withoutDisplayEndsAtOnce();
     void keyboardGameUnderWindowManagerWithPanel();
 };
+
+void TstX11::withoutDisplayEndsAtOnce_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("no DISPLAY") << false;
+    QTest::newRow("a server that never answers") << true;
+}
+
+void TstX11::withoutDisplayEndsAtOnce()
+{
+    QFETCH(bool, silent);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    // The kernel accepts connections to a listening socket that nobody reads.
+    const int silentServer = ::socket(AF_INET, SOCK_STREAM, 0);
+    const auto closeServer = qScopeGuard([silentServer] { ::close(silentServer); });
+    if (silent) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int display = 50;
+        for (; display < 100; ++display) {
+            address.sin_port = htons(quint16(6000 + display));
+            if (::bind(silentServer, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+                break;
+        }
+        QVERIFY(display < 100 && ::listen(silentServer, 8) == 0);
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral("127.0.0.1:%1").arg(display));
+    }
+    QProcess zindle;
+    zindle.setProcessEnvironment(env);
+    QElapsedTimer took;
+    took.start();
+    zindle.start(QStringLiteral(ZINDLE_EXE), {});
+    QVERIFY(zindle.waitForFinished(10000));
+    qInfo("ended after %lld ms", took.elapsed());
+    QCOMPARE(zindle.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(zindle.exitCode(), 1);
+    const QByteArray said = zindle.readAllStandardError();
+    QVERIFY2(said.startsWith("zindle: ") && said.count('\n') == 1, said.constData());
+}
 
 void TstX11::keyboardGameUnderWindowManagerWithPanel()
 {
@@ -98,7 +149,10 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     QVERIFY(server.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
     const QString display = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
-    Display *const x11 = XOpenDisplay(display.toLocal8Bit().constData());
+    // Closed on every way out, a skip or a failure included.
+    const std::unique_ptr<Display, decltype(&XCloseDisplay)> connection(
+        XOpenDisplay(display.toLocal8Bit().constData()), XCloseDisplay);
+    Display *const x11 = connection.get();
     QVERIFY(x11);
     // Windows come and go while the test looks at them.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
@@ -222,7 +276,6 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     QVERIFY(xdotool(QStringLiteral("key alt+F4")));
     QVERIFY(zindle.waitForFinished(10000));
     QCOMPARE(zindle.exitCode(), 0);
-    XCloseDisplay(x11);
 }
 
 QTEST_GUILESS_MAIN(TstX11)
