@@ -3,6 +3,7 @@
 
 #include "core/language/languagefile.h"
 #include "core/pictures/pictureloader.h"
+#include "core/platform/filenames.h"
 #include "core/platform/listing.h"
 #include "core/platform/regularfile.h"
 #include "core/platform/textfile.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWaitCondition>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,6 +97,10 @@ void TstPlatform::listingOrder_data()
         << QStringList{"b", "a", "A"} << QStringList{"A", "a", "b"};
     QTest::newRow("hidden names are left out")
         << QStringList{".oculto", "uno"} << QStringList{"uno"};
+    // Latin-1 "café" and "ño" as a Windows archive leaves them, next to UTF-8 "né".
+    const QString cafe = decodeFileName("caf\xe9"), nyo = decodeFileName("\xf1o");
+    QTest::newRow("names that are not UTF-8 keep their bytes")
+        << QStringList{nyo, "né", cafe} << QStringList{cafe, "né", nyo};
 }
 
 void TstPlatform::listingOrder()
@@ -102,12 +108,19 @@ void TstPlatform::listingOrder()
     QFETCH(QStringList, names);
     QFETCH(QStringList, listed);
     TestProgram program;
+    QDir().mkpath(program.path("files"));
+    QDir().mkpath(program.path("folders"));
     for (const QString &name : names) {
-        program.writeFile("files/" + name, "x");
-        program.writeFile("folders/" + name + "/x", "x");
+        const QByteArray bytes = encodeFileName(name);
+        QVERIFY(::close(::creat(QFile::encodeName(program.path("files/")) + bytes, 0600)) == 0);
+        QVERIFY(::mkdir(QFile::encodeName(program.path("folders/")) + bytes, 0700) == 0);
     }
     QCOMPARE(listFiles(program.path("files")), listed);
     QCOMPARE(listSubfolders(program.path("folders")), listed);
+    for (const QString &name : listed) {
+        QFile file;
+        QVERIFY(openRegularFile(file, program.path("files/") + name));
+    }
     // The folder may hand the names over in any order.
     QStringList reversed(listed.crbegin(), listed.crend());
     sortNamesIgnoringCase(reversed);

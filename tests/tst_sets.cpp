@@ -3,12 +3,14 @@
 
 #include "core/cards/boardlayout.h"
 #include "core/cards/cardgeometry.h"
+#include "core/platform/filenames.h"
 #include "core/screen/twips.h"
 #include "fakes.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
 
 #include <QPainter>
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace
@@ -56,7 +58,8 @@ private:
 void TstSets::initTestCase()
 {
     const QStringList names = {"a", "b", "c", "d", "e", "f"};
-    for (const char *name : {"clean", "broken", "short", "cut", "turned", "twins", "slip"}) {
+    for (const char *name :
+         {"clean", "broken", "short", "cut", "turned", "twins", "slip", "latin"}) {
         for (int p = 0; p < 6; ++p) {
             const QString file = names[p] + QStringLiteral(".png");
             m_sets.writeFile(QString(name) + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
@@ -85,6 +88,15 @@ void TstSets::initTestCase()
                              encoded(picture));
         }
     }
+    // Latin-1 names as a Windows archive leaves them: the folder "café", the files "éa.png".
+    const QByteArray latin = QFile::encodeName(set("latin"));
+    for (const char *half : {"/1/", "/2/"}) {
+        for (const QString &name : names) {
+            const QByteArray file = latin + half + name.toLatin1() + ".png";
+            QCOMPARE(::rename(file, latin + half + "\xe9" + name.toLatin1() + ".png"), 0);
+        }
+    }
+    QCOMPARE(::rename(latin, QFile::encodeName(m_sets.path("caf")) + "\xe9"), 0);
 }
 
 void TstSets::findings_data()
@@ -126,6 +138,8 @@ void TstSets::findings_data()
         << 0;
     QTest::newRow("no folder 2") << "missing"
                                  << R"(error "missing": no folder "2")" << 2;
+    QTest::newRow("names that are not UTF-8")
+        << decodeFileName("caf\xe9") << R"(files "caf\xE9": 6 in "1", 6 in "2")" << 0;
 }
 
 void TstSets::findings()
@@ -133,6 +147,9 @@ void TstSets::findings()
     QFETCH(QString, name);
     QFETCH(QString, line);
     QFETCH(int, status);
+    const auto found = setsIn(m_sets.dir.path());
+    QVERIFY(
+        std::count_if(found.begin(), found.end(), [&](const auto &s) { return s.first == name; }));
     const SetReport report = checkSet(name, set(name));
     const QStringList lines = reportLines({report});
     QVERIFY2(std::any_of(lines.begin(), lines.end(),

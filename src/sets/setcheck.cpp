@@ -4,6 +4,7 @@
 #include "setcheck.h"
 
 #include "core/game/choices.h"
+#include "core/platform/filenames.h"
 #include "core/platform/listing.h"
 #include "core/platform/regularfile.h"
 #include "core/screen/twips.h"
@@ -199,12 +200,6 @@ QString pairText(int p)
     return QStringLiteral(" pair %1: ").arg(p + 1);
 }
 
-bool folderReadable(const QString &folder)
-{
-    const QFileInfo info(folder);
-    return info.isDir() && info.isReadable() && info.isExecutable();
-}
-
 void reportCuts(Reporter &out, const SetReport &report, const std::vector<int> &choices)
 {
     std::map<std::tuple<int, int, int, int, int>, ShownRows> shown;
@@ -335,9 +330,14 @@ int SetReport::warnings() const
 QString quoted(const QString &text)
 {
     QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
+    // A byte of a name that is not UTF-8 shows as \xHH, so the teacher can find the file.
+    const QString shown = shownFileName(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             out += QLatin1Char('\\') + c;
+        else if (shown[i] != c)
+            out += QStringLiteral("\\x%1").arg(encodeFileName(c).toHex().toUpper());
         else if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Format ||
                  c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -350,10 +350,9 @@ QString quoted(const QString &text)
 std::vector<std::pair<QString, QString>> setsIn(const QString &folder)
 {
     std::vector<std::pair<QString, QString>> sets;
-    if (!QFileInfo(folder).isDir())
+    if (!isFolder(folder))
         return sets;
-    if (QFileInfo(folder + QStringLiteral("/1")).isDir() ||
-        QFileInfo(folder + QStringLiteral("/2")).isDir()) {
+    if (isFolder(folder + QStringLiteral("/1")) || isFolder(folder + QStringLiteral("/2"))) {
         sets.emplace_back(QFileInfo(folder).fileName(), folder);
         return sets;
     }
@@ -411,9 +410,9 @@ SetReport checkSet(const QString &name, const QString &folder)
     out.info("set", QLatin1Char(' ') + quoted(folder));
     for (const char *half : {"1", "2"}) {
         const QString path = folder + QLatin1Char('/') + QLatin1String(half);
-        if (!QFileInfo(path).isDir())
+        if (!isFolder(path))
             out.error(QStringLiteral(": no folder \"%1\"").arg(QLatin1String(half)));
-        else if (!folderReadable(path))
+        else if (!isReadableFolder(path))
             out.error(QStringLiteral(": folder \"%1\" cannot be read").arg(QLatin1String(half)));
     }
     const SetFiles files = listSetFiles(folder);

@@ -3,19 +3,37 @@
 
 #include "listing.h"
 
-#include <QDir>
+#include "core/platform/filenames.h"
+
 #include <algorithm>
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
 
 namespace
 {
 
-QStringList listEntries(const QString &folder, QDir::Filters kind)
+// Read with the system's own calls: Qt's listing leaves out every name that is not valid
+// UTF-8, so a set from another system would be missing without a word.
+QStringList listEntries(const QString &folder, mode_t kind)
 {
     if (folder.isEmpty())
         return {};
-    QDir dir(folder);
-    QStringList names = dir.entryList(kind | QDir::NoDotAndDotDot, QDir::Unsorted);
-    names.removeIf([](const QString &name) { return name.startsWith(QLatin1Char('.')); });
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(encodeFileName(folder).constData()),
+                                                   ::closedir);
+    if (!dir)
+        return {};
+    QStringList names;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        struct stat st {
+        };
+        // Hidden entries, "." and ".." among them, are left out; links count as what they
+        // point at, and only folders and regular files count at all.
+        if (entry->d_name[0] == '.' || ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) != 0 ||
+            (st.st_mode & S_IFMT) != kind)
+            continue;
+        names << decodeFileName(QByteArray(entry->d_name));
+    }
     sortNamesIgnoringCase(names);
     return names;
 }
@@ -32,10 +50,10 @@ void sortNamesIgnoringCase(QStringList &names)
 
 QStringList listSubfolders(const QString &folder)
 {
-    return listEntries(folder, QDir::Dirs);
+    return listEntries(folder, S_IFDIR);
 }
 
 QStringList listFiles(const QString &folder)
 {
-    return listEntries(folder, QDir::Files);
+    return listEntries(folder, S_IFREG);
 }

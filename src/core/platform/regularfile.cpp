@@ -3,6 +3,8 @@
 
 #include "regularfile.h"
 
+#include "core/platform/filenames.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +14,7 @@ bool openRegularFile(QFile &file, const QString &path)
     if (file.isOpen())
         file.close();
     file.setFileName(path);
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat st {
     };
     // Opening some devices has effects of its own, so only a regular file is opened at all.

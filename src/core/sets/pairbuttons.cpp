@@ -3,10 +3,9 @@
 
 #include "pairbuttons.h"
 
+#include "core/platform/filenames.h"
 #include "core/platform/listing.h"
 #include "core/sets/setplaces.h"
-
-#include <QFileInfo>
 
 std::optional<int> firstFolderPictures(const QString &setName)
 {
@@ -14,8 +13,7 @@ std::optional<int> firstFolderPictures(const QString &setName)
     if (set.isEmpty())
         return 0;
     const QString folder = set + QStringLiteral("/1/");
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+    if (!isReadableFolder(folder))
         return std::nullopt;
     return int(listFiles(folder).size());
 }
