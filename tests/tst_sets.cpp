@@ -10,7 +10,10 @@
 #include "sets/setsheet.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
+#include <csignal>
 #include <cstdio>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace
@@ -49,6 +52,7 @@ private Q_SLOTS:
     void shownRowsMatchTheLayout_data();
     void shownRowsMatchTheLayout();
     void sheetCrossesOutPicturesNeverDealt();
+    void aSheetThatCannotBeWrittenKeepsTheOldOne();
 
 private:
     QString set(const QString &name) const { return m_sets.path(name); }
@@ -204,6 +208,26 @@ void TstSets::sheetCrossesOutPicturesNeverDealt()
     const SheetBoard board{0, QSize(1280, 1024)};
     QVERIFY(crossed(drawSheet({checkSet("broken", set("broken"))}, board, QImage())));
     QVERIFY(!crossed(drawSheet({checkSet("clean", set("clean"))}, board, QImage())));
+}
+
+void TstSets::aSheetThatCannotBeWrittenKeepsTheOldOne()
+{
+    m_sets.writeFile("sheet.png", "the old sheet");
+    QImage sheet(600, 600, QImage::Format_RGB32);
+    QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(sheet.bits()), 600 * 600);
+    // A full disk: no file grows past 64 kB, and writing more fails instead of killing.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 64 * 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool saved = saveSheet(sheet, m_sets.path("sheet.png"));
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+    QVERIFY(!saved);
+    QFile old(m_sets.path("sheet.png"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), "the old sheet");
 }
 
 QTEST_MAIN(TstSets)

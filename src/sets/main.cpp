@@ -199,7 +199,7 @@ int main(int argc, char *argv[])
         const QImage background =
             loadBackground(programPath(QStringLiteral("/fondo.jpg")), board.screen);
         const QString file = parser.value(sheet);
-        if (!drawSheet(reports, board, background).save(file, "PNG")) {
+        if (!saveSheet(drawSheet(reports, board, background), file)) {
             std::fprintf(stderr, "zindle-sets: cannot write the sheet %s\n", qPrintable(file));
             return 2;
         }

@@ -9,8 +9,10 @@
 #include "core/screen/twips.h"
 #include "core/sets/dealing.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace
@@ -140,4 +142,14 @@ QImage drawSheet(const std::vector<SetReport> &reports, const SheetBoard &board,
     }
     p.end();
     return sheet;
+}
+
+bool saveSheet(const QImage &sheet, const QString &file)
+{
+    // Encoded whole first: the PNG writer gives up on a failing file without freeing all.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QSaveFile out(file);
+    return buffer.open(QIODevice::WriteOnly) && sheet.save(&buffer, "PNG") &&
+           out.open(QIODevice::WriteOnly) && out.write(png) == png.size() && out.commit();
 }

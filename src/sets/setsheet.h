@@ -23,3 +23,6 @@ inline constexpr int SheetPairsPerSet = 120;
 // not null), and the two file names below.
 QImage drawSheet(const std::vector<SetReport> &reports, const SheetBoard &board,
                  const QImage &background);
+// Writes the sheet as PNG to a temporary file that replaces `file` only once complete: a
+// full disk leaves an earlier sheet as it was.
+bool saveSheet(const QImage &sheet, const QString &file);
