@@ -1,16 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/screen/fitting.h"
 #include "gui/windows/flow.h"
 #include "system/realservices.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QScreen>
 #include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace
@@ -62,12 +67,38 @@ void choosePlatform()
     std::_Exit(1);
 }
 
+// On a screen too small for the windows at the scale the session asked for, the program
+// starts once more with the whole interface scaled down, so that every control can be
+// reached by mouse: Qt takes its scale only as it starts. Below one device pixel a logical
+// pixel Qt draws controls cut off, so the interface shrinks at most to the screen's own
+// pixels. The marker keeps it to one new start.
+void fitToScreen(char *argv[])
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || qEnvironmentVariableIsSet("ZINDLE_SCALED"))
+        return;
+    const double ratio = screen->devicePixelRatio();
+    const double fitted = std::max(1.0, ratio * fittingScale(screen->availableGeometry().size()));
+    if (fitted >= ratio)
+        return;
+    bool isNumber = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&isNumber);
+    if (!isNumber || factor <= 0)
+        factor = 1;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * fitted / ratio));
+    qputenv("ZINDLE_SCALED", "1");
+    ::execv("/proc/self/exe", argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     choosePlatform();
+    // Qt takes its own options out of argv.
+    std::vector<char *> arguments(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    fitToScreen(arguments.data());
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     // The run ends only in the ways the window flow names, never because the last
     // visible window closed.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/game/gameoverpause.h"
+#include "core/screen/fitting.h"
 #include "fakes.h"
 #include "gui/windows/flow.h"
 #include "gui/windows/form1.h"
@@ -22,7 +23,37 @@ private Q_SLOTS:
     void wholeRun();
     void listWindowWithoutTheSetupWindow_data();
     void listWindowWithoutTheSetupWindow();
+    void windowsFitSmallScreens_data();
+    void windowsFitSmallScreens();
 };
+
+void TstWindows::windowsFitSmallScreens_data()
+{
+    // The screen's available area in logical pixels: its pixels over the session's scale.
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<bool>("scaled");
+    QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false;
+    QTest::newRow("1366 x 768 at 2, a 24 pixel panel") << QSize(683, 372) << true;
+    QTest::newRow("1024 x 600 at 1.5") << QSize(683, 400) << true;
+    QTest::newRow("1920 x 1080 at 3") << QSize(640, 360) << true;
+}
+
+void TstWindows::windowsFitSmallScreens()
+{
+    QFETCH(QSize, available);
+    const double scale = fittingScale(available);
+    QTEST(scale < 1, "scaled");
+    TestProgram program;
+    program.writeLanguage(SpanishTexts);
+    for (Form *form : {(Form *)&form1(), (Form *)&form3(), (Form *)&form5(), (Form *)&form6()}) {
+        form->load();
+        // With a title bar and borders of an ordinary window manager; the intro has none.
+        const QSize frame = form == &form5() ? QSize() : QSize(8, 32);
+        const QSize outer = form->window()->size() * scale + frame;
+        QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
+                 form->window()->metaObject()->className());
+    }
+}
 
 void TstWindows::gameOverPause_data()
 {
