@@ -3,6 +3,7 @@
 
 #include "core/cards/boardlayout.h"
 #include "core/cards/cardgeometry.h"
+#include "core/game/boardgame.h"
 #include "core/game/keyboardmark.h"
 #include "core/pictures/picturecache.h"
 #include "core/screen/twips.h"
@@ -166,7 +167,10 @@ private Q_SLOTS:
     void dealOutcome();
     void boardWithoutAPairNeverShows_data();
     void boardWithoutAPairNeverShows();
+    void turnRules_data();
+    void turnRules();
     void sixPairGameToItsResultLine();
+    void gameWonInItsFirstSecondWithTheListOpen();
     void gamePlayedThroughTheAccessibleTree();
     void clockStopsAtZeroOnALoweredBoard();
     void markMovesOverClickableCards_data();
@@ -386,6 +390,47 @@ void TstBoard::gamePlayedThroughTheAccessibleTree()
     QVERIFY(findAccessible(accessible(form6().window()), QAccessible::Button, "SEGUIR JUGANDO"));
 }
 
+void TstBoard::turnRules_data()
+{
+    // Cards 0 and 1 make a pair, 2 and 3 the other; "shown" is the 200 ms tick after a pair.
+    QTest::addColumn<QString>("clicks");
+    // F first card, P pair, M miss, I ignored, C the pair that completes the game.
+    QTest::addColumn<QString>("results");
+    QTest::newRow("a pair") << "0 1"
+                            << "F P";
+    QTest::newRow("a miss, then a new turn") << "0 2 3"
+                                             << "F M F";
+    QTest::newRow("the same card twice is a miss") << "1 1"
+                                                   << "F M";
+    QTest::newRow("clicks while a pair shows do nothing") << "0 1 2 shown 2 3"
+                                                          << "F P I F C";
+    QTest::newRow("cards off the board do nothing") << "-1 72 0"
+                                                    << "I I F";
+    QTest::newRow("nothing after the last pair") << "3 2 shown 1 0 shown 0"
+                                                 << "F P F C I";
+}
+
+void TstBoard::turnRules()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QString, results);
+    DealOutcome deal{2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}};
+    BoardGame game;
+    game.start(0);
+    game.deal(deal);
+    QStringList seen;
+    for (const QString &click : clicks.split(' ')) {
+        if (click == "shown") {
+            game.pairShown();
+            continue;
+        }
+        const BoardGame::ClickResult r = game.click(click.toInt());
+        seen << (r.completed ? "C" : QString("IFPM"[int(r.kind)]));
+    }
+    QCOMPARE(seen.join(' '), results);
+    QCOMPARE(game.gameOver(), results.contains('C'));
+}
+
 void TstBoard::clockStopsAtZeroOnALoweredBoard()
 {
     TestProgram program;
@@ -399,6 +444,19 @@ void TstBoard::clockStopsAtZeroOnALoweredBoard()
     QVERIFY(board.Label1[1]->text() == "0" && !board.Timer2->isEnabled());
     playToTheEnd([] { form4().unload(); });
     QCOMPARE(resultLines(), QStringList{"Con 8 parejas quedaban 0 segundos"});
+}
+
+// The board's list button shows the list and the game goes on; a game won before the
+// clock's first tick records the clock as it shows, empty.
+void TstBoard::gameWonInItsFirstSecondWithTheListOpen()
+{
+    TestProgram program;
+    Form2 &board = openBoard(program, 6, 0);
+    click(board, "Command2");
+    QVERIFY(form6().window()->isVisible() && !form6().window()->isModal());
+    QString shown;
+    playToTheEnd([&] { shown = textOf(form4(), "Label1_1"), form4().unload(); });
+    QCOMPARE(resultLines() << shown, (QStringList{"Con 6 parejas quedaban  segundos", ""}));
 }
 
 void TstBoard::markMovesOverClickableCards_data()
