@@ -4,8 +4,8 @@
 #include "caption.h"
 
 #include "core/language/languagefile.h"
+#include "core/platform/filenames.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <exiv2/exiv2.hpp>
@@ -74,7 +74,7 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
     if (!ready)
         return m;
     try {
-        auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+        auto image = Exiv2::ImageFactory::open(encodeFileName(path).toStdString());
         image->readMetadata();
         const Exiv2::XmpData &xmp = image->xmpData();
         m.title = xmpText(xmp, "Xmp.dc.title", language);

@@ -3,7 +3,8 @@
 
 #include "picturecache.h"
 
-#include <QFile>
+#include "core/platform/filenames.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -47,7 +48,7 @@ QImage withEdges(QImage image, QRect inner)
 std::optional<FileStamp> stampOf(const QString &path)
 {
     QT_STATBUF status;
-    if (QT_STAT(QFile::encodeName(path).constData(), &status) != 0)
+    if (QT_STAT(encodeFileName(path).constData(), &status) != 0)
         return std::nullopt;
     const auto nanoseconds = [](const timespec &t) {
         return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;

@@ -4,12 +4,12 @@
 #include "setplaces.h"
 
 #include "core/language/languagefile.h"
+#include "core/platform/filenames.h"
 #include "core/platform/listing.h"
 #include "core/platform/regularfile.h"
 #include "core/platform/services.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QHash>
 #include <QStandardPaths>
 #include <optional>
@@ -116,7 +116,7 @@ QString pictureSetFolder(const QString &setName)
     const QStringList places = setPlaces();
     for (const QString &place : places) {
         const QString folder = place + QLatin1Char('/') + setName;
-        if (QFileInfo(folder).isDir())
+        if (isFolder(folder))
             return folder;
     }
     return places.front() + QLatin1Char('/') + setName;
