@@ -34,7 +34,6 @@ void TstWindows::windowsFitSmallScreens_data()
     QTest::addColumn<bool>("scaled");
     QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false;
     QTest::newRow("1366 x 768 at 2, a 24 pixel panel") << QSize(683, 372) << true;
-    QTest::newRow("1024 x 600 at 1.5") << QSize(683, 400) << true;
     QTest::newRow("1920 x 1080 at 3") << QSize(640, 360) << true;
 }
 
@@ -86,12 +85,11 @@ void TstWindows::wholeRun()
     // Every window but the board centres itself; the intro sits 200 twips higher.
     QCOMPARE(form5().window()->pos(), QPoint(328, 215));
     QCOMPARE(textOf(form5(), "Command1"), "CONTINUAR");
-    QVERIFY(!form5().window()->close());
     click(form5(), "Command1");
     QVERIFY(!form5().isLoaded() && form6().window()->isVisible());
-    QCOMPARE(form6().window()->pos(), QPoint(336, 322));
+    QCOMPARE(QList({form6().window()->pos(), form3().window()->pos()}),
+             QList({QPoint(336, 322), QPoint(415, 357)}));
     QCOMPARE(form6().window()->windowTitle(), "n");
-    QCOMPARE(form3().window()->pos(), QPoint(415, 357));
     QCOMPARE(textOf(form3(), "Label1_0") + textOf(form3(), "Command2"), "NombreACEPTAR");
     QCOMPARE(form3().window()->focusWidget(), control(form3(), "Text1_0"));
     // The empty name is refused; blanks around a name stay.
@@ -149,10 +147,8 @@ void TstWindows::listWindowWithoutTheSetupWindow_data()
     QTest::addColumn<bool>("listButton");
     // -1: a board is open, the list window is not the last.
     QTest::addColumn<int>("ended");
-    QTest::newRow("the list button on a first set with pairs opens a board")
-        << 6 << false << true << -1;
-    QTest::newRow("the list button finding no set opens nothing, closing ends the run")
-        << 0 << false << true << 1;
+    QTest::newRow("list button, a set with pairs: a board") << 6 << false << true << -1;
+    QTest::newRow("list button, no set: nothing, closing ends") << 0 << false << true << 1;
     QTest::newRow("beside the setup window it stays") << 0 << true << false << 0;
     QTest::newRow("alone it ends the run") << 0 << false << false << 1;
 }
@@ -176,10 +172,9 @@ void TstWindows::listWindowWithoutTheSetupWindow()
     if (listButton) {
         click(form6(), "Command1");
         QCOMPARE(form2().isLoaded(), pairs > 0);
-        QVERIFY(form1().isLoaded() && !form1().window()->isVisible());
+        QVERIFY(form1().isLoaded() && !form1().window()->isVisible() && !program.program.ended);
         QCOMPARE(int(Module1::PairChoice), 2);
         QCOMPARE(form6().window()->windowTitle(), pairs > 0 ? " " : "n");
-        QCOMPARE(program.program.ended, 0);
     }
     QCOMPARE(form1().isShown(), accepted);
     if (ended >= 0) {
