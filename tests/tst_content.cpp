@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
+#include "core/game/choices.h"
 #include "core/language/languagefile.h"
 #include "core/pictures/caption.h"
 #include "core/platform/listing.h"
@@ -12,12 +13,14 @@
 #include "gui/windows/form3.h"
 #include "gui/windows/form4.h"
 #include "gui/windows/form5.h"
+#include "gui/windows/form6.h"
 #include "languages.h"
 #include "sets/setcheck.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QImageReader>
+#include <QStyle>
 #include <QTest>
 #include <QtEndian>
 
@@ -61,6 +64,8 @@ private Q_SLOTS:
     void swatchesLookApart();
     void languageFilesReadBack();
     void captionsFitTheirControls();
+    void resultLinesFitTheListWindow_data();
+    void resultLinesFitTheListWindow();
     void soundsArePlayablePcm();
     void picturesOfTheWindowsDraw();
 
@@ -157,6 +162,37 @@ void TstContent::captionsFitTheirControls()
         for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
             tooBig << overflowing(*form);
         QVERIFY2(tooBig.isEmpty(), qPrintable(language.code + (": " + tooBig.join(" | "))));
+    }
+    services().programFolder = m_folder;
+}
+
+void TstContent::resultLinesFitTheListWindow_data()
+{
+    QTest::addColumn<const Language *>("language");
+    for (const Language &language : Languages)
+        QTest::newRow(language.code) << &language;
+}
+
+// Each language's result line, at every pair count and with three-digit seconds, ends left
+// of the list window's back button, so no line runs under it or needs sideways scrolling.
+void TstContent::resultLinesFitTheListWindow()
+{
+    QFETCH(const Language *, language);
+    const TestProgram program;
+    const int back = control(form6(), QStringLiteral("Command1"))->x();
+    QListWidget *list = form6().List1;
+    const int textLeft = list->viewport()->mapTo(list->window(), QPoint()).x() +
+                         list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) +
+                         1;
+    const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
+    for (const int pairs : Module1::PairsForChoice) {
+        const QString line = QStringLiteral("%1 %2 %3 %4 888 %5")
+                                 .arg(text(8), QString::number(pairs), text(9), text(10), text(11));
+        const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
+        QVERIFY2(right <= back, qPrintable(QStringLiteral("%1: %2 px, %3 px free")
+                                               .arg(line)
+                                               .arg(right - textLeft)
+                                               .arg(back - textLeft)));
     }
     services().programFolder = m_folder;
 }
