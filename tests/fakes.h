@@ -55,6 +55,8 @@ struct FakeScreen : Screen {
     int width = 1280 * 15, height = 1024 * 15;
     int widthTwips() override { return width; }
     int heightTwips() override { return height; }
+    void chooseMonitorAt(std::optional<QPoint>) override {}
+    QPoint originPixels() override { return {}; }
 };
 
 // Counts the ends of the run and leaves the windows as they were.

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <arpa/inet.h>
+#include <deque>
 #include <memory>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -67,21 +68,57 @@ QColor screenPixel(Display *display, QPoint at)
     return QColor((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
+// How many pixels of this colour the screen shows in the rectangle.
+int pixelsOf(Display *display, QRect r, QColor colour)
+{
+    int count = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            count += screenPixel(display, {x, y}) == colour;
+    }
+    return count;
+}
+
 QString at(QPoint p)
 {
     return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
 }
 
-// The centre of card k of a 6-pair board on the 1280 x 1024 screen, from the grid in twips.
-QPoint cardCentre(int k)
+// The centre of card k of a 6-pair board on a monitor, from the grid in twips.
+QPoint cardCentre(const QRect &monitor, int k)
 {
-    const int w = 19200 / 4 - 150, h = 15360 / 3 - 150;
-    return {(360 + k % 4 * w + w / 2) / 15, (360 + k / 4 * h + h / 2) / 15};
+    const int w = monitor.width() * 15 / 4 - 150, h = monitor.height() * 15 / 3 - 150;
+    return monitor.topLeft() +
+           QPoint((360 + k % 4 * w + w / 2) / 15, (360 + k / 4 * h + h / 2) / 15);
 }
 
 const QSize SetupSize(580, 553);
 const QSize GameOverSize(517, 308);
-const QSize ScreenSize(1280, 1024);
+const QSize ListSize(608, 380);
+
+// An X server of the test's own; the programs started on it end before it does, and the
+// test's connection to it closes on every path out of the test (members end in reverse).
+struct XSession {
+    QProcess server;
+    std::unique_ptr<Display, decltype(&XCloseDisplay)> x11{nullptr, &XCloseDisplay};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    std::deque<QProcess> programs;
+
+    QProcess &run(const QString &program, const QStringList &arguments)
+    {
+        QProcess &p = programs.emplace_back();
+        p.setProcessEnvironment(env);
+        p.setStandardErrorFile(QProcess::nullDevice());
+        p.start(program, arguments);
+        return p;
+    }
+    bool tool(const QString &program, const QString &arguments)
+    {
+        QProcess &p = run(program, arguments.split(QLatin1Char(' ')));
+        return p.waitForFinished(10000) && p.exitCode() == 0;
+    }
+    bool xdotool(const QString &arguments) { return tool(QStringLiteral("xdotool"), arguments); }
+};
 
 } // namespace
 
@@ -91,7 +128,8 @@ class TstX11 : public QObject
 private Q_SLOTS:
     void withoutDisplayEndsAtOnce_data();
     void withoutDisplayEndsAtOnce();
-    void keyboardGameUnderWindowManagerWithPanel();
+    void keyboardGameWithAListVisit_data();
+    void keyboardGameWithAListVisit();
 };
 
 void TstX11::withoutDisplayEndsAtOnce_data()
@@ -136,56 +174,80 @@ void TstX11::withoutDisplayEndsAtOnce()
     QVERIFY2(said.startsWith("zindle: ") && said.count('\n') == 1, said.constData());
 }
 
-void TstX11::keyboardGameUnderWindowManagerWithPanel()
+void TstX11::keyboardGameWithAListVisit_data()
 {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("Xvfb or xdotool is not installed");
-    // The server picks a free display and names it once it is ready; every process the test
-    // starts ends with it.
-    QProcess server;
-    server.start(xvfb, QStringLiteral("-displayfd 1 -screen 0 1280x1024x24 -br -nolisten tcp")
-                           .split(QLatin1Char(' ')));
-    QVERIFY(server.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
-    const QString display = QLatin1Char(':') + QString::fromLatin1(server.readLine()).trimmed();
-    // Closed on every way out, a skip or a failure included.
-    const std::unique_ptr<Display, decltype(&XCloseDisplay)> connection(
-        XOpenDisplay(display.toLocal8Bit().constData()), XCloseDisplay);
-    Display *const x11 = connection.get();
+    QTest::addColumn<QString>("wm");
+    QTest::addColumn<QSize>("screen");
+    // The monitor the game plays on: where it is not the whole screen, the primary monitor
+    // lies left of it and the test moves the setup window there.
+    QTest::addColumn<QRect>("monitor");
+    QTest::addColumn<bool>("panel");
+    QTest::newRow("openbox, panel along the bottom")
+        << QStringLiteral("openbox") << QSize(1280, 1024) << QRect(0, 0, 1280, 1024) << true;
+    QTest::newRow("openbox, two monitors, setup on the second")
+        << QStringLiteral("openbox") << QSize(2048, 768) << QRect(1024, 0, 1024, 768) << false;
+    // xfwm4 keeps the focus where it was when a window only comes to the front.
+    QTest::newRow("xfwm4") << QStringLiteral("xfwm4") << QSize(1280, 1024)
+                           << QRect(0, 0, 1280, 1024) << false;
+}
+
+void TstX11::keyboardGameWithAListVisit()
+{
+    QFETCH(QString, wm);
+    QFETCH(QSize, screen);
+    QFETCH(QRect, monitor);
+    QFETCH(bool, panel);
+    const bool twoMonitors = monitor.size() != screen;
+    for (const QString &program : {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), wm,
+                                   QString::fromLatin1(twoMonitors ? "xrandr" : "Xvfb"),
+                                   QString::fromLatin1(panel ? "tint2" : "Xvfb")}) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            QSKIP(qPrintable(program + QStringLiteral(" is not installed")));
+    }
+    // The server picks a free display and names it once it is ready.
+    XSession x;
+    x.server.start(QStringLiteral("Xvfb"),
+                   QStringLiteral("-displayfd 1 -screen 0 %1x%2x24 -br -nolisten tcp")
+                       .arg(screen.width())
+                       .arg(screen.height())
+                       .split(QLatin1Char(' ')));
+    QVERIFY(x.server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(x.server.canReadLine(), 10000);
+    const QString display = QLatin1Char(':') + QString::fromLatin1(x.server.readLine()).trimmed();
+    x.x11.reset(XOpenDisplay(display.toLocal8Bit().constData()));
+    Display *const x11 = x.x11.get();
     QVERIFY(x11);
     // Windows come and go while the test looks at them.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    const auto xdotool = [&env](const QString &arguments) {
-        QProcess tool;
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral("xdotool"), arguments.split(QLatin1Char(' ')));
-        return tool.waitForFinished(10000) && tool.exitCode() == 0;
-    };
+    x.env.insert(QStringLiteral("DISPLAY"), display);
 
-    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
-    const QString tint2 = QStandardPaths::findExecutable(QStringLiteral("tint2"));
-    if (openbox.isEmpty() || tint2.isEmpty())
-        QSKIP("openbox or tint2 is not installed");
-    QProcess wm, panel;
-    for (QProcess *p : {&wm, &panel}) {
-        p->setProcessEnvironment(env);
-        p->setStandardErrorFile(QProcess::nullDevice());
-    }
-    // An orange panel along the bottom edge, where the board's grid ends.
     QTemporaryDir folder;
-    QFile config(folder.filePath(QStringLiteral("tint2rc")));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
-                 "panel_items = S\npanel_position = bottom center horizontal\n"
-                 "panel_size = 100% 40\npanel_background_id = 1\n");
-    config.close();
-    wm.start(openbox, {});
-    panel.start(tint2, {QStringLiteral("-c"), config.fileName()});
     const QPoint underPanel(640, 1021);
-    QTRY_COMPARE_WITH_TIMEOUT(screenPixel(x11, underPanel), QColor(255, 128, 0), 10000);
+    if (twoMonitors) {
+        // Two monitors on one output, as a laptop and a projector; the server keeps them
+        // while the test's connection stays open.
+        const QString size =
+            QStringLiteral("%1/270x%2/200+").arg(monitor.width()).arg(monitor.height());
+        QVERIFY(x.tool(QStringLiteral("xrandr"),
+                       QStringLiteral("--setmonitor LEFT ") + size + QStringLiteral("0+0 screen")));
+        QVERIFY(x.tool(QStringLiteral("xrandr"), QStringLiteral("--setmonitor RIGHT ") + size +
+                                                     QString::number(monitor.x()) +
+                                                     QStringLiteral("+0 none")));
+    }
+    x.run(wm, wm == QStringLiteral("xfwm4") ? QStringList{QStringLiteral("--compositor=off")}
+                                            : QStringList{});
+    QTRY_VERIFY_WITH_TIMEOUT(XGetSelectionOwner(x11, XInternAtom(x11, "WM_S0", False)), 10000);
+    if (panel) {
+        // An orange panel along the bottom edge, where the board's grid ends.
+        QFile config(folder.filePath(QStringLiteral("tint2rc")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
+                     "panel_items = S\npanel_position = bottom center horizontal\n"
+                     "panel_size = 100% 40\npanel_background_id = 1\n");
+        config.close();
+        x.run(QStringLiteral("tint2"), {QStringLiteral("-c"), config.fileName()});
+        QTRY_COMPARE_WITH_TIMEOUT(screenPixel(x11, underPanel), QColor(255, 128, 0), 10000);
+    }
 
     // A program folder with a set of six pairs that the test tells apart: both pictures of a
     // pair in one colour.
@@ -206,40 +268,60 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
     QVERIFY(QFile::copy(exe, folder.filePath(QStringLiteral("zindle"))));
 
     // The program chooses its platform itself: the X server that DISPLAY names.
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    x.env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    x.env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     // Nor does it read the real user's sets or language file.
-    env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
-    env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
+    x.env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+    x.env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        env.remove(QLatin1String(name));
+        x.env.remove(QLatin1String(name));
     QProcess zindle;
-    zindle.setProcessEnvironment(env);
+    zindle.setProcessEnvironment(x.env);
     zindle.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     zindle.start(folder.filePath(QStringLiteral("zindle")), {});
     QVERIFY(zindle.waitForStarted());
     QVERIFY(waitForFocused(x11, QSize(624, 568)).id);
-    QVERIFY(xdotool(QStringLiteral("key Return")));
+    QVERIFY(x.xdotool(QStringLiteral("key Return")));
     QVERIFY(waitForFocused(x11, QSize(450, 309)).id);
     // Enter in the name box accepts the name.
-    QVERIFY(xdotool(QStringLiteral("type Ana")) && xdotool(QStringLiteral("key Return")));
-    QVERIFY(waitForFocused(x11, SetupSize).id);
+    QVERIFY(x.xdotool(QStringLiteral("type Ana")) && x.xdotool(QStringLiteral("key Return")));
+    const TopWindow setupFirst = waitForFocused(x11, SetupSize);
+    QVERIFY(setupFirst.id);
+    if (twoMonitors) {
+        QVERIFY(!monitor.contains(setupFirst.geometry));
+        XMoveWindow(x11, setupFirst.id, monitor.x() + 200, 100);
+        XFlush(x11);
+    }
+    QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize).geometry.center()));
     // Six pairs, then past the counts this set cannot deal to the play button.
-    QVERIFY(xdotool(QStringLiteral("key space Tab Return")));
+    QVERIFY(x.xdotool(QStringLiteral("key space Tab Return")));
 
-    // The board covers the whole screen, the panel included.
-    const TopWindow board = waitForFocused(x11, ScreenSize);
-    QVERIFY2(board.id, "the board does not fill the screen");
-    QCOMPARE(board.geometry.topLeft(), QPoint(0, 0));
-    QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
+    // The board covers its monitor exactly, a panel included.
+    const TopWindow board = waitForFocused(x11, monitor.size());
+    QCOMPARE(board.geometry, monitor);
+    if (panel)
+        QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
 
-    // Space on a fresh board only shows the mark on the first card; nothing ends.
-    QVERIFY(xdotool(QStringLiteral("key space")));
-    QTest::qWait(300);
-    QCOMPARE(zindle.state(), QProcess::Running);
+    // The list window opens on the board's monitor, its back button marked; Escape goes
+    // back, and the first arrow key on the board shows the mark on the first card.
+    const QPoint listButton = monitor.topLeft() + QPoint(monitor.width() - 39, 12);
+    QVERIFY(x.xdotool(QStringLiteral("mousemove %1 click 1").arg(at(listButton))));
+    const TopWindow list = waitForFocused(x11, ListSize);
+    QVERIFY(monitor.contains(list.geometry));
+    // The mark's black dashes along the top of the red back button.
+    const QRect backMark(list.geometry.topLeft() + QPoint(550, 27), QSize(20, 2));
+    QTRY_VERIFY(pixelsOf(x11, backMark, Qt::black) > 0);
+    QVERIFY(x.xdotool(QStringLiteral("key Escape")));
+    QVERIFY(waitForFocused(x11, monitor.size()).id);
+    // The mark's dashes along the left of the first card, on the board's white.
+    const QRect cardMark(monitor.topLeft() + QPoint(22, 40), QSize(2, 100));
+    QCOMPARE(pixelsOf(x11, cardMark, Qt::black), 0);
+    QVERIFY(x.xdotool(QStringLiteral("key Right")));
+    QTRY_VERIFY(pixelsOf(x11, cardMark, Qt::black) > 0);
+
     std::vector<QColor> cards;
     for (int k = 0; k < 12; ++k)
-        cards.push_back(screenPixel(x11, cardCentre(k)));
+        cards.push_back(screenPixel(x11, cardCentre(monitor, k)));
     std::vector<bool> clickable(12, true);
     int marked = 0;
     for (int k = 0; k < 12; ++k) {
@@ -256,24 +338,27 @@ void TstX11::keyboardGameUnderWindowManagerWithPanel()
             }
             keys += QStringLiteral(" space");
         }
-        QVERIFY(xdotool(keys));
+        QVERIFY(x.xdotool(keys));
         clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
-        QTRY_VERIFY(screenPixel(x11, cardCentre(partner)) != cards[std::size_t(partner)]);
+        QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) != cards[std::size_t(partner)]);
     }
 
-    // The game-over window stays in front of the board that is clicked, and keeps the keys.
+    // The game-over window opens on the board's monitor, stays in front of the board that
+    // is clicked, and keeps the keys.
     const TopWindow gameOver = waitForFocused(x11, GameOverSize);
-    QVERIFY2(gameOver.id, "no game-over window");
-    QVERIFY(xdotool(QStringLiteral("mousemove %1 click 1").arg(at(cardCentre(0)))));
+    QVERIFY(monitor.contains(gameOver.geometry));
+    QVERIFY(x.xdotool(QStringLiteral("mousemove %1 click 1").arg(at(cardCentre(monitor, 0)))));
     QTest::qWait(300);
     QCOMPARE(screenPixel(x11, gameOver.geometry.topLeft() + QPoint(10, 10)), QColor(192, 192, 255));
-    QVERIFY(xdotool(QStringLiteral("key Return")));
-    const TopWindow setup = waitForFocused(x11, SetupSize);
-    QVERIFY(setup.id);
-    // The board is gone: the panel shows again.
-    QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
-    // Closing the setup window (openbox's Alt+F4 asks it to close) ends the run.
-    QVERIFY(xdotool(QStringLiteral("key alt+F4")));
+    // Keep playing hands the keys to the setup window, also after the list visit.
+    QVERIFY(x.xdotool(QStringLiteral("key Return")));
+    QVERIFY(waitForFocused(x11, SetupSize).id);
+    if (panel) {
+        // The board is gone: the panel shows again.
+        QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
+    }
+    // Closing the setup window (the window manager's Alt+F4 asks it to close) ends the run.
+    QVERIFY(x.xdotool(QStringLiteral("key alt+F4")));
     QVERIFY(zindle.waitForFinished(10000));
     QCOMPARE(zindle.exitCode(), 0);
 }

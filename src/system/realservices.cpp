@@ -107,16 +107,32 @@ void SystemSound::play(const QString &path)
     });
 }
 
+QScreen *SystemScreen::monitor() const
+{
+    return m_chosen ? m_chosen.data() : QGuiApplication::primaryScreen();
+}
+
 int SystemScreen::widthTwips()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
+    const QScreen *s = monitor();
     return s ? s->size().width() * TwipsPerPixel : 0;
 }
 
 int SystemScreen::heightTwips()
 {
-    const QScreen *s = QGuiApplication::primaryScreen();
+    const QScreen *s = monitor();
     return s ? s->size().height() * TwipsPerPixel : 0;
+}
+
+void SystemScreen::chooseMonitorAt(std::optional<QPoint> desktopPixel)
+{
+    m_chosen = desktopPixel ? QGuiApplication::screenAt(*desktopPixel) : nullptr;
+}
+
+QPoint SystemScreen::originPixels()
+{
+    const QScreen *s = monitor();
+    return s ? s->geometry().topLeft() : QPoint();
 }
 
 void SystemProgram::end()

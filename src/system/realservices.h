@@ -6,6 +6,7 @@
 #include "core/platform/services.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class QScreen;
 class QSoundEffect;
 
 class SystemClock : public Clock
@@ -89,6 +91,14 @@ class SystemScreen : public Screen
 public:
     int widthTwips() override;
     int heightTwips() override;
+    void chooseMonitorAt(std::optional<QPoint> desktopPixel) override;
+    QPoint originPixels() override;
+
+private:
+    // The chosen monitor while it is connected, else the primary one.
+    QScreen *monitor() const;
+
+    QPointer<QScreen> m_chosen;
 };
 
 class SystemProgram : public Program

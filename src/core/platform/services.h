@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <optional>
 
 // The services the game takes from its surroundings. The program wires the real ones at
 // start; tests put their own in their place before they open a window.
@@ -38,12 +40,19 @@ public:
     virtual void play(const QString &path) = 0;
 };
 
+// The monitor the game plays on: where the desktop spans several monitors, the board fills
+// one and every window centres on it.
 class Screen
 {
 public:
     virtual ~Screen() = default;
     virtual int widthTwips() = 0;
     virtual int heightTwips() = 0;
+    // Plays on the monitor that holds this point of the desktop, in pixels; without a point,
+    // or where no monitor holds it, on the primary one.
+    virtual void chooseMonitorAt(std::optional<QPoint> desktopPixel) = 0;
+    // The monitor's top left corner on the desktop, in pixels: windows are placed from there.
+    virtual QPoint originPixels() = 0;
 };
 
 class Program

@@ -53,11 +53,15 @@ template <typename F> F &instance(std::unique_ptr<F> &slot)
 void openBoard()
 {
     if (!form2().isLoaded()) {
+        // The board plays on the setup window's monitor; the windows that follow it centre
+        // there too.
+        Screen *screen = services().screen;
+        screen->chooseMonitorAt(form1().isShown() ? std::optional(form1().centrePixels())
+                                                  : std::nullopt);
         // Reading the set name loads the setup window, hidden, when it is not there yet.
         const QString set = form1().setName();
-        Screen *screen = services().screen;
         // At the board's device pixel ratio, so that the deal finds what the check decoded.
-        const QScreen *shown = QGuiApplication::primaryScreen();
+        const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
         const CardBoxSize box =
             firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips(),
                          shown ? shown->devicePixelRatio() : 1.0);
@@ -153,6 +157,7 @@ void playChosen()
 
 void boardWanted()
 {
+    form6().setOwner(nullptr);
     openBoard();
 }
 
@@ -168,7 +173,12 @@ void titleResults(const QString &caption)
 
 void resultsWanted()
 {
+    // The list window opened before the board chose its monitor; it comes to the board's.
+    if (form6().isLoaded() && !form6().isOnScreen())
+        centreOnScreen(form6());
+    form6().setOwner(form2().isShown() ? &form2() : nullptr);
     form6().show();
+    form6().focusBackButton();
 }
 
 void gameCompleted(const QString &resultLine)

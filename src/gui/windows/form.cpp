@@ -3,7 +3,9 @@
 
 #include "form.h"
 
+#include "core/platform/services.h"
 #include "core/screen/twips.h"
+#include "gui/windows/windowmanager.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -21,12 +23,11 @@ const QIcon &fishIcon()
     return icon;
 }
 
-// Positions on the screen count from the top left of the screen the game plays on, also
-// where more than one screen forms the desktop.
+// Positions on the screen count from the top left of the monitor the game plays on, also
+// where more than one monitor forms the desktop.
 QPoint screenOrigin()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().topLeft() : QPoint();
+    return services().screen->originPixels();
 }
 
 } // namespace
@@ -89,6 +90,15 @@ void FormWindow::changeEvent(QEvent *event)
     QWidget *modal = QApplication::activeModalWidget();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && modal && modal != this)
         modal->activateWindow();
+    // A window the player brings forward lets the windows kept in front of it go behind.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !modal) {
+        for (QWindow *w : QGuiApplication::topLevelWindows()) {
+            if (w->transientParent() == windowHandle() && w->modality() == Qt::NonModal) {
+                w->setTransientParent(nullptr);
+                raise();
+            }
+        }
+    }
     // A fixed-size window is never maximised, also where the toolkit draws the title bar
     // (Wayland) and offers the button all the same.
     if (event->type() == QEvent::WindowStateChange && isMaximized() &&
@@ -139,6 +149,7 @@ void Form::load()
 {
     if (m_window)
         return;
+    WindowManager::followUserTime();
     m_window = new FormWindow(this);
     buildControls(m_window);
     runHandler([this] { Form_Load(); });
@@ -155,6 +166,7 @@ void Form::show()
     else
         m_window->show();
     m_window->activateWindow();
+    WindowManager::activate(m_window);
 }
 
 void Form::showModal(Form *owner)
@@ -165,17 +177,29 @@ void Form::showModal(Form *owner)
     m_window->setWindowModality(Qt::ApplicationModal);
     // Kept above its owner by the window manager or compositor, also when the owner is
     // clicked or fills the screen.
-    if (owner && owner->m_window) {
-        m_window->winId();
-        owner->m_window->winId();
-        m_window->windowHandle()->setTransientParent(owner->m_window->windowHandle());
-    }
+    if (owner)
+        setOwner(owner);
     m_window->show();
     m_window->activateWindow();
+    WindowManager::activate(m_window);
     QEventLoop loop;
     m_modalLoops.push_back(&loop);
     loop.exec();
     std::erase(m_modalLoops, &loop);
+}
+
+void Form::setOwner(Form *owner)
+{
+    load();
+    if (!m_window)
+        return;
+    m_window->winId();
+    QWindow *parent = nullptr;
+    if (owner && owner->m_window) {
+        owner->m_window->winId();
+        parent = owner->m_window->windowHandle();
+    }
+    m_window->windowHandle()->setTransientParent(parent);
 }
 
 void Form::unload()
@@ -239,9 +263,26 @@ void Form::fillScreen(int widthTwips, int heightTwips)
 {
     if (!m_window)
         return;
+    if (QScreen *monitor = QGuiApplication::screenAt(screenOrigin()))
+        m_window->setScreen(monitor);
     m_window->setGeometry(
         QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips))));
-    m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+    // A window manager gives a window that maps full screen a monitor of its own choice; one
+    // that turns full screen where it already shows keeps its monitor.
+    m_window->winId();
+    m_window->windowHandle()->installEventFilter(this);
+    m_fillScreen = true;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_fillScreen && m_window && watched == m_window->windowHandle() &&
+        event->type() == QEvent::Expose && m_window->windowHandle()->isExposed()) {
+        m_fillScreen = false;
+        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+        WindowManager::fullScreenOnOneMonitor(m_window, screenOrigin());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QSize Form::outerSizeTwips() const
@@ -249,6 +290,18 @@ QSize Form::outerSizeTwips() const
     if (!m_window)
         return {};
     return m_window->frameGeometry().size() * TwipsPerPixel;
+}
+
+QPoint Form::centrePixels() const
+{
+    return m_window ? m_window->frameGeometry().center() : QPoint();
+}
+
+bool Form::isOnScreen() const
+{
+    Screen *screen = services().screen;
+    const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
+    return m_window && QRect(screenOrigin(), size).contains(centrePixels());
 }
 
 FormTimer *Form::addTimer(int interval, bool enabled, std::function<void()> handler)

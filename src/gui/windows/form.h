@@ -79,6 +79,10 @@ public:
     // Shows the window modally, kept above `owner`'s window; returns when it has been
     // unloaded.
     void showModal(Form *owner = nullptr);
+    // Keeps the window in front of `owner`'s window, as the window manager keeps a window in
+    // front of the one it belongs to (and that one above panels while either is active);
+    // without an owner it can go behind again. The tie ends when the owner becomes active.
+    void setOwner(Form *owner);
     // Runs the unload handler, then takes the controls away.
     void unload();
     // Takes the controls away without the unload handler, as ending the program does.
@@ -94,10 +98,14 @@ public:
     // Moves the window to a position in twips on the screen.
     void moveTwips(int left, int top);
     // Gives the window the whole screen: full-screen state where a window manager runs,
-    // the screen's geometry where none does.
+    // once the window shows, and the screen's geometry where none does.
     void fillScreen(int widthTwips, int heightTwips);
     // The window's outer size (frame included where the platform can tell) in twips.
     QSize outerSizeTwips() const;
+    // The centre of the window on the desktop, in pixels.
+    QPoint centrePixels() const;
+    // Whether the window's centre lies on the monitor the game plays on.
+    bool isOnScreen() const;
 
 protected:
     // Builds the design-time controls into the new top-level widget.
@@ -120,6 +128,7 @@ protected:
     }
 
     FormTimer *addTimer(int interval, bool enabled, std::function<void()> handler);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void destroyDying();
@@ -129,4 +138,6 @@ private:
     std::vector<QEventLoop *> m_modalLoops;
     std::vector<QPointer<FormTimer>> m_timers;
     int m_handlerDepth = 0;
+    // The window turns full screen once it shows.
+    bool m_fillScreen = false;
 };

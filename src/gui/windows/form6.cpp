@@ -10,6 +10,8 @@
 #include "gui/controls/picturelabel.h"
 #include "gui/windows/flow.h"
 
+#include <QKeyEvent>
+
 void Form6::addResult(const QString &line)
 {
     load();
@@ -47,6 +49,7 @@ void Form6::buildControls(FormWindow *window)
     picture->setObjectName(QStringLiteral("BackPicture"));
     picture->setGeometry(Command1->rect());
     connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+    Command1->setFocus();
 }
 
 void Form6::Form_Load()
@@ -59,6 +62,21 @@ void Form6::Form_Load()
             .caption(LanguageLine::KeepPlayingButton);
     Command1->setAccessibleName(back);
     Command1->findChild<QLabel *>()->setAccessibleName(back);
+}
+
+void Form6::focusBackButton()
+{
+    if (Command1)
+        Command1->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// Escape leaves the list as its back button does.
+bool Form6::Form_KeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    Command1_Click();
+    return true;
 }
 
 void Form6::closeRequested()

@@ -19,12 +19,15 @@ public:
     void setCaption(const QString &caption);
 
     void closeRequested() override;
+    // The back button takes the focus and shows its mark, as when the window opens.
+    void focusBackButton();
 
     QPointer<QListWidget> List1;
 
 protected:
     void buildControls(FormWindow *window) override;
     void Form_Load() override;
+    bool Form_KeyDown(QKeyEvent *event) override;
 
 private:
     void Command1_Click();

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "windowmanager.h"
+
+#include <QGuiApplication>
+#include <QInputEvent>
+#include <QScreen>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <xcb/randr.h>
+#include <xcb/xcb.h>
+
+namespace
+{
+
+xcb_timestamp_t lastUserTime = XCB_CURRENT_TIME;
+
+class UserTimeFilter : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            lastUserTime = xcb_timestamp_t(static_cast<QInputEvent *>(event)->timestamp());
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+xcb_connection_t *connection()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr),
+        &free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// An EWMH request about the window, sent to the root window where the window manager
+// listens for it.
+void sendToWindowManager(xcb_connection_t *c, QWidget *window, const char *type,
+                         const std::array<uint32_t, 5> &data)
+{
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_client_message_event_t message = {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = atom(c, type);
+    std::copy(data.begin(), data.end(), message.data.data32);
+    xcb_send_event(c, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(c);
+}
+
+// The window manager counts monitors in the order the X server lists them.
+int monitorIndexAt(xcb_connection_t *c, QPoint nativePixel)
+{
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const std::unique_ptr<xcb_randr_get_monitors_reply_t, decltype(&free)> reply(
+        xcb_randr_get_monitors_reply(c, xcb_randr_get_monitors(c, screen->root, 1), nullptr),
+        &free);
+    if (!reply)
+        return -1;
+    int index = 0;
+    for (auto it = xcb_randr_get_monitors_monitors_iterator(reply.get()); it.rem;
+         xcb_randr_monitor_info_next(&it), ++index) {
+        if (QRect(it.data->x, it.data->y, it.data->width, it.data->height).contains(nativePixel))
+            return index;
+    }
+    return -1;
+}
+
+} // namespace
+
+namespace WindowManager
+{
+
+void followUserTime()
+{
+    static UserTimeFilter *filter = nullptr;
+    if (!filter && qApp) {
+        filter = new UserTimeFilter;
+        qApp->installEventFilter(filter);
+    }
+}
+
+void activate(QWidget *window)
+{
+    xcb_connection_t *c = connection();
+    if (c && window->isVisible())
+        sendToWindowManager(c, window, "_NET_ACTIVE_WINDOW", {2, lastUserTime, 0, 0, 0});
+}
+
+void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin)
+{
+    xcb_connection_t *c = connection();
+    if (!c || QGuiApplication::screens().size() < 2)
+        return;
+    // A monitor's corner is at the same place in Qt's pixels and the X server's.
+    const int monitor = monitorIndexAt(c, monitorOrigin);
+    if (monitor >= 0) {
+        const auto m = uint32_t(monitor);
+        sendToWindowManager(c, window, "_NET_WM_FULLSCREEN_MONITORS", {m, m, m, m, 1});
+    }
+}
+
+} // namespace WindowManager
