@@ -13,6 +13,7 @@
 #include <QTest>
 #include <cmath>
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <random>
 
@@ -70,7 +71,12 @@ struct FakeProgram : Program {
 // real user's files. Destroying it ends the run.
 struct TestProgram {
     TestProgram();
-    ~TestProgram() { WindowFlow::resetRun(), services() = {}; }
+    // Qt cannot remove names that are not UTF-8, which some tests make.
+    ~TestProgram()
+    {
+        WindowFlow::resetRun(), services() = {};
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString());
+    }
     QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2".
