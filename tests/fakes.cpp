@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QTimer>
 #include <QtEndian>
+#include <zlib.h>
 
 double FakeRandom::draw()
 {
@@ -62,13 +63,9 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height)
 {
     qToBigEndian(width, png.data() + 16);
     qToBigEndian(height, png.data() + 20);
-    quint32 crc = 0xFFFFFFFFu;
-    for (int i = 12; i < 29; ++i) {
-        crc ^= quint8(png[i]);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    qToBigEndian(~crc, png.data() + 29);
+    // The checksum covers the chunk's type and data: 17 bytes from offset 12.
+    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(png.constData() + 12), 17);
+    qToBigEndian(quint32(crc), png.data() + 29);
     return png;
 }
 

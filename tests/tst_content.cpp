@@ -58,26 +58,140 @@ QStringList overflowing(Form &form)
 class TstContent : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void everySetPassesTheCheckerWithNothingToWarnAbout();
-    void swatchesLookApart();
-    void languageFilesReadBack();
-    void captionsFitTheirControls();
-    void resultLinesFitTheListWindow_data();
-    void resultLinesFitTheListWindow();
-    void soundsArePlayablePcm();
-    void picturesOfTheWindowsDraw();
-
 private:
     QString setsOf(const Language &language) const;
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
-};
 
-void TstContent::initTestCase()
-{
-    services().programFolder = m_folder;
-}
+private Q_SLOTS:
+    void initTestCase() { services().programFolder = m_folder; }
+
+    void everySetPassesTheCheckerWithNothingToWarnAbout()
+    {
+        std::vector<SetReport> reports;
+        int smaller = 0;
+        for (const Language &language : Languages) {
+            const auto sets = setsIn(setsOf(language));
+            QCOMPARE(sets.size(), language.setNames.size());
+            for (const auto &[name, folder] : sets) {
+                reports.push_back(checkSet(name, folder));
+                const SetReport &r = reports.back();
+                QVERIFY2(r.playable() && r.warnings() == 0,
+                         qPrintable(reportLines({r}).join('\n')));
+                QCOMPARE(r.second, r.first);
+                // A screen reader says what every shipped card shows, never a file number.
+                for (const PictureCheck &picture : r.pictures)
+                    QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
+                smaller += r.first.size() < 36;
+            }
+        }
+        QVERIFY(smaller >= 2);
+        QCOMPARE(exitStatus(reports), 0);
+        QVERIFY(QImageReader(m_folder + QStringLiteral("/fondo.jpg")).size().width() >= 500);
+    }
+
+    void swatchesLookApart()
+    {
+        // The published CIEDE2000 difference of sRGB red and blue under D65.
+        QVERIFY(std::abs(colourDifference(Qt::red, Qt::blue) - 52.88) < 0.05);
+        for (const Language &language : Languages) {
+            const QString folder =
+                setsOf(language) + '/' + QString::fromUtf8(language.setNames[ColoursSet]) + "/1/";
+            std::vector<QColor> swatches;
+            for (const QString &name : listFiles(folder))
+                swatches.push_back(QImage(folder + name).pixelColor(5, 5));
+            QVERIFY(swatches.size() >= 12);
+            for (std::size_t i = 0; i < swatches.size(); ++i) {
+                for (std::size_t j = i + 1; j < swatches.size(); ++j)
+                    QVERIFY2(colourDifference(swatches[i], swatches[j]) >= MinimumColourDifference,
+                             qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
+            }
+        }
+    }
+
+    void languageFilesReadBack()
+    {
+        QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
+        QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
+        for (const Language &language : Languages) {
+            TextFile text;
+            QVERIFY(text.open(shippedLanguageFolder(language.code) + "/idioma.txt"));
+            QStringList lines, written;
+            for (QString line; text.readLine(line);)
+                lines << line;
+            for (const char *line : language.texts)
+                written << QString::fromUtf8(line);
+            QCOMPARE(lines, written);
+        }
+    }
+
+    void captionsFitTheirControls()
+    {
+        for (const Language &language : Languages) {
+            TestProgram program;
+            QFile shipped(m_folder + "/idioma/" + language.code + "/idioma.txt");
+            QVERIFY(shipped.open(QIODevice::ReadOnly));
+            program.writeFile("idioma/idioma.txt", shipped.readAll());
+            form5().show();
+            QStringList tooBig = overflowing(form5());
+            form3().show();
+            form1().show();
+            form4().load();
+            for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
+                tooBig << overflowing(*form);
+            QVERIFY2(tooBig.isEmpty(), qPrintable(language.code + (": " + tooBig.join(" | "))));
+        }
+        services().programFolder = m_folder;
+    }
+
+    void resultLinesFitTheListWindow_data()
+    {
+        QTest::addColumn<const Language *>("language");
+        for (const Language &language : Languages)
+            QTest::newRow(language.code) << &language;
+    }
+
+    void resultLinesFitTheListWindow()
+    {
+        QFETCH(const Language *, language);
+        const TestProgram program;
+        const int back = control(form6(), QStringLiteral("Command1"))->x();
+        QListWidget *list = form6().List1;
+        const int textLeft =
+            list->viewport()->mapTo(list->window(), QPoint()).x() +
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
+        for (const int pairs : Module1::PairsForChoice) {
+            const QString line =
+                QStringLiteral("%1 %2 %3 %4 888 %5")
+                    .arg(text(8), QString::number(pairs), text(9), text(10), text(11));
+            const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
+            QVERIFY2(right <= back, qPrintable(QStringLiteral("%1: %2 px, %3 px free")
+                                                   .arg(line)
+                                                   .arg(right - textLeft)
+                                                   .arg(back - textLeft)));
+        }
+        services().programFolder = m_folder;
+    }
+
+    void soundsArePlayablePcm()
+    {
+        for (const char *name : {"abrir.wav", "cerrar.wav", "fallo.wav"}) {
+            QFile file(m_folder + QStringLiteral("/sonidos/") + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray wav = file.readAll();
+            // PCM, with the RIFF and data sizes of the whole file.
+            const auto at = [&](int offset) {
+                return qFromLittleEndian<quint32>(wav.constData() + offset);
+            };
+            QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt " && quint16(at(20)) == 1);
+            QVERIFY(at(4) == quint32(wav.size() - 8) && at(40) == quint32(wav.size() - 44));
+            int loud = 0;
+            for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
+                loud += std::abs(qFromLittleEndian<qint16>(wav.constData() + i)) > 3000;
+            QVERIFY2(loud > 100, name);
+        }
+    }
+};
 
 QString TstContent::setsOf(const Language &language) const
 {
@@ -86,143 +200,10 @@ QString TstContent::setsOf(const Language &language) const
 }
 
 // Every language's sets.
-void TstContent::everySetPassesTheCheckerWithNothingToWarnAbout()
-{
-    std::vector<SetReport> reports;
-    int smaller = 0;
-    for (const Language &language : Languages) {
-        const auto sets = setsIn(setsOf(language));
-        QCOMPARE(sets.size(), language.setNames.size());
-        for (const auto &[name, folder] : sets) {
-            reports.push_back(checkSet(name, folder));
-            const SetReport &r = reports.back();
-            QVERIFY2(r.playable() && r.warnings() == 0, qPrintable(reportLines({r}).join('\n')));
-            QCOMPARE(r.second, r.first);
-            // A screen reader says what every shipped card shows, never a file number.
-            for (const PictureCheck &picture : r.pictures)
-                QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
-            smaller += r.first.size() < 36;
-        }
-    }
-    QVERIFY(smaller >= 2);
-    QCOMPARE(exitStatus(reports), 0);
-    QVERIFY(QImageReader(m_folder + QStringLiteral("/fondo.jpg")).size().width() >= 500);
-}
-
-void TstContent::swatchesLookApart()
-{
-    // The published CIEDE2000 difference of sRGB red and blue under D65.
-    QVERIFY(std::abs(colourDifference(Qt::red, Qt::blue) - 52.88) < 0.05);
-    for (const Language &language : Languages) {
-        const QString folder =
-            setsOf(language) + '/' + QString::fromUtf8(language.setNames[ColoursSet]) + "/1/";
-        std::vector<QColor> swatches;
-        for (const QString &name : listFiles(folder))
-            swatches.push_back(QImage(folder + name).pixelColor(5, 5));
-        QVERIFY(swatches.size() >= 12);
-        for (std::size_t i = 0; i < swatches.size(); ++i) {
-            for (std::size_t j = i + 1; j < swatches.size(); ++j)
-                QVERIFY2(colourDifference(swatches[i], swatches[j]) >= MinimumColourDifference,
-                         qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
-        }
-    }
-}
-
 // Each language's file reads back, through the game's reader, as the lines it was written
 // from; the program folder's own file and sets are left to the administrator.
-void TstContent::languageFilesReadBack()
-{
-    QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
-    QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
-    for (const Language &language : Languages) {
-        TextFile text;
-        QVERIFY(text.open(shippedLanguageFolder(language.code) + "/idioma.txt"));
-        QStringList lines, written;
-        for (QString line; text.readLine(line);)
-            lines << line;
-        for (const char *line : language.texts)
-            written << QString::fromUtf8(line);
-        QCOMPARE(lines, written);
-    }
-}
-
 // Every caption of every language fits its control at the window's own font.
-void TstContent::captionsFitTheirControls()
-{
-    for (const Language &language : Languages) {
-        TestProgram program;
-        QFile shipped(m_folder + "/idioma/" + language.code + "/idioma.txt");
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        program.writeFile("idioma/idioma.txt", shipped.readAll());
-        form5().show();
-        QStringList tooBig = overflowing(form5());
-        form3().show();
-        form1().show();
-        form4().load();
-        for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
-            tooBig << overflowing(*form);
-        QVERIFY2(tooBig.isEmpty(), qPrintable(language.code + (": " + tooBig.join(" | "))));
-    }
-    services().programFolder = m_folder;
-}
-
-void TstContent::resultLinesFitTheListWindow_data()
-{
-    QTest::addColumn<const Language *>("language");
-    for (const Language &language : Languages)
-        QTest::newRow(language.code) << &language;
-}
-
 // Each language's result line, at every pair count and with three-digit seconds, ends left
 // of the list window's back button, so no line runs under it or needs sideways scrolling.
-void TstContent::resultLinesFitTheListWindow()
-{
-    QFETCH(const Language *, language);
-    const TestProgram program;
-    const int back = control(form6(), QStringLiteral("Command1"))->x();
-    QListWidget *list = form6().List1;
-    const int textLeft = list->viewport()->mapTo(list->window(), QPoint()).x() +
-                         list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) +
-                         1;
-    const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
-    for (const int pairs : Module1::PairsForChoice) {
-        const QString line = QStringLiteral("%1 %2 %3 %4 888 %5")
-                                 .arg(text(8), QString::number(pairs), text(9), text(10), text(11));
-        const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
-        QVERIFY2(right <= back, qPrintable(QStringLiteral("%1: %2 px, %3 px free")
-                                               .arg(line)
-                                               .arg(right - textLeft)
-                                               .arg(back - textLeft)));
-    }
-    services().programFolder = m_folder;
-}
-
-void TstContent::soundsArePlayablePcm()
-{
-    for (const char *name : {"abrir.wav", "cerrar.wav", "fallo.wav"}) {
-        QFile file(m_folder + QStringLiteral("/sonidos/") + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray wav = file.readAll();
-        QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ");
-        QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1));
-        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 4), quint32(wav.size() - 8));
-        QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 40), quint32(wav.size() - 44));
-        int loud = 0;
-        for (qsizetype i = 44; i + 1 < wav.size(); i += 2)
-            loud += std::abs(qFromLittleEndian<qint16>(wav.constData() + i)) > 3000;
-        QVERIFY2(loud > 100, name);
-    }
-}
-
-// The pictures built into the executable load and draw something at their centre.
-void TstContent::picturesOfTheWindowsDraw()
-{
-    for (const char *name :
-         {"fish.svg", "board_close.svg", "board_list.svg", "list_back.svg", "intro_title.svg"}) {
-        const QImage image(QStringLiteral(":/images/") + name);
-        QVERIFY2(!image.isNull() && image.pixelColor(image.rect().center()).alpha() > 0, name);
-    }
-}
-
 QTEST_MAIN(TstContent)
 #include "tst_content.moc"

@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/cards/boardlayout.h"
-#include "core/cards/cardgeometry.h"
 #include "core/platform/filenames.h"
-#include "core/screen/twips.h"
 #include "fakes.h"
 #include "sets/setcheck.h"
 #include "sets/setsheet.h"
@@ -30,179 +27,143 @@ static QImage drawn(int hue, double top, double bottom)
 class TstSets : public QObject
 {
     Q_OBJECT
-private Q_SLOTS:
-    void initTestCase();
-    void findings_data();
-    void findings();
-    void namesNeverBreakALine();
-    void shownRowsMatchTheLayout_data();
-    void shownRowsMatchTheLayout();
-    void sheetCrossesOutPicturesNeverDealt();
-    void aSheetThatCannotBeWrittenKeepsTheOldOne();
-
 private:
     QString set(const QString &name) const { return m_sets.path(name); }
     TestProgram m_sets;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QStringList names = {"a", "b", "c", "d", "e", "f"};
+        for (const char *name :
+             {"clean", "broken", "short", "cut", "turned", "twins", "slip", "latin"}) {
+            for (int p = 0; p < 6; ++p) {
+                const QString file = names[p] + QStringLiteral(".png");
+                m_sets.writeFile(QString(name) + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
+                m_sets.writeFile(QString(name) + "/2/" + file,
+                                 encoded(drawn(p * 50 + 25, 0.4, 0.6)));
+            }
+        }
+        m_sets.writeFile("broken/2/c.png", "not a picture");
+        m_sets.writeFile("broken/2/e.png", withSize(encoded(drawn(0, 0.4, 0.6)), 30000, 30000));
+        QVERIFY(mkfifo(qPrintable(set("broken") + "/1/fifo"), 0644) == 0);
+        QFile::remove(set("short") + "/2/f.png");
+        m_sets.writeFile("cut/1/b.png", encoded(drawn(0, 0.02, 0.98)));
+        QFile::remove(set("turned") + "/1/a.png");
+        // EXIF orientation 6 asks to turn the picture clockwise.
+        const QByteArray exif(
+            "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0", 32);
+        QImage small(160, 120, QImage::Format_RGB32);
+        small.fill(Qt::white);
+        QPainter(&small).fillRect(70, 50, 20, 20, Qt::darkRed);
+        m_sets.writeFile("turned/1/a.jpg",
+                         encoded(small, "JPG").insert(2, QByteArray("\xFF\xE1\0\x22", 4) + exif));
+        m_sets.writeFile("twins/2/d.png", encoded(drawn(50, 0.35, 0.65)));
+        QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
+        m_sets.writeFile("missing/1/a.png", encoded(drawn(0, 0.4, 0.6)));
+        for (int p = 1; p <= 6; ++p) {
+            for (const char *half : {"/1/", "/2/"})
+                m_sets.writeFile(
+                    QStringLiteral("numbered%1%2.png").arg(half).arg(p, 2, 10, QChar('0')),
+                    encoded(drawn(p * 50 + (half[1] == '2') * 25, 0.4, 0.6)));
+        }
+        QImage titled = drawn(50, 0.4, 0.6);
+        titled.setText("Title", "uno");
+        m_sets.writeFile("numbered/1/01.png", encoded(titled));
+        // A Latin-1 name as a Windows archive leaves it: the folder "café".
+        QCOMPARE(::rename(QFile::encodeName(set("latin")), QFile::encodeName(set("caf")) + "\xe9"),
+                 0);
+    }
+
+    void findings_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        const auto row = [](const char *tag, const QString &name, const char *line, int status) {
+            QTest::newRow(tag) << name << QString(line) << status;
+        };
+        row("clean", "clean", R"(verdict "clean": playable, nothing to warn about)", 0);
+        row("not a picture", "broken",
+            R"(warning "broken" pair 3: never dealt: "2/c.png" is not a picture)", 1);
+        row("too big to decode", "broken",
+            R"(warning "broken" pair 5: never dealt: "2/e.png" is too big)", 1);
+        row("a FIFO is not listed", "broken", R"(files "broken": 6 in "1")", 1);
+        row("2 shorter", "short", R"(warning "short" pair 6: never dealt: "2" has no)", 1);
+        row("fewer than offered", "short", R"(warning "short": offers 6 pairs but can deal only 5)",
+            1);
+        row("cut", "cut",
+            R"(warning "cut" pair 2: cut: "1/b.png" has its drawing in rows 1%-99%; a card shows )"
+            R"(rows 13%-87% (74% of its height) at 6 pairs on 2560x1080; cut on 2560x1080 6)",
+            1);
+        row("turned", "turned", R"(note "turned": "1/a.jpg" is turned 90 degrees clockwise)", 0);
+        row("same picture", "twins",
+            R"(warning "twins" pairs 2 and 4: same picture: "1/b.png" and "2/d.png")", 1);
+        row("names differ", "slip",
+            R"(warning "slip" pair 4: names differ: "1/d.png" and "2/dd.png", while 5)", 1);
+        row("captioned by their file numbers alone", "numbered",
+            R"(note "numbered": 11 pictures have no caption but their file number, all a screen )"
+            R"(reader says of them: "2/01.png" and 10 more)",
+            0);
+        row("no folder 2", "missing", R"(error "missing": no folder "2")", 2);
+        row("names that are not UTF-8", decodeFileName("caf\xe9"),
+            R"(files "caf\xE9": 6 in "1", 6 in "2")", 0);
+    }
+
+    void findings()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        const auto found = setsIn(m_sets.dir.path());
+        QVERIFY(std::count_if(found.begin(), found.end(),
+                              [&](const auto &s) { return s.first == name; }));
+        const SetReport report = checkSet(name, set(name));
+        const QStringList lines = reportLines({report});
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString &l) { return l.startsWith(line); }),
+                 qPrintable(lines.join('\n')));
+        QCOMPARE(exitStatus({report}), status);
+    }
+
+    void namesNeverBreakALine()
+    {
+        QCOMPARE(quoted("a\"b\\c\nd"), QStringLiteral("\"a\\\"b\\\\c\\u000ad\""));
+    }
+
+    void sheetCrossesOutPicturesNeverDealt()
+    {
+        const auto crossed = [this](const char *name) {
+            const QImage sheet = drawSheet({checkSet(name, set(name))}, {0, QSize(1280, 1024)}, {})
+                                     .convertToFormat(QImage::Format_RGB32);
+            // 32-bit rows hold no padding: the pixels can be searched as one run.
+            const auto *pixels = reinterpret_cast<const QRgb *>(sheet.constBits());
+            const auto *end = pixels + sheet.width() * sheet.height();
+            return std::find(pixels, end, qRgb(0xC0, 0x10, 0x10)) != end;
+        };
+        QVERIFY(crossed("broken") && !crossed("clean"));
+    }
+
+    void aSheetThatCannotBeWrittenKeepsTheOldOne()
+    {
+        m_sets.writeFile("sheet.png", "the old sheet");
+        QImage sheet(600, 600, QImage::Format_RGB32);
+        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(sheet.bits()), 600 * 600);
+        // A full disk: no file grows past 64 kB, and writing more fails instead of killing.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit before = limit;
+        limit.rlim_cur = 64 * 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const bool saved = saveSheet(sheet, m_sets.path("sheet.png"));
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+        QVERIFY(!saved);
+        QFile old(m_sets.path("sheet.png"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), "the old sheet");
+    }
 };
-
-void TstSets::initTestCase()
-{
-    const QStringList names = {"a", "b", "c", "d", "e", "f"};
-    for (const char *name :
-         {"clean", "broken", "short", "cut", "turned", "twins", "slip", "latin"}) {
-        for (int p = 0; p < 6; ++p) {
-            const QString file = names[p] + QStringLiteral(".png");
-            m_sets.writeFile(QString(name) + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
-            m_sets.writeFile(QString(name) + "/2/" + file, encoded(drawn(p * 50 + 25, 0.4, 0.6)));
-        }
-    }
-    m_sets.writeFile("broken/2/c.png", "not a picture");
-    m_sets.writeFile("broken/2/e.png", withSize(encoded(drawn(0, 0.4, 0.6)), 30000, 30000));
-    QVERIFY(mkfifo(qPrintable(set("broken") + "/1/fifo"), 0644) == 0);
-    QFile::remove(set("short") + "/2/f.png");
-    m_sets.writeFile("cut/1/b.png", encoded(drawn(0, 0.02, 0.98)));
-    QFile::remove(set("turned") + "/1/a.png");
-    // EXIF orientation 6 asks to turn the picture clockwise.
-    const QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0",
-                          32);
-    QImage small(160, 120, QImage::Format_RGB32);
-    small.fill(Qt::white);
-    QPainter(&small).fillRect(70, 50, 20, 20, Qt::darkRed);
-    m_sets.writeFile("turned/1/a.jpg",
-                     encoded(small, "JPG").insert(2, QByteArray("\xFF\xE1\0\x22", 4) + exif));
-    m_sets.writeFile("twins/2/d.png", encoded(drawn(50, 0.35, 0.65)));
-    QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
-    m_sets.writeFile("missing/1/a.png", encoded(drawn(0, 0.4, 0.6)));
-    for (int p = 1; p <= 6; ++p) {
-        for (const char *half : {"/1/", "/2/"})
-            m_sets.writeFile(QStringLiteral("numbered%1%2.png").arg(half).arg(p, 2, 10, QChar('0')),
-                             encoded(drawn(p * 50 + (half[1] == '2') * 25, 0.4, 0.6)));
-    }
-    QImage titled = drawn(50, 0.4, 0.6);
-    titled.setText("Title", "uno");
-    m_sets.writeFile("numbered/1/01.png", encoded(titled));
-    // Latin-1 names as a Windows archive leaves them: the folder "café", the files "éa.png".
-    const QByteArray latin = QFile::encodeName(set("latin"));
-    for (const char *half : {"/1/", "/2/"}) {
-        for (const QString &name : names) {
-            const QByteArray file = latin + half + name.toLatin1() + ".png";
-            QCOMPARE(::rename(file, latin + half + "\xe9" + name.toLatin1() + ".png"), 0);
-        }
-    }
-    QCOMPARE(::rename(latin, QFile::encodeName(m_sets.path("caf")) + "\xe9"), 0);
-}
-
-void TstSets::findings_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("status");
-    const auto row = [](const char *tag, const QString &name, const char *line, int status) {
-        QTest::newRow(tag) << name << QString(line) << status;
-    };
-    row("clean", "clean", R"(verdict "clean": playable, nothing to warn about)", 0);
-    row("not a picture", "broken",
-        R"(warning "broken" pair 3: never dealt: "2/c.png" is not a picture)", 1);
-    row("too big to decode", "broken",
-        R"(warning "broken" pair 5: never dealt: "2/e.png" is too big)", 1);
-    row("a FIFO is not listed", "broken", R"(files "broken": 6 in "1")", 1);
-    row("2 shorter", "short", R"(warning "short" pair 6: never dealt: "2" has no)", 1);
-    row("fewer than offered", "short", R"(warning "short": offers 6 pairs but can deal only 5)", 1);
-    row("cut", "cut",
-        R"(warning "cut" pair 2: cut: "1/b.png" has its drawing in rows 1%-99%; a card shows)", 1);
-    row("turned", "turned", R"(note "turned": "1/a.jpg" is turned 90 degrees clockwise)", 0);
-    row("same picture", "twins",
-        R"(warning "twins" pairs 2 and 4: same picture: "1/b.png" and "2/d.png")", 1);
-    row("names differ", "slip",
-        R"(warning "slip" pair 4: names differ: "1/d.png" and "2/dd.png", while 5)", 1);
-    row("captioned by their file numbers alone", "numbered",
-        R"(note "numbered": 11 pictures have no caption but their file number, all a screen )"
-        R"(reader says of them: "2/01.png" and 10 more)",
-        0);
-    row("no folder 2", "missing", R"(error "missing": no folder "2")", 2);
-    row("names that are not UTF-8", decodeFileName("caf\xe9"),
-        R"(files "caf\xE9": 6 in "1", 6 in "2")", 0);
-}
-
-void TstSets::findings()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, line);
-    QFETCH(int, status);
-    const auto found = setsIn(m_sets.dir.path());
-    QVERIFY(
-        std::count_if(found.begin(), found.end(), [&](const auto &s) { return s.first == name; }));
-    const SetReport report = checkSet(name, set(name));
-    const QStringList lines = reportLines({report});
-    QVERIFY2(std::any_of(lines.begin(), lines.end(),
-                         [&](const QString &l) { return l.startsWith(line); }),
-             qPrintable(lines.join('\n')));
-    QCOMPARE(exitStatus({report}), status);
-}
-
-void TstSets::namesNeverBreakALine()
-{
-    QCOMPARE(quoted("a\"b\\c\nd"), QStringLiteral("\"a\\\"b\\\\c\\u000ad\""));
-}
-
-void TstSets::shownRowsMatchTheLayout_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<QSize>("picture");
-    QTest::newRow("5:4, 6 pairs, 4:3") << QSize(1280, 1024) << 0 << QSize(480, 360);
-    QTest::newRow("21:9, 36 pairs, 4:3") << QSize(2560, 1080) << 6 << QSize(480, 360);
-    QTest::newRow("21:9, 6 pairs, square") << QSize(2560, 1080) << 0 << QSize(300, 300);
-}
-
-void TstSets::shownRowsMatchTheLayout()
-{
-    QFETCH(QSize, screen);
-    QFETCH(int, choice);
-    QFETCH(QSize, picture);
-    const BoardGeometry board = layoutBoard(choice, screen.width() * 15, screen.height() * 15);
-    // The card's inner area, a pixel in from each edge, over the picture as wide as the card.
-    const double pictureHeight = board.cellWidth / 15.0 * picture.height() / picture.width();
-    const double inner = board.cellHeight / 15.0 - 2;
-    const double expected = std::min(1.0, inner / pictureHeight);
-    const ShownRows rows = shownRows(picture, choice, screen);
-    const double pixel = 1.5 / pictureHeight;
-    QVERIFY(std::abs(rows.height() - expected) < pixel);
-    QVERIFY(std::abs(rows.top - (1 - rows.bottom)) < 2 * pixel);
-}
-
-void TstSets::sheetCrossesOutPicturesNeverDealt()
-{
-    const auto crossed = [this](const char *name) {
-        const QImage sheet = drawSheet({checkSet(name, set(name))}, {0, QSize(1280, 1024)}, {})
-                                 .convertToFormat(QImage::Format_RGB32);
-        // 32-bit rows hold no padding: the pixels can be searched as one run.
-        const auto *pixels = reinterpret_cast<const QRgb *>(sheet.constBits());
-        const auto *end = pixels + sheet.width() * sheet.height();
-        return std::find(pixels, end, qRgb(0xC0, 0x10, 0x10)) != end;
-    };
-    QVERIFY(crossed("broken") && !crossed("clean"));
-}
-
-void TstSets::aSheetThatCannotBeWrittenKeepsTheOldOne()
-{
-    m_sets.writeFile("sheet.png", "the old sheet");
-    QImage sheet(600, 600, QImage::Format_RGB32);
-    QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(sheet.bits()), 600 * 600);
-    // A full disk: no file grows past 64 kB, and writing more fails instead of killing.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlimit before = limit;
-    limit.rlim_cur = 64 * 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const bool saved = saveSheet(sheet, m_sets.path("sheet.png"));
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
-    QVERIFY(!saved);
-    QFile old(m_sets.path("sheet.png"));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), "the old sheet");
-}
 
 QTEST_MAIN(TstSets)
 #include "tst_sets.moc"

@@ -6,7 +6,9 @@
 #include "gui/windows/flow.h"
 #include "gui/windows/form1.h"
 #include "gui/windows/form2.h"
+#include "gui/windows/form3.h"
 #include "gui/windows/form5.h"
+#include "gui/windows/form6.h"
 
 #include <QDir>
 #include <QTest>
@@ -27,126 +29,147 @@ class TstSetup : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pairButtons_data();
-    void pairButtons();
-    void playOpensOnlyABoardWithAPair_data();
-    void playOpensOnlyABoardWithAPair();
-    void setsOfEveryPlace_data();
-    void setsOfEveryPlace();
+    void pairButtons_data()
+    {
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QString>("atStart");
+        QTest::newRow("a first set of 8") << 8 << "1000000 YYGYYYY";
+        QTest::newRow("a first set of 36") << 36 << "1111111 YYGYYYY";
+        QTest::newRow("a first set without its 1 folder keeps the design")
+            << -1 << "1111111 YYGYYYY";
+    }
+
+    void pairButtons()
+    {
+        QFETCH(int, pictures);
+        TestProgram program;
+        program.writeLanguage(SpanishTexts);
+        program.writeFile(inSets("a/2/x.png"), "x");
+        program.writeSet("a", pictures, true);
+        program.writeSet("B", 21, true);
+        form1().show();
+        QTEST(buttons(), "atStart");
+        QCOMPARE(Module1::PairChoice, 2);
+        QCOMPARE(textOf(form1(), "Label2_2") + textOf(form1(), "Command2"), "SeleccionaJUGAR");
+        click(form1(), "Command1_0");
+        QCOMPARE(Module1::PairChoice, 0);
+        // Picking a set from the list checks its pictures again and keeps the choice.
+        form1().Combo1->setCurrentIndex(1);
+        Q_EMIT form1().Combo1->activated(1);
+        QCOMPARE(buttons(), "1111100 GYYYYYY");
+        QCOMPARE(form1().setName(), "B");
+    }
+
+    void playOpensOnlyABoardWithAPair_data()
+    {
+        // The set typed in the set box (none: the first set), and the bytes of the last six pairs
+        // of a set of its own where they are broken.
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("broken");
+        const QByteArray png = encoded(QImage(40, 30, QImage::Format_RGB32));
+        // Everything up to the picture data, which is missing.
+        const QByteArray cut = png.left(png.indexOf("IDAT") + 4);
+        QTest::newRow("the first set") << QString() << QByteArray();
+        QTest::newRow("a set with only its 1 folder") << "only1" << QByteArray();
+        QTest::newRow("a set outside the sets' folder") << "../outside" << QByteArray();
+        QTest::newRow("a name that names no set") << "missing" << QByteArray();
+        QTest::newRow("six pairs cut off after their header") << "six" << cut;
+        QTest::newRow("six pairs claiming 30000 x 30000") << "six" << withSize(png, 30000, 30000);
+        // The check finds pair 0 whole; the deal draws the six others.
+        QTest::newRow("a deal that differs from the check") << "seven" << cut;
+    }
+
+    void playOpensOnlyABoardWithAPair()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, broken);
+        TestProgram program;
+        program.writeSet("a", 6);
+        program.writeSet("only1", 12, true);
+        program.writeSet("../outside", 6);
+        const int pairs = typed == "seven" ? 7 : 6;
+        for (int p = 0; !broken.isEmpty() && p < pairs; ++p) {
+            for (const char *half : {"1", "2"})
+                program.writeFile(inSets(QStringLiteral("%1/%2/0%3.png").arg(typed, half).arg(p)),
+                                  p < pairs - 6 ? encoded(QImage(40, 30, QImage::Format_RGB32))
+                                                : broken);
+        }
+        program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
+        form5().show();
+        form3().show();
+        form1().show();
+        Module1::PairChoice = 0;
+        if (!typed.isNull())
+            form1().Combo1->setEditText(typed);
+        const QString title = form6().window()->windowTitle();
+        click(form1(), "Command2");
+        QCOMPARE(form2().isLoaded(), typed.isNull());
+        QVERIFY(!form5().isLoaded() && form1().window()->isVisible());
+        QCOMPARE(form3().isShown() && form6().window()->windowTitle() == title, !typed.isNull());
+        // An open board only comes forward, whatever the set box says now.
+        form1().Combo1->setEditText("missing");
+        click(form1(), "Command2");
+        // Only where the check passed did a board start to load.
+        QCOMPARE(program.random.seeded, int(typed.isNull() || typed == "seven"));
+        // Closing the setup window ends the run, also while a board is open.
+        form1().window()->close();
+        QCOMPARE(program.program.ended, 1);
+        QVERIFY(!form1().isLoaded());
+    }
+
+    void setsOfEveryPlace_data()
+    {
+        // Set folders made under the test's program folder, which holds the home too, and the
+        // user's user-dirs.dirs (none when empty).
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QByteArray>("userDirs");
+        // The set list: each name with the place it is read from.
+        QTest::addColumn<QString>("listed");
+        const auto row = [](const char *tag, const QString &folders, const QByteArray &dirs,
+                            const char *listed) {
+            QTest::newRow(tag) << folders.split(' ', Qt::SkipEmptyParts) << dirs << QString(listed);
+        };
+        const QString program = "graficos/", dataHome = "home/.local/share/zindle/graficos/",
+                      shipped = "idioma/es/graficos/", pictures = "home/Pictures/Zindle/";
+        row("program folder only", program + "b " + program + "A", {}, "A graficos, b graficos");
+        row("the user's and the shared data folders",
+            dataHome + "c share/zindle/graficos/d " + program + "e", {},
+            "c home/.local/share/zindle/graficos, d share/zindle/graficos, e graficos");
+        row("Pictures named by a quoted $HOME path with an accent",
+            "home/Imágenes/Zindle/f " + pictures + "g",
+            "# xdg-user-dirs\nXDG_PICTURES_DIR=\"$HOME/Im\xc3\xa1genes\"\n",
+            "f home/Imágenes/Zindle");
+        row("Pictures as the home folder: none", "home/Zindle/h", "XDG_PICTURES_DIR=\"$HOME/\"",
+            "");
+        row("no user-dirs file: Pictures, the user's own before the shipped",
+            shipped + "colores " + pictures + "colores " + shipped + "relojes", {},
+            "colores home/Pictures/Zindle, relojes idioma/es/graficos");
+        row("a name in two places: the program folder's first", dataHome + "s " + program + "s", {},
+            "s graficos");
+    }
+
+    void setsOfEveryPlace()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QByteArray, userDirs);
+        TestProgram program;
+        for (const QString &folder : folders)
+            QVERIFY(QDir().mkpath(program.path(folder + "/1")));
+        if (!userDirs.isEmpty())
+            program.writeFile("home/.config/user-dirs.dirs", userDirs);
+        form1().load();
+        QStringList listed;
+        for (const SetEntry &set : listSets()) {
+            QCOMPARE(form1().Combo1->itemText(int(listed.size())), set.name);
+            QCOMPARE(pictureSetFolder(set.name), set.folder);
+            listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
+        }
+        QCOMPARE(form1().Combo1->count(), listed.size());
+        QTEST(listed.join(", "), "listed");
+    }
 };
 
-void TstSetup::pairButtons_data()
-{
-    QTest::addColumn<int>("pictures");
-    QTest::addColumn<QString>("atStart");
-    QTest::newRow("a first set of 8") << 8 << "1000000 YYGYYYY";
-    QTest::newRow("a first set of 36") << 36 << "1111111 YYGYYYY";
-    QTest::newRow("a first set without its 1 folder keeps the design") << -1 << "1111111 YYGYYYY";
-}
-
-void TstSetup::pairButtons()
-{
-    QFETCH(int, pictures);
-    TestProgram program;
-    program.writeLanguage(SpanishTexts);
-    program.writeFile(inSets("a/2/x.png"), "x");
-    program.writeSet("a", pictures, true);
-    program.writeSet("B", 21, true);
-    form1().show();
-    QTEST(buttons(), "atStart");
-    QCOMPARE(Module1::PairChoice, 2);
-    QCOMPARE(textOf(form1(), "Label2_2") + textOf(form1(), "Command2"), "SeleccionaJUGAR");
-    click(form1(), "Command1_0");
-    QCOMPARE(Module1::PairChoice, 0);
-    // Picking a set from the list checks its pictures again and keeps the choice.
-    form1().Combo1->setCurrentIndex(1);
-    Q_EMIT form1().Combo1->activated(1);
-    QCOMPARE(buttons(), "1111100 GYYYYYY");
-    QCOMPARE(form1().setName(), "B");
-}
-
-void TstSetup::playOpensOnlyABoardWithAPair_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("the first set") << QString();
-    QTest::newRow("a set with only its 1 folder") << "only1";
-    QTest::newRow("a set outside the sets' folder") << "../outside";
-    QTest::newRow("a name that names no set") << "missing";
-}
-
-void TstSetup::playOpensOnlyABoardWithAPair()
-{
-    QFETCH(QString, typed);
-    TestProgram program;
-    program.writeSet("a", 6);
-    program.writeSet("only1", 12, true);
-    program.writeSet("../outside", 6);
-    form5().show();
-    form1().show();
-    if (!typed.isNull())
-        form1().Combo1->setEditText(typed);
-    click(form1(), "Command2");
-    QCOMPARE(form2().isLoaded(), typed.isNull());
-    QVERIFY(!form5().isLoaded() && form1().window()->isVisible());
-    // An open board only comes forward, whatever the set box says now.
-    form1().Combo1->setEditText("missing");
-    click(form1(), "Command2");
-    QCOMPARE(program.random.seeded, int(typed.isNull()));
-    // Closing the setup window ends the run, also while a board is open.
-    form1().window()->close();
-    QCOMPARE(program.program.ended, 1);
-    QVERIFY(!form1().isLoaded());
-}
-
-void TstSetup::setsOfEveryPlace_data()
-{
-    // Set folders made under the test's program folder, which holds the home too, and the
-    // user's user-dirs.dirs (none when empty).
-    QTest::addColumn<QStringList>("folders");
-    QTest::addColumn<QByteArray>("userDirs");
-    // The set list: each name with the place it is read from.
-    QTest::addColumn<QString>("listed");
-    const auto row = [](const char *tag, const QString &folders, const QByteArray &dirs,
-                        const char *listed) {
-        QTest::newRow(tag) << folders.split(' ', Qt::SkipEmptyParts) << dirs << QString(listed);
-    };
-    const QString program = "graficos/", dataHome = "home/.local/share/zindle/graficos/",
-                  shipped = "idioma/es/graficos/", pictures = "home/Pictures/Zindle/";
-    row("program folder only", program + "b " + program + "A", {}, "A graficos, b graficos");
-    row("the user's and the shared data folders",
-        dataHome + "c share/zindle/graficos/d " + program + "e", {},
-        "c home/.local/share/zindle/graficos, d share/zindle/graficos, e graficos");
-    row("Pictures named by a quoted $HOME path with an accent",
-        "home/Imágenes/Zindle/f " + pictures + "g",
-        "# xdg-user-dirs\nXDG_PICTURES_DIR=\"$HOME/Im\xc3\xa1genes\"\n", "f home/Imágenes/Zindle");
-    row("Pictures as the home folder: none", "home/Zindle/h", "XDG_PICTURES_DIR=\"$HOME/\"", "");
-    row("no user-dirs file: Pictures, the user's own before the shipped",
-        shipped + "colores " + pictures + "colores " + shipped + "relojes", {},
-        "colores home/Pictures/Zindle, relojes idioma/es/graficos");
-    row("a name in two places: the program folder's first", dataHome + "s " + program + "s", {},
-        "s graficos");
-}
-
+// Play opens a board only where the set deals a pair; else every window stays as it was.
 // The set list and a typed name find a set in the first place that holds its name.
-void TstSetup::setsOfEveryPlace()
-{
-    QFETCH(QStringList, folders);
-    QFETCH(QByteArray, userDirs);
-    TestProgram program;
-    for (const QString &folder : folders)
-        QVERIFY(QDir().mkpath(program.path(folder + "/1")));
-    if (!userDirs.isEmpty())
-        program.writeFile("home/.config/user-dirs.dirs", userDirs);
-    form1().load();
-    QStringList listed;
-    for (const SetEntry &set : listSets()) {
-        QCOMPARE(form1().Combo1->itemText(int(listed.size())), set.name);
-        QCOMPARE(pictureSetFolder(set.name), set.folder);
-        listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
-    }
-    QCOMPARE(form1().Combo1->count(), listed.size());
-    QTEST(listed.join(", "), "listed");
-}
-
 QTEST_MAIN(TstSetup)
 #include "tst_setup.moc"
