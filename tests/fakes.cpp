@@ -37,7 +37,8 @@ TestProgram::TestProgram()
         qunsetenv(name);
 }
 
-void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst) const
+void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst,
+                           const QByteArray &picture) const
 {
     QImage image(40, 30, QImage::Format_RGB32);
     for (int p = 0; p < pairs; ++p) {
@@ -45,7 +46,7 @@ void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst) const
             image.fill(half == 1 ? Qt::darkCyan : Qt::darkMagenta);
             const QString name =
                 QStringLiteral("%1/%2/%3.png").arg(set).arg(half).arg(p, 2, 10, QChar('0'));
-            writeFile(inSets(name), encoded(image));
+            writeFile(inSets(name), picture.isEmpty() ? encoded(image) : picture);
         }
     }
 }

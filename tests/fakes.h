@@ -79,8 +79,10 @@ struct TestProgram {
     }
     QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
-    // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2".
-    void writeSet(const QString &set, int pairs, bool onlyFirst = false) const;
+    // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2":
+    // `picture`, else plain ones.
+    void writeSet(const QString &set, int pairs, bool onlyFirst = false,
+                  const QByteArray &picture = {}) const;
     void writeLanguage(const QStringList &lines) const
     {
         writeFile("idioma/idioma.txt", lines.join("\r\n").toLatin1());

@@ -63,8 +63,9 @@ private:
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
 
 private Q_SLOTS:
-    void initTestCase() { services().programFolder = m_folder; }
+    void init() { services().programFolder = m_folder; }
 
+    // Every language's sets.
     void everySetPassesTheCheckerWithNothingToWarnAbout()
     {
         std::vector<SetReport> reports;
@@ -108,58 +109,55 @@ private Q_SLOTS:
         }
     }
 
-    void languageFilesReadBack()
+    // The program folder's own language file and sets are left to the administrator.
+    void programFolderHoldsNoLanguageOfItsOwn()
     {
         QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
         QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
-        for (const Language &language : Languages) {
-            TextFile text;
-            QVERIFY(text.open(shippedLanguageFolder(language.code) + "/idioma.txt"));
-            QStringList lines, written;
-            for (QString line; text.readLine(line);)
-                lines << line;
-            for (const char *line : language.texts)
-                written << QString::fromUtf8(line);
-            QCOMPARE(lines, written);
-        }
     }
 
-    void captionsFitTheirControls()
-    {
-        for (const Language &language : Languages) {
-            TestProgram program;
-            QFile shipped(m_folder + "/idioma/" + language.code + "/idioma.txt");
-            QVERIFY(shipped.open(QIODevice::ReadOnly));
-            program.writeFile("idioma/idioma.txt", shipped.readAll());
-            form5().show();
-            QStringList tooBig = overflowing(form5());
-            form3().show();
-            form1().show();
-            form4().load();
-            for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
-                tooBig << overflowing(*form);
-            QVERIFY2(tooBig.isEmpty(), qPrintable(language.code + (": " + tooBig.join(" | "))));
-        }
-        services().programFolder = m_folder;
-    }
-
-    void resultLinesFitTheListWindow_data()
+    void languageTexts_data()
     {
         QTest::addColumn<const Language *>("language");
         for (const Language &language : Languages)
             QTest::newRow(language.code) << &language;
     }
 
-    void resultLinesFitTheListWindow()
+    // Each language's file reads back, through the game's reader, as the lines it was written
+    // from; every caption fits its control at the window's own font; and the result line, at
+    // every pair count and with three-digit seconds, ends left of the list window's back
+    // button, so no line runs under it or needs sideways scrolling.
+    void languageTexts()
     {
         QFETCH(const Language *, language);
-        const TestProgram program;
+        const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
+        QFile shipped(shippedLanguageFolder(language->code) + "/idioma.txt");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        TestProgram program;
+        program.writeFile("idioma/idioma.txt", shipped.readAll());
+        TextFile file;
+        QVERIFY(file.open(program.path("idioma/idioma.txt")));
+        QStringList lines;
+        for (QString line; file.readLine(line);)
+            lines << line;
+        QCOMPARE(lines.size(), qsizetype(std::size(language->texts)));
+        for (int i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], text(i));
+
+        form5().show();
+        QStringList tooBig = overflowing(form5());
+        form3().show();
+        form1().show();
+        form4().load();
+        for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4()})
+            tooBig << overflowing(*form);
+        QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(" | ")));
+
         const int back = control(form6(), QStringLiteral("Command1"))->x();
         QListWidget *list = form6().List1;
         const int textLeft =
             list->viewport()->mapTo(list->window(), QPoint()).x() +
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
         for (const int pairs : Module1::PairsForChoice) {
             const QString line =
                 QStringLiteral("%1 %2 %3 %4 888 %5")
@@ -170,7 +168,6 @@ private Q_SLOTS:
                                                    .arg(right - textLeft)
                                                    .arg(back - textLeft)));
         }
-        services().programFolder = m_folder;
     }
 
     void soundsArePlayablePcm()
@@ -199,11 +196,5 @@ QString TstContent::setsOf(const Language &language) const
            QLatin1String(SetsFolderName);
 }
 
-// Every language's sets.
-// Each language's file reads back, through the game's reader, as the lines it was written
-// from; the program folder's own file and sets are left to the administrator.
-// Every caption of every language fits its control at the window's own font.
-// Each language's result line, at every pair count and with three-digit seconds, ends left
-// of the list window's back button, so no line runs under it or needs sideways scrolling.
 QTEST_MAIN(TstContent)
 #include "tst_content.moc"

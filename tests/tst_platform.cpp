@@ -170,6 +170,8 @@ private Q_SLOTS:
             QTest::newRow(kind) << QString(kind);
     }
 
+    // Anything but a regular file or a link to one counts as missing for every reader, and
+    // none of them waits.
     void onlyRegularFilesAreRead()
     {
         QFETCH(QString, kind);
@@ -282,7 +284,5 @@ private Q_SLOTS:
     }
 };
 
-// Anything but a regular file or a link to one counts as missing for every reader, and none of them
-// waits.
 QTEST_MAIN(TstPlatform)
 #include "tst_platform.moc"

@@ -79,6 +79,7 @@ private Q_SLOTS:
         QTest::newRow("a deal that differs from the check") << "seven" << cut;
     }
 
+    // Play opens a board only where the set deals a pair; else every window stays as it was.
     void playOpensOnlyABoardWithAPair()
     {
         QFETCH(QString, typed);
@@ -148,6 +149,7 @@ private Q_SLOTS:
             "s graficos");
     }
 
+    // The set list and a typed name find a set in the first place that holds its name.
     void setsOfEveryPlace()
     {
         QFETCH(QStringList, folders);
@@ -169,7 +171,5 @@ private Q_SLOTS:
     }
 };
 
-// Play opens a board only where the set deals a pair; else every window stays as it was.
-// The set list and a typed name find a set in the first place that holds its name.
 QTEST_MAIN(TstSetup)
 #include "tst_setup.moc"
