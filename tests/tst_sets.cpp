@@ -34,14 +34,16 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        const QStringList names = {"a", "b", "c", "d", "e", "f"};
-        for (const char *name :
-             {"clean", "broken", "short", "cut", "turned", "twins", "slip", "latin"}) {
+        for (const QString name :
+             {"clean", "broken", "short", "cut", "turned", "twins", "slip", "latin", "numbered"}) {
             for (int p = 0; p < 6; ++p) {
-                const QString file = names[p] + QStringLiteral(".png");
-                m_sets.writeFile(QString(name) + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
-                m_sets.writeFile(QString(name) + "/2/" + file,
-                                 encoded(drawn(p * 50 + 25, 0.4, 0.6)));
+                // Files "a.png" to "f.png", or numbered "01.png" to "06.png".
+                const QString file =
+                    (name == "numbered" ? QStringLiteral("%1").arg(p + 1, 2, 10, QChar('0'))
+                                        : QString(QChar('a' + p))) +
+                    ".png";
+                m_sets.writeFile(name + "/1/" + file, encoded(drawn(p * 50, 0.35, 0.65)));
+                m_sets.writeFile(name + "/2/" + file, encoded(drawn(p * 50 + 25, 0.4, 0.6)));
             }
         }
         m_sets.writeFile("broken/2/c.png", "not a picture");
@@ -61,12 +63,6 @@ private Q_SLOTS:
         m_sets.writeFile("twins/2/d.png", encoded(drawn(50, 0.35, 0.65)));
         QFile::rename(set("slip") + "/2/d.png", set("slip") + "/2/dd.png");
         m_sets.writeFile("missing/1/a.png", encoded(drawn(0, 0.4, 0.6)));
-        for (int p = 1; p <= 6; ++p) {
-            for (const char *half : {"/1/", "/2/"})
-                m_sets.writeFile(
-                    QStringLiteral("numbered%1%2.png").arg(half).arg(p, 2, 10, QChar('0')),
-                    encoded(drawn(p * 50 + (half[1] == '2') * 25, 0.4, 0.6)));
-        }
         QImage titled = drawn(50, 0.4, 0.6);
         titled.setText("Title", "uno");
         m_sets.writeFile("numbered/1/01.png", encoded(titled));
