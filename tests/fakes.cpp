@@ -7,6 +7,7 @@
 #include "gui/windows/form6.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QTimer>
 #include <QtEndian>
 #include <zlib.h>
@@ -51,12 +52,16 @@ void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst,
     }
 }
 
-QByteArray encoded(const QImage &image, const char *format)
+QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Transformations turn,
+                   bool progressive)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(turn);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
     return bytes;
 }
 

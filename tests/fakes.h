@@ -9,6 +9,7 @@
 #include "gui/windows/form2.h"
 
 #include <QFileInfo>
+#include <QImageIOHandler>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -101,7 +102,9 @@ inline QString inSets(const QString &relative)
 {
     return QLatin1String(SetsFolderName) + QLatin1Char('/') + relative;
 }
-QByteArray encoded(const QImage &image, const char *format = "PNG");
+// The picture as a file of the format holds it, turned as `turn` says.
+QByteArray encoded(const QImage &image, const char *format = "PNG",
+                   QImageIOHandler::Transformations turn = {}, bool progressive = false);
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);
 // A control by object name; the test stops where there is none.

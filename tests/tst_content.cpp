@@ -88,6 +88,9 @@ private Q_SLOTS:
         QVERIFY(smaller >= 2);
         QCOMPARE(exitStatus(reports), 0);
         QVERIFY(QImageReader(m_folder + QStringLiteral("/fondo.jpg")).size().width() >= 500);
+        // The program folder's own language file and sets are left to the administrator.
+        QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
+        QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
     }
 
     void swatchesLookApart()
@@ -107,13 +110,6 @@ private Q_SLOTS:
                              qPrintable(QStringLiteral("%1 %2").arg(i + 1).arg(j + 1)));
             }
         }
-    }
-
-    // The program folder's own language file and sets are left to the administrator.
-    void programFolderHoldsNoLanguageOfItsOwn()
-    {
-        QVERIFY(!QFileInfo::exists(m_folder + LanguageFileLiteral));
-        QVERIFY(!QFileInfo::exists(m_folder + '/' + SetsFolderName));
     }
 
     void languageTexts_data()
