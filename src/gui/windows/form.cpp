@@ -265,22 +265,35 @@ void Form::fillScreen(int widthTwips, int heightTwips)
         return;
     if (QScreen *monitor = QGuiApplication::screenAt(screenOrigin()))
         m_window->setScreen(monitor);
-    m_window->setGeometry(
-        QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips))));
+    m_screenRect =
+        QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)));
+    m_window->setGeometry(m_screenRect);
     // A window manager gives a window that maps full screen a monitor of its own choice; one
     // that turns full screen where it already shows keeps its monitor.
     m_window->winId();
     m_window->windowHandle()->installEventFilter(this);
-    m_fillScreen = true;
+    m_fillScreen = FillScreen::OnceShown;
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_fillScreen && m_window && watched == m_window->windowHandle() &&
-        event->type() == QEvent::Expose && m_window->windowHandle()->isExposed()) {
-        m_fillScreen = false;
+    if (m_fillScreen == FillScreen::No || !m_window || watched != m_window->windowHandle())
+        return QObject::eventFilter(watched, event);
+    if (m_fillScreen == FillScreen::OnceShown && event->type() == QEvent::Expose &&
+        m_window->windowHandle()->isExposed()) {
+        m_fillScreen = FillScreen::Asked;
         m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
         WindowManager::fullScreenOnOneMonitor(m_window, screenOrigin());
+    } else if (m_fillScreen == FillScreen::Asked && event->type() == QEvent::Resize &&
+               m_window->isFullScreen()) {
+        // A window manager that knows the desktop as one monitor spans it all: the window
+        // then covers the monitor the game plays on without the full-screen state.
+        const QRect given = m_window->windowHandle()->geometry();
+        if (given != m_screenRect && given.contains(m_screenRect)) {
+            m_fillScreen = FillScreen::No;
+            m_window->setWindowState(m_window->windowState() & ~Qt::WindowFullScreen);
+            m_window->setGeometry(m_screenRect);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -138,6 +138,8 @@ private:
     std::vector<QEventLoop *> m_modalLoops;
     std::vector<QPointer<FormTimer>> m_timers;
     int m_handlerDepth = 0;
-    // The window turns full screen once it shows.
-    bool m_fillScreen = false;
+    // The window turns full screen once it shows, then checks what the window manager gave.
+    enum class FillScreen { No, OnceShown, Asked };
+    FillScreen m_fillScreen = FillScreen::No;
+    QRect m_screenRect;
 };
