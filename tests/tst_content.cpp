@@ -32,6 +32,9 @@ namespace
 QStringList overflowing(Form &form)
 {
     QStringList tooBig;
+    // No window of the game offers the title bar's minimise and maximise buttons.
+    if (form.window()->windowFlags() & Qt::WindowMinMaxButtonsHint)
+        tooBig << QStringLiteral("minimise and maximise buttons");
     for (QWidget *w : form.window()->findChildren<QWidget *>()) {
         // Every control of the window's own is placed.
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
