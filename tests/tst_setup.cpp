@@ -75,6 +75,7 @@ private Q_SLOTS:
         QTest::newRow("a name that names no set") << "missing" << QByteArray();
         QTest::newRow("six pairs cut off after their header") << "six" << cut;
         QTest::newRow("six pairs claiming 30000 x 30000") << "six" << withSize(png, 30000, 30000);
+        QTest::newRow("six pairs each with a broken second picture") << "halves" << cut;
         // The check finds pair 0 whole; the deal draws the six others.
         QTest::newRow("a deal that differs from the check") << "seven" << cut;
     }
@@ -92,8 +93,9 @@ private Q_SLOTS:
         for (int p = 0; !broken.isEmpty() && p < pairs; ++p) {
             for (const char *half : {"1", "2"})
                 program.writeFile(inSets(QStringLiteral("%1/%2/0%3.png").arg(typed, half).arg(p)),
-                                  p < pairs - 6 ? encoded(QImage(40, 30, QImage::Format_RGB32))
-                                                : broken);
+                                  p < pairs - 6 || (typed == "halves" && *half == '1')
+                                      ? encoded(QImage(40, 30, QImage::Format_RGB32))
+                                      : broken);
         }
         program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
         form5().show();
