@@ -111,10 +111,7 @@ QAccessibleInterface *findAccessible(QAccessibleInterface *from, QAccessible::Ro
     return nullptr;
 }
 
-QAccessibleInterface *accessible(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
-}
+constexpr auto accessible = &QAccessible::queryAccessibleInterface;
 
 void press(QAccessibleInterface *control,
            const QString &action = QAccessibleActionInterface::pressAction())
