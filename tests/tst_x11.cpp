@@ -34,10 +34,11 @@ struct TopWindow {
     QRect geometry;
 };
 
-// Waits until a window of this size has the keyboard focus; its geometry in root coordinates.
-TopWindow waitForFocused(Display *display, QSize size)
+// Waits, a tenth of a second a try, until a window of this size has the keyboard focus; its
+// geometry in root coordinates.
+TopWindow waitForFocused(Display *display, QSize size, int tries = 100)
 {
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < tries; ++i) {
         Window focus = 0, child = 0;
         int revert = 0, x = 0, y = 0;
         XWindowAttributes a;
@@ -98,20 +99,22 @@ struct XSession {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     std::deque<QProcess> programs;
 
-    QProcess &run(const QString &program, const QStringList &arguments)
+    // Starts a command line, its words parted by single blanks.
+    QProcess &run(const QString &command)
     {
+        QStringList arguments = command.split(QLatin1Char(' '));
         QProcess &p = programs.emplace_back();
         p.setProcessEnvironment(env);
         p.setStandardErrorFile(QProcess::nullDevice());
-        p.start(program, arguments);
+        p.start(arguments.takeFirst(), arguments);
         return p;
     }
-    bool tool(const QString &program, const QString &arguments)
+    bool tool(const QString &command)
     {
-        QProcess &p = run(program, arguments.split(QLatin1Char(' ')));
+        QProcess &p = run(command);
         return p.waitForFinished(10000) && p.exitCode() == 0;
     }
-    bool xdotool(const QString &arguments) { return tool(QStringLiteral("xdotool"), arguments); }
+    bool xdotool(const QString &arguments) { return tool(QStringLiteral("xdotool ") + arguments); }
     bool click(QPoint p)
     {
         return xdotool(QStringLiteral("mousemove %1 %2 click 1").arg(p.x()).arg(p.y()));
@@ -147,15 +150,12 @@ void TstX11::withoutDisplayEndsAtOnce()
     const int silentServer = ::socket(AF_INET, SOCK_STREAM, 0);
     const auto closeServer = qScopeGuard([silentServer] { ::close(silentServer); });
     if (silent) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        int display = 50;
-        for (; display < 100; ++display) {
-            address.sin_port = htons(quint16(6000 + display));
-            if (::bind(silentServer, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
-                break;
-        }
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        int display = 49;
+        do
+            address.sin_port = htons(quint16(6000 + ++display));
+        while (display < 100 &&
+               ::bind(silentServer, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0);
         QVERIFY(display < 100 && ::listen(silentServer, 8) == 0);
         env.insert(QStringLiteral("DISPLAY"), QStringLiteral("127.0.0.1:%1").arg(display));
     }
@@ -163,7 +163,6 @@ void TstX11::withoutDisplayEndsAtOnce()
     zindle.setProcessEnvironment(env);
     zindle.start(QStringLiteral(ZINDLE_EXE), {});
     QVERIFY(zindle.waitForFinished(10000));
-    QCOMPARE(zindle.exitStatus(), QProcess::NormalExit);
     QCOMPARE(zindle.exitCode(), 1);
     const QByteArray said = zindle.readAllStandardError();
     QVERIFY2(said.startsWith("zindle: ") && said.count('\n') == 1, said.constData());
@@ -197,13 +196,12 @@ void TstX11::keyboardGameWithAListVisit()
     QFETCH(bool, panel);
     const QSize screen(monitor.right() + 1, monitor.bottom() + 1);
     const bool twoMonitors = monitor.x() > 0;
-    const QStringList wmCommand = wm.split(QLatin1Char(' '));
-    for (const QString &program : {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), wmCommand[0],
-                                   QString::fromLatin1(twoMonitors ? "xrandr" : "Xvfb"),
-                                   QString::fromLatin1(panel ? "tint2" : "Xvfb")}) {
+    for (const QString &program :
+         {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), QStringLiteral("dbus-daemon"),
+          wm.section(QLatin1Char(' '), 0, 0), QString::fromLatin1(twoMonitors ? "xrandr" : "Xvfb"),
+          QString::fromLatin1(panel ? "tint2" : "Xvfb")})
         if (QStandardPaths::findExecutable(program).isEmpty())
             QSKIP(qPrintable(program + QStringLiteral(" is not installed")));
-    }
     // The server picks a free display and names it once it is ready.
     XSession x;
     x.server.start(QStringLiteral("Xvfb"),
@@ -223,23 +221,28 @@ void TstX11::keyboardGameWithAListVisit()
 
     QTemporaryDir folder;
     const QPoint underPanel(640, 1021);
-    x.run(wmCommand[0], wmCommand.mid(1));
+    // A session bus of the test's own: without one, the programs would start theirs through
+    // the X server, which dbus-launch holds while it looks for a bus there.
+    QProcess &bus = x.run(QStringLiteral("dbus-daemon --session --nofork --print-address"));
+    QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 10000);
+    x.env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                 QString::fromLatin1(bus.readLine()).trimmed());
+    x.run(wm);
     QTRY_VERIFY_WITH_TIMEOUT(XGetSelectionOwner(x11, XInternAtom(x11, "WM_S0", False)), 10000);
     // Two monitors on one output, as a laptop and a projector, once the window manager runs;
     // the server keeps them while the test's connection stays open.
     for (int left = 0; twoMonitors && left < screen.width(); left += monitor.width())
-        QVERIFY(x.tool(QStringLiteral("xrandr"),
-                       QStringLiteral("--setmonitor M%1 1024/270x768/200+%1+0 ").arg(left) +
-                           QLatin1String(left ? "none" : "screen")));
+        QVERIFY(x.tool(QStringLiteral("xrandr --setmonitor M%1 1024/270x768/200+%1+0 ").arg(left) +
+                       QLatin1String(left ? "none" : "screen")));
     if (panel) {
         // An orange panel along the bottom edge, where the board's grid ends.
         QFile config(folder.filePath(QStringLiteral("tint2rc")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
-                     "panel_items = S\npanel_position = bottom center horizontal\n"
-                     "panel_size = 100% 40\npanel_background_id = 1\n");
-        config.close();
-        x.run(QStringLiteral("tint2"), {QStringLiteral("-c"), config.fileName()});
+        QVERIFY(config.open(QIODevice::WriteOnly) &&
+                config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
+                             "panel_items = S\npanel_position = bottom center horizontal\n"
+                             "panel_size = 100% 40\npanel_background_id = 1\n") > 0 &&
+                config.flush());
+        x.run(QStringLiteral("tint2 -c ") + config.fileName());
         QTRY_COMPARE_WITH_TIMEOUT(screenPixel(x11, underPanel), QColor(255, 128, 0), 10000);
     }
 
@@ -268,7 +271,7 @@ void TstX11::keyboardGameWithAListVisit()
         x.env.remove(QLatin1String(name));
     x.env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
     x.env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
-    QProcess &zindle = x.run(folder.filePath(QStringLiteral("zindle")), {});
+    QProcess &zindle = x.run(folder.filePath(QStringLiteral("zindle")));
     QVERIFY(waitForFocused(x11, QSize(624, 568)).id);
     QVERIFY(x.xdotool(QStringLiteral("key Return")));
     QVERIFY(waitForFocused(x11, QSize(450, 309)).id);
@@ -280,7 +283,7 @@ void TstX11::keyboardGameWithAListVisit()
         XMoveWindow(x11, setupFirst.id, monitor.x() + 200, 100);
         XFlush(x11);
     }
-    QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize).geometry.center()));
+    QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize, 1).geometry.center()));
     // Six pairs, then past the counts this set cannot deal to the play button.
     QVERIFY(x.xdotool(QStringLiteral("key space Tab Return")));
 

@@ -136,7 +136,8 @@ void nameEntryLoading()
 
 void nameEntryLoaded()
 {
-    form6().show();
+    // The list window opens behind the name window, which then comes in front with the keys.
+    form6().showBehind();
 }
 
 void nameAccepted()

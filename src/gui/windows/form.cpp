@@ -169,6 +169,16 @@ void Form::show()
     WindowManager::activate(m_window);
 }
 
+void Form::showBehind()
+{
+    load();
+    if (!m_window || m_window->isVisible())
+        return;
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_window->show();
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
 void Form::showModal(Form *owner)
 {
     load();

@@ -76,6 +76,9 @@ public:
     void load();
     // Loads the window if needed, shows it and brings it to the front.
     void show();
+    // Loads the window if needed and shows it without taking the keys from the window in
+    // front, which a window manager may hand a newly mapped window.
+    void showBehind();
     // Shows the window modally, kept above `owner`'s window; returns when it has been
     // unloaded.
     void showModal(Form *owner = nullptr);
