@@ -8,16 +8,12 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <arpa/inet.h>
 #include <deque>
 #include <memory>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -127,230 +123,224 @@ class TstX11 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void withoutDisplayEndsAtOnce_data();
-    void withoutDisplayEndsAtOnce();
-    void keyboardGameWithAListVisit_data();
-    void keyboardGameWithAListVisit();
-};
-
-void TstX11::withoutDisplayEndsAtOnce_data()
-{
-    QTest::addColumn<bool>("silent");
-    QTest::newRow("no DISPLAY") << false;
-    QTest::newRow("a server that never answers") << true;
-}
-
-void TstX11::withoutDisplayEndsAtOnce()
-{
-    QFETCH(bool, silent);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QLatin1String(name));
-    // The kernel accepts connections to a listening socket that nobody reads.
-    const int silentServer = ::socket(AF_INET, SOCK_STREAM, 0);
-    const auto closeServer = qScopeGuard([silentServer] { ::close(silentServer); });
-    if (silent) {
-        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
-        int display = 49;
-        do
-            address.sin_port = htons(quint16(6000 + ++display));
-        while (display < 100 &&
-               ::bind(silentServer, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0);
-        QVERIFY(display < 100 && ::listen(silentServer, 8) == 0);
-        env.insert(QStringLiteral("DISPLAY"), QStringLiteral("127.0.0.1:%1").arg(display));
+    void withoutDisplayEndsAtOnce_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("no DISPLAY") << false;
+        QTest::newRow("a server that never answers") << true;
     }
-    QProcess zindle;
-    zindle.setProcessEnvironment(env);
-    zindle.start(QStringLiteral(ZINDLE_EXE), {});
-    QVERIFY(zindle.waitForFinished(10000));
-    QCOMPARE(zindle.exitCode(), 1);
-    const QByteArray said = zindle.readAllStandardError();
-    QVERIFY2(said.startsWith("zindle: ") && said.count('\n') == 1, said.constData());
-}
 
-void TstX11::keyboardGameWithAListVisit_data()
-{
-    // The window manager's command line.
-    QTest::addColumn<QString>("wm");
-    // The monitor the game plays on, at the screen's right edge: where it is not the whole
-    // screen, the primary monitor lies left of it and the test moves the setup window there.
-    QTest::addColumn<QRect>("monitor");
-    QTest::addColumn<bool>("panel");
-    QTest::newRow("openbox, panel along the bottom")
-        << QStringLiteral("openbox") << QRect(0, 0, 1280, 1024) << true;
-    QTest::newRow("openbox, two monitors, setup on the second")
-        << QStringLiteral("openbox") << QRect(1024, 0, 1024, 768) << false;
-    // xfwm4 keeps the focus where it was when a window only comes to the front. Neither it
-    // (monitors set after it starts) nor mutter (it counts outputs) knows the monitors here:
-    // both give full screen the whole desktop.
-    QTest::newRow("xfwm4, two monitors, setup on the second")
-        << QStringLiteral("xfwm4 --compositor=off") << QRect(1024, 0, 1024, 768) << false;
-    QTest::newRow("mutter, two monitors, setup on the second")
-        << QStringLiteral("mutter --x11 --replace") << QRect(1024, 0, 1024, 768) << false;
-}
+    void withoutDisplayEndsAtOnce()
+    {
+        QFETCH(bool, silent);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(name));
+        // The kernel accepts connections to a listening socket that nobody reads.
+        QTcpServer silentServer;
+        int display = 50;
+        while (silent && display < 100 &&
+               !silentServer.listen(QHostAddress::LocalHost, quint16(6000 + display)))
+            ++display;
+        if (silent)
+            env.insert(QStringLiteral("DISPLAY"), QStringLiteral("127.0.0.1:%1").arg(display));
+        QProcess zindle;
+        zindle.setProcessEnvironment(env);
+        zindle.start(QStringLiteral(ZINDLE_EXE), {});
+        QVERIFY(zindle.waitForFinished(10000));
+        QCOMPARE(zindle.exitCode(), 1);
+        const QByteArray said = zindle.readAllStandardError();
+        QVERIFY2(said.startsWith("zindle: ") && said.count('\n') == 1, said.constData());
+    }
 
-void TstX11::keyboardGameWithAListVisit()
-{
-    QFETCH(QString, wm);
-    QFETCH(QRect, monitor);
-    QFETCH(bool, panel);
-    const QSize screen(monitor.right() + 1, monitor.bottom() + 1);
-    const bool twoMonitors = monitor.x() > 0;
-    for (const QString &program :
-         {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), QStringLiteral("dbus-daemon"),
-          wm.section(QLatin1Char(' '), 0, 0), QString::fromLatin1(twoMonitors ? "xrandr" : "Xvfb"),
-          QString::fromLatin1(panel ? "tint2" : "Xvfb")})
-        if (QStandardPaths::findExecutable(program).isEmpty())
-            QSKIP(qPrintable(program + QStringLiteral(" is not installed")));
-    // The server picks a free display and names it once it is ready.
-    XSession x;
-    x.server.start(QStringLiteral("Xvfb"),
-                   QStringLiteral("-displayfd 1 -screen 0 %1x%2x24 -br -nolisten tcp")
-                       .arg(screen.width())
-                       .arg(screen.height())
-                       .split(QLatin1Char(' ')));
-    QVERIFY(x.server.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(x.server.canReadLine(), 10000);
-    const QString display = QLatin1Char(':') + QString::fromLatin1(x.server.readLine()).trimmed();
-    x.x11.reset(XOpenDisplay(display.toLocal8Bit().constData()));
-    Display *const x11 = x.x11.get();
-    QVERIFY(x11);
-    // Windows come and go while the test looks at them.
-    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    x.env.insert(QStringLiteral("DISPLAY"), display);
+    void keyboardGameWithAListVisit_data()
+    {
+        // The window manager's command line.
+        QTest::addColumn<QString>("wm");
+        // The monitor the game plays on, at the screen's right edge: where it is not the whole
+        // screen, the primary monitor lies left of it and the test moves the setup window there.
+        QTest::addColumn<QRect>("monitor");
+        QTest::addColumn<bool>("panel");
+        QTest::newRow("openbox, panel along the bottom")
+            << QStringLiteral("openbox") << QRect(0, 0, 1280, 1024) << true;
+        QTest::newRow("openbox, two monitors, setup on the second")
+            << QStringLiteral("openbox") << QRect(1024, 0, 1024, 768) << false;
+        // xfwm4 keeps the focus where it was when a window only comes to the front. Neither it
+        // (monitors set after it starts) nor mutter (it counts outputs) knows the monitors here:
+        // both give full screen the whole desktop.
+        QTest::newRow("xfwm4, two monitors, setup on the second")
+            << QStringLiteral("xfwm4 --compositor=off") << QRect(1024, 0, 1024, 768) << false;
+        QTest::newRow("mutter, two monitors, setup on the second")
+            << QStringLiteral("mutter --x11 --replace") << QRect(1024, 0, 1024, 768) << false;
+    }
 
-    QTemporaryDir folder;
-    const QPoint underPanel(640, 1021);
-    // A session bus of the test's own: without one, the programs would start theirs through
-    // the X server, which dbus-launch holds while it looks for a bus there.
-    QProcess &bus = x.run(QStringLiteral("dbus-daemon --session --nofork --print-address"));
-    QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 10000);
-    x.env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                 QString::fromLatin1(bus.readLine()).trimmed());
-    x.run(wm);
-    QTRY_VERIFY_WITH_TIMEOUT(XGetSelectionOwner(x11, XInternAtom(x11, "WM_S0", False)), 10000);
-    // Two monitors on one output, as a laptop and a projector, once the window manager runs;
-    // the server keeps them while the test's connection stays open.
-    for (int left = 0; twoMonitors && left < screen.width(); left += monitor.width())
-        QVERIFY(x.tool(QStringLiteral("xrandr --setmonitor M%1 1024/270x768/200+%1+0 ").arg(left) +
+    void keyboardGameWithAListVisit()
+    {
+        QFETCH(QString, wm);
+        QFETCH(QRect, monitor);
+        QFETCH(bool, panel);
+        const QSize screen(monitor.right() + 1, monitor.bottom() + 1);
+        const bool twoMonitors = monitor.x() > 0;
+        for (const QString &program :
+             {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), QStringLiteral("dbus-daemon"),
+              wm.section(QLatin1Char(' '), 0, 0),
+              QString::fromLatin1(twoMonitors ? "xrandr" : "Xvfb"),
+              QString::fromLatin1(panel ? "tint2" : "Xvfb")})
+            if (QStandardPaths::findExecutable(program).isEmpty())
+                QSKIP(qPrintable(program + QStringLiteral(" is not installed")));
+        // The server picks a free display and names it once it is ready.
+        XSession x;
+        x.server.start(QStringLiteral("Xvfb"),
+                       QStringLiteral("-displayfd 1 -screen 0 %1x%2x24 -br -nolisten tcp")
+                           .arg(screen.width())
+                           .arg(screen.height())
+                           .split(QLatin1Char(' ')));
+        QVERIFY(x.server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(x.server.canReadLine(), 10000);
+        const QString display =
+            QLatin1Char(':') + QString::fromLatin1(x.server.readLine()).trimmed();
+        x.x11.reset(XOpenDisplay(display.toLocal8Bit().constData()));
+        Display *const x11 = x.x11.get();
+        QVERIFY(x11);
+        // Windows come and go while the test looks at them.
+        XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+        x.env.insert(QStringLiteral("DISPLAY"), display);
+
+        QTemporaryDir folder;
+        const QPoint underPanel(640, 1021);
+        // A session bus of the test's own: without one, the programs would start theirs through
+        // the X server, which dbus-launch holds while it looks for a bus there.
+        QProcess &bus = x.run(QStringLiteral("dbus-daemon --session --nofork --print-address"));
+        QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 10000);
+        x.env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                     QString::fromLatin1(bus.readLine()).trimmed());
+        x.run(wm);
+        QTRY_VERIFY_WITH_TIMEOUT(XGetSelectionOwner(x11, XInternAtom(x11, "WM_S0", False)), 10000);
+        // Two monitors on one output, as a laptop and a projector, once the window manager runs;
+        // the server keeps them while the test's connection stays open.
+        for (int left = 0; twoMonitors && left < screen.width(); left += monitor.width())
+            QVERIFY(
+                x.tool(QStringLiteral("xrandr --setmonitor M%1 1024/270x768/200+%1+0 ").arg(left) +
                        QLatin1String(left ? "none" : "screen")));
-    if (panel) {
-        // An orange panel along the bottom edge, where the board's grid ends.
-        QFile config(folder.filePath(QStringLiteral("tint2rc")));
-        QVERIFY(config.open(QIODevice::WriteOnly) &&
-                config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
-                             "panel_items = S\npanel_position = bottom center horizontal\n"
-                             "panel_size = 100% 40\npanel_background_id = 1\n") > 0 &&
-                config.flush());
-        x.run(QStringLiteral("tint2 -c ") + config.fileName());
-        QTRY_COMPARE_WITH_TIMEOUT(screenPixel(x11, underPanel), QColor(255, 128, 0), 10000);
-    }
+        if (panel) {
+            // An orange panel along the bottom edge, where the board's grid ends.
+            QFile config(folder.filePath(QStringLiteral("tint2rc")));
+            QVERIFY(config.open(QIODevice::WriteOnly) &&
+                    config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
+                                 "panel_items = S\npanel_position = bottom center horizontal\n"
+                                 "panel_size = 100% 40\npanel_background_id = 1\n") > 0 &&
+                    config.flush());
+            x.run(QStringLiteral("tint2 -c ") + config.fileName());
+            QTRY_COMPARE_WITH_TIMEOUT(screenPixel(x11, underPanel), QColor(255, 128, 0), 10000);
+        }
 
-    // A program folder with a set of six pairs that the test tells apart: both pictures of a
-    // pair in one colour.
-    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
-    for (int i = 0; i < 6; ++i) {
-        for (const char *half : {"1", "2"}) {
-            const QString dir = folder.filePath(QLatin1String(SetsFolderName) +
-                                                QStringLiteral("/a/") + QLatin1String(half));
+        // A program folder with a set of six pairs that the test tells apart: both pictures of a
+        // pair in one colour.
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan};
+        for (int i = 0; i < 12; ++i) {
+            const QString dir =
+                folder.filePath(QStringLiteral("%1/a/%2").arg(SetsFolderName).arg(i % 2 + 1));
             QImage picture(8, 8, QImage::Format_RGB32);
-            picture.fill(colours[i]);
-            QVERIFY(QDir().mkpath(dir) && picture.save(dir + QStringLiteral("/%1.png").arg(i)));
+            picture.fill(colours[i / 2]);
+            QVERIFY(QDir().mkpath(dir) && picture.save(dir + QStringLiteral("/%1.png").arg(i / 2)));
         }
-    }
-    const QString exe = QStringLiteral(ZINDLE_EXE);
-    QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("idioma"))));
-    QVERIFY(QFile::copy(QFileInfo(exe).path() + QStringLiteral("/idioma/es/idioma.txt"),
-                        folder.filePath(QStringLiteral("idioma/idioma.txt"))));
-    QVERIFY(QFile::copy(exe, folder.filePath(QStringLiteral("zindle"))));
+        const QString exe = QStringLiteral(ZINDLE_EXE);
+        QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("idioma"))));
+        QVERIFY(QFile::copy(QFileInfo(exe).path() + QStringLiteral("/idioma/es/idioma.txt"),
+                            folder.filePath(QStringLiteral("idioma/idioma.txt"))));
+        QVERIFY(QFile::copy(exe, folder.filePath(QStringLiteral("zindle"))));
 
-    // The program chooses its platform itself, the X server that DISPLAY names, and reads
-    // neither the real user's sets nor their language file.
-    for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME",
-                             "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        x.env.remove(QLatin1String(name));
-    x.env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
-    x.env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
-    QProcess &zindle = x.run(folder.filePath(QStringLiteral("zindle")));
-    QVERIFY(waitForFocused(x11, QSize(624, 568)).id);
-    QVERIFY(x.xdotool(QStringLiteral("key Return")));
-    QVERIFY(waitForFocused(x11, QSize(450, 309)).id);
-    // Enter in the name box accepts the name.
-    QVERIFY(x.xdotool(QStringLiteral("type Ana")) && x.xdotool(QStringLiteral("key Return")));
-    const TopWindow setupFirst = waitForFocused(x11, SetupSize);
-    if (twoMonitors) {
-        QVERIFY(!monitor.contains(setupFirst.geometry));
-        XMoveWindow(x11, setupFirst.id, monitor.x() + 200, 100);
-        XFlush(x11);
-    }
-    QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize, 1).geometry.center()));
-    // Six pairs, then past the counts this set cannot deal to the play button.
-    QVERIFY(x.xdotool(QStringLiteral("key space Tab Return")));
+        // The program chooses its platform itself, the X server that DISPLAY names, and reads
+        // neither the real user's sets nor their language file.
+        for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME",
+                                 "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            x.env.remove(QLatin1String(name));
+        x.env.insert(QStringLiteral("HOME"), folder.filePath(QStringLiteral("home")));
+        x.env.insert(QStringLiteral("XDG_DATA_DIRS"), folder.filePath(QStringLiteral("share")));
+        QProcess &zindle = x.run(folder.filePath(QStringLiteral("zindle")));
+        QVERIFY(waitForFocused(x11, QSize(624, 568)).id);
+        QVERIFY(x.xdotool(QStringLiteral("key Return")));
+        QVERIFY(waitForFocused(x11, QSize(450, 309)).id);
+        // Enter in the name box accepts the name.
+        QVERIFY(x.xdotool(QStringLiteral("type Ana")) && x.xdotool(QStringLiteral("key Return")));
+        const TopWindow setupFirst = waitForFocused(x11, SetupSize);
+        if (twoMonitors) {
+            QVERIFY(!monitor.contains(setupFirst.geometry));
+            XMoveWindow(x11, setupFirst.id, monitor.x() + 200, 100);
+            XFlush(x11);
+        }
+        QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize, 1).geometry.center()));
+        // Six pairs, then past the counts this set cannot deal to the play button.
+        QVERIFY(x.xdotool(QStringLiteral("key space Tab Return")));
 
-    // The board covers its monitor exactly, a panel included.
-    const TopWindow board = waitForFocused(x11, monitor.size());
-    QCOMPARE(board.geometry, monitor);
-    if (panel)
-        QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
+        // The board covers its monitor exactly, a panel included.
+        const TopWindow board = waitForFocused(x11, monitor.size());
+        QCOMPARE(board.geometry, monitor);
+        if (panel)
+            QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
 
-    // The list window opens on the board's monitor, its back button marked; Escape goes
-    // back, and the first arrow key on the board shows the mark on the first card.
-    QVERIFY(x.click(monitor.topLeft() + QPoint(monitor.width() - 39, 12)));
-    const TopWindow list = waitForFocused(x11, ListSize);
-    QVERIFY(monitor.contains(list.geometry));
-    // The mark's black dashes along the top of the red back button.
-    const QRect backMark(list.geometry.topLeft() + QPoint(550, 27), QSize(20, 2));
-    QTRY_VERIFY(pixelsOf(x11, backMark, Qt::black) > 0);
-    QVERIFY(x.xdotool(QStringLiteral("key Escape")));
-    QVERIFY(waitForFocused(x11, monitor.size()).id);
-    // The mark's dashes along the left of the first card, on the board's white.
-    const QRect cardMark(monitor.topLeft() + QPoint(22, 40), QSize(2, 100));
-    QCOMPARE(pixelsOf(x11, cardMark, Qt::black), 0);
-    QVERIFY(x.xdotool(QStringLiteral("key Right")));
-    QTRY_VERIFY(pixelsOf(x11, cardMark, Qt::black) > 0);
+        // The list window opens on the board's monitor, its back button marked; Escape goes
+        // back, and the first arrow key on the board shows the mark on the first card.
+        QVERIFY(x.click(monitor.topLeft() + QPoint(monitor.width() - 39, 12)));
+        const TopWindow list = waitForFocused(x11, ListSize);
+        QVERIFY(monitor.contains(list.geometry));
+        // The mark's black dashes along the top of the red back button.
+        const QRect backMark(list.geometry.topLeft() + QPoint(550, 27), QSize(20, 2));
+        QTRY_VERIFY(pixelsOf(x11, backMark, Qt::black) > 0);
+        QVERIFY(x.xdotool(QStringLiteral("key Escape")));
+        QVERIFY(waitForFocused(x11, monitor.size()).id);
+        // The mark's dashes along the left of the first card, on the board's white.
+        const QRect cardMark(monitor.topLeft() + QPoint(22, 40), QSize(2, 100));
+        QCOMPARE(pixelsOf(x11, cardMark, Qt::black), 0);
+        QVERIFY(x.xdotool(QStringLiteral("key Right")));
+        QTRY_VERIFY(pixelsOf(x11, cardMark, Qt::black) > 0);
 
-    std::vector<QColor> cards;
-    for (int k = 0; k < 12; ++k)
-        cards.push_back(screenPixel(x11, cardCentre(monitor, k)));
-    std::vector<bool> clickable(12, true);
-    int marked = 0;
-    for (int k = 0; k < 12; ++k) {
-        if (!clickable[std::size_t(k)])
-            continue;
-        const int partner = int(
-            std::find(cards.begin() + k + 1, cards.end(), cards[std::size_t(k)]) - cards.begin());
-        QVERIFY2(partner < 12, "a card without a partner");
-        QString keys = QStringLiteral("key");
-        for (int card : {k, partner}) {
-            while (marked != card) {
-                marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
-                keys += QStringLiteral(" Right");
+        std::vector<QColor> cards;
+        for (int k = 0; k < 12; ++k)
+            cards.push_back(screenPixel(x11, cardCentre(monitor, k)));
+        std::vector<bool> clickable(12, true);
+        int marked = 0;
+        for (int k = 0; k < 12; ++k) {
+            if (!clickable[std::size_t(k)])
+                continue;
+            const int partner =
+                int(std::find(cards.begin() + k + 1, cards.end(), cards[std::size_t(k)]) -
+                    cards.begin());
+            QVERIFY2(partner < 12, "a card without a partner");
+            QString keys = QStringLiteral("key");
+            for (int card : {k, partner}) {
+                while (marked != card) {
+                    marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
+                    keys += QStringLiteral(" Right");
+                }
+                keys += QStringLiteral(" space");
             }
-            keys += QStringLiteral(" space");
+            QVERIFY(x.xdotool(keys));
+            clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
+            QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) !=
+                        cards[std::size_t(partner)]);
         }
-        QVERIFY(x.xdotool(keys));
-        clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
-        QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) != cards[std::size_t(partner)]);
-    }
 
-    // The game-over window opens on the board's monitor, stays in front of the board that
-    // is clicked, and keeps the keys.
-    const TopWindow gameOver = waitForFocused(x11, GameOverSize);
-    QVERIFY(monitor.contains(gameOver.geometry));
-    QVERIFY(x.click(cardCentre(monitor, 0)));
-    QTest::qWait(300);
-    QCOMPARE(screenPixel(x11, gameOver.geometry.topLeft() + QPoint(10, 10)), QColor(192, 192, 255));
-    // Keep playing hands the keys to the setup window, also after the list visit.
-    QVERIFY(x.xdotool(QStringLiteral("key Return")));
-    QVERIFY(waitForFocused(x11, SetupSize).id);
-    // The board is gone: the panel shows again.
-    if (panel)
-        QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
-    // Closing the setup window (the window manager's Alt+F4 asks it to close) ends the run.
-    QVERIFY(x.xdotool(QStringLiteral("key alt+F4")));
-    QVERIFY(zindle.waitForFinished(10000));
-    QCOMPARE(zindle.exitCode(), 0);
-}
+        // The game-over window opens on the board's monitor, stays in front of the board that
+        // is clicked, and keeps the keys.
+        const TopWindow gameOver = waitForFocused(x11, GameOverSize);
+        QVERIFY(monitor.contains(gameOver.geometry));
+        QVERIFY(x.click(cardCentre(monitor, 0)));
+        QTest::qWait(300);
+        QCOMPARE(screenPixel(x11, gameOver.geometry.topLeft() + QPoint(10, 10)),
+                 QColor(192, 192, 255));
+        // Keep playing hands the keys to the setup window, also after the list visit.
+        QVERIFY(x.xdotool(QStringLiteral("key Return")));
+        QVERIFY(waitForFocused(x11, SetupSize).id);
+        // The board is gone: the panel shows again.
+        if (panel)
+            QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
+        // Closing the setup window (the window manager's Alt+F4 asks it to close) ends the run.
+        QVERIFY(x.xdotool(QStringLiteral("key alt+F4")));
+        QVERIFY(zindle.waitForFinished(10000));
+        QCOMPARE(zindle.exitCode(), 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TstX11)
 #include "tst_x11.moc"
