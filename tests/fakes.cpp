@@ -12,15 +12,6 @@
 #include <QtEndian>
 #include <zlib.h>
 
-double FakeRandom::draw()
-{
-    if (draws.empty())
-        return std::uniform_real_distribution<double>(0.0, 1.0)(fallback);
-    const double d = draws.front();
-    draws.pop_front();
-    return d;
-}
-
 void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) const
 {
     QDir().mkpath(QFileInfo(path(relative)).path());

@@ -10,13 +10,13 @@
 
 #include <QFileInfo>
 #include <QImageIOHandler>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <deque>
 #include <filesystem>
 #include <map>
-#include <random>
 
 // The 13 lines of a language file: the result line reads "Con 6 parejas quedaban 58
 // segundos" and the list title ends in "- resultados".
@@ -41,9 +41,16 @@ struct FakeClock : Clock {
 struct FakeRandom : Random {
     std::deque<double> draws;
     int seeded = 0;
-    std::mt19937 fallback{12345};
+    QRandomGenerator fallback{12345};
     void seedFromClock() override { ++seeded; }
-    double draw() override;
+    double draw() override
+    {
+        if (draws.empty())
+            return fallback.generateDouble();
+        const double d = draws.front();
+        draws.pop_front();
+        return d;
+    }
 };
 
 // Records the file names ("abrir.wav") the game asked for.

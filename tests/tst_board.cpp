@@ -82,9 +82,8 @@ void turnBlue(const QString &path, const QString &change, PictureCache &cache)
     const QString written = change == "moved" ? path + ".new" : path;
     filled(QImageReader(path).size(), Qt::blue).save(written, "BMP");
     QFile file(written);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
-    file.close();
+    QVERIFY(file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(time, QFileDevice::FileModificationTime));
     if (change == "moved")
         QVERIFY(std::rename(qPrintable(written), qPrintable(path)) == 0);
     // Unless the file was moved or written anew, what was kept of it stays valid.
@@ -606,10 +605,9 @@ private Q_SLOTS:
             thumbnail.setText("Thumb::MTime", QString::number(mtime - (cached == "stale")));
         }
         const QString folder = cache + (cached == "small" ? "/normal/" : "/large/");
-        QDir().mkpath(folder);
+        QVERIFY(QDir().mkpath(folder) && thumbnail.save(folder + name));
         for (const QString &f : {cache, folder})
             QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        thumbnail.save(folder + name);
         if (cached == "unreadable") {
             QDir(cache).removeRecursively();
             program.writeFile(QDir(program.path("")).relativeFilePath(cache), "not a folder");

@@ -166,10 +166,7 @@ private Q_SLOTS:
                 QStringLiteral("%1 %2 %3 %4 888 %5")
                     .arg(text(8), QString::number(pairs), text(9), text(10), text(11));
             const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
-            QVERIFY2(right <= back, qPrintable(QStringLiteral("%1: %2 px, %3 px free")
-                                                   .arg(line)
-                                                   .arg(right - textLeft)
-                                                   .arg(back - textLeft)));
+            QVERIFY2(right <= back, qPrintable(line));
         }
     }
 

@@ -43,11 +43,8 @@ static void placeEntry(const QString &path, const QString &kind, const QByteArra
     QDir().mkpath(QFileInfo(path).path());
     const QString target = path + ".target";
     QFile file(kind == "link" ? target : path);
-    if (kind == "file" || kind == "link") {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-    }
+    if (kind == "file" || kind == "link")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     if (kind.startsWith("fifo"))
         QCOMPARE(mkfifo(QFile::encodeName(kind == "fifo" ? path : target).constData(), 0600), 0);
     if (kind == "device" || kind.contains("link"))
@@ -76,8 +73,7 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(QStringList, listed);
         TestProgram program;
-        QDir().mkpath(program.path("files"));
-        QDir().mkpath(program.path("folders"));
+        QVERIFY(QDir().mkpath(program.path("files")) && QDir().mkpath(program.path("folders")));
         for (const QString &name : names) {
             const QByteArray bytes = encodeFileName(name);
             QVERIFY(::close(::creat(QFile::encodeName(program.path("files/")) + bytes, 0600)) == 0);
