@@ -13,15 +13,15 @@
 // decode of every photo; --progressive opens a 36-pair board of progressive 12000 x 9000
 // photos instead; --hostile opens 6-pair boards of pictures of hostile shapes instead.
 // The thumbnails go to a cache folder of the benchmark's own.
-#include "core/cards/boardlayout.h"
-#include "core/cards/cardgeometry.h"
-#include "core/game/choices.h"
-#include "core/pictures/pictureloader.h"
-#include "core/screen/twips.h"
-#include "core/sets/setplaces.h"
+#include "cards/boardlayout.h"
+#include "cards/cardgeometry.h"
 #include "fakes.h"
-#include "gui/windows/flow.h"
-#include "gui/windows/form2.h"
+#include "pictures/pictureloader.h"
+#include "run/paircounts.h"
+#include "screen/twips.h"
+#include "sets/setplaces.h"
+#include "windows/boardwindow.h"
+#include "windows/windowflow.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -239,22 +239,22 @@ public:
         QFile::link(photos, m_program.path(sets + QStringLiteral("/fotos")));
         photo(7, QSize(1600, 1200)).save(m_program.path(QStringLiteral("fondo.jpg")), "JPG", 90);
         Module1::PairChoice = std::uint8_t(choice);
-        form2().setSetName(QStringLiteral("fotos"));
+        boardWindow().setSetName(QStringLiteral("fotos"));
     }
     // Seconds from start-up to the dealt board.
     double open()
     {
         QElapsedTimer timer;
         timer.start();
-        form2().load();
+        boardWindow().load();
         const double s = seconds(timer);
-        m_dealt = form2().game().pairCount();
+        m_dealt = boardWindow().game().pairCount();
         return s;
     }
     // As SEGUIR JUGANDO does: the board goes, with its controls.
     void close()
     {
-        form2().unload();
+        boardWindow().unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     int dealt() const { return m_dealt; }
@@ -322,7 +322,8 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
             decodeLimits().threads = o.threads;
             BoardRun board(photos, choice);
             const double s = board.open();
-            return std::vector<double>{s, peakMegabytes(), form2().window()->devicePixelRatioF()};
+            return std::vector<double>{s, peakMegabytes(),
+                                       boardWindow().window()->devicePixelRatioF()};
         });
         noThumbnails();
         const auto decoded = inChild([&] {

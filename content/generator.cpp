@@ -8,9 +8,9 @@
 #include "sounds.h"
 #include "texts.h"
 
-#include "core/language/languagefile.h"
-#include "core/platform/services.h"
-#include "core/sets/setplaces.h"
+#include "platform/services.h"
+#include "sets/setplaces.h"
+#include "texts/languagefile.h"
 
 #include <QDir>
 #include <QGuiApplication>

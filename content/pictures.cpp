@@ -5,8 +5,8 @@
 
 #include "colourdifference.h"
 
-#include "core/cards/cardgeometry.h"
-#include "core/game/choices.h"
+#include "cards/cardgeometry.h"
+#include "run/paircounts.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "texts.h"
 
-#include "core/platform/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,11 +6,11 @@
 // saves the X server's whole screen. scripts/screenshot runs it on a virtual X server.
 //
 //   zindle_screenshot PROGRAM_FOLDER OUT.png
-#include "core/game/choices.h"
-#include "gui/windows/flow.h"
-#include "gui/windows/form1.h"
-#include "gui/windows/form2.h"
-#include "system/realservices.h"
+#include "realservices.h"
+#include "run/paircounts.h"
+#include "windows/boardwindow.h"
+#include "windows/setupwindow.h"
+#include "windows/windowflow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -70,17 +70,17 @@ bool showBoard()
     Module1::PairChoice =
         std::uint8_t(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin());
     Module1::PlayerName = PlayerName;
-    form1().load();
-    if (form1().Combo1->findText(SetName) < 0)
+    setupWindow().load();
+    if (setupWindow().Combo1->findText(SetName) < 0)
         return fail("the program folder has no set \"colores\"");
-    form1().Combo1->setEditText(SetName);
+    setupWindow().Combo1->setEditText(SetName);
     WindowFlow::playChosen();
-    if (!form2().isShown() || form2().game().pairCount() != Pairs)
+    if (!boardWindow().isShown() || boardWindow().game().pairCount() != Pairs)
         return fail("the board did not deal 12 pairs");
     // The clock shows the first second gone, and stays so while the screen is read.
-    form2().Timer2->setEnabled(false);
-    form2().Timer2->tick();
-    click(form2().Image1.front());
+    boardWindow().Timer2->setEnabled(false);
+    boardWindow().Timer2->tick();
+    click(boardWindow().Image1.front());
     return true;
 }
 

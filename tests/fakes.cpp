@@ -3,8 +3,8 @@
 
 #include "fakes.h"
 
-#include "gui/windows/form4.h"
-#include "gui/windows/form6.h"
+#include "windows/gameoverwindow.h"
+#include "windows/resultswindow.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -66,7 +66,7 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height)
     return png;
 }
 
-QWidget *control(Form &form, const QString &name)
+QWidget *control(ProgramWindow &form, const QString &name)
 {
     QWidget *w = form.window()->findChild<QWidget *>(name);
     if (!w)
@@ -77,17 +77,17 @@ QWidget *control(Form &form, const QString &name)
 QStringList resultLines()
 {
     QStringList lines;
-    for (int i = 0; form6().List1 && i < form6().List1->count(); ++i)
-        lines << form6().List1->item(i)->text();
+    for (int i = 0; resultsWindow().List1 && i < resultsWindow().List1->count(); ++i)
+        lines << resultsWindow().List1->item(i)->text();
     return lines;
 }
 
 std::map<QString, std::vector<int>> pairsOnBoard()
 {
     std::map<QString, std::vector<int>> pairs;
-    for (std::size_t k = 0; k < form2().Image1.size(); ++k) {
-        if (form2().Image1[k]->isVisible())
-            pairs[form2().game().cardKey(int(k))].push_back(int(k));
+    for (std::size_t k = 0; k < boardWindow().Image1.size(); ++k) {
+        if (boardWindow().Image1[k]->isVisible())
+            pairs[boardWindow().game().cardKey(int(k))].push_back(int(k));
     }
     return pairs;
 }
@@ -96,14 +96,14 @@ void playToTheEnd(std::function<void()> onGameOver, const std::function<void(int
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, onGameOver] {
-        if (form4().isLoaded() && form4().window()->isVisible())
+        if (gameOverWindow().isLoaded() && gameOverWindow().window()->isVisible())
             poll->stop(), poll->deleteLater(), onGameOver();
     });
     poll->start(5);
     for (const auto &[key, cards] : pairsOnBoard()) {
         click(cards[0]);
         click(cards[1]);
-        if (form2().isLoaded())
-            form2().Timer1->tick();
+        if (boardWindow().isLoaded())
+            boardWindow().Timer1->tick();
     }
 }

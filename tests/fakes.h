@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "core/platform/services.h"
-#include "core/sets/setplaces.h"
-#include "gui/windows/flow.h"
-#include "gui/windows/form2.h"
+#include "platform/services.h"
+#include "sets/setplaces.h"
+#include "windows/boardwindow.h"
+#include "windows/windowflow.h"
 
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -115,18 +115,18 @@ QByteArray encoded(const QImage &image, const char *format = "PNG",
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);
 // A control by object name; the test stops where there is none.
-QWidget *control(Form &form, const QString &name);
-inline QString textOf(Form &form, const QString &name)
+QWidget *control(ProgramWindow &form, const QString &name);
+inline QString textOf(ProgramWindow &form, const QString &name)
 {
     return control(form, name)->property("text").toString();
 }
-inline void click(Form &form, const QString &name)
+inline void click(ProgramWindow &form, const QString &name)
 {
     QTest::mouseClick(control(form, name), Qt::LeftButton);
 }
 inline void clickCard(int k)
 {
-    QTest::mouseClick(form2().Image1[std::size_t(k)], Qt::LeftButton);
+    QTest::mouseClick(boardWindow().Image1[std::size_t(k)], Qt::LeftButton);
 }
 QStringList resultLines();
 // The dealt cards of the open board, by key.

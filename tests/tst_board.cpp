@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/cards/cardgeometry.h"
-#include "core/game/boardgame.h"
-#include "core/game/keyboardmark.h"
-#include "core/pictures/picturecache.h"
-#include "core/screen/twips.h"
-#include "core/sets/dealing.h"
+#include "cards/cardgeometry.h"
+#include "cards/keyboardmark.h"
+#include "controls/workprogress.h"
 #include "fakes.h"
-#include "gui/controls/workprogress.h"
-#include "gui/windows/form1.h"
-#include "gui/windows/form4.h"
-#include "gui/windows/form5.h"
-#include "gui/windows/form6.h"
+#include "pictures/picturecache.h"
+#include "run/board.h"
+#include "screen/twips.h"
+#include "sets/dealing.h"
+#include "windows/gameoverwindow.h"
+#include "windows/introwindow.h"
+#include "windows/resultswindow.h"
+#include "windows/setupwindow.h"
 
 #include <QAccessible>
 #include <QCryptographicHash>
@@ -28,14 +28,14 @@
 namespace
 {
 
-Form2 &openBoard(TestProgram &program, int pairs, int choice)
+BoardWindow &openBoard(TestProgram &program, int pairs, int choice)
 {
     program.writeSet("s", pairs);
     program.writeLanguage(SpanishTexts);
     Module1::PairChoice = std::uint8_t(choice);
-    form2().setSetName("s");
-    form2().show();
-    return form2();
+    boardWindow().setSetName("s");
+    boardWindow().show();
+    return boardWindow();
 }
 
 // The files the loader reports as decoded.
@@ -172,7 +172,7 @@ private Q_SLOTS:
         program.screen.width = 15000;
         program.writeFile("fondo.jpg", encoded(filled({20, 20}, Qt::red)));
         Module1::PlayerName = " Ana ";
-        Form2 &board = openBoard(program, 6, 0);
+        BoardWindow &board = openBoard(program, 6, 0);
         QCOMPARE(program.sound.preloaded, (QStringList{"abrir.wav", "cerrar.wav", "fallo.wav"}));
         QCOMPARE(board.window()->geometry(), QRect(0, 0, 1000, 1024));
         QCOMPARE(board.Picture2[5]->geometry(), twipsRect(3960, 5330, 3600, 4970));
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE((QList{board.Command1->pos(), board.Command2->pos(), board.Label1[1]->pos(),
                         board.Label1[0]->pos()}),
                  (QList{QPoint(974, 0), QPoint(949, 0), QPoint(895, 2), QPoint(24, 2)}));
-        QCOMPARE(board.Label1[0]->text() + form6().window()->windowTitle(),
+        QCOMPARE(board.Label1[0]->text() + resultsWindow().window()->windowTitle(),
                  " Ana  Ana  - resultados");
         // The real clock ticks from the end of start-up.
         QTRY_COMPARE_WITH_TIMEOUT(board.Label1[1]->text(), "60", 3000);
@@ -220,15 +220,16 @@ private Q_SLOTS:
                 board.Shape1[std::size_t(first[0])]->isVisible());
         QVERIFY(!board.Timer1->isEnabled());
         QString shown;
-        playToTheEnd([&] { shown = textOf(form4(), "Label1_1"), form4().unload(); });
+        playToTheEnd(
+            [&] { shown = textOf(gameOverWindow(), "Label1_1"), gameOverWindow().unload(); });
         QCOMPARE(resultLines() << shown, (QStringList{"Con 6 parejas quedaban 58 segundos", "58"}));
     }
 
     void gamePlayedThroughTheAccessibleTree()
     {
         TestProgram program;
-        QVERIFY(findAccessible(accessible(form5().window()), QAccessible::Graphic, "Zindle"));
-        Form2 &board = openBoard(program, 8, 0);
+        QVERIFY(findAccessible(accessible(introWindow().window()), QAccessible::Graphic, "Zindle"));
+        BoardWindow &board = openBoard(program, 8, 0);
         board.Timer2->setEnabled(false);
         QAccessibleInterface *window = accessible(board.window());
         QVERIFY(findAccessible(window, QAccessible::Button, "FIN JUEGO") &&
@@ -262,17 +263,17 @@ private Q_SLOTS:
         QStringList alert;
         playToTheEnd(
             [&] {
-                QAccessibleInterface *over = accessible(form4().window());
+                QAccessibleInterface *over = accessible(gameOverWindow().window());
                 alert << QString::number(over->role()) << over->text(QAccessible::Name)
                       << QString::number(!!findAccessible(over, QAccessible::StaticText, "59"));
                 // A button's press action clicks it a moment later, as a key does.
                 press(findAccessible(over, QAccessible::Button, "SEGUIR JUGANDO"));
             },
-            [](int k) { press(accessible(form2().Image1[std::size_t(k)])); });
+            [](int k) { press(accessible(boardWindow().Image1[std::size_t(k)])); });
         QCOMPARE(alert, (QStringList{QString::number(QAccessible::AlertMessage), "Fin", "1"}));
         // Every press sounds: 14 cards, and 7 pairs and misses.
         QCOMPARE(program.sound.played.size(), 21);
-        QVERIFY(findAccessible(accessible(form6().window()), QAccessible::ListItem,
+        QVERIFY(findAccessible(accessible(resultsWindow().window()), QAccessible::ListItem,
                                "Con 6 parejas quedaban 59 segundos"));
     }
 
@@ -292,14 +293,14 @@ private Q_SLOTS:
     void turnRules()
     {
         QFETCH(QString, turn);
-        BoardGame game;
+        BoardRules game;
         game.start(0);
         game.deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
         QStringList seen;
         for (const QString &click : turn.section(" = ", 0, 0).split(' ')) {
             if (click == "shown")
                 game.pairShown();
-            else if (const BoardGame::ClickResult r = game.click(click.toInt()); r.completed)
+            else if (const BoardRules::ClickResult r = game.click(click.toInt()); r.completed)
                 seen << "C";
             else
                 seen << QString("IFPM"[int(r.kind)]);
@@ -329,15 +330,15 @@ private Q_SLOTS:
         QFETCH(int, choice);
         QFETCH(int, ticks);
         TestProgram program;
-        Form2 &board = openBoard(program, pairs, choice);
+        BoardWindow &board = openBoard(program, pairs, choice);
         QCOMPARE(board.Picture2.size(), std::size_t(Module1::pairsFor(choice) * 2));
         for (int i = 0; i < ticks; ++i)
             board.Timer2->tick();
         QCOMPARE(board.Timer2->isEnabled(), ticks < 84);
         // The board's list button shows the list and the game goes on.
         click(board, "Command2");
-        QVERIFY(form6().window()->isVisible() && !form6().window()->isModal());
-        playToTheEnd([] { form4().unload(); });
+        QVERIFY(resultsWindow().window()->isVisible() && !resultsWindow().window()->isModal());
+        playToTheEnd([] { gameOverWindow().unload(); });
         QTEST(resultLines().join(""), "line");
     }
 
@@ -377,8 +378,8 @@ private Q_SLOTS:
         program.writeFile("fondo.jpg", encoded(QImage(800, 600, QImage::Format_RGB32)));
         program.writeSet("s", 6);
         program.writeLanguage(SpanishTexts);
-        form1().load();
-        form1().Combo1->setEditText("s");
+        setupWindow().load();
+        setupWindow().Combo1->setEditText("s");
         Module1::PairChoice = 0;
         // Through the check before the board, which decodes a pair of the set.
         QLoggingCategory::setFilterRules("zindle.pictures.debug=true");
@@ -391,7 +392,7 @@ private Q_SLOTS:
         WindowFlow::boardWanted();
         qInstallMessageHandler(previous);
         QLoggingCategory::setFilterRules("");
-        Form2 &board = form2();
+        BoardWindow &board = boardWindow();
         QCOMPARE(board.window()->devicePixelRatioF(), ratio);
         // Each file read once: the deal uses what the check decoded.
         QCOMPARE(QSet(decodedFiles.begin(), decodedFiles.end()).size(), decodedFiles.size());

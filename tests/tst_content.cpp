@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
-#include "core/game/choices.h"
-#include "core/language/languagefile.h"
-#include "core/pictures/caption.h"
-#include "core/platform/listing.h"
-#include "core/platform/textfile.h"
-#include "core/sets/setplaces.h"
 #include "fakes.h"
-#include "gui/windows/form1.h"
-#include "gui/windows/form3.h"
-#include "gui/windows/form4.h"
-#include "gui/windows/form5.h"
-#include "gui/windows/form6.h"
+#include "files/listing.h"
+#include "files/textfile.h"
 #include "languages.h"
-#include "sets/setcheck.h"
+#include "pictures/caption.h"
+#include "run/paircounts.h"
+#include "setcheck.h"
+#include "sets/setplaces.h"
+#include "texts/languagefile.h"
+#include "windows/gameoverwindow.h"
+#include "windows/introwindow.h"
+#include "windows/namewindow.h"
+#include "windows/resultswindow.h"
+#include "windows/setupwindow.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -29,7 +29,7 @@ namespace
 
 // The captions of a window's buttons and labels that do not fit their control: wider than
 // the control (inside a button's border), or, wrapped, taller.
-QStringList overflowing(Form &form)
+QStringList overflowing(ProgramWindow &form)
 {
     QStringList tooBig;
     // No window of the game offers the title bar's minimise and maximise buttons.
@@ -147,17 +147,18 @@ private Q_SLOTS:
         for (int i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], text(i));
 
-        form5().show();
-        QStringList tooBig = overflowing(form5());
-        form3().show();
-        form1().show();
-        form4().load();
-        for (Form *form : std::initializer_list<Form *>{&form3(), &form1(), &form4(), &form6()})
+        introWindow().show();
+        QStringList tooBig = overflowing(introWindow());
+        nameWindow().show();
+        setupWindow().show();
+        gameOverWindow().load();
+        for (ProgramWindow *form : std::initializer_list<ProgramWindow *>{
+                 &nameWindow(), &setupWindow(), &gameOverWindow(), &resultsWindow()})
             tooBig << overflowing(*form);
         QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(" | ")));
 
-        const int back = control(form6(), QStringLiteral("Command1"))->x();
-        QListWidget *list = form6().List1;
+        const int back = control(resultsWindow(), QStringLiteral("Command1"))->x();
+        QListWidget *list = resultsWindow().List1;
         const int textLeft =
             list->viewport()->mapTo(list->window(), QPoint()).x() +
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/language/languagefile.h"
-#include "core/pictures/pictureloader.h"
-#include "core/platform/filenames.h"
-#include "core/platform/listing.h"
-#include "core/platform/regularfile.h"
-#include "core/platform/textfile.h"
 #include "fakes.h"
-#include "system/realservices.h"
+#include "files/filenames.h"
+#include "files/listing.h"
+#include "files/regularfile.h"
+#include "files/textfile.h"
+#include "pictures/pictureloader.h"
+#include "realservices.h"
+#include "texts/languagefile.h"
 
 #include <QDir>
 #include <QMutex>
@@ -21,20 +21,20 @@
 #include <unistd.h>
 
 // A window with a button and a 10 ms timer, counting what its handlers saw.
-struct ProbeForm : Form {
+struct ProbeForm : ProgramWindow {
     int loads = 0, unloads = 0, ticks = 0;
     QPointer<QPushButton> Command1;
-    FormTimer *Timer1 = nullptr;
+    WindowTimer *Timer1 = nullptr;
     std::function<void()> onClick, onTick = [] {};
-    void buildControls(FormWindow *window) override
+    void buildControls(WindowWidget *window) override
     {
         Command1 = new QPushButton(window);
         connectHandler(Command1.data(), &QPushButton::clicked, [this] { onClick(); });
         Timer1 = addTimer(10, false, [this] { ++ticks, onTick(); });
     }
     // A load while the window shows would count a hundred.
-    void Form_Load() override { loads += window()->isVisible() ? 100 : 1; }
-    void Form_Unload() override { ++unloads; }
+    void onLoad() override { loads += window()->isVisible() ? 100 : 1; }
+    void onUnload() override { ++unloads; }
 };
 
 // Puts an entry of the kind at `path`; a regular file, or a link's target, holds `bytes`.
@@ -198,7 +198,7 @@ private Q_SLOTS:
         bool stillAndAlive = false;
         int ticks = 0;
         form.onClick = [&] {
-            FormTimer *timer = form.Timer1;
+            WindowTimer *timer = form.Timer1;
             form.unload();
             ticks = form.ticks;
             // The old controls stay for this handler, but their timer stays still.

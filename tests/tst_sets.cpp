@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/platform/filenames.h"
 #include "fakes.h"
-#include "sets/setcheck.h"
-#include "sets/setsheet.h"
+#include "files/filenames.h"
+#include "setcheck.h"
+#include "setsheet.h"
 
 #include <QPainter>
 #include <QRandomGenerator>

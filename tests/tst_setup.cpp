@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "controls/colourbutton.h"
 #include "fakes.h"
-#include "gui/controls/colourbutton.h"
-#include "gui/windows/flow.h"
-#include "gui/windows/form1.h"
-#include "gui/windows/form2.h"
-#include "gui/windows/form3.h"
-#include "gui/windows/form5.h"
-#include "gui/windows/form6.h"
+#include "windows/boardwindow.h"
+#include "windows/introwindow.h"
+#include "windows/namewindow.h"
+#include "windows/resultswindow.h"
+#include "windows/setupwindow.h"
+#include "windows/windowflow.h"
 
 #include <QDir>
 #include <QTest>
@@ -18,7 +18,8 @@ static QString buttons()
 {
     QString enabled, colours;
     for (int i = 0; i < 7; ++i) {
-        auto *b = static_cast<ColourButton *>(control(form1(), "Command1_" + QString::number(i)));
+        auto *b =
+            static_cast<ColourButton *>(control(setupWindow(), "Command1_" + QString::number(i)));
         enabled += b->isEnabled() ? '1' : '0';
         colours += b->background() == QColor(0, 255, 0) ? 'G' : 'Y';
     }
@@ -47,17 +48,18 @@ private Q_SLOTS:
         program.writeFile(inSets("a/2/x.png"), "x");
         program.writeSet("a", pictures, true);
         program.writeSet("B", 21, true);
-        form1().show();
+        setupWindow().show();
         QTEST(buttons(), "atStart");
         QCOMPARE(Module1::PairChoice, 2);
-        QCOMPARE(textOf(form1(), "Label2_2") + textOf(form1(), "Command2"), "SeleccionaJUGAR");
-        click(form1(), "Command1_0");
+        QCOMPARE(textOf(setupWindow(), "Label2_2") + textOf(setupWindow(), "Command2"),
+                 "SeleccionaJUGAR");
+        click(setupWindow(), "Command1_0");
         QCOMPARE(Module1::PairChoice, 0);
         // Picking a set from the list checks its pictures again and keeps the choice.
-        form1().Combo1->setCurrentIndex(1);
-        Q_EMIT form1().Combo1->activated(1);
+        setupWindow().Combo1->setCurrentIndex(1);
+        Q_EMIT setupWindow().Combo1->activated(1);
         QCOMPARE(buttons(), "1111100 GYYYYYY");
-        QCOMPARE(form1().setName(), "B");
+        QCOMPARE(setupWindow().setName(), "B");
     }
 
     void playOpensOnlyABoardWithAPair_data()
@@ -98,26 +100,27 @@ private Q_SLOTS:
                                       : broken);
         }
         program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
-        form5().show();
-        form3().show();
-        form1().show();
+        introWindow().show();
+        nameWindow().show();
+        setupWindow().show();
         Module1::PairChoice = 0;
         if (!typed.isNull())
-            form1().Combo1->setEditText(typed);
-        const QString title = form6().window()->windowTitle();
-        click(form1(), "Command2");
-        QCOMPARE(form2().isLoaded(), typed.isNull());
-        QVERIFY(!form5().isLoaded() && form1().window()->isVisible());
-        QCOMPARE(form3().isShown() && form6().window()->windowTitle() == title, !typed.isNull());
+            setupWindow().Combo1->setEditText(typed);
+        const QString title = resultsWindow().window()->windowTitle();
+        click(setupWindow(), "Command2");
+        QCOMPARE(boardWindow().isLoaded(), typed.isNull());
+        QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
+        QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
+                 !typed.isNull());
         // An open board only comes forward, whatever the set box says now.
-        form1().Combo1->setEditText("missing");
-        click(form1(), "Command2");
+        setupWindow().Combo1->setEditText("missing");
+        click(setupWindow(), "Command2");
         // Only where the check passed did a board start to load.
         QCOMPARE(program.random.seeded, int(typed.isNull() || typed == "seven"));
         // Closing the setup window ends the run, also while a board is open.
-        form1().window()->close();
+        setupWindow().window()->close();
         QCOMPARE(program.program.ended, 1);
-        QVERIFY(!form1().isLoaded());
+        QVERIFY(!setupWindow().isLoaded());
     }
 
     void setsOfEveryPlace_data()
@@ -161,14 +164,14 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(program.path(folder + "/1")));
         if (!userDirs.isEmpty())
             program.writeFile("home/.config/user-dirs.dirs", userDirs);
-        form1().load();
+        setupWindow().load();
         QStringList listed;
         for (const SetEntry &set : listSets()) {
-            QCOMPARE(form1().Combo1->itemText(int(listed.size())), set.name);
+            QCOMPARE(setupWindow().Combo1->itemText(int(listed.size())), set.name);
             QCOMPARE(pictureSetFolder(set.name), set.folder);
             listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
         }
-        QCOMPARE(form1().Combo1->count(), listed.size());
+        QCOMPARE(setupWindow().Combo1->count(), listed.size());
         QTEST(listed.join(", "), "listed");
     }
 };

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/game/gameoverpause.h"
-#include "core/screen/fitting.h"
 #include "fakes.h"
-#include "gui/windows/flow.h"
-#include "gui/windows/form1.h"
-#include "gui/windows/form2.h"
-#include "gui/windows/form3.h"
-#include "gui/windows/form4.h"
-#include "gui/windows/form5.h"
-#include "gui/windows/form6.h"
+#include "run/gameoverpause.h"
+#include "screen/fitting.h"
+#include "windows/boardwindow.h"
+#include "windows/gameoverwindow.h"
+#include "windows/introwindow.h"
+#include "windows/namewindow.h"
+#include "windows/resultswindow.h"
+#include "windows/setupwindow.h"
+#include "windows/windowflow.h"
 
 #include <QTest>
 
@@ -47,58 +47,60 @@ private Q_SLOTS:
         program.writeSet("barcos", 10);
         WindowFlow::start();
         // Every window but the board centres itself; the intro sits 200 twips higher.
-        QCOMPARE(form5().window()->pos(), QPoint(328, 215));
-        QCOMPARE(textOf(form5(), "Command1"), "CONTINUAR");
-        click(form5(), "Command1");
-        QVERIFY(!form5().isLoaded() && form6().window()->isVisible());
-        QCOMPARE(QList({form6().window()->pos(), form3().window()->pos()}),
+        QCOMPARE(introWindow().window()->pos(), QPoint(328, 215));
+        QCOMPARE(textOf(introWindow(), "Command1"), "CONTINUAR");
+        click(introWindow(), "Command1");
+        QVERIFY(!introWindow().isLoaded() && resultsWindow().window()->isVisible());
+        QCOMPARE(QList({resultsWindow().window()->pos(), nameWindow().window()->pos()}),
                  QList({QPoint(336, 322), QPoint(415, 357)}));
-        QCOMPARE(form6().window()->windowTitle(), "n");
-        QCOMPARE(textOf(form3(), "Label1_0") + textOf(form3(), "Command2"), "NombreACEPTAR");
-        QCOMPARE(form3().window()->focusWidget(), control(form3(), "Text1_0"));
+        QCOMPARE(resultsWindow().window()->windowTitle(), "n");
+        QCOMPARE(textOf(nameWindow(), "Label1_0") + textOf(nameWindow(), "Command2"),
+                 "NombreACEPTAR");
+        QCOMPARE(nameWindow().window()->focusWidget(), control(nameWindow(), "Text1_0"));
         // The empty name is refused; blanks around a name stay.
-        click(form3(), "Command2");
-        QVERIFY(!form1().isLoaded());
-        QTest::keyClicks(control(form3(), "Text1_0"), " Ana ");
-        click(form3(), "Command2");
+        click(nameWindow(), "Command2");
+        QVERIFY(!setupWindow().isLoaded());
+        QTest::keyClicks(control(nameWindow(), "Text1_0"), " Ana ");
+        click(nameWindow(), "Command2");
         QCOMPARE(Module1::PlayerName, " Ana ");
-        QVERIFY(form1().window()->isVisible());
-        QCOMPARE(form1().window()->pos(), QPoint(350, 235));
+        QVERIFY(setupWindow().window()->isVisible());
+        QCOMPARE(setupWindow().window()->pos(), QPoint(350, 235));
 
-        click(form1(), "Command1_0");
-        click(form1(), "Command2");
-        QVERIFY(!form3().isLoaded());
-        QCOMPARE(form2().Image1.size(), std::size_t(12));
-        form2().Timer2->setEnabled(false);
+        click(setupWindow(), "Command1_0");
+        click(setupWindow(), "Command2");
+        QVERIFY(!nameWindow().isLoaded());
+        QCOMPARE(boardWindow().Image1.size(), std::size_t(12));
+        boardWindow().Timer2->setEnabled(false);
         for (int s = 0; s < 3; ++s)
-            form2().Timer2->tick();
+            boardWindow().Timer2->tick();
         QStringList seen;
         playToTheEnd([&] {
             seen << QString::number(program.clock.processed > 0)
-                 << QString::number(form2().isLoaded());
+                 << QString::number(boardWindow().isLoaded());
             for (const char *name : {"Command1", "Command2", "Label1_0", "Label1_1"})
-                seen << textOf(form4(), name);
-            const QPoint at = form4().window()->pos();
+                seen << textOf(gameOverWindow(), name);
+            const QPoint at = gameOverWindow().window()->pos();
             seen << QStringLiteral("%1,%2").arg(at.x()).arg(at.y())
-                 << form4().window()->focusWidget()->objectName();
-            click(form4(), "Command1");
+                 << gameOverWindow().window()->focusWidget()->objectName();
+            click(gameOverWindow(), "Command1");
         });
         QCOMPARE(seen, (QStringList{"1", "1", "SEGUIR JUGANDO", "FIN JUEGO", "Fin", "58", "381,358",
                                     "Command1"}));
-        QVERIFY(!form2().isLoaded() && !form4().isLoaded() && form1().window()->isVisible());
+        QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
+                setupWindow().window()->isVisible());
 
-        form1().Combo1->setEditText("barcos");
-        click(form1(), "Command1_1");
-        click(form1(), "Command2");
-        QCOMPARE(form2().Image1.size(), std::size_t(20));
-        click(form2(), "Command1");
+        setupWindow().Combo1->setEditText("barcos");
+        click(setupWindow(), "Command1_1");
+        click(setupWindow(), "Command2");
+        QCOMPARE(boardWindow().Image1.size(), std::size_t(20));
+        click(boardWindow(), "Command1");
         QCOMPARE(program.program.ended, 1);
-        form2().Timer2->setEnabled(false);
-        form2().Timer2->tick();
+        boardWindow().Timer2->setEnabled(false);
+        boardWindow().Timer2->tick();
         playToTheEnd([] {
-            click(form4(), "Command2");
+            click(gameOverWindow(), "Command2");
             // The counting end leaves the windows open: the modal wait ends here.
-            form4().unload();
+            gameOverWindow().unload();
         });
         QCOMPARE(program.program.ended, 2);
         QCOMPARE(resultLines(), (QStringList{"Con 6 parejas quedaban 58 segundos",
@@ -124,24 +126,25 @@ private Q_SLOTS:
         const int pairs = f[0].toInt(), ended = f[3].toInt();
         TestProgram program;
         program.writeSet("a", pairs);
-        form3().show();
+        nameWindow().show();
         if (f[1] == "1") {
-            QTest::keyClicks(control(form3(), "Text1_0"), "Ana");
-            click(form3(), "Command2");
+            QTest::keyClicks(control(nameWindow(), "Text1_0"), "Ana");
+            click(nameWindow(), "Command2");
         }
         // The name entry's close box closes only it.
-        form3().window()->close();
-        QVERIFY(!form3().isLoaded());
+        nameWindow().window()->close();
+        QVERIFY(!nameWindow().isLoaded());
         if (f[2] == "list") {
-            click(form6(), "Command1");
-            QCOMPARE(form2().isLoaded(), pairs > 0);
-            QVERIFY(form1().isLoaded() && !form1().window()->isVisible() && !program.program.ended);
+            click(resultsWindow(), "Command1");
+            QCOMPARE(boardWindow().isLoaded(), pairs > 0);
+            QVERIFY(setupWindow().isLoaded() && !setupWindow().window()->isVisible() &&
+                    !program.program.ended);
             QCOMPARE(int(Module1::PairChoice), 2);
-            QCOMPARE(form6().window()->windowTitle(), pairs > 0 ? " " : "n");
+            QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
         }
-        QCOMPARE(form1().isShown(), f[1] == "1");
+        QCOMPARE(setupWindow().isShown(), f[1] == "1");
         if (ended >= 0) {
-            form6().window()->close();
+            resultsWindow().window()->close();
             QCOMPARE(program.program.ended, ended);
         }
     }
@@ -163,11 +166,12 @@ private Q_SLOTS:
         QTEST(scale < 1, "scaled");
         TestProgram program;
         program.writeLanguage(SpanishTexts);
-        for (Form *form :
-             {(Form *)&form1(), (Form *)&form3(), (Form *)&form5(), (Form *)&form6()}) {
+        for (ProgramWindow *form :
+             {(ProgramWindow *)&setupWindow(), (ProgramWindow *)&nameWindow(),
+              (ProgramWindow *)&introWindow(), (ProgramWindow *)&resultsWindow()}) {
             form->load();
             // With a title bar and borders of an ordinary window manager; the intro has none.
-            const QSize frame = form == &form5() ? QSize() : QSize(8, 32);
+            const QSize frame = form == &introWindow() ? QSize() : QSize(8, 32);
             const QSize outer = form->window()->size() * scale + frame;
             QVERIFY2(outer.width() <= available.width() && outer.height() <= available.height(),
                      form->window()->metaObject()->className());

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/game/keyboardmark.h"
-#include "core/sets/setplaces.h"
+#include "cards/keyboardmark.h"
+#include "sets/setplaces.h"
 
 #include <QDir>
 #include <QFile>

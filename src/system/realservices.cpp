@@ -3,8 +3,8 @@
 
 #include "realservices.h"
 
-#include "core/platform/regularfile.h"
-#include "core/screen/twips.h"
+#include "files/regularfile.h"
+#include "screen/twips.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

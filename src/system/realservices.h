@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/platform/services.h"
+#include "platform/services.h"
 
 #include <QHash>
 #include <QPointer>

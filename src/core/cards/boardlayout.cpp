@@ -3,7 +3,7 @@
 
 #include "boardlayout.h"
 
-#include "core/game/choices.h"
+#include "run/paircounts.h"
 
 #include <array>
 #include <cmath>

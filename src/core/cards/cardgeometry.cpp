@@ -3,8 +3,8 @@
 
 #include "cardgeometry.h"
 
-#include "core/cards/boardlayout.h"
-#include "core/screen/twips.h"
+#include "cards/boardlayout.h"
+#include "screen/twips.h"
 
 #include <algorithm>
 #include <cmath>

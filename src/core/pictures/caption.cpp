@@ -3,8 +3,8 @@
 
 #include "caption.h"
 
-#include "core/language/languagefile.h"
-#include "core/platform/filenames.h"
+#include "files/filenames.h"
+#include "texts/languagefile.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 
 #include "picturecache.h"
 
-#include "core/platform/filenames.h"
+#include "files/filenames.h"
 
 #include <algorithm>
 #include <cmath>

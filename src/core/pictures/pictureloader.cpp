@@ -3,12 +3,12 @@
 
 #include "pictureloader.h"
 
-#include "core/logging.h"
-#include "core/pictures/caption.h"
-#include "core/pictures/picturecache.h"
-#include "core/pictures/thumbnails.h"
-#include "core/platform/regularfile.h"
-#include "core/screen/twips.h"
+#include "files/regularfile.h"
+#include "logging.h"
+#include "pictures/caption.h"
+#include "pictures/picturecache.h"
+#include "pictures/thumbnails.h"
+#include "screen/twips.h"
 
 #include <QFile>
 #include <QImageReader>

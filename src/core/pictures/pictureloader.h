@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/cards/cardgeometry.h"
+#include "cards/cardgeometry.h"
 
 #include <QFuture>
 #include <QImage>

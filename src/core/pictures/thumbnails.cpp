@@ -3,8 +3,8 @@
 
 #include "thumbnails.h"
 
-#include "core/logging.h"
-#include "core/platform/regularfile.h"
+#include "files/regularfile.h"
+#include "logging.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

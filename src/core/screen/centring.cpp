@@ -3,7 +3,7 @@
 
 #include "centring.h"
 
-#include "core/screen/twips.h"
+#include "screen/twips.h"
 
 namespace
 {

@@ -3,10 +3,10 @@
 
 #include "dealing.h"
 
-#include "core/logging.h"
-#include "core/pictures/picturecache.h"
-#include "core/platform/listing.h"
-#include "core/sets/setplaces.h"
+#include "files/listing.h"
+#include "logging.h"
+#include "pictures/picturecache.h"
+#include "sets/setplaces.h"
 
 #include <QtConcurrent>
 #include <algorithm>

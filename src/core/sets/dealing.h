@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "core/pictures/pictureloader.h"
-#include "core/platform/services.h"
+#include "pictures/pictureloader.h"
+#include "platform/services.h"
 
 #include <QString>
 #include <QStringList>

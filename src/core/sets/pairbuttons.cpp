@@ -3,9 +3,9 @@
 
 #include "pairbuttons.h"
 
-#include "core/platform/filenames.h"
-#include "core/platform/listing.h"
-#include "core/sets/setplaces.h"
+#include "files/filenames.h"
+#include "files/listing.h"
+#include "sets/setplaces.h"
 
 std::optional<int> firstFolderPictures(const QString &setName)
 {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/game/choices.h"
+#include "run/paircounts.h"
 
 #include <QString>
 #include <array>

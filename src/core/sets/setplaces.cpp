@@ -3,11 +3,11 @@
 
 #include "setplaces.h"
 
-#include "core/language/languagefile.h"
-#include "core/platform/filenames.h"
-#include "core/platform/listing.h"
-#include "core/platform/regularfile.h"
-#include "core/platform/services.h"
+#include "files/filenames.h"
+#include "files/listing.h"
+#include "files/regularfile.h"
+#include "platform/services.h"
+#include "texts/languagefile.h"
 
 #include <QDir>
 #include <QHash>

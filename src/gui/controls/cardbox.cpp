@@ -3,8 +3,8 @@
 
 #include "cardbox.h"
 
-#include "core/cards/cardgeometry.h"
-#include "gui/controls/cardimage.h"
+#include "cards/cardgeometry.h"
+#include "controls/cardimage.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

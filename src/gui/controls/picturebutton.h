@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "controls/svgpicture.h"
 #include "focusbutton.h"
-#include "gui/controls/svgpicture.h"
 
 // A button that shows its picture at natural size, centred and clipped, where an icon
 // would be shrunk.

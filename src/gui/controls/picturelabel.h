@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "gui/controls/svgpicture.h"
+#include "controls/svgpicture.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 
 #include "selectionframe.h"
 
-#include "design.h"
+#include "look/design.h"
 
 #include <QPainter>
 

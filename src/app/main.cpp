@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "realservices.h"
+#include "screen/fitting.h"
+#include "windows/windowflow.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QScreen>
+#include <QThread>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace
+{
+
+// An X server answers its clients' first request at once; one that has not answered by then
+// never will.
+constexpr int XServerAnswerMs = 3000;
+
+// Whether the X server that DISPLAY names answers in time. A server that accepts the
+// connection and never answers would keep xcb_connect waiting for good, so it runs on a
+// thread of its own that is left behind when it does not return.
+bool xServerAnswers()
+{
+    // Shared with the probe, which may outlive this call.
+    const auto reachable = std::make_shared<std::atomic<bool>>(false);
+    QThread *probe = QThread::create([reachable] {
+        xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+        *reachable = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+    });
+    probe->start();
+    if (!probe->wait(QDeadlineTimer(XServerAnswerMs)))
+        return false;
+    delete probe;
+    return *reachable;
+}
+
+// The window flow needs windows that place themselves, come to the front on request and
+// stay above the board while modal; only an X server gives a client all three. Where the
+// session offers one (XWayland included) and the player chose no platform, run on it, else
+// on Wayland. With neither the program says so and ends.
+void choosePlatform()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.isEmpty() && xServerAnswers()) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return;
+    }
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return;
+    if (display.isEmpty())
+        std::fputs("zindle: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
+    else
+        std::fprintf(stderr, "zindle: the X server of display %s does not answer\n",
+                     display.constData());
+    std::_Exit(1);
+}
+
+// On a screen too small for the windows at the scale the session asked for, the program
+// starts once more with the whole interface scaled down, so that every control can be
+// reached by mouse: Qt takes its scale only as it starts. Below one device pixel a logical
+// pixel Qt draws controls cut off, so the interface shrinks at most to the screen's own
+// pixels. The marker keeps it to one new start.
+void fitToScreen(char *argv[])
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || qEnvironmentVariableIsSet("ZINDLE_SCALED"))
+        return;
+    const double ratio = screen->devicePixelRatio();
+    const double fitted = std::max(1.0, ratio * fittingScale(screen->availableGeometry().size()));
+    if (fitted >= ratio)
+        return;
+    bool isNumber = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&isNumber);
+    if (!isNumber || factor <= 0)
+        factor = 1;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * fitted / ratio));
+    qputenv("ZINDLE_SCALED", "1");
+    ::execv("/proc/self/exe", argv);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    choosePlatform();
+    // Qt takes its own options out of argv.
+    std::vector<char *> arguments(argv, argv + argc + 1);
+    QApplication app(argc, argv);
+    fitToScreen(arguments.data());
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
+    // The run ends only in the ways the window flow names, never because the last
+    // visible window closed.
+    app.setQuitOnLastWindowClosed(false);
+    installSystemServices();
+    WindowFlow::start();
+    return app.exec();
+}

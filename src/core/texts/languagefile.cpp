@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "languagefile.h"
+
+#include "files/textfile.h"
+#include "platform/services.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace
+{
+
+bool isThere(const QString &file)
+{
+    const QFileInfo info(file);
+    return info.isFile() && info.isReadable();
+}
+
+QString shippedFile(const QString &language)
+{
+    return shippedLanguageFolder(language) + QStringLiteral("/idioma.txt");
+}
+
+// The first language of the list with a shipped file, trying "pt-br" then "pt".
+QString shippedLanguage(const QStringList &uiLanguages)
+{
+    static const QRegularExpression tag(QStringLiteral("^[a-z]{2,3}(-[a-z0-9]{1,8})*$"));
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString full = uiLanguage.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+        if (!tag.match(full).hasMatch())
+            continue;
+        for (const QString &language : {full, full.section(QLatin1Char('-'), 0, 0)}) {
+            if (isThere(shippedFile(language)))
+                return language;
+        }
+    }
+    return QString::fromLatin1(DesignLanguage);
+}
+
+} // namespace
+
+QString shippedLanguageFolder(const QString &language)
+{
+    return programPath(QStringLiteral("/idioma/") + language);
+}
+
+LanguageChoice chooseLanguage(const QStringList &uiLanguages)
+{
+    const QString language = shippedLanguage(uiLanguages);
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                        QLatin1String(UserLanguageFileLiteral);
+    for (const QString &file : {own, programPath(QString::fromLatin1(LanguageFileLiteral))}) {
+        if (isThere(file))
+            return {file, language};
+    }
+    return {shippedFile(language), language};
+}
+
+LanguageChoice currentLanguage()
+{
+    return chooseLanguage(QLocale::system().uiLanguages());
+}
+
+LanguageLines readLanguageLines(LanguageLine first, LanguageLine last)
+{
+    LanguageLines lines;
+    TextFile file;
+    if (!file.open(currentLanguage().file))
+        return lines;
+    QString line;
+    for (int n = 1; n <= int(last); ++n) {
+        if (!file.readLine(line))
+            break;
+        if (n >= int(first))
+            lines.m_lines[std::size_t(n) - 1] = line;
+    }
+    file.close();
+    return lines;
+}

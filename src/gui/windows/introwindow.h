@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "windows/programwindow.h"
+
+class ColourButton;
+
+// The intro window: the title picture and the continue button.
+class IntroWindow : public ProgramWindow
+{
+protected:
+    void buildControls(WindowWidget *window) override;
+    void onLoad() override;
+
+private:
+    void Command1_Click();
+
+    QPointer<ColourButton> Command1;
+};

@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "programwindow.h"
+
+#include "platform/services.h"
+#include "screen/twips.h"
+#include "windows/windowmanager.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QScreen>
+#include <QWindow>
+
+namespace
+{
+
+const QIcon &fishIcon()
+{
+    static const QIcon icon(QStringLiteral(":/images/fish.svg"));
+    return icon;
+}
+
+// Positions on the screen count from the top left of the monitor the game plays on, also
+// where more than one monitor forms the desktop.
+QPoint screenOrigin()
+{
+    return services().screen->originPixels();
+}
+
+} // namespace
+
+// A window takes the role its form gives it; one without a title (the intro, the board) is
+// named after the game.
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(WindowWidget *window)
+        : QAccessibleWidget(window, window->form()->accessibleRole())
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? QStringLiteral("Zindle") : s;
+    }
+
+    static QAccessibleInterface *factory(const QString &, QObject *object)
+    {
+        if (auto *window = dynamic_cast<WindowWidget *>(object))
+            return new WindowAccessible(window);
+        return nullptr;
+    }
+};
+
+WindowWidget::WindowWidget(ProgramWindow *form) : m_form(form)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowAccessible::factory);
+        return true;
+    }();
+    (void)installed;
+    setWindowIcon(fishIcon());
+}
+
+void WindowWidget::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    ProgramWindow *form = m_form;
+    form->runHandler([form] { form->closeRequested(); });
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent *event)
+{
+    bool used = false;
+    ProgramWindow *form = m_form;
+    form->runHandler([form, event, &used] { used = form->onKeyDown(event); });
+    if (!used)
+        QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A window under a modal one hands the activation on, so that the keys keep going to
+    // the modal window where the compositor gives them to the window clicked.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && modal && modal != this)
+        modal->activateWindow();
+    // A window the player brings forward lets the windows kept in front of it go behind.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !modal) {
+        for (QWindow *w : QGuiApplication::topLevelWindows()) {
+            if (w->transientParent() == windowHandle() && w->modality() == Qt::NonModal) {
+                w->setTransientParent(nullptr);
+                raise();
+            }
+        }
+    }
+    // A fixed-size window is never maximised, also where the toolkit draws the title bar
+    // (Wayland) and offers the button all the same.
+    if (event->type() == QEvent::WindowStateChange && isMaximized() &&
+        minimumSize() == maximumSize())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+WindowTimer::WindowTimer(ProgramWindow *form, QWidget *window, int interval, bool enabled,
+                         std::function<void()> handler)
+    : QObject(window), m_form(form), m_handler(std::move(handler))
+{
+    m_timer.setInterval(interval);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
+    setEnabled(enabled);
+}
+
+void WindowTimer::setEnabled(bool enabled)
+{
+    if (enabled && !m_retired)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+void WindowTimer::tick()
+{
+    if (m_inTick || m_retired)
+        return;
+    m_inTick = true;
+    m_form->runHandler(m_handler);
+    m_inTick = false;
+}
+
+ProgramWindow::~ProgramWindow()
+{
+    delete m_window;
+    for (auto &w : m_dying)
+        delete w;
+}
+
+QWidget *ProgramWindow::window()
+{
+    load();
+    return m_window;
+}
+
+void ProgramWindow::load()
+{
+    if (m_window)
+        return;
+    WindowManager::followUserTime();
+    m_window = new WindowWidget(this);
+    buildControls(m_window);
+    runHandler([this] { onLoad(); });
+}
+
+void ProgramWindow::show()
+{
+    load();
+    if (!m_window)
+        return;
+    // A window that shows anew comes up in front; one already showing is brought there.
+    if (m_window->isVisible())
+        m_window->raise();
+    else
+        m_window->show();
+    m_window->activateWindow();
+    WindowManager::activate(m_window);
+}
+
+void ProgramWindow::showBehind()
+{
+    load();
+    if (!m_window || m_window->isVisible())
+        return;
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_window->show();
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void ProgramWindow::showModal(ProgramWindow *owner)
+{
+    load();
+    if (!m_window)
+        return;
+    m_window->setWindowModality(Qt::ApplicationModal);
+    // Kept above its owner by the window manager or compositor, also when the owner is
+    // clicked or fills the screen.
+    if (owner)
+        setOwner(owner);
+    m_window->show();
+    m_window->activateWindow();
+    WindowManager::activate(m_window);
+    QEventLoop loop;
+    m_modalLoops.push_back(&loop);
+    loop.exec();
+    std::erase(m_modalLoops, &loop);
+}
+
+void ProgramWindow::setOwner(ProgramWindow *owner)
+{
+    load();
+    if (!m_window)
+        return;
+    m_window->winId();
+    QWindow *parent = nullptr;
+    if (owner && owner->m_window) {
+        owner->m_window->winId();
+        parent = owner->m_window->windowHandle();
+    }
+    m_window->windowHandle()->setTransientParent(parent);
+}
+
+void ProgramWindow::unload()
+{
+    if (!m_window)
+        return;
+    runHandler([this] { onUnload(); });
+    discard();
+}
+
+void ProgramWindow::discard()
+{
+    if (!m_window)
+        return;
+    WindowWidget *window = m_window;
+    m_window = nullptr;
+    for (auto &timer : m_timers) {
+        if (timer) {
+            timer->m_retired = true;
+            timer->m_timer.stop();
+        }
+    }
+    m_timers.clear();
+    window->hide();
+    for (QEventLoop *loop : m_modalLoops)
+        loop->quit();
+    m_dying.emplace_back(window);
+    if (m_handlerDepth == 0)
+        destroyDying();
+}
+
+void ProgramWindow::closeRequested() {}
+
+void ProgramWindow::runHandler(const std::function<void()> &handler)
+{
+    ++m_handlerDepth;
+    handler();
+    --m_handlerDepth;
+    if (m_handlerDepth == 0 && !m_dying.empty())
+        destroyDying();
+}
+
+void ProgramWindow::destroyDying()
+{
+    for (auto &w : m_dying) {
+        if (w)
+            w->deleteLater();
+    }
+    m_dying.clear();
+    if (!m_window)
+        controlsDestroyed();
+}
+
+void ProgramWindow::moveTwips(int left, int top)
+{
+    if (m_window)
+        m_window->move(screenOrigin() + QPoint(twipsToPixels(left), twipsToPixels(top)));
+}
+
+void ProgramWindow::fillScreen(int widthTwips, int heightTwips)
+{
+    if (!m_window)
+        return;
+    if (QScreen *monitor = QGuiApplication::screenAt(screenOrigin()))
+        m_window->setScreen(monitor);
+    m_screenRect =
+        QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)));
+    m_window->setGeometry(m_screenRect);
+    // A window manager gives a window that maps full screen a monitor of its own choice; one
+    // that turns full screen where it already shows keeps its monitor.
+    m_window->winId();
+    m_window->windowHandle()->installEventFilter(this);
+    m_fillScreen = FillScreen::OnceShown;
+}
+
+bool ProgramWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_fillScreen == FillScreen::No || !m_window || watched != m_window->windowHandle())
+        return QObject::eventFilter(watched, event);
+    if (m_fillScreen == FillScreen::OnceShown && event->type() == QEvent::Expose &&
+        m_window->windowHandle()->isExposed()) {
+        m_fillScreen = FillScreen::Asked;
+        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
+        WindowManager::fullScreenOnOneMonitor(m_window, screenOrigin());
+    } else if (m_fillScreen == FillScreen::Asked && event->type() == QEvent::Resize &&
+               m_window->isFullScreen()) {
+        // A window manager that knows the desktop as one monitor spans it all: the window
+        // then covers the monitor the game plays on without the full-screen state.
+        const QRect given = m_window->windowHandle()->geometry();
+        if (given != m_screenRect && given.contains(m_screenRect)) {
+            m_fillScreen = FillScreen::No;
+            m_window->setWindowState(m_window->windowState() & ~Qt::WindowFullScreen);
+            m_window->setGeometry(m_screenRect);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QSize ProgramWindow::outerSizeTwips() const
+{
+    if (!m_window)
+        return {};
+    return m_window->frameGeometry().size() * TwipsPerPixel;
+}
+
+QPoint ProgramWindow::centrePixels() const
+{
+    return m_window ? m_window->frameGeometry().center() : QPoint();
+}
+
+bool ProgramWindow::isOnScreen() const
+{
+    Screen *screen = services().screen;
+    const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
+    return m_window && QRect(screenOrigin(), size).contains(centrePixels());
+}
+
+WindowTimer *ProgramWindow::addTimer(int interval, bool enabled, std::function<void()> handler)
+{
+    auto *timer = new WindowTimer(this, m_window, interval, enabled, std::move(handler));
+    m_timers.emplace_back(timer);
+    return timer;
+}

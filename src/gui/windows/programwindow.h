@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAccessible>
+#include <QEventLoop>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class ProgramWindow;
+class QKeyEvent;
+
+// The top-level widget of a window: it holds the controls and turns the window manager's
+// close request into the window's own rule.
+class WindowWidget : public QWidget
+{
+public:
+    explicit WindowWidget(ProgramWindow *form);
+    ProgramWindow *form() const { return m_form; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    ProgramWindow *m_form;
+};
+
+// A timer control: an interval and an enabled flag. Its tick handler is never entered
+// again while an earlier tick is still running, also when that tick waits in a nested
+// event loop. Once its window unloads it stays stopped, even when a handler still running
+// on the old controls enables it.
+class WindowTimer : public QObject
+{
+    friend class ProgramWindow;
+
+public:
+    WindowTimer(ProgramWindow *form, QWidget *window, int interval, bool enabled,
+                std::function<void()> handler);
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_timer.isActive(); }
+    // Runs the handler as a tick does; for tests that do not wait for the clock.
+    void tick();
+
+private:
+    ProgramWindow *m_form;
+    QTimer m_timer;
+    std::function<void()> m_handler;
+    bool m_inTick = false;
+    bool m_retired = false;
+};
+
+// One window kind. The object and its variables live for the whole run; the controls are
+// built when it loads and destroyed when it unloads, but never while one of its handlers
+// is still running: unloading hides the window and stops its timers at once and destroys
+// the controls when the last handler has returned.
+class ProgramWindow : public QObject
+{
+    friend class WindowWidget;
+    friend class WindowAccessible;
+
+public:
+    ~ProgramWindow() override;
+
+    bool isLoaded() const { return m_window != nullptr; }
+    // Loaded and shown on the screen (a window loaded hidden is not).
+    bool isShown() const { return m_window && m_window->isVisible(); }
+    // The window's top-level widget, loading the window hidden when it is not loaded.
+    QWidget *window();
+    void load();
+    // Loads the window if needed, shows it and brings it to the front.
+    void show();
+    // Loads the window if needed and shows it without taking the keys from the window in
+    // front, which a window manager may hand a newly mapped window.
+    void showBehind();
+    // Shows the window modally, kept above `owner`'s window; returns when it has been
+    // unloaded.
+    void showModal(ProgramWindow *owner = nullptr);
+    // Keeps the window in front of `owner`'s window, as the window manager keeps a window in
+    // front of the one it belongs to (and that one above panels while either is active);
+    // without an owner it can go behind again. The tie ends when the owner becomes active.
+    void setOwner(ProgramWindow *owner);
+    // Runs the unload handler, then takes the controls away.
+    void unload();
+    // Takes the controls away without the unload handler, as ending the program does.
+    void discard();
+
+    // What the window manager's close request does: windows without a close control
+    // ignore it.
+    virtual void closeRequested();
+
+    // Runs a handler of this window, keeping its controls alive until it returns.
+    void runHandler(const std::function<void()> &handler);
+
+    // Moves the window to a position in twips on the screen.
+    void moveTwips(int left, int top);
+    // Gives the window the whole screen: full-screen state where a window manager runs,
+    // once the window shows, and the screen's geometry where none does.
+    void fillScreen(int widthTwips, int heightTwips);
+    // The window's outer size (frame included where the platform can tell) in twips.
+    QSize outerSizeTwips() const;
+    // The centre of the window on the desktop, in pixels.
+    QPoint centrePixels() const;
+    // Whether the window's centre lies on the monitor the game plays on.
+    bool isOnScreen() const;
+
+protected:
+    // Builds the design-time controls into the new top-level widget.
+    virtual void buildControls(WindowWidget *window) = 0;
+    virtual void onLoad() {}
+    virtual void onUnload() {}
+    // A key pressed while the window itself has the focus; true when it was used.
+    virtual bool onKeyDown(QKeyEvent *) { return false; }
+    // Called when the controls are gone, to forget pointers kept outside QPointer.
+    virtual void controlsDestroyed() {}
+    // What the window is to assistive tools.
+    virtual QAccessible::Role accessibleRole() const { return QAccessible::Window; }
+
+    // Connects a control's signal to a handler of this window.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectHandler(Sender *sender, Signal signal, Handler handler)
+    {
+        QObject::connect(sender, signal, this,
+                         [this, handler](auto &&...) { runHandler(handler); });
+    }
+
+    WindowTimer *addTimer(int interval, bool enabled, std::function<void()> handler);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void destroyDying();
+
+    QPointer<WindowWidget> m_window;
+    std::vector<QPointer<WindowWidget>> m_dying;
+    std::vector<QEventLoop *> m_modalLoops;
+    std::vector<QPointer<WindowTimer>> m_timers;
+    int m_handlerDepth = 0;
+    // The window turns full screen once it shows, then checks what the window manager gave.
+    enum class FillScreen { No, OnceShown, Asked };
+    FillScreen m_fillScreen = FillScreen::No;
+    QRect m_screenRect;
+};

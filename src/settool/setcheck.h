@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "cards/cardgeometry.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// How much a finding of the set checker weighs: a warning makes the exit status 1, an error
+// 2; information and notes leave it at 0.
+enum class Severity { Info, Note, Warning, Error };
+
+struct Finding {
+    Severity severity;
+    // One line of the report, without its line end.
+    QString line;
+};
+
+// One picture file of a set as the board would load it.
+struct PictureCheck {
+    // Relative to the set: "1/07.png".
+    QString name;
+    QString path;
+    bool loads = false;
+    // Why it does not load, for the report.
+    QString failure;
+    // Pixels, as the picture stands upright.
+    QSize upright;
+    // The rows that tell the picture apart, when it has any.
+    std::optional<ShownRows> drawing;
+    // How the file's EXIF orientation turns it; empty when it does not.
+    QString turn;
+    // Equal for pictures that look the same.
+    QByteArray likeness;
+    // What a screen reader says for the card.
+    QString caption;
+};
+
+struct SetReport {
+    QString name;
+    QStringList first;
+    QStringList second;
+    // Pictures of pair p at 2p ("1") and 2p + 1 ("2"), for the pairs that "1" holds; a
+    // missing partner in "2" has an empty name.
+    std::vector<PictureCheck> pictures;
+    std::vector<Finding> findings;
+
+    bool dealt(int pair) const;
+    bool playable() const;
+    int warnings() const;
+};
+
+// The sets a folder holds: the set it is itself when it has a folder "1" or "2", else every
+// subfolder, as the setup window lists them. Pairs of name and folder.
+std::vector<std::pair<QString, QString>> setsIn(const QString &folder);
+
+// Everything the board would do with a set, on every pair count it offers and every common
+// screen.
+SetReport checkSet(const QString &name, const QString &folder);
+
+// The rows of a picture that differ from its border: the colour most of its outermost
+// pixels have. Nothing when no pixel differs by more than a trace.
+std::optional<ShownRows> drawingRows(const QImage &picture);
+
+// The report's lines for the sets and a closing summary.
+QStringList reportLines(const std::vector<SetReport> &reports);
+
+// 0: every set playable with nothing to warn about; 1: warnings; 2: a set that cannot be
+// played, or no set at all.
+int exitStatus(const std::vector<SetReport> &reports);
+
+// A text in double quotes, with quotes, backslashes and control characters escaped, so that
+// a name never breaks a report line.
+QString quoted(const QString &text);
