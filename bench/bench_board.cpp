@@ -238,7 +238,7 @@ public:
         QDir().mkpath(m_program.path(sets));
         QFile::link(photos, m_program.path(sets + QStringLiteral("/fotos")));
         photo(7, QSize(1600, 1200)).save(m_program.path(QStringLiteral("fondo.jpg")), "JPG", 90);
-        Module1::PairChoice = std::uint8_t(choice);
+        PairCounts::PairChoice = std::uint8_t(choice);
         boardWindow().setSetName(QStringLiteral("fotos"));
     }
     // Seconds from start-up to the dealt board.
@@ -356,7 +356,7 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
             alonePeak.add(decoded[1]);
         }
     }
-    const int pairs = Module1::pairsFor(choice);
+    const int pairs = PairCounts::pairsFor(choice);
     std::printf("%2d-pair board (%d pairs dealt), min / median of %d runs, peak memory the "
                 "most of them:\n",
                 pairs, dealt, o.runs);
@@ -397,7 +397,7 @@ void benchProgressive(int argc, char *argv[], const Options &o)
         QGuiApplication app(argc, argv);
         return progressiveFolder();
     }();
-    const int choice = Module1::PairChoiceCount - 1;
+    const int choice = PairCounts::ChoiceCount - 1;
     const auto figures = inChild([&] {
         QApplication app(argc, argv);
         decodeLimits().threads = o.threads;
@@ -408,7 +408,7 @@ void benchProgressive(int argc, char *argv[], const Options &o)
     if (figures.size() == 3)
         std::printf("%d-pair board of progressive 12000 x 9000 photos: %.1f s, %d pairs dealt, "
                     "peak %.0f MB (decoding budget %lld MB)\n",
-                    Module1::pairsFor(choice), figures[0], int(figures[2]), figures[1],
+                    PairCounts::pairsFor(choice), figures[0], int(figures[2]), figures[1],
                     DecodeBudgetBytes / (1024 * 1024));
 }
 

@@ -37,8 +37,8 @@ using Draw = std::function<void(QPainter &, const QRectF &)>;
 QRectF drawingArea(int pairs)
 {
     ShownRows band;
-    for (int choice = 0; choice < Module1::PairChoiceCount; ++choice) {
-        if (Module1::pairsFor(choice) > pairs)
+    for (int choice = 0; choice < PairCounts::ChoiceCount; ++choice) {
+        if (PairCounts::pairsFor(choice) > pairs)
             break;
         for (const QSize &screen : CommonScreens) {
             const ShownRows rows = shownRows(PictureSize, choice, screen);

@@ -66,10 +66,10 @@ bool fail(const char *what)
 
 bool showBoard()
 {
-    const auto &pairs = Module1::PairsForChoice;
-    Module1::PairChoice =
+    const auto &pairs = PairCounts::PairsForChoice;
+    PairCounts::PairChoice =
         std::uint8_t(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin());
-    Module1::PlayerName = PlayerName;
+    PairCounts::PlayerName = PlayerName;
     setupWindow().load();
     if (setupWindow().Combo1->findText(SetName) < 0)
         return fail("the program folder has no set \"colores\"");

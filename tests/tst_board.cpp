@@ -32,7 +32,7 @@ BoardWindow &openBoard(TestProgram &program, int pairs, int choice)
 {
     program.writeSet("s", pairs);
     program.writeLanguage(SpanishTexts);
-    Module1::PairChoice = std::uint8_t(choice);
+    PairCounts::PairChoice = std::uint8_t(choice);
     boardWindow().setSetName("s");
     boardWindow().show();
     return boardWindow();
@@ -171,7 +171,7 @@ private Q_SLOTS:
         TestProgram program;
         program.screen.width = 15000;
         program.writeFile("fondo.jpg", encoded(filled({20, 20}, Qt::red)));
-        Module1::PlayerName = " Ana ";
+        PairCounts::PlayerName = " Ana ";
         BoardWindow &board = openBoard(program, 6, 0);
         QCOMPARE(program.sound.preloaded, (QStringList{"abrir.wav", "cerrar.wav", "fallo.wav"}));
         QCOMPARE(board.window()->geometry(), QRect(0, 0, 1000, 1024));
@@ -331,7 +331,7 @@ private Q_SLOTS:
         QFETCH(int, ticks);
         TestProgram program;
         BoardWindow &board = openBoard(program, pairs, choice);
-        QCOMPARE(board.Picture2.size(), std::size_t(Module1::pairsFor(choice) * 2));
+        QCOMPARE(board.Picture2.size(), std::size_t(PairCounts::pairsFor(choice) * 2));
         for (int i = 0; i < ticks; ++i)
             board.Timer2->tick();
         QCOMPARE(board.Timer2->isEnabled(), ticks < 84);
@@ -380,7 +380,7 @@ private Q_SLOTS:
         program.writeLanguage(SpanishTexts);
         setupWindow().load();
         setupWindow().Combo1->setEditText("s");
-        Module1::PairChoice = 0;
+        PairCounts::PairChoice = 0;
         // Through the check before the board, which decodes a pair of the set.
         QLoggingCategory::setFilterRules("zindle.pictures.debug=true");
         const QtMessageHandler previous =

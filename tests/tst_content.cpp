@@ -162,7 +162,7 @@ private Q_SLOTS:
         const int textLeft =
             list->viewport()->mapTo(list->window(), QPoint()).x() +
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-        for (const int pairs : Module1::PairsForChoice) {
+        for (const int pairs : PairCounts::PairsForChoice) {
             const QString line =
                 QStringLiteral("%1 %2 %3 %4 888 %5")
                     .arg(text(8), QString::number(pairs), text(9), text(10), text(11));

@@ -50,11 +50,11 @@ private Q_SLOTS:
         program.writeSet("B", 21, true);
         setupWindow().show();
         QTEST(buttons(), "atStart");
-        QCOMPARE(Module1::PairChoice, 2);
+        QCOMPARE(PairCounts::PairChoice, 2);
         QCOMPARE(textOf(setupWindow(), "Label2_2") + textOf(setupWindow(), "Command2"),
                  "SeleccionaJUGAR");
         click(setupWindow(), "Command1_0");
-        QCOMPARE(Module1::PairChoice, 0);
+        QCOMPARE(PairCounts::PairChoice, 0);
         // Picking a set from the list checks its pictures again and keeps the choice.
         setupWindow().Combo1->setCurrentIndex(1);
         Q_EMIT setupWindow().Combo1->activated(1);
@@ -103,7 +103,7 @@ private Q_SLOTS:
         introWindow().show();
         nameWindow().show();
         setupWindow().show();
-        Module1::PairChoice = 0;
+        PairCounts::PairChoice = 0;
         if (!typed.isNull())
             setupWindow().Combo1->setEditText(typed);
         const QString title = resultsWindow().window()->windowTitle();

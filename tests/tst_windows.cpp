@@ -62,7 +62,7 @@ private Q_SLOTS:
         QVERIFY(!setupWindow().isLoaded());
         QTest::keyClicks(control(nameWindow(), "Text1_0"), " Ana ");
         click(nameWindow(), "Command2");
-        QCOMPARE(Module1::PlayerName, " Ana ");
+        QCOMPARE(PairCounts::PlayerName, " Ana ");
         QVERIFY(setupWindow().window()->isVisible());
         QCOMPARE(setupWindow().window()->pos(), QPoint(350, 235));
 
@@ -139,7 +139,7 @@ private Q_SLOTS:
             QCOMPARE(boardWindow().isLoaded(), pairs > 0);
             QVERIFY(setupWindow().isLoaded() && !setupWindow().window()->isVisible() &&
                     !program.program.ended);
-            QCOMPARE(int(Module1::PairChoice), 2);
+            QCOMPARE(int(PairCounts::PairChoice), 2);
             QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
         }
         QCOMPARE(setupWindow().isShown(), f[1] == "1");

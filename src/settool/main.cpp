@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
 
     SheetBoard board;
     if (parser.isSet(pairs)) {
-        const auto &table = Module1::PairsForChoice;
+        const auto &table = PairCounts::PairsForChoice;
         const auto it = std::find(table.begin(), table.end(), parser.value(pairs).toInt());
         if (it == table.end())
             return usageError(QStringLiteral("--pairs takes 6, 10, 12, 15, 21, 28 or 36"));

@@ -222,7 +222,7 @@ void reportCuts(Reporter &out, const SetReport &report, const std::vector<int> &
                 if (drawing.top >= rows.top - Tolerance &&
                     drawing.bottom <= rows.bottom + Tolerance)
                     continue;
-                const int pairs = Module1::pairsFor(choice);
+                const int pairs = PairCounts::pairsFor(choice);
                 cutOn[screenText(screen)] << QString::number(pairs);
                 if (!least || rows.height() < least->first.height())
                     least = {rows,
@@ -442,10 +442,10 @@ SetReport checkSet(const QString &name, const QString &folder)
     std::vector<int> choices;
     QStringList offered;
     const auto enabled = pairButtonsEnabled(int(files.first.size()));
-    for (int choice = 0; choice < Module1::PairChoiceCount; ++choice) {
+    for (int choice = 0; choice < PairCounts::ChoiceCount; ++choice) {
         if (enabled[std::size_t(choice)]) {
             choices.push_back(choice);
-            offered << QString::number(Module1::pairsFor(choice));
+            offered << QString::number(PairCounts::pairsFor(choice));
         }
     }
     out.info("offers", QStringLiteral(": ") + (offered.isEmpty() ? QStringLiteral("none")
@@ -486,8 +486,8 @@ SetReport checkSet(const QString &name, const QString &folder)
         out.warning(QStringLiteral(": offers no pair count: \"1\" holds %1 pictures, the "
                                    "smallest board needs %2")
                         .arg(files.first.size())
-                        .arg(Module1::pairsFor(0)));
-    } else if (const int most = Module1::pairsFor(choices.back()); dealable < most) {
+                        .arg(PairCounts::pairsFor(0)));
+    } else if (const int most = PairCounts::pairsFor(choices.back()); dealable < most) {
         out.warning(
             QStringLiteral(": offers %1 pairs but can deal only %2").arg(most).arg(dealable));
     }

@@ -91,7 +91,7 @@ QImage drawSheet(const std::vector<SetReport> &reports, const SheetBoard &board,
     p.setFont(bold);
     p.drawText(QRect(Margin, 0, width - 2 * Margin, TitleHeight), Qt::AlignVCenter,
                QStringLiteral("As a %1-pair board shows them on %2x%3")
-                   .arg(Module1::pairsFor(board.pairChoice))
+                   .arg(PairCounts::pairsFor(board.pairChoice))
                    .arg(board.screen.width())
                    .arg(board.screen.height()));
 

@@ -11,7 +11,7 @@
 namespace
 {
 
-constexpr std::array<GridSpec, Module1::PairChoiceCount> Grids = {{
+constexpr std::array<GridSpec, PairCounts::ChoiceCount> Grids = {{
     {4, 3, 150},
     {5, 4, 125},
     {6, 4, 115},
@@ -25,7 +25,7 @@ constexpr std::array<GridSpec, Module1::PairChoiceCount> Grids = {{
 constexpr bool gridsHoldThePairs()
 {
     for (std::size_t i = 0; i < Grids.size(); ++i) {
-        if (Grids[i].columns * Grids[i].rows != 2 * Module1::PairsForChoice[i])
+        if (Grids[i].columns * Grids[i].rows != 2 * PairCounts::PairsForChoice[i])
             return false;
     }
     return true;
@@ -45,7 +45,7 @@ BoardGeometry layoutBoard(int pairChoice, int screenWidth, int screenHeight)
     BoardGeometry geometry;
     geometry.cellWidth = int(std::floor(double(screenWidth) / grid.columns)) - grid.gap;
     geometry.cellHeight = int(std::floor(double(screenHeight) / grid.rows)) - grid.gap;
-    const int cards = 2 * Module1::pairsFor(pairChoice);
+    const int cards = 2 * PairCounts::pairsFor(pairChoice);
     geometry.boxes.reserve(std::size_t(cards));
     for (int k = 0; k < cards; ++k) {
         geometry.boxes.emplace_back(BoardOriginLeft + (k % grid.columns) * geometry.cellWidth,

@@ -27,7 +27,7 @@ void BoardRules::deal(const DealOutcome &outcome)
 BoardRules::ClickResult BoardRules::click(int index)
 {
     ClickResult result;
-    if (m_pairOnShow || GameOver || index < 0 || index >= Module1::MaxCards)
+    if (m_pairOnShow || GameOver || index < 0 || index >= PairCounts::MaxCards)
         return result;
     ++ClickCount;
     if (ClickCount % 2 == 1) {

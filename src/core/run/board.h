@@ -66,7 +66,7 @@ private:
     bool GameOver = false;
     // A card that no deal has reached keeps the key of an earlier game; its picture never
     // shows, so it takes no click.
-    std::array<QString, Module1::MaxCards> CardKey;
+    std::array<QString, PairCounts::MaxCards> CardKey;
     int ElapsedSeconds = 0;
     std::array<QString, 5> ResultTexts;
     int m_layoutChoice = 0;

@@ -3,7 +3,7 @@
 
 #include "paircounts.h"
 
-namespace Module1
+namespace PairCounts
 {
 
 std::uint8_t PairChoice = 0;
@@ -15,4 +15,4 @@ void reset()
     PlayerName.clear();
 }
 
-} // namespace Module1
+} // namespace PairCounts

@@ -18,10 +18,10 @@ std::optional<int> firstFolderPictures(const QString &setName)
     return int(listFiles(folder).size());
 }
 
-std::array<bool, Module1::PairChoiceCount> pairButtonsEnabled(int pictures)
+std::array<bool, PairCounts::ChoiceCount> pairButtonsEnabled(int pictures)
 {
-    std::array<bool, Module1::PairChoiceCount> enabled{};
-    for (int i = 0; i < Module1::PairChoiceCount; ++i)
-        enabled[std::size_t(i)] = pictures >= Module1::pairsFor(i);
+    std::array<bool, PairCounts::ChoiceCount> enabled{};
+    for (int i = 0; i < PairCounts::ChoiceCount; ++i)
+        enabled[std::size_t(i)] = pictures >= PairCounts::pairsFor(i);
     return enabled;
 }

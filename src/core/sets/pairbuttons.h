@@ -15,4 +15,4 @@
 std::optional<int> firstFolderPictures(const QString &setName);
 
 // Which pair-count buttons, by index, a set of `pictures` pictures can serve.
-std::array<bool, Module1::PairChoiceCount> pairButtonsEnabled(int pictures);
+std::array<bool, PairCounts::ChoiceCount> pairButtonsEnabled(int pictures);

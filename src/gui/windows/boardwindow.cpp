@@ -163,7 +163,7 @@ void BoardWindow::onLoad()
     const BusyPointer busy;
     Timer2->setEnabled(false);
     services().random->seedFromClock();
-    m_game.start(Module1::PairChoice);
+    m_game.start(PairCounts::PairChoice);
     LayoutBoard();
     placeTopBar();
     for (auto literal : {OpenSound, PairSound, MissSound})
@@ -187,8 +187,8 @@ void BoardWindow::onLoad()
         QString(m_game.resultText(4))
             .remove(QRegularExpression(QStringLiteral("^[\\W_]+"),
                                        QRegularExpression::UseUnicodePropertiesOption)));
-    Label1[0]->setText(Module1::PlayerName);
-    WindowFlow::titleResults(Module1::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
+    Label1[0]->setText(PairCounts::PlayerName);
+    WindowFlow::titleResults(PairCounts::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
     Timer2->setEnabled(true);
 }
 

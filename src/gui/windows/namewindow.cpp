@@ -72,6 +72,6 @@ void NameWindow::Command2_Click()
     const QString name = Text1->text();
     if (name.isEmpty())
         return;
-    Module1::PlayerName = name;
+    PairCounts::PlayerName = name;
     WindowFlow::nameAccepted();
 }

@@ -20,7 +20,7 @@ const QColor Green = vbColor(0x00FF00);
 
 // Left and top of each pair-count button by index: around the play button clockwise from
 // the middle of the left column.
-constexpr std::array<std::array<int, 2>, Module1::PairChoiceCount> PairButtonCells = {{
+constexpr std::array<std::array<int, 2>, PairCounts::ChoiceCount> PairButtonCells = {{
     {240, 3480},
     {240, 1080},
     {3000, 1080},
@@ -55,7 +55,7 @@ void SetupWindow::buildControls(WindowWidget *window)
     setBackgroundColour(window, vbColor(0xC0E0FF));
 
     auto addPairButton = [this, window](int i) {
-        const int pairs = Module1::pairsFor(i);
+        const int pairs = PairCounts::pairsFor(i);
         auto *button = new ColourButton(QString::number(pairs), i == 2 ? Green : Yellow, window);
         button->setObjectName(QStringLiteral("Command1_%1").arg(i));
         button->setFont(designFont(72));
@@ -106,7 +106,7 @@ void SetupWindow::onLoad()
 {
     m_loading = true;
     WindowFlow::centreOnScreen(*this);
-    Module1::PairChoice = 2;
+    PairCounts::PairChoice = 2;
     WindowFlow::setupLoading();
     for (const SetEntry &set : listSets())
         Combo1->addItem(set.name);
@@ -131,7 +131,7 @@ void SetupWindow::Combo1_Click()
 
 void SetupWindow::Command1_Click(int Index)
 {
-    Module1::PairChoice = std::uint8_t(Index);
+    PairCounts::PairChoice = std::uint8_t(Index);
     for (auto &button : Command1)
         button->setBackground(Yellow);
     Command1[std::size_t(Index)]->setBackground(Green);

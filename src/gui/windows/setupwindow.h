@@ -35,7 +35,7 @@ private:
     void Command2_Click();
     void CheckPairButtons();
 
-    std::array<QPointer<ColourButton>, Module1::PairChoiceCount> Command1;
+    std::array<QPointer<ColourButton>, PairCounts::ChoiceCount> Command1;
     QPointer<ColourButton> Command2;
     QPointer<QLabel> Label2;
     bool m_loading = false;

@@ -63,7 +63,7 @@ void openBoard()
         // At the board's device pixel ratio, so that the deal finds what the check decoded.
         const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
         const CardBoxSize box =
-            firstCardBox(Module1::PairChoice, screen->widthTwips(), screen->heightTwips(),
+            firstCardBox(PairCounts::PairChoice, screen->widthTwips(), screen->heightTwips(),
                          shown ? shown->devicePixelRatio() : 1.0);
         QFutureWatcher<bool> check;
         check.setFuture(startCheckingSet(set, box));
@@ -230,7 +230,7 @@ void resetRun()
             f->discard();
     }
     r = Registry{};
-    Module1::reset();
+    PairCounts::reset();
 }
 
 } // namespace WindowFlow
