@@ -15,13 +15,13 @@
 // The thumbnails go to a cache folder of the benchmark's own.
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
-#include "fakes.h"
 #include "pictures/pictureloader.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
 #include "sets/setplaces.h"
 #include "windows/boardwindow.h"
 #include "windows/windowflow.h"
+#include "windowtesting.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -238,8 +238,8 @@ public:
         QDir().mkpath(m_program.path(sets));
         QFile::link(photos, m_program.path(sets + QStringLiteral("/fotos")));
         photo(7, QSize(1600, 1200)).save(m_program.path(QStringLiteral("fondo.jpg")), "JPG", 90);
-        PairCounts::PairChoice = std::uint8_t(choice);
-        boardWindow().setSetName(QStringLiteral("fotos"));
+        m_program.run.choice().setPairChoice(choice);
+        m_program.run.choice().setSetName(QStringLiteral("fotos"));
     }
     // Seconds from start-up to the dealt board.
     double open()
@@ -248,7 +248,7 @@ public:
         timer.start();
         boardWindow().load();
         const double s = seconds(timer);
-        m_dealt = boardWindow().game().pairCount();
+        m_dealt = m_program.run.board().pairCount();
         return s;
     }
     // As SEGUIR JUGANDO does: the board goes, with its controls.

@@ -24,12 +24,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    services().programFolder = folder;
     bool ok = QDir().mkpath(folder) && writeCardBack(folder + QStringLiteral("/fondo.jpg")) &&
               writeSounds(folder + QStringLiteral("/sonidos"));
     const QString sets = QLatin1Char('/') + QLatin1String(SetsFolderName);
     for (const Language &language : Languages) {
-        const QString own = shippedLanguageFolder(QString::fromLatin1(language.code));
+        const QString own = shippedLanguageFolder(folder, QString::fromLatin1(language.code));
         ok = ok && writeLanguageFile(own + QStringLiteral("/idioma.txt"), language) &&
              writePictureSets(own + sets, language);
     }

@@ -7,12 +7,13 @@
 //
 //   zindle_screenshot PROGRAM_FOLDER OUT.png
 #include "realservices.h"
-#include "run/paircounts.h"
+#include "run/run.h"
 #include "windows/boardwindow.h"
 #include "windows/setupwindow.h"
 #include "windows/windowflow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -64,23 +65,25 @@ bool fail(const char *what)
     return false;
 }
 
-bool showBoard()
+bool showBoard(WindowFlow &flow)
 {
+    Run &run = flow.run();
     const auto &pairs = PairCounts::PairsForChoice;
-    PairCounts::PairChoice =
-        std::uint8_t(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin());
-    PairCounts::PlayerName = PlayerName;
-    setupWindow().load();
-    if (setupWindow().Combo1->findText(SetName) < 0)
+    flow.setupWindow().load();
+    run.choice().setPairChoice(int(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin()));
+    run.player().setName(PlayerName);
+    auto *setBox = flow.setupWindow().window()->findChild<QComboBox *>(QStringLiteral("setBox"));
+    if (setBox->findText(SetName) < 0)
         return fail("the program folder has no set \"colores\"");
-    setupWindow().Combo1->setEditText(SetName);
-    WindowFlow::playChosen();
-    if (!boardWindow().isShown() || boardWindow().game().pairCount() != Pairs)
+    setBox->setEditText(SetName);
+    flow.playChosen();
+    BoardWindow &board = flow.boardWindow();
+    if (!board.isShown() || run.board().pairCount() != Pairs)
         return fail("the board did not deal 12 pairs");
     // The clock shows the first second gone, and stays so while the screen is read.
-    boardWindow().Timer2->setEnabled(false);
-    boardWindow().Timer2->tick();
-    click(boardWindow().Image1.front());
+    board.clockTimer()->setEnabled(false);
+    board.clockTimer()->tick();
+    click(board.cardImage(0));
     return true;
 }
 
@@ -98,11 +101,10 @@ int main(int argc, char *argv[])
     Silence silence;
     SystemScreen screen;
     SystemProgram program;
-    services() = {&clock, &random, &silence, &screen, &program, QString::fromLocal8Bit(argv[1])};
-    if (!showBoard()) {
-        WindowFlow::resetRun();
+    Run run({&clock, &random, &silence, &screen, &program, QString::fromLocal8Bit(argv[1])});
+    WindowFlow flow(run);
+    if (!showBoard(flow))
         return 1;
-    }
     // Time for the X server to show the board before the screen is read.
     QTimer::singleShot(1000, [&] {
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
@@ -111,7 +113,5 @@ int main(int argc, char *argv[])
             fail("could not read the screen or write the picture");
         QCoreApplication::exit(saved ? 0 : 1);
     });
-    const int status = app.exec();
-    WindowFlow::resetRun();
-    return status;
+    return app.exec();
 }

@@ -3,16 +3,12 @@
 
 #include "fakes.h"
 
-#include "windows/gameoverwindow.h"
-#include "windows/resultswindow.h"
-
 #include <QBuffer>
 #include <QImageWriter>
-#include <QTimer>
 #include <QtEndian>
 #include <zlib.h>
 
-void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) const
+void TestRun::writeFile(const QString &relative, const QByteArray &bytes) const
 {
     QDir().mkpath(QFileInfo(path(relative)).path());
     QFile f(path(relative));
@@ -20,17 +16,16 @@ void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) co
         f.write(bytes);
 }
 
-TestProgram::TestProgram()
+TestRun::TestRun()
 {
-    services() = {&clock, &random, &sound, &screen, &program, dir.path()};
     qputenv("HOME", QFile::encodeName(path("home")));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(path("share")));
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qunsetenv(name);
 }
 
-void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst,
-                           const QByteArray &picture) const
+void TestRun::writeSet(const QString &set, int pairs, bool onlyFirst,
+                       const QByteArray &picture) const
 {
     QImage image(40, 30, QImage::Format_RGB32);
     for (int p = 0; p < pairs; ++p) {
@@ -64,46 +59,4 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height)
     const auto crc = crc32(0, reinterpret_cast<const Bytef *>(png.constData() + 12), 17);
     qToBigEndian(quint32(crc), png.data() + 29);
     return png;
-}
-
-QWidget *control(ProgramWindow &form, const QString &name)
-{
-    QWidget *w = form.window()->findChild<QWidget *>(name);
-    if (!w)
-        qFatal("no control %s", qPrintable(name));
-    return w;
-}
-
-QStringList resultLines()
-{
-    QStringList lines;
-    for (int i = 0; resultsWindow().List1 && i < resultsWindow().List1->count(); ++i)
-        lines << resultsWindow().List1->item(i)->text();
-    return lines;
-}
-
-std::map<QString, std::vector<int>> pairsOnBoard()
-{
-    std::map<QString, std::vector<int>> pairs;
-    for (std::size_t k = 0; k < boardWindow().Image1.size(); ++k) {
-        if (boardWindow().Image1[k]->isVisible())
-            pairs[boardWindow().game().cardKey(int(k))].push_back(int(k));
-    }
-    return pairs;
-}
-
-void playToTheEnd(std::function<void()> onGameOver, const std::function<void(int)> &click)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, onGameOver] {
-        if (gameOverWindow().isLoaded() && gameOverWindow().window()->isVisible())
-            poll->stop(), poll->deleteLater(), onGameOver();
-    });
-    poll->start(5);
-    for (const auto &[key, cards] : pairsOnBoard()) {
-        click(cards[0]);
-        click(cards[1]);
-        if (boardWindow().isLoaded())
-            boardWindow().Timer1->tick();
-    }
 }

@@ -4,9 +4,8 @@
 #pragma once
 
 #include "platform/services.h"
+#include "run/run.h"
 #include "sets/setplaces.h"
-#include "windows/boardwindow.h"
-#include "windows/windowflow.h"
 
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -16,7 +15,6 @@
 #include <cmath>
 #include <deque>
 #include <filesystem>
-#include <map>
 
 // The 13 lines of a language file: the result line reads "Con 6 parejas quedaban 58
 // segundos" and the list title ends in "- resultados".
@@ -24,16 +22,15 @@ inline const QStringList SpanishTexts = {
     "CONTINUAR", "Nombre", "ACEPTAR", "Selecciona", "JUGAR",    "SEGUIR JUGANDO", "FIN JUEGO",
     "Fin",       "Con",    "parejas", "quedaban",   "segundos", "- resultados"};
 
-// Moved by hand; processing events advances it by `step` seconds.
+// Moved by hand; a pause lets the events that wait be handled once, and is recorded.
 struct FakeClock : Clock {
-    double now = 36000.0, step = 0.1;
-    int processed = 0;
+    double now = 36000.0;
+    std::vector<double> pauses;
     double secondsSinceMidnight() override { return now; }
-    void processEvents() override
+    void pause(double seconds) override
     {
-        ++processed;
+        pauses.push_back(seconds);
         QCoreApplication::processEvents();
-        now = std::fmod(now + step, 86400.0);
     }
 };
 
@@ -74,17 +71,13 @@ struct FakeProgram : Program {
     void end() override { ++ended; }
 };
 
-// A program folder of a test's own, with the fakes wired in, and a home of its own inside
-// it ("home", no XDG variables, shared data folders "share"), so that no test reads the
-// real user's files. Destroying it ends the run.
-struct TestProgram {
-    TestProgram();
+// A run on a program folder of a test's own, with the fakes wired in, and a home of its own
+// inside it ("home", no XDG variables, shared data folders "share"), so that no test reads
+// the real user's files.
+struct TestRun {
+    TestRun();
     // Qt cannot remove names that are not UTF-8, which some tests make.
-    ~TestProgram()
-    {
-        WindowFlow::resetRun(), services() = {};
-        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString());
-    }
+    ~TestRun() { std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString()); }
     QString path(const QString &relative) const { return dir.filePath(relative); }
     void writeFile(const QString &relative, const QByteArray &bytes) const;
     // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2":
@@ -102,6 +95,7 @@ struct TestProgram {
     RecordingSound sound;
     FakeScreen screen;
     FakeProgram program;
+    Run run{Services{&clock, &random, &sound, &screen, &program, dir.path()}};
 };
 
 // A path under the program folder's sets.
@@ -114,24 +108,3 @@ QByteArray encoded(const QImage &image, const char *format = "PNG",
                    QImageIOHandler::Transformations turn = {}, bool progressive = false);
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);
-// A control by object name; the test stops where there is none.
-QWidget *control(ProgramWindow &form, const QString &name);
-inline QString textOf(ProgramWindow &form, const QString &name)
-{
-    return control(form, name)->property("text").toString();
-}
-inline void click(ProgramWindow &form, const QString &name)
-{
-    QTest::mouseClick(control(form, name), Qt::LeftButton);
-}
-inline void clickCard(int k)
-{
-    QTest::mouseClick(boardWindow().Image1[std::size_t(k)], Qt::LeftButton);
-}
-QStringList resultLines();
-// The dealt cards of the open board, by key.
-std::map<QString, std::vector<int>> pairsOnBoard();
-// Finds every pair of the open board by `click`, the 200 ms timer ticking after each;
-// `onGameOver` runs once the game-over window shows, and must take it away.
-void playToTheEnd(std::function<void()> onGameOver,
-                  const std::function<void(int)> &click = clickCard);

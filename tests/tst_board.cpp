@@ -4,7 +4,6 @@
 #include "cards/cardgeometry.h"
 #include "cards/keyboardmark.h"
 #include "controls/workprogress.h"
-#include "fakes.h"
 #include "pictures/picturecache.h"
 #include "run/board.h"
 #include "screen/twips.h"
@@ -13,6 +12,7 @@
 #include "windows/introwindow.h"
 #include "windows/resultswindow.h"
 #include "windows/setupwindow.h"
+#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QCryptographicHash>
@@ -20,6 +20,7 @@
 #include <QLoggingCategory>
 #include <QProgressDialog>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
@@ -32,8 +33,8 @@ BoardWindow &openBoard(TestProgram &program, int pairs, int choice)
 {
     program.writeSet("s", pairs);
     program.writeLanguage(SpanishTexts);
-    PairCounts::PairChoice = std::uint8_t(choice);
-    boardWindow().setSetName("s");
+    program.run.choice().setPairChoice(choice);
+    program.run.choice().setSetName("s");
     boardWindow().show();
     return boardWindow();
 }
@@ -112,6 +113,11 @@ QAccessibleInterface *findAccessible(QAccessibleInterface *from, QAccessible::Ro
 
 constexpr auto accessible = &QAccessible::queryAccessibleInterface;
 
+CardBox *cardBox(int k)
+{
+    return control<CardBox>(boardWindow(), QStringLiteral("cardBox%1").arg(k));
+}
+
 void press(QAccessibleInterface *control,
            const QString &action = QAccessibleActionInterface::pressAction())
 {
@@ -155,8 +161,8 @@ private Q_SLOTS:
         program.writeSet("s", folders.width(), true);
         program.writeFile(inSets("s/" + broken), "not a picture");
         program.random.draws.assign(draws.begin(), draws.end());
-        const DealOutcome outcome =
-            dealCards(pictureSetFolder("s"), {12, {900, 900, QSize(58, 58)}}, program.random);
+        const DealOutcome outcome = dealCards(program.run.sets().folderOf("s"),
+                                              {12, {900, 900, QSize(58, 58)}}, program.random);
         QString dealt = QString::number(outcome.pairCount) + ':';
         for (const DealtCard &c : outcome.cards)
             dealt += QStringLiteral(" %1:%2").arg(c.position).arg(c.key);
@@ -171,57 +177,56 @@ private Q_SLOTS:
         TestProgram program;
         program.screen.width = 15000;
         program.writeFile("fondo.jpg", encoded(filled({20, 20}, Qt::red)));
-        PairCounts::PlayerName = " Ana ";
+        program.run.player().setName(" Ana ");
         BoardWindow &board = openBoard(program, 6, 0);
         QCOMPARE(program.sound.preloaded, (QStringList{"abrir.wav", "cerrar.wav", "fallo.wav"}));
         QCOMPARE(board.window()->geometry(), QRect(0, 0, 1000, 1024));
-        QCOMPARE(board.Picture2[5]->geometry(), twipsRect(3960, 5330, 3600, 4970));
-        QCOMPARE(board.Shape1[5]->geometry(), twipsRect(30, 30, 3500, 4870));
+        QCOMPARE(cardBox(5)->geometry(), twipsRect(3960, 5330, 3600, 4970));
+        QCOMPARE(frameOf(5)->geometry(), twipsRect(30, 30, 3500, 4870));
         // The background once from the top left, neither tiled nor stretched.
-        const QImage background = board.Picture2[5]->inner()->grab().toImage();
+        const QImage background = cardBox(5)->inner()->grab().toImage();
         QCOMPARE(background.pixelColor(10, 10), QColor(Qt::red));
-        QCOMPARE(background.pixelColor(30, 30),
-                 board.Picture2[5]->palette().color(QPalette::Window));
-        QCOMPARE((QList{board.Command1->pos(), board.Command2->pos(), board.Label1[1]->pos(),
-                        board.Label1[0]->pos()}),
+        QCOMPARE(background.pixelColor(30, 30), cardBox(5)->palette().color(QPalette::Window));
+        QCOMPARE((QList{control(board, "closeButton")->pos(), control(board, "listButton")->pos(),
+                        control(board, "clockLabel")->pos(), control(board, "nameLabel")->pos()}),
                  (QList{QPoint(974, 0), QPoint(949, 0), QPoint(895, 2), QPoint(24, 2)}));
-        QCOMPARE(board.Label1[0]->text() + resultsWindow().window()->windowTitle(),
+        QCOMPARE(textOf(board, "nameLabel") + resultsWindow().window()->windowTitle(),
                  " Ana  Ana  - resultados");
         // The real clock ticks from the end of start-up.
-        QTRY_COMPARE_WITH_TIMEOUT(board.Label1[1]->text(), "60", 3000);
-        board.Timer2->setEnabled(false);
-        board.Timer2->tick();
-        board.Timer2->tick();
+        QTRY_COMPARE_WITH_TIMEOUT(textOf(board, "clockLabel"), "60", 3000);
+        board.clockTimer()->setEnabled(false);
+        board.clockTimer()->tick();
+        board.clockTimer()->tick();
 
         const auto pairs = pairsOnBoard();
         const std::vector<int> first = pairs.begin()->second, other = pairs.rbegin()->second;
         // A fast double click as Qt delivers it, the second press as a double click, is one click.
-        CardImage *card = board.Image1[std::size_t(first[0])];
+        CardImage *card = board.cardImage(first[0]);
+        QSignalSpy chosen(&program.run.board(), &Board::cardChosen);
         QTest::mouseClick(card, Qt::LeftButton);
         QTest::mouseDClick(card, Qt::LeftButton);
         QTest::mouseRelease(card, Qt::LeftButton);
         QTest::mouseClick(card, Qt::RightButton);
-        QVERIFY(board.game().clickCount() == 1 && board.Shape1[std::size_t(first[0])]->isVisible());
+        QVERIFY(chosen.count() == 1 && frameOf(first[0])->isVisible());
         // A miss hides both frames at once.
         clickCard(other[0]);
-        QVERIFY(!board.Shape1[std::size_t(first[0])]->isVisible() &&
-                !board.Shape1[std::size_t(other[0])]->isVisible());
+        QVERIFY(!frameOf(first[0])->isVisible() && !frameOf(other[0])->isVisible());
         clickCard(first[1]);
         clickCard(first[0]);
         // Clicks while a found pair is on show do nothing.
         clickCard(other[1]);
-        QCOMPARE(board.game().clickCount(), 4);
+        QCOMPARE(chosen.count(), 4);
+        QCOMPARE(program.random.seeded, 1);
         QCOMPARE(program.sound.played.join(' '),
                  "abrir.wav abrir.wav fallo.wav abrir.wav abrir.wav cerrar.wav");
-        QVERIFY(board.Image1[std::size_t(first[1])]->isVisible());
+        QVERIFY(board.cardImage(first[1])->isVisible());
         // The found pair vanishes on the real 200 ms tick; its frames stay.
-        QTRY_VERIFY_WITH_TIMEOUT(!board.Image1[std::size_t(first[1])]->isVisible(), 2000);
-        QVERIFY(!board.Image1[std::size_t(first[0])]->isVisible() &&
-                board.Shape1[std::size_t(first[0])]->isVisible());
-        QVERIFY(!board.Timer1->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!board.cardImage(first[1])->isVisible(), 2000);
+        QVERIFY(!board.cardImage(first[0])->isVisible() && frameOf(first[0])->isVisible());
+        QVERIFY(!board.pairTimer()->isEnabled());
         QString shown;
         playToTheEnd(
-            [&] { shown = textOf(gameOverWindow(), "Label1_1"), gameOverWindow().unload(); });
+            [&] { shown = textOf(gameOverWindow(), "secondsLabel"), gameOverWindow().unload(); });
         QCOMPARE(resultLines() << shown, (QStringList{"Con 6 parejas quedaban 58 segundos", "58"}));
     }
 
@@ -230,14 +235,14 @@ private Q_SLOTS:
         TestProgram program;
         QVERIFY(findAccessible(accessible(introWindow().window()), QAccessible::Graphic, "Zindle"));
         BoardWindow &board = openBoard(program, 8, 0);
-        board.Timer2->setEnabled(false);
+        board.clockTimer()->setEnabled(false);
         QAccessibleInterface *window = accessible(board.window());
         QVERIFY(findAccessible(window, QAccessible::Button, "FIN JUEGO") &&
                 findAccessible(window, QAccessible::Button, "resultados"));
         // The test set's two pictures of a pair share a file name, so their captions match.
         std::map<QString, std::vector<QAccessibleInterface *>> cards;
-        for (CardImage *image : board.Image1) {
-            QAccessibleInterface *card = accessible(image);
+        for (int k = 0; k < board.cards(); ++k) {
+            QAccessibleInterface *card = accessible(board.cardImage(k));
             QVERIFY(card->parent()->parent() == window && card->role() == QAccessible::CheckBox);
             cards[card->text(QAccessible::Name)].push_back(card);
         }
@@ -245,10 +250,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(board.window()));
         QTest::keyClick(board.window(), Qt::Key_Right);
         QTest::keyClick(board.window(), Qt::Key_Down);
-        QVERIFY(!accessible(board.Image1[0])->state().focused &&
-                accessible(board.Image1[4])->state().focused);
-        board.Timer2->tick();
-        board.Timer2->tick();
+        QVERIFY(!accessible(board.cardImage(0))->state().focused &&
+                accessible(board.cardImage(4))->state().focused);
+        board.clockTimer()->tick();
+        board.clockTimer()->tick();
 
         // Press and toggle both click: a miss frames and unframes, a pair leaves the tree's view.
         const auto &[a, b] = std::pair{cards.begin()->second, cards.rbegin()->second};
@@ -258,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(!a[0]->state().checked && !b[0]->state().checked);
         press(a[0], QAccessibleActionInterface::toggleAction());
         press(a[1]);
-        board.Timer1->tick();
+        board.pairTimer()->tick();
         QVERIFY(a[0]->state().invisible && a[1]->state().invisible);
         QStringList alert;
         playToTheEnd(
@@ -269,44 +274,12 @@ private Q_SLOTS:
                 // A button's press action clicks it a moment later, as a key does.
                 press(findAccessible(over, QAccessible::Button, "SEGUIR JUGANDO"));
             },
-            [](int k) { press(accessible(boardWindow().Image1[std::size_t(k)])); });
+            [](int k) { press(accessible(boardWindow().cardImage(k))); });
         QCOMPARE(alert, (QStringList{QString::number(QAccessible::AlertMessage), "Fin", "1"}));
         // Every press sounds: 14 cards, and 7 pairs and misses.
         QCOMPARE(program.sound.played.size(), 21);
         QVERIFY(findAccessible(accessible(resultsWindow().window()), QAccessible::ListItem,
                                "Con 6 parejas quedaban 59 segundos"));
-    }
-
-    void turnRules_data()
-    {
-        // Clicks on cards 0 to 3 (0 and 1 a pair, 2 and 3 the other), "shown" the 200 ms tick
-        // after a pair, and what each click made: F first card, P pair, M miss, I ignored, C the
-        // pair that ends the game.
-        QTest::addColumn<QString>("turn");
-        QTest::newRow("a miss, then a new turn") << "0 2 3 = F M F";
-        QTest::newRow("the same card twice is a miss") << "1 1 = F M";
-        QTest::newRow("clicks while a pair shows do nothing") << "0 1 2 shown 2 3 = F P I F C";
-        QTest::newRow("cards off the board do nothing") << "-1 72 0 = I I F";
-        QTest::newRow("nothing after the last pair") << "3 2 shown 1 0 shown 0 = F P F C I";
-    }
-
-    void turnRules()
-    {
-        QFETCH(QString, turn);
-        BoardRules game;
-        game.start(0);
-        game.deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
-        QStringList seen;
-        for (const QString &click : turn.section(" = ", 0, 0).split(' ')) {
-            if (click == "shown")
-                game.pairShown();
-            else if (const BoardRules::ClickResult r = game.click(click.toInt()); r.completed)
-                seen << "C";
-            else
-                seen << QString("IFPM"[int(r.kind)]);
-        }
-        QCOMPARE(seen.join(' '), turn.section(" = ", 1));
-        QCOMPARE(game.gameOver(), seen.contains("C"));
     }
 
     void clockToTheResultLine_data()
@@ -331,43 +304,15 @@ private Q_SLOTS:
         QFETCH(int, ticks);
         TestProgram program;
         BoardWindow &board = openBoard(program, pairs, choice);
-        QCOMPARE(board.Picture2.size(), std::size_t(PairCounts::pairsFor(choice) * 2));
+        QCOMPARE(board.cards(), PairCounts::pairsFor(choice) * 2);
         for (int i = 0; i < ticks; ++i)
-            board.Timer2->tick();
-        QCOMPARE(board.Timer2->isEnabled(), ticks < 84);
+            board.clockTimer()->tick();
+        QCOMPARE(board.clockTimer()->isEnabled(), ticks < 84);
         // The board's list button shows the list and the game goes on.
-        click(board, "Command2");
+        click(board, "listButton");
         QVERIFY(resultsWindow().window()->isVisible() && !resultsWindow().window()->isModal());
         playToTheEnd([] { gameOverWindow().unload(); });
         QTEST(resultLines().join(""), "line");
-    }
-
-    void markMovesOverClickableCards_data()
-    {
-        // From, key, a 4 x 3 board row by row ('x' can be clicked, '.' is found), to.
-        QTest::addColumn<QString>("move");
-        QTest::newRow("the first key marks the first clickable card") << "-1 D ..xxxxxxxxxx 2";
-        QTest::newRow("nothing to mark") << "-1 R ............ -1";
-        QTest::newRow("right skips found cards") << "1 R xx..xxxxxxxx 4";
-        QTest::newRow("right from the last card wraps to the first") << "11 R xxxxxxxxxxxx 0";
-        QTest::newRow("left from the first card wraps to the last") << "0 L xxxxxxxxxxxx 11";
-        QTest::newRow("down passes a found row") << "1 D xxxx....xxxx 9";
-        QTest::newRow("down takes the nearest column") << "2 D xxxxx..xxxxx 7";
-        QTest::newRow("up from the top row wraps to the bottom") << "2 U xxxxxxxxxxxx 10";
-        QTest::newRow("moves on from a card just found") << "5 R xxxxx.xxxxxx 6";
-        QTest::newRow("the last clickable card keeps the mark") << "6 U ......x..... 6";
-    }
-
-    void markMovesOverClickableCards()
-    {
-        QFETCH(QString, move);
-        const QStringList f = move.split(' ');
-        std::vector<bool> clickable;
-        for (QChar c : f[2])
-            clickable.push_back(c == QLatin1Char('x'));
-        // The keys in the order MarkMove lists them.
-        const auto key = MarkMove(QStringLiteral("LRUD").indexOf(f[1]));
-        QCOMPARE(moveCardMark(f[0].toInt(), key, 4, clickable), f[3].toInt());
     }
 
     // Run a second time by CTest with QT_SCALE_FACTOR=2: a screen of twice the pixel density.
@@ -379,8 +324,8 @@ private Q_SLOTS:
         program.writeSet("s", 6);
         program.writeLanguage(SpanishTexts);
         setupWindow().load();
-        setupWindow().Combo1->setEditText("s");
-        PairCounts::PairChoice = 0;
+        control<QComboBox>(setupWindow(), "setBox")->setEditText("s");
+        program.run.choice().setPairChoice(0);
         // Through the check before the board, which decodes a pair of the set.
         QLoggingCategory::setFilterRules("zindle.pictures.debug=true");
         const QtMessageHandler previous =
@@ -389,7 +334,7 @@ private Q_SLOTS:
                     decodedFiles << m.section('"', 1, 1);
             });
         decodedFiles.clear();
-        WindowFlow::boardWanted();
+        flow().boardWanted();
         qInstallMessageHandler(previous);
         QLoggingCategory::setFilterRules("");
         BoardWindow &board = boardWindow();
@@ -398,14 +343,14 @@ private Q_SLOTS:
         QCOMPARE(QSet(decodedFiles.begin(), decodedFiles.end()).size(), decodedFiles.size());
         QCOMPARE(decodedFiles.size(), 12 + 1);
         QSize largest;
-        for (std::size_t k = 0; k < board.Picture2.size(); ++k) {
-            const QWidget *inner = board.Picture2[k]->inner();
+        for (int k = 0; k < board.cards(); ++k) {
+            const QWidget *inner = cardBox(k)->inner();
             largest = largest.expandedTo(inner->size());
-            const QRect shown = board.Image1[k]->geometry().intersected(inner->rect());
-            QCOMPARE(board.Image1[k]->picture().size(), shown.size() * ratio);
+            const QRect shown = board.cardImage(k)->geometry().intersected(inner->rect());
+            QCOMPARE(board.cardImage(k)->picture().size(), shown.size() * ratio);
         }
         // One background for every box, as much of it as the largest box shows.
-        QCOMPARE(board.Picture2[0]->background().size(), largest * ratio);
+        QCOMPARE(cardBox(0)->background().size(), largest * ratio);
     }
 
     void keptPictures_data()

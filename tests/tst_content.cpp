@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
-#include "fakes.h"
 #include "files/listing.h"
 #include "files/textfile.h"
 #include "languages.h"
@@ -16,6 +15,7 @@
 #include "windows/namewindow.h"
 #include "windows/resultswindow.h"
 #include "windows/setupwindow.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -70,8 +70,6 @@ private:
     const QString m_folder = QStringLiteral(ZINDLE_PROGRAM_DIR);
 
 private Q_SLOTS:
-    void init() { services().programFolder = m_folder; }
-
     // Every language's sets.
     void everySetPassesTheCheckerWithNothingToWarnAbout()
     {
@@ -88,7 +86,8 @@ private Q_SLOTS:
                 QCOMPARE(r.second, r.first);
                 // A screen reader says what every shipped card shows, never a file number.
                 for (const PictureCheck &picture : r.pictures)
-                    QVERIFY2(embeddedCaption(picture.path), qPrintable(picture.path));
+                    QVERIFY2(embeddedCaption(picture.path, QString::fromLatin1(language.code)),
+                             qPrintable(picture.path));
                 smaller += r.first.size() < 36;
             }
         }
@@ -134,7 +133,7 @@ private Q_SLOTS:
     {
         QFETCH(const Language *, language);
         const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
-        QFile shipped(shippedLanguageFolder(language->code) + "/idioma.txt");
+        QFile shipped(shippedLanguageFolder(m_folder, language->code) + "/idioma.txt");
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         TestProgram program;
         program.writeFile("idioma/idioma.txt", shipped.readAll());
@@ -157,8 +156,8 @@ private Q_SLOTS:
             tooBig << overflowing(*form);
         QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(" | ")));
 
-        const int back = control(resultsWindow(), QStringLiteral("Command1"))->x();
-        QListWidget *list = resultsWindow().List1;
+        const int back = control(resultsWindow(), QStringLiteral("backButton"))->x();
+        auto *list = control<QListWidget>(resultsWindow(), "resultList");
         const int textLeft =
             list->viewport()->mapTo(list->window(), QPoint()).x() +
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
@@ -193,7 +192,7 @@ private Q_SLOTS:
 
 QString TstContent::setsOf(const Language &language) const
 {
-    return shippedLanguageFolder(QString::fromLatin1(language.code)) + QLatin1Char('/') +
+    return shippedLanguageFolder(m_folder, QString::fromLatin1(language.code)) + QLatin1Char('/') +
            QLatin1String(SetsFolderName);
 }
 

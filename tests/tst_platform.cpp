@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fakes.h"
 #include "files/filenames.h"
 #include "files/listing.h"
 #include "files/regularfile.h"
@@ -9,6 +8,7 @@
 #include "pictures/pictureloader.h"
 #include "realservices.h"
 #include "texts/languagefile.h"
+#include "windowtesting.h"
 
 #include <QDir>
 #include <QMutex>
@@ -21,16 +21,17 @@
 #include <unistd.h>
 
 // A window with a button and a 10 ms timer, counting what its handlers saw.
-struct ProbeForm : ProgramWindow {
+struct ProbeWindow : ProgramWindow {
+    using ProgramWindow::ProgramWindow;
     int loads = 0, unloads = 0, ticks = 0;
-    QPointer<QPushButton> Command1;
-    WindowTimer *Timer1 = nullptr;
+    QPointer<QPushButton> button;
+    WindowTimer *timer = nullptr;
     std::function<void()> onClick, onTick = [] {};
     void buildControls(WindowWidget *window) override
     {
-        Command1 = new QPushButton(window);
-        connectHandler(Command1.data(), &QPushButton::clicked, [this] { onClick(); });
-        Timer1 = addTimer(10, false, [this] { ++ticks, onTick(); });
+        button = new QPushButton(window);
+        connectHandler(button.data(), &QPushButton::clicked, [this] { onClick(); });
+        timer = addTimer(10, false, [this] { ++ticks, onTick(); });
     }
     // A load while the window shows would count a hundred.
     void onLoad() override { loads += window()->isVisible() ? 100 : 1; }
@@ -150,7 +151,7 @@ private Q_SLOTS:
             file == "user/" ? void(QDir().mkpath(program.path(path)))
                             : program.writeFile(path, file.toLatin1() + "\r\n");
         }
-        const LanguageChoice choice = chooseLanguage(parts[1].split(' '));
+        const LanguageChoice choice = chooseLanguage(program.dir.path(), parts[1].split(' '));
         TextFile text;
         QString line = "-";
         if (text.open(choice.file))
@@ -177,7 +178,7 @@ private Q_SLOTS:
         for (const char *file : {"fondo.jpg", "p.png", "sonidos/abrir.wav"})
             placeEntry(program.path(file), kind, png);
         const LanguageLine intro = LanguageLine::IntroButton;
-        QCOMPARE(readLanguageLines(intro, intro).line(intro).has_value(), read);
+        QCOMPARE(program.run.texts().read(intro, intro).line(intro).has_value(), read);
         QCOMPARE(!loadBackground(program.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
         QCOMPARE(
             loadCardPictures({{program.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
@@ -187,18 +188,19 @@ private Q_SLOTS:
 
     void windowLifeCycle()
     {
-        ProbeForm form;
+        TestProgram program;
+        ProbeWindow form(program.flow);
         form.show();
         form.show();
-        form.Timer1->setEnabled(true);
+        form.timer->setEnabled(true);
         QTRY_VERIFY(form.ticks > 0);
         // Without a close control of its own the window stays.
         QVERIFY(!form.window()->close());
-        QPointer<QPushButton> button = form.Command1;
+        QPointer<QPushButton> button = form.button;
         bool stillAndAlive = false;
         int ticks = 0;
         form.onClick = [&] {
-            WindowTimer *timer = form.Timer1;
+            WindowTimer *timer = form.timer;
             form.unload();
             ticks = form.ticks;
             // The old controls stay for this handler, but their timer stays still.
@@ -207,7 +209,7 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             stillAndAlive = !button.isNull() && !timer->isEnabled() && form.ticks == ticks;
         };
-        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QTest::mouseClick(form.button, Qt::LeftButton);
         form.unload();
         QVERIFY(stillAndAlive);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -219,15 +221,16 @@ private Q_SLOTS:
 
     void tickOpeningAModalWindowIsNotEnteredAgain()
     {
-        ProbeForm board, modal;
+        TestProgram program;
+        ProbeWindow board(program.flow), modal(program.flow);
         board.show();
         int depth = 0, deepest = 0, ticksWhileModal = 0;
         board.onTick = [&] {
             deepest = std::max(deepest, ++depth);
             if (board.ticks == 1) {
                 // A restart gives Qt a fresh timer, which its own recursion check misses.
-                board.Timer1->setEnabled(false);
-                board.Timer1->setEnabled(true);
+                board.timer->setEnabled(false);
+                board.timer->setEnabled(true);
                 QTimer::singleShot(200, &board, [&] {
                     ticksWhileModal = board.ticks;
                     modal.unload();
@@ -236,7 +239,7 @@ private Q_SLOTS:
             }
             --depth;
         };
-        board.Timer1->setEnabled(true);
+        board.timer->setEnabled(true);
         QTRY_VERIFY(board.ticks >= 3);
         QCOMPARE(QList({ticksWhileModal, deepest, modal.unloads}), QList({1, 1, 1}));
     }

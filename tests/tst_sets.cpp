@@ -29,7 +29,7 @@ class TstSets : public QObject
     Q_OBJECT
 private:
     QString set(const QString &name) const { return m_sets.path(name); }
-    TestProgram m_sets;
+    TestRun m_sets;
 
 private Q_SLOTS:
     void initTestCase()

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "controls/colourbutton.h"
-#include "fakes.h"
 #include "windows/boardwindow.h"
 #include "windows/introwindow.h"
 #include "windows/namewindow.h"
 #include "windows/resultswindow.h"
 #include "windows/setupwindow.h"
 #include "windows/windowflow.h"
+#include "windowtesting.h"
 
 #include <QDir>
 #include <QTest>
@@ -19,7 +19,7 @@ static QString buttons()
     QString enabled, colours;
     for (int i = 0; i < 7; ++i) {
         auto *b =
-            static_cast<ColourButton *>(control(setupWindow(), "Command1_" + QString::number(i)));
+            static_cast<ColourButton *>(control(setupWindow(), "pairButton" + QString::number(i)));
         enabled += b->isEnabled() ? '1' : '0';
         colours += b->background() == QColor(0, 255, 0) ? 'G' : 'Y';
     }
@@ -50,16 +50,16 @@ private Q_SLOTS:
         program.writeSet("B", 21, true);
         setupWindow().show();
         QTEST(buttons(), "atStart");
-        QCOMPARE(PairCounts::PairChoice, 2);
-        QCOMPARE(textOf(setupWindow(), "Label2_2") + textOf(setupWindow(), "Command2"),
+        QCOMPARE(program.run.choice().pairChoice(), 2);
+        QCOMPARE(textOf(setupWindow(), "instructionLabel") + textOf(setupWindow(), "playButton"),
                  "SeleccionaJUGAR");
-        click(setupWindow(), "Command1_0");
-        QCOMPARE(PairCounts::PairChoice, 0);
+        click(setupWindow(), "pairButton0");
+        QCOMPARE(program.run.choice().pairChoice(), 0);
         // Picking a set from the list checks its pictures again and keeps the choice.
-        setupWindow().Combo1->setCurrentIndex(1);
-        Q_EMIT setupWindow().Combo1->activated(1);
+        control<QComboBox>(setupWindow(), "setBox")->setCurrentIndex(1);
+        Q_EMIT control<QComboBox>(setupWindow(), "setBox")->activated(1);
         QCOMPARE(buttons(), "1111100 GYYYYYY");
-        QCOMPARE(setupWindow().setName(), "B");
+        QCOMPARE(program.run.choice().setName(), "B");
     }
 
     void playOpensOnlyABoardWithAPair_data()
@@ -103,18 +103,18 @@ private Q_SLOTS:
         introWindow().show();
         nameWindow().show();
         setupWindow().show();
-        PairCounts::PairChoice = 0;
+        program.run.choice().setPairChoice(0);
         if (!typed.isNull())
-            setupWindow().Combo1->setEditText(typed);
+            control<QComboBox>(setupWindow(), "setBox")->setEditText(typed);
         const QString title = resultsWindow().window()->windowTitle();
-        click(setupWindow(), "Command2");
+        click(setupWindow(), "playButton");
         QCOMPARE(boardWindow().isLoaded(), typed.isNull());
         QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
         QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
                  !typed.isNull());
         // An open board only comes forward, whatever the set box says now.
-        setupWindow().Combo1->setEditText("missing");
-        click(setupWindow(), "Command2");
+        control<QComboBox>(setupWindow(), "setBox")->setEditText("missing");
+        click(setupWindow(), "playButton");
         // Only where the check passed did a board start to load.
         QCOMPARE(program.random.seeded, int(typed.isNull() || typed == "seven"));
         // Closing the setup window ends the run, also while a board is open.
@@ -166,12 +166,13 @@ private Q_SLOTS:
             program.writeFile("home/.config/user-dirs.dirs", userDirs);
         setupWindow().load();
         QStringList listed;
-        for (const SetEntry &set : listSets()) {
-            QCOMPARE(setupWindow().Combo1->itemText(int(listed.size())), set.name);
-            QCOMPARE(pictureSetFolder(set.name), set.folder);
+        for (const SetEntry &set : program.run.sets().list()) {
+            QCOMPARE(control<QComboBox>(setupWindow(), "setBox")->itemText(int(listed.size())),
+                     set.name);
+            QCOMPARE(program.run.sets().folderOf(set.name), set.folder);
             listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
         }
-        QCOMPARE(setupWindow().Combo1->count(), listed.size());
+        QCOMPARE(control<QComboBox>(setupWindow(), "setBox")->count(), listed.size());
         QTEST(listed.join(", "), "listed");
     }
 };

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fakes.h"
 #include "run/gameoverpause.h"
 #include "screen/fitting.h"
 #include "windows/boardwindow.h"
@@ -11,6 +10,7 @@
 #include "windows/resultswindow.h"
 #include "windows/setupwindow.h"
 #include "windows/windowflow.h"
+#include "windowtesting.h"
 
 #include <QTest>
 
@@ -18,87 +18,67 @@ class TstWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void gameOverPause_data()
-    {
-        QTest::addColumn<double>("start");
-        QTest::addColumn<int>("steps");
-        // Two seconds past the start rounded half to even, in steps of a quarter second.
-        QTest::newRow("100.25 waits until 102") << 100.25 << 7;
-        QTest::newRow("100.5 rounds to the even 100") << 100.5 << 6;
-        QTest::newRow("101.5 rounds to the even 102") << 101.5 << 10;
-        QTest::newRow("86399.25 waits past midnight") << 86399.25 << 7;
-    }
-
-    void gameOverPause()
-    {
-        QFETCH(double, start);
-        FakeClock clock;
-        clock.now = start;
-        clock.step = 0.25;
-        ::gameOverPause(clock);
-        QTEST(clock.processed, "steps");
-    }
-
     void wholeRun()
     {
         TestProgram program;
         program.writeLanguage(SpanishTexts);
         program.writeSet("animales", 12);
         program.writeSet("barcos", 10);
-        WindowFlow::start();
+        flow().start();
         // Every window but the board centres itself; the intro sits 200 twips higher.
         QCOMPARE(introWindow().window()->pos(), QPoint(328, 215));
-        QCOMPARE(textOf(introWindow(), "Command1"), "CONTINUAR");
-        click(introWindow(), "Command1");
+        QCOMPARE(textOf(introWindow(), "continueButton"), "CONTINUAR");
+        click(introWindow(), "continueButton");
         QVERIFY(!introWindow().isLoaded() && resultsWindow().window()->isVisible());
         QCOMPARE(QList({resultsWindow().window()->pos(), nameWindow().window()->pos()}),
                  QList({QPoint(336, 322), QPoint(415, 357)}));
         QCOMPARE(resultsWindow().window()->windowTitle(), "n");
-        QCOMPARE(textOf(nameWindow(), "Label1_0") + textOf(nameWindow(), "Command2"),
+        QCOMPARE(textOf(nameWindow(), "nameLabel") + textOf(nameWindow(), "acceptButton"),
                  "NombreACEPTAR");
-        QCOMPARE(nameWindow().window()->focusWidget(), control(nameWindow(), "Text1_0"));
+        QCOMPARE(nameWindow().window()->focusWidget(), control(nameWindow(), "nameBox"));
         // The empty name is refused; blanks around a name stay.
-        click(nameWindow(), "Command2");
+        click(nameWindow(), "acceptButton");
         QVERIFY(!setupWindow().isLoaded());
-        QTest::keyClicks(control(nameWindow(), "Text1_0"), " Ana ");
-        click(nameWindow(), "Command2");
-        QCOMPARE(PairCounts::PlayerName, " Ana ");
+        QTest::keyClicks(control(nameWindow(), "nameBox"), " Ana ");
+        click(nameWindow(), "acceptButton");
+        QCOMPARE(program.run.player().name(), " Ana ");
         QVERIFY(setupWindow().window()->isVisible());
         QCOMPARE(setupWindow().window()->pos(), QPoint(350, 235));
 
-        click(setupWindow(), "Command1_0");
-        click(setupWindow(), "Command2");
+        click(setupWindow(), "pairButton0");
+        click(setupWindow(), "playButton");
         QVERIFY(!nameWindow().isLoaded());
-        QCOMPARE(boardWindow().Image1.size(), std::size_t(12));
-        boardWindow().Timer2->setEnabled(false);
+        QCOMPARE(boardWindow().cards(), 12);
+        boardWindow().clockTimer()->setEnabled(false);
         for (int s = 0; s < 3; ++s)
-            boardWindow().Timer2->tick();
+            boardWindow().clockTimer()->tick();
         QStringList seen;
         playToTheEnd([&] {
-            seen << QString::number(program.clock.processed > 0)
+            seen << QString::number(!program.clock.pauses.empty())
                  << QString::number(boardWindow().isLoaded());
-            for (const char *name : {"Command1", "Command2", "Label1_0", "Label1_1"})
+            for (const char *name :
+                 {"keepPlayingButton", "finishButton", "messageLabel", "secondsLabel"})
                 seen << textOf(gameOverWindow(), name);
             const QPoint at = gameOverWindow().window()->pos();
             seen << QStringLiteral("%1,%2").arg(at.x()).arg(at.y())
                  << gameOverWindow().window()->focusWidget()->objectName();
-            click(gameOverWindow(), "Command1");
+            click(gameOverWindow(), "keepPlayingButton");
         });
         QCOMPARE(seen, (QStringList{"1", "1", "SEGUIR JUGANDO", "FIN JUEGO", "Fin", "58", "381,358",
-                                    "Command1"}));
+                                    "keepPlayingButton"}));
         QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
                 setupWindow().window()->isVisible());
 
-        setupWindow().Combo1->setEditText("barcos");
-        click(setupWindow(), "Command1_1");
-        click(setupWindow(), "Command2");
-        QCOMPARE(boardWindow().Image1.size(), std::size_t(20));
-        click(boardWindow(), "Command1");
+        control<QComboBox>(setupWindow(), "setBox")->setEditText("barcos");
+        click(setupWindow(), "pairButton1");
+        click(setupWindow(), "playButton");
+        QCOMPARE(boardWindow().cards(), 20);
+        click(boardWindow(), "closeButton");
         QCOMPARE(program.program.ended, 1);
-        boardWindow().Timer2->setEnabled(false);
-        boardWindow().Timer2->tick();
+        boardWindow().clockTimer()->setEnabled(false);
+        boardWindow().clockTimer()->tick();
         playToTheEnd([] {
-            click(gameOverWindow(), "Command2");
+            click(gameOverWindow(), "finishButton");
             // The counting end leaves the windows open: the modal wait ends here.
             gameOverWindow().unload();
         });
@@ -128,18 +108,18 @@ private Q_SLOTS:
         program.writeSet("a", pairs);
         nameWindow().show();
         if (f[1] == "1") {
-            QTest::keyClicks(control(nameWindow(), "Text1_0"), "Ana");
-            click(nameWindow(), "Command2");
+            QTest::keyClicks(control(nameWindow(), "nameBox"), "Ana");
+            click(nameWindow(), "acceptButton");
         }
         // The name entry's close box closes only it.
         nameWindow().window()->close();
         QVERIFY(!nameWindow().isLoaded());
         if (f[2] == "list") {
-            click(resultsWindow(), "Command1");
+            click(resultsWindow(), "backButton");
             QCOMPARE(boardWindow().isLoaded(), pairs > 0);
             QVERIFY(setupWindow().isLoaded() && !setupWindow().window()->isVisible() &&
                     !program.program.ended);
-            QCOMPARE(int(PairCounts::PairChoice), 2);
+            QCOMPARE(program.run.choice().pairChoice(), 2);
             QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
         }
         QCOMPARE(setupWindow().isShown(), f[1] == "1");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "realservices.h"
+#include "run/run.h"
 #include "screen/fitting.h"
 #include "windows/windowflow.h"
 
@@ -103,7 +104,9 @@ int main(int argc, char *argv[])
     // The run ends only in the ways the window flow names, never because the last
     // visible window closed.
     app.setQuitOnLastWindowClosed(false);
-    installSystemServices();
-    WindowFlow::start();
+    SystemServices system;
+    Run run(system.services());
+    WindowFlow flow(run);
+    flow.start();
     return app.exec();
 }

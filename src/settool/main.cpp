@@ -9,6 +9,7 @@
 #include "setcheck.h"
 #include "sets/setplaces.h"
 #include "setsheet.h"
+#include "texts/languagefile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -129,7 +130,7 @@ int main(int argc, char *argv[])
     QString folder = QCoreApplication::applicationDirPath();
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    services().programFolder = folder;
+    const SetLibrary library(folder, currentLanguage(folder).language);
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -168,10 +169,10 @@ int main(int argc, char *argv[])
     std::vector<std::pair<QString, QString>> sets;
     QString where;
     if (parser.positionalArguments().isEmpty()) {
-        for (const SetEntry &set : listSets())
+        for (const SetEntry &set : library.list())
             sets.emplace_back(set.name, set.folder);
         QStringList places;
-        for (const QString &place : setPlaces())
+        for (const QString &place : library.places())
             places << quoted(place);
         where = places.join(QStringLiteral(", "));
     } else {
@@ -197,7 +198,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(sheet)) {
         // As much of it as a box on the sheet's screen can show.
         const QImage background =
-            loadBackground(programPath(QStringLiteral("/fondo.jpg")), board.screen);
+            loadBackground(folder + QStringLiteral("/fondo.jpg"), board.screen);
         const QString file = parser.value(sheet);
         if (!saveSheet(drawSheet(reports, board, background), file)) {
             std::fprintf(stderr, "zindle-sets: cannot write the sheet %s\n", qPrintable(file));

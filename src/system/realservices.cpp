@@ -9,10 +9,12 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,9 +23,12 @@ double SystemClock::secondsSinceMidnight()
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-void SystemClock::processEvents()
+void SystemClock::pause(double seconds)
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(qRound64(seconds * 1000)), &loop,
+                       &QEventLoop::quit);
+    loop.exec();
 }
 
 void SystemRandom::seedFromClock()
@@ -141,21 +146,14 @@ void SystemProgram::end()
     std::_Exit(0);
 }
 
-void installSystemServices()
+SystemServices::SystemServices() : m_sound(std::make_unique<SystemSound>()) {}
+
+SystemServices::~SystemServices() = default;
+
+Services SystemServices::services()
 {
-    static SystemClock clock;
-    static SystemRandom random;
-    static SystemSound *sound = new SystemSound;
-    static SystemScreen screen;
-    static SystemProgram program;
-    Services &s = services();
-    s.clock = &clock;
-    s.random = &random;
-    s.sound = sound;
-    s.screen = &screen;
-    s.program = &program;
     QString folder = QCoreApplication::applicationDirPath();
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    s.programFolder = folder;
+    return {&m_clock, &m_random, m_sound.get(), &m_screen, &m_program, folder};
 }

@@ -22,7 +22,7 @@ class SystemClock : public Clock
 {
 public:
     double secondsSinceMidnight() override;
-    void processEvents() override;
+    void pause(double seconds) override;
 };
 
 class SystemRandom : public Random
@@ -107,5 +107,18 @@ public:
     void end() override;
 };
 
-// Wires the real services and the executable's folder.
-void installSystemServices();
+// The real services for the run, and the executable's folder as the program folder.
+class SystemServices
+{
+public:
+    SystemServices();
+    ~SystemServices();
+    Services services();
+
+private:
+    SystemClock m_clock;
+    SystemRandom m_random;
+    std::unique_ptr<SystemSound> m_sound;
+    SystemScreen m_screen;
+    SystemProgram m_program;
+};

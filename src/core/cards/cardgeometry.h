@@ -58,6 +58,8 @@ struct CardPictureRequest {
     QSize clientSize;  // pixels: the box's inner area, which clips the picture
     // Device pixels a pixel of the screen that shows the card; fractional too.
     double devicePixelRatio = 1.0;
+    // The game's language: of a caption written in several, the one in it is read.
+    QString language;
 };
 
 // What the deal asks the loader for when it puts the file at `path` on a box of `box`.

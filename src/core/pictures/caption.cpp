@@ -4,7 +4,6 @@
 #include "caption.h"
 
 #include "files/filenames.h"
-#include "texts/languagefile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -91,13 +90,13 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
 
 } // namespace
 
-std::optional<QString> embeddedCaption(const QString &path)
+std::optional<QString> embeddedCaption(const QString &path, const QString &language)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (auto title = cleaned(reader.text(QStringLiteral("Title"))))
         return title;
-    const Metadata m = exiv2Metadata(path, currentLanguage().language);
+    const Metadata m = exiv2Metadata(path, language);
     if (m.title)
         return m.title;
     if (m.imageDescription)
@@ -107,9 +106,9 @@ std::optional<QString> embeddedCaption(const QString &path)
     return m.description;
 }
 
-QString pictureCaption(const QString &path)
+QString pictureCaption(const QString &path, const QString &language)
 {
-    if (auto caption = embeddedCaption(path))
+    if (auto caption = embeddedCaption(path, language))
         return *caption;
     return QFileInfo(path).completeBaseName();
 }

@@ -490,7 +490,7 @@ CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool
     card.loaded = !image.isNull();
     card.image = std::move(image);
     if (card.loaded)
-        card.caption = pictureCaption(request.path);
+        card.caption = pictureCaption(request.path, request.language);
     return card;
 }
 

@@ -7,8 +7,8 @@
 #include <QString>
 #include <optional>
 
-// The services the game takes from its surroundings. The program wires the real ones at
-// start; tests put their own in their place before they open a window.
+// The services the game takes from its surroundings. The program hands the real ones to
+// the run it starts; tests hand their own.
 
 class Clock
 {
@@ -16,8 +16,9 @@ public:
     virtual ~Clock() = default;
     // Seconds since midnight, with the fraction of a second; 0 <= value < 86400.
     virtual double secondsSinceMidnight() = 0;
-    // Handles the events that are waiting, as a handler that pauses must.
-    virtual void processEvents() = 0;
+    // Lets the event loop run for `seconds` before it returns, as a handler that pauses
+    // must: windows keep painting and taking clicks meanwhile.
+    virtual void pause(double seconds) = 0;
 };
 
 class Random
@@ -73,7 +74,8 @@ struct Services {
     QString programFolder;
 };
 
-Services &services();
-
 // The program folder followed by a literal that begins with "/", joined as they stand.
-QString programPath(const QString &literal);
+inline QString programPath(const Services &services, const QString &literal)
+{
+    return services.programFolder + literal;
+}

@@ -5,70 +5,75 @@
 
 #include "sets/dealing.h"
 
-#include <cmath>
-
-void BoardRules::start(int layoutChoice)
+void Board::start(int pairChoice)
 {
-    m_layoutChoice = layoutChoice;
+    m_clock.stop();
+    m_cards = {};
+    m_pairChoice = pairChoice;
+    m_pairCount = 0;
+    m_pairsFound = 0;
+    m_turnOpen = false;
     m_pairOnShow = false;
-    GameOver = false;
-    ElapsedSeconds = 0;
-    PairsFound = 0;
-    ClickCount = 0;
+    m_complete = false;
 }
 
-void BoardRules::deal(const DealOutcome &outcome)
+void Board::deal(const DealOutcome &outcome)
 {
-    PairCount = outcome.pairCount;
-    for (const DealtCard &card : outcome.cards)
-        CardKey[std::size_t(card.position)] = card.key;
-}
-
-BoardRules::ClickResult BoardRules::click(int index)
-{
-    ClickResult result;
-    if (m_pairOnShow || GameOver || index < 0 || index >= PairCounts::MaxCards)
-        return result;
-    ++ClickCount;
-    if (ClickCount % 2 == 1) {
-        FirstCard = index;
-        result.kind = Click::First;
-        return result;
+    m_pairCount = outcome.pairCount;
+    for (const DealtCard &card : outcome.cards) {
+        if (card.position >= 0 && card.position < PairCounts::MaxCards)
+            m_cards[std::size_t(card.position)] = {card.key, true};
     }
-    SecondCard = index;
-    if (index != FirstCard && CardKey[std::size_t(FirstCard)] == CardKey[std::size_t(index)]) {
-        ++PairsFound;
+    // Ten seconds a pair, and more the larger the board: 2 to the power of its index.
+    m_clock.start(m_pairCount * 10 + (1 << m_pairChoice));
+}
+
+bool Board::isInPlay(int index) const
+{
+    return index >= 0 && index < PairCounts::MaxCards && m_cards[std::size_t(index)].inPlay;
+}
+
+std::vector<bool> Board::cardsInPlay(int cards) const
+{
+    std::vector<bool> inPlay(std::size_t(std::max(cards, 0)));
+    for (int k = 0; k < cards; ++k)
+        inPlay[std::size_t(k)] = isInPlay(k);
+    return inPlay;
+}
+
+void Board::click(int index)
+{
+    if (m_pairOnShow || m_complete || !isInPlay(index))
+        return;
+    Q_EMIT cardChosen(index);
+    if (!m_turnOpen) {
+        m_firstCard = index;
+        m_turnOpen = true;
+        return;
+    }
+    m_turnOpen = false;
+    m_secondCard = index;
+    if (index != m_firstCard &&
+        m_cards[std::size_t(m_firstCard)].key == m_cards[std::size_t(index)].key) {
+        ++m_pairsFound;
         m_pairOnShow = true;
-        result.kind = Click::Pair;
+        Q_EMIT pairFound(m_firstCard, index);
     } else {
-        result.kind = Click::Miss;
+        Q_EMIT missed(m_firstCard, index);
     }
-    if (PairsFound == PairCount) {
-        GameOver = true;
-        result.completed = true;
+    if (m_pairsFound == m_pairCount) {
+        m_complete = true;
+        m_clock.stop();
+        Q_EMIT completed();
     }
-    return result;
 }
 
-double BoardRules::tickSecond()
+void Board::removeFoundPair()
 {
-    ++ElapsedSeconds;
-    return secondsLeft();
-}
-
-double BoardRules::secondsLeft() const
-{
-    return PairCount * 10 + std::pow(2.0, m_layoutChoice) - ElapsedSeconds;
-}
-
-QString BoardRules::resultLine(const QString &secondsCaption) const
-{
-    const QChar blank(QLatin1Char(' '));
-    return ResultTexts[0] + blank + QString::number(PairCount) + blank + ResultTexts[1] + blank +
-           ResultTexts[2] + blank + secondsCaption + blank + ResultTexts[3];
-}
-
-QString secondsCaption(double secondsLeft)
-{
-    return QString::number(secondsLeft, 'f', 0);
+    if (!m_pairOnShow)
+        return;
+    m_pairOnShow = false;
+    m_cards[std::size_t(m_firstCard)].inPlay = false;
+    m_cards[std::size_t(m_secondCard)].inPlay = false;
+    Q_EMIT pairRemoved(m_firstCard, m_secondCard);
 }

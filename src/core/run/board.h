@@ -3,75 +3,77 @@
 
 #pragma once
 
+#include "run/gameclock.h"
 #include "run/paircounts.h"
 
+#include <QObject>
 #include <QString>
 #include <array>
+#include <vector>
 
 struct DealOutcome;
 
-// The rules and state of one board: the turns, the pair test, the countdown and the
-// result line. The board window keeps one for the whole run and plays its effects.
-class BoardRules
+// The board in play: which card holds which pair, the cards still in play, the turn's
+// first card, the pair on show and the countdown. Cards are numbered row by row from the
+// top left, 0 <= index < PairCounts::MaxCards. The board window shows it and calls it.
+class Board : public QObject
 {
+    Q_OBJECT
 public:
-    // A new game on a board laid out for pair-count index `layoutChoice`: no card dealt yet.
-    void start(int layoutChoice);
-    // The cards the deal put on the board; its pairs are the ones in play.
+    // A new game on a board laid out for pair-count index `pairChoice`: no card dealt yet,
+    // the clock stopped.
+    void start(int pairChoice);
+    // The cards the deal put on the board; its pairs are the ones in play, and the clock
+    // starts from their count.
     void deal(const DealOutcome &outcome);
 
-    enum class Click {
-        Ignored, // a found pair is on show, or the game is complete
-        First,   // the first card of a turn
-        Pair,    // the second card makes a pair
-        Miss,    // the second card makes no pair, also the same card again
-    };
-    struct ClickResult {
-        Click kind = Click::Ignored;
-        // The click found the last pair: the game is complete.
-        bool completed = false;
-    };
-    // A card whose picture shows; indices outside the board are ignored.
-    ClickResult click(int index);
+    // A click on card `index`. Ignored when the card is not in play (never dealt, or its
+    // pair found and gone), while a found pair is on show, and once the game is complete;
+    // otherwise it emits cardChosen and, on a turn's second card, pairFound or missed (a
+    // second click on the first card is a miss), then completed after the last pair.
+    void click(int index);
+    // The found pair has been on show long enough: it leaves the board.
+    void removeFoundPair();
 
-    // The 200 ms tick after a found pair: the pair is no longer on show.
-    void pairShown() { m_pairOnShow = false; }
+    int pairChoice() const { return m_pairChoice; }
+    int pairCount() const { return m_pairCount; }
+    int pairsFound() const { return m_pairsFound; }
+    bool isComplete() const { return m_complete; }
+    bool isPairOnShow() const { return m_pairOnShow; }
+    // The turn's first card, -1 when a turn has not begun.
+    int firstCard() const { return m_turnOpen ? m_firstCard : -1; }
+    // Dealt, and not gone with its found pair.
+    bool isInPlay(int index) const;
+    // The pair key of a dealt card: two cards make a pair when their keys are equal.
+    const QString &key(int index) const { return m_cards[std::size_t(index)].key; }
+    // Every card of the grid of `cards`, whether it is in play.
+    std::vector<bool> cardsInPlay(int cards) const;
 
-    // One second more on the clock; returns the seconds left.
-    double tickSecond();
-    // PairCount × 10 + 2 ^ the board's pair-count index − ElapsedSeconds. The index stays
-    // the one the board was laid out with, whatever the setup window chooses meanwhile.
-    double secondsLeft() const;
+    GameClock &clock() { return m_clock; }
+    const GameClock &clock() const { return m_clock; }
 
-    // The words of the result line (0 to 3) and of the list window's title (4).
-    void setResultText(int index, const QString &text) { ResultTexts[std::size_t(index)] = text; }
-    const QString &resultText(int index) const { return ResultTexts[std::size_t(index)]; }
-    // The six pieces joined by one blank each, blanks kept where a piece is empty.
-    QString resultLine(const QString &secondsCaption) const;
-
-    int layoutChoice() const { return m_layoutChoice; }
-    int pairCount() const { return PairCount; }
-    int clickCount() const { return ClickCount; }
-    int firstCard() const { return FirstCard; }
-    int secondCard() const { return SecondCard; }
-    bool gameOver() const { return GameOver; }
-    const QString &cardKey(int index) const { return CardKey[std::size_t(index)]; }
+Q_SIGNALS:
+    void cardChosen(int index);
+    void pairFound(int first, int second);
+    void missed(int first, int second);
+    void completed();
+    // The found pair is gone from the board.
+    void pairRemoved(int first, int second);
 
 private:
-    int PairCount = 0;
-    int PairsFound = 0;
-    int ClickCount = 0;
-    int FirstCard = 0;
-    int SecondCard = 0;
-    bool GameOver = false;
-    // A card that no deal has reached keeps the key of an earlier game; its picture never
-    // shows, so it takes no click.
-    std::array<QString, PairCounts::MaxCards> CardKey;
-    int ElapsedSeconds = 0;
-    std::array<QString, 5> ResultTexts;
-    int m_layoutChoice = 0;
+    struct Card {
+        // The pair number as decimal text: two cards make a pair when their keys are equal.
+        QString key;
+        bool inPlay = false;
+    };
+    std::array<Card, PairCounts::MaxCards> m_cards;
+    int m_pairChoice = 0;
+    int m_pairCount = 0;
+    int m_pairsFound = 0;
+    int m_firstCard = 0;
+    int m_secondCard = 0;
+    bool m_turnOpen = false;
     bool m_pairOnShow = false;
+    bool m_complete = false;
+    GameClock m_clock;
 };
-
-// Seconds left as plain digits, without a decimal separator.
-QString secondsCaption(double secondsLeft);

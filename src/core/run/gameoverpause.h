@@ -3,9 +3,7 @@
 
 #pragma once
 
-class Clock;
-
-// Handles pending events until the clock reads two seconds past its first reading rounded
-// half to even, so between 1.5 and 2.5 seconds. A reading that falls back by more than
-// half a day has passed midnight and counts on from 86400.
-void gameOverPause(Clock &clock);
+// How long the game-over window waits before it shows its texts, from the clock's reading
+// in seconds since midnight: until two seconds past the reading rounded half to even, so
+// between 1.5 and 2.5 seconds.
+double gameOverPauseSeconds(double secondsSinceMidnight);

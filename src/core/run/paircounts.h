@@ -3,21 +3,18 @@
 
 #pragma once
 
-#include <QString>
 #include <array>
-#include <cstdint>
+#include <cstddef>
 
-// The program-wide variables, alive for the whole run.
+// The seven pair counts a game can have, by the index of their button.
 namespace PairCounts
 {
 
-// Index 0 to 6 of the chosen pair-count button.
-extern std::uint8_t PairChoice;
-// The name accepted in the name-entry window, untrimmed.
-extern QString PlayerName;
-
 inline constexpr int ChoiceCount = 7;
 inline constexpr std::array<int, ChoiceCount> PairsForChoice = {6, 10, 12, 15, 21, 28, 36};
+
+// The count the setup window chooses as it opens: 12 pairs.
+inline constexpr int DefaultChoice = 2;
 
 // Cards on the largest board.
 inline constexpr int MaxCards = 2 * PairsForChoice[ChoiceCount - 1];
@@ -27,8 +24,5 @@ inline int pairsFor(int choice)
 {
     return PairsForChoice[std::size_t(choice)];
 }
-
-// Back to the start of a run, for tests that play several runs in one process.
-void reset();
 
 } // namespace PairCounts

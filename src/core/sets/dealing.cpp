@@ -114,23 +114,25 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
     return finishDeal(plan, loadCardPictures(plan.requests, cache));
 }
 
-bool canDealAPair(const QString &setName, const CardBoxSize &box)
+bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache)
 {
-    const SetFiles files = listSetFiles(pictureSetFolder(setName));
+    const SetFiles files = listSetFiles(setFolder);
     for (int p = 0; p < files.pairs(); ++p) {
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
                               cardPictureRequest(files.secondFolder + files.second[p], box)},
-                             &keptPictures(), true);
+                             &cache, true);
         if (pair[0].loaded && pair[1].loaded)
             return true;
     }
     return false;
 }
 
-QFuture<bool> startCheckingSet(const QString &setName, const CardBoxSize &box)
+QFuture<bool> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
+                               PictureCache &cache)
 {
     // Not on the decoding threads, which it waits for.
-    return QtConcurrent::run(QThreadPool::globalInstance(),
-                             [setName, box] { return canDealAPair(setName, box); });
+    return QtConcurrent::run(QThreadPool::globalInstance(), [setFolder, box, &cache] {
+        return canDealAPair(setFolder, box, cache);
+    });
 }

@@ -72,6 +72,7 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
 
 // Whether a board of this set would show at least one pair: a pair whose two pictures both
 // load as the deal loads them, on a box of this size. What it decodes is kept for the deal.
-bool canDealAPair(const QString &setName, const CardBoxSize &box);
+bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache);
 // The same on a thread of its own.
-QFuture<bool> startCheckingSet(const QString &setName, const CardBoxSize &box);
+QFuture<bool> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
+                               PictureCache &cache);

@@ -7,9 +7,8 @@
 #include "files/listing.h"
 #include "sets/setplaces.h"
 
-std::optional<int> firstFolderPictures(const QString &setName)
+std::optional<int> firstFolderPictures(const QString &set)
 {
-    const QString set = pictureSetFolder(setName);
     if (set.isEmpty())
         return 0;
     const QString folder = set + QStringLiteral("/1/");

@@ -6,7 +6,6 @@
 #include "files/filenames.h"
 #include "files/listing.h"
 #include "files/regularfile.h"
-#include "platform/services.h"
 #include "texts/languagefile.h"
 
 #include <QDir>
@@ -69,11 +68,16 @@ std::optional<QString> picturesFolder()
 
 } // namespace
 
-QStringList setPlaces()
+SetLibrary::SetLibrary(QString programFolder, QString language)
+    : m_programFolder(std::move(programFolder)), m_language(std::move(language))
+{
+}
+
+QStringList SetLibrary::places() const
 {
     const QString sets = QLatin1Char('/') + QLatin1String(SetsFolderName);
     const QString own = QStringLiteral("/zindle") + sets;
-    QStringList places = {programPath(sets)};
+    QStringList places = {m_programFolder + sets};
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     QStringList dataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     dataDirs.removeAll(dataHome);
@@ -82,18 +86,18 @@ QStringList setPlaces()
         places << *pictures + QStringLiteral("/Zindle");
     for (const QString &dir : dataDirs)
         places << dir + own;
-    places << shippedLanguageFolder(currentLanguage().language) + sets;
+    places << shippedLanguageFolder(m_programFolder, m_language) + sets;
     for (QString &place : places)
         place = QDir::cleanPath(place);
     places.removeDuplicates();
     return places;
 }
 
-std::vector<SetEntry> listSets()
+std::vector<SetEntry> SetLibrary::list() const
 {
     QHash<QString, SetEntry> byName;
     QStringList names;
-    for (const QString &place : setPlaces()) {
+    for (const QString &place : places()) {
         for (const QString &name : listSubfolders(place)) {
             if (!byName.contains(name)) {
                 byName.insert(name, {name, place + QLatin1Char('/') + name, place});
@@ -108,16 +112,16 @@ std::vector<SetEntry> listSets()
     return sets;
 }
 
-QString pictureSetFolder(const QString &setName)
+QString SetLibrary::folderOf(const QString &setName) const
 {
     if (setName.isEmpty() || setName == QLatin1String(".") || setName == QLatin1String("..") ||
         setName.contains(QLatin1Char('/')))
         return {};
-    const QStringList places = setPlaces();
-    for (const QString &place : places) {
+    const QStringList all = places();
+    for (const QString &place : all) {
         const QString folder = place + QLatin1Char('/') + setName;
         if (isFolder(folder))
             return folder;
     }
-    return places.front() + QLatin1Char('/') + setName;
+    return all.front() + QLatin1Char('/') + setName;
 }

@@ -22,21 +22,30 @@
 // The folder of sets in the program folder, and in every other place that holds sets.
 inline constexpr auto SetsFolderName = "graficos";
 
-// The places, in the order a name is looked up, each once.
-QStringList setPlaces();
-
 struct SetEntry {
     QString name;
     QString folder;
-    // The place it lies in, one of setPlaces().
+    // The place it lies in, one of places().
     QString place;
 };
 
-// Every set of every place, ascending by name ignoring case as the listing sorts; a name
-// held by several places is listed once, as the set of the first of them.
-std::vector<SetEntry> listSets();
+// The sets of a program folder, with the shipped sets of `language`.
+class SetLibrary
+{
+public:
+    SetLibrary(QString programFolder, QString language);
 
-// The folder of the set a name names: the first place that holds a folder of that name,
-// else where the program folder would hold it. Empty when the name names no set (empty,
-// ".", "..", or holding a "/"), so that nothing outside the places is read.
-QString pictureSetFolder(const QString &setName);
+    // The places, in the order a name is looked up, each once.
+    QStringList places() const;
+    // Every set of every place, ascending by name ignoring case as the listing sorts; a
+    // name held by several places is listed once, as the set of the first of them.
+    std::vector<SetEntry> list() const;
+    // The folder of the set a name names: the first place that holds a folder of that
+    // name, else where the program folder would hold it. Empty when the name names no set
+    // (empty, ".", "..", or holding a "/"), so that nothing outside the places is read.
+    QString folderOf(const QString &setName) const;
+
+private:
+    QString m_programFolder;
+    QString m_language;
+};

@@ -4,7 +4,6 @@
 #include "languagefile.h"
 
 #include "files/textfile.h"
-#include "platform/services.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -20,13 +19,13 @@ bool isThere(const QString &file)
     return info.isFile() && info.isReadable();
 }
 
-QString shippedFile(const QString &language)
+QString shippedFile(const QString &programFolder, const QString &language)
 {
-    return shippedLanguageFolder(language) + QStringLiteral("/idioma.txt");
+    return shippedLanguageFolder(programFolder, language) + QStringLiteral("/idioma.txt");
 }
 
 // The first language of the list with a shipped file, trying "pt-br" then "pt".
-QString shippedLanguage(const QStringList &uiLanguages)
+QString shippedLanguage(const QString &programFolder, const QStringList &uiLanguages)
 {
     static const QRegularExpression tag(QStringLiteral("^[a-z]{2,3}(-[a-z0-9]{1,8})*$"));
     for (const QString &uiLanguage : uiLanguages) {
@@ -34,7 +33,7 @@ QString shippedLanguage(const QStringList &uiLanguages)
         if (!tag.match(full).hasMatch())
             continue;
         for (const QString &language : {full, full.section(QLatin1Char('-'), 0, 0)}) {
-            if (isThere(shippedFile(language)))
+            if (isThere(shippedFile(programFolder, language)))
                 return language;
         }
     }
@@ -43,33 +42,33 @@ QString shippedLanguage(const QStringList &uiLanguages)
 
 } // namespace
 
-QString shippedLanguageFolder(const QString &language)
+QString shippedLanguageFolder(const QString &programFolder, const QString &language)
 {
-    return programPath(QStringLiteral("/idioma/") + language);
+    return programFolder + QStringLiteral("/idioma/") + language;
 }
 
-LanguageChoice chooseLanguage(const QStringList &uiLanguages)
+LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &uiLanguages)
 {
-    const QString language = shippedLanguage(uiLanguages);
+    const QString language = shippedLanguage(programFolder, uiLanguages);
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                         QLatin1String(UserLanguageFileLiteral);
-    for (const QString &file : {own, programPath(QString::fromLatin1(LanguageFileLiteral))}) {
+    for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
         if (isThere(file))
             return {file, language};
     }
-    return {shippedFile(language), language};
+    return {shippedFile(programFolder, language), language};
 }
 
-LanguageChoice currentLanguage()
+LanguageChoice currentLanguage(const QString &programFolder)
 {
-    return chooseLanguage(QLocale::system().uiLanguages());
+    return chooseLanguage(programFolder, QLocale::system().uiLanguages());
 }
 
-LanguageLines readLanguageLines(LanguageLine first, LanguageLine last)
+LanguageLines readLanguageLines(const QString &path, LanguageLine first, LanguageLine last)
 {
     LanguageLines lines;
     TextFile file;
-    if (!file.open(currentLanguage().file))
+    if (!file.open(path))
         return lines;
     QString line;
     for (int n = 1; n <= int(last); ++n) {

@@ -8,9 +8,9 @@
 #include <array>
 #include <optional>
 
-// The language file: its lines by position, read anew in every pass so that a file
-// changed while the program runs reaches the windows created afterwards. Which file a pass
-// reads is chosen anew as well, by chooseLanguage.
+// The language file: its lines by position. Texts (texts/texts.h) reads it anew in every
+// pass, so that a file changed while the program runs reaches the windows created
+// afterwards; which file a pass reads is chosen anew as well, by chooseLanguage.
 inline constexpr auto LanguageFileLiteral = "/idioma/idioma.txt";
 // The user's own, under the user's configuration folder ($XDG_CONFIG_HOME, ~/.config).
 inline constexpr auto UserLanguageFileLiteral = "/zindle/idioma.txt";
@@ -19,7 +19,7 @@ inline constexpr auto DesignLanguage = "es";
 
 // The program folder's folder of a shipped language ("/idioma/fr"): its language file
 // "idioma.txt" and its picture sets.
-QString shippedLanguageFolder(const QString &language);
+QString shippedLanguageFolder(const QString &programFolder, const QString &language);
 
 struct LanguageChoice {
     // The file a pass reads; it may be missing, which the pass treats as the design says.
@@ -34,9 +34,9 @@ struct LanguageChoice {
 // has one; the shipped Spanish file. A file counts as there when it is a readable regular
 // file. The first two do not say their language: their texts go with the shipped sets of
 // the language the locale picks.
-LanguageChoice chooseLanguage(const QStringList &uiLanguages);
+LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &uiLanguages);
 // The choice for the system's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
-LanguageChoice currentLanguage();
+LanguageChoice currentLanguage(const QString &programFolder);
 
 // The lines of the file by what they become, numbered as in the file.
 enum class LanguageLine {
@@ -73,10 +73,10 @@ public:
     QString caption(LanguageLine which) const { return line(which).value_or(QString()); }
 
 private:
-    friend LanguageLines readLanguageLines(LanguageLine, LanguageLine);
+    friend LanguageLines readLanguageLines(const QString &, LanguageLine, LanguageLine);
     std::array<std::optional<QString>, LanguageLineCount> m_lines;
 };
 
-// One reading pass: opens the file, skips the lines before `first`, reads `first` to
+// One reading pass of `file`: opens it, skips the lines before `first`, reads `first` to
 // `last` and closes it.
-LanguageLines readLanguageLines(LanguageLine first, LanguageLine last);
+LanguageLines readLanguageLines(const QString &file, LanguageLine first, LanguageLine last);

@@ -93,8 +93,7 @@ void CardImage::setMarked(bool marked)
 
 void CardImage::click()
 {
-    if (onClick)
-        onClick();
+    Q_EMIT clicked();
 }
 
 void CardImage::paintEvent(QPaintEvent *)

@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 // A card's picture. Only the part its box shows is kept, at the screen's own pixels. A left
 // press and release on it is one click; the second press of a double click is none.
@@ -16,6 +15,7 @@
 // the mouse does.
 class CardImage : public QWidget
 {
+    Q_OBJECT
 public:
     explicit CardImage(QWidget *parent);
     // `visible` is in the picture's own coordinates; `image`, as large as `visible` at its
@@ -37,7 +37,9 @@ public:
 
     // A click as the mouse gives it.
     void click();
-    std::function<void()> onClick;
+
+Q_SIGNALS:
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

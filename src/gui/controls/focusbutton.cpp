@@ -3,6 +3,8 @@
 
 #include "focusbutton.h"
 
+#include "look/colours.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -33,7 +35,7 @@ void paintFocusMark(QPainter &painter, const QRect &rect, int width)
 {
     const QRectF r = QRectF(rect).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(Colours::FocusMark, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawRect(r);
     QPen dashes(Qt::black, width, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
     dashes.setDashPattern({2, 2});

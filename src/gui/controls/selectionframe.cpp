@@ -3,7 +3,7 @@
 
 #include "selectionframe.h"
 
-#include "look/design.h"
+#include "look/colours.h"
 
 #include <QPainter>
 
@@ -16,7 +16,7 @@ void SelectionFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(vbColor(0x0000FF));
+    painter.setBrush(Colours::SelectionFrame);
     const QRect r = rect();
     constexpr int w = 4;
     painter.drawRect(0, 0, r.width(), w);

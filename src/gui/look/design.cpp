@@ -5,11 +5,6 @@
 
 #include <QWidget>
 
-QColor vbColor(quint32 bbggrr)
-{
-    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
-}
-
 QFont designFont(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));

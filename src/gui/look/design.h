@@ -10,9 +10,6 @@
 
 class QWidget;
 
-// A colour written &H00BBGGRR.
-QColor vbColor(quint32 bbggrr);
-
 // Arial at a design's point size, bold unless told otherwise.
 QFont designFont(double points, bool bold = true);
 

@@ -6,15 +6,14 @@
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
 #include "controls/workprogress.h"
+#include "look/colours.h"
 #include "look/design.h"
 #include "pictures/picturecache.h"
 #include "pictures/pictureloader.h"
 #include "platform/services.h"
-#include "run/paircounts.h"
+#include "run/run.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
-#include "sets/setplaces.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 #include <QFutureWatcher>
@@ -41,7 +40,7 @@ constexpr int LabelsTop = 25;
 
 QString indexed(const char *name, int index)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+    return QStringLiteral("%1%2").arg(QLatin1String(name)).arg(index);
 }
 
 void setTwips(QWidget *w, int left, int top, int width, int height)
@@ -66,10 +65,11 @@ public:
 
 // Decodes on the decoding threads, with the shared thumbnails and what earlier boards kept,
 // while the windows keep painting and a progress bar rises on a long deal.
-std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequest> &requests)
+std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequest> &requests,
+                                               PictureCache &kept)
 {
     QFutureWatcher<CardPicture> watcher;
-    watcher.setFuture(startLoadingCardPictures(requests, &keptPictures(), true));
+    watcher.setFuture(startLoadingCardPictures(requests, &kept, true));
     waitShowingProgress(watcher);
     const QList<CardPicture> cards = watcher.future().results();
     return {cards.begin(), cards.end()};
@@ -77,39 +77,28 @@ std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequ
 
 } // namespace
 
-QString BoardWindow::secondsLeftCaption() const
-{
-    return Label1[1] ? Label1[1]->text() : QString();
-}
-
 void BoardWindow::buildControls(WindowWidget *window)
 {
     window->setObjectName(QStringLiteral("BoardWindow"));
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window->setAutoFillBackground(true);
-    QPalette p = window->palette();
-    p.setColor(QPalette::Window, vbColor(0xFFFFFF));
-    window->setPalette(p);
+    setBackgroundColour(window, Colours::BoardBackground);
     window->resize(twipsRect(0, 0, 8250, 6465).size());
     // The board itself takes the keys, so that no single key presses one of its buttons.
     window->setFocusPolicy(Qt::StrongFocus);
     window->setFocus();
 
     // Labels first: the light controls lie behind the boxes and buttons.
-    Label1[0] = new QLabel(window);
-    setTwips(Label1[0], 360, 0, 2655, 495);
-    Label1[0]->setFont(designFont(12));
-    Label1[0]->setAutoFillBackground(true);
-    QPalette lp = Label1[0]->palette();
-    lp.setColor(QPalette::Window, vbColor(0xC0C0C0));
-    Label1[0]->setPalette(lp);
-    Label1[1] = new QLabel(window);
-    setTwips(Label1[1], 5760, 120, 4455, 615);
-    Label1[1]->setFont(designFont(14.25));
-    for (int i = 0; i < 2; ++i) {
-        Label1[std::size_t(i)]->setObjectName(indexed("Label1", i));
-        Label1[std::size_t(i)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    m_nameLabel = new QLabel(window);
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    setTwips(m_nameLabel, 360, 0, 2655, 495);
+    m_nameLabel->setFont(designFont(12));
+    setBackgroundColour(m_nameLabel, Colours::PlayerNameBackground);
+    m_clockLabel = new QLabel(window);
+    m_clockLabel->setObjectName(QStringLiteral("clockLabel"));
+    setTwips(m_clockLabel, 5760, 120, 4455, 615);
+    m_clockLabel->setFont(designFont(14.25));
+    for (QLabel *label : {m_nameLabel.data(), m_clockLabel.data()})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *box = new CardBox(window);
     setTwips(box, BoardOriginLeft, BoardOriginTop, 1215, 1095);
@@ -119,109 +108,120 @@ void BoardWindow::buildControls(WindowWidget *window)
     auto *frame = new SelectionFrame(box->inner());
     setTwips(frame, 0, 0, 1215, 1095);
     frame->hide();
-    Picture2 = {box};
-    Image1 = {picture};
-    Shape1 = {frame};
+    m_cardBoxes = {box};
+    m_cardImages = {picture};
+    m_selectionFrames = {frame};
 
-    Command1 = new PictureButton(QStringLiteral(":/images/board_close.svg"), window);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    setTwips(Command1, 7920, 0, 375, 375);
-    Command2 = new PictureButton(QStringLiteral(":/images/board_list.svg"), window);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    setTwips(Command2, 7560, 0, 375, 375);
-    for (QPushButton *b : {Command1.data(), Command2.data()}) {
-        QPalette bp = b->palette();
-        bp.setColor(QPalette::Button, vbColor(0xFFFFFF));
-        b->setPalette(bp);
-    }
-    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
-    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+    m_closeButton = new PictureButton(QStringLiteral(":/images/board_close.svg"), window);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    setTwips(m_closeButton, 7920, 0, 375, 375);
+    m_listButton = new PictureButton(QStringLiteral(":/images/board_list.svg"), window);
+    m_listButton->setObjectName(QStringLiteral("listButton"));
+    setTwips(m_listButton, 7560, 0, 375, 375);
+    for (QPushButton *b : {m_closeButton.data(), m_listButton.data()})
+        setBackgroundColour(b, Colours::BoardButtonBackground, QPalette::Button);
+    connectHandler(m_closeButton.data(), &QPushButton::clicked, [this] { onCloseClicked(); });
+    connectHandler(m_listButton.data(), &QPushButton::clicked, [this] { onListClicked(); });
 
     m_mark = new CardMark(window);
     m_markedCard = -1;
 
-    Timer1 = addTimer(200, false, [this] { Timer1_Timer(); });
-    Timer2 = addTimer(1000, true, [this] { Timer2_Timer(); });
+    m_pairTimer = addTimer(200, false, [this] { onPairShown(); });
+    m_clockTimer = addTimer(1000, true, [this] { onClockTick(); });
+
+    // The run's board speaks to these controls while they are there.
+    Board &board = run().board();
+    GameClock &clock = board.clock();
+    m_boardConnections = {
+        QObject::connect(&board, &Board::cardChosen, window, [this](int k) { showChosenCard(k); }),
+        QObject::connect(&board, &Board::pairFound, window, [this] { showFoundPair(); }),
+        QObject::connect(&board, &Board::missed, window,
+                         [this](int first, int second) { showMiss(first, second); }),
+        QObject::connect(&board, &Board::completed, window, [this] { showGameComplete(); }),
+        QObject::connect(&board, &Board::pairRemoved, window,
+                         [this](int first, int second) { showRemovedPair(first, second); }),
+        QObject::connect(&clock, &GameClock::ticked, window, [this](int left) { showClock(left); }),
+        QObject::connect(&clock, &GameClock::stopped, window,
+                         [this] { m_clockTimer->setEnabled(false); }),
+    };
 }
 
 void BoardWindow::controlsDestroyed()
 {
-    Picture2.clear();
-    Image1.clear();
-    Shape1.clear();
-    Timer1 = nullptr;
-    Timer2 = nullptr;
-}
-
-void BoardWindow::setSetName(const QString &setName)
-{
-    m_setFolder = pictureSetFolder(setName);
+    for (const QMetaObject::Connection &connection : m_boardConnections)
+        QObject::disconnect(connection);
+    m_boardConnections.clear();
+    m_cardBoxes.clear();
+    m_cardImages.clear();
+    m_selectionFrames.clear();
+    m_pairTimer = nullptr;
+    m_clockTimer = nullptr;
 }
 
 void BoardWindow::onLoad()
 {
     const BusyPointer busy;
-    Timer2->setEnabled(false);
-    services().random->seedFromClock();
-    m_game.start(PairCounts::PairChoice);
-    LayoutBoard();
+    m_clockTimer->setEnabled(false);
+    const Services &services = run().services();
+    services.random->seedFromClock();
+    run().startBoard(run().choice().setName());
+    layOutCards();
     placeTopBar();
     for (auto literal : {OpenSound, PairSound, MissSound})
-        services().sound->preload(programPath(QString::fromLatin1(literal)));
-    StartDeal();
+        services.sound->preload(programPath(services, QString::fromLatin1(literal)));
+    startDeal();
     // A board that dealt no pair goes no further: the flow closes it before it shows, and
     // the name entry and the list window stay as they were.
-    if (m_game.pairCount() == 0)
+    if (run().board().pairCount() == 0)
         return;
-    WindowFlow::boardLoading();
+    flow().boardLoading();
     // Two lines also name the picture buttons for assistive tools: the finish button's
     // caption, and the list window's title without its leading dash.
     const LanguageLines lines =
-        readLanguageLines(LanguageLine::FinishButton, LanguageLine::ListTitle);
-    for (int n = int(LanguageLine::ResultStart); n <= LanguageLineCount; ++n) {
-        if (const auto &line = lines.line(LanguageLine(n)))
-            m_game.setResultText(n - int(LanguageLine::ResultStart), *line);
-    }
-    Command1->setAccessibleName(lines.caption(LanguageLine::FinishButton));
-    Command2->setAccessibleName(
-        QString(m_game.resultText(4))
-            .remove(QRegularExpression(QStringLiteral("^[\\W_]+"),
-                                       QRegularExpression::UseUnicodePropertiesOption)));
-    Label1[0]->setText(PairCounts::PlayerName);
-    WindowFlow::titleResults(PairCounts::PlayerName + QLatin1Char(' ') + m_game.resultText(4));
-    Timer2->setEnabled(true);
+        run().texts().read(LanguageLine::FinishButton, LanguageLine::ListTitle);
+    run().setBoardWords(resultWords(lines));
+    const QString listTitle = lines.caption(LanguageLine::ListTitle);
+    m_closeButton->setAccessibleName(lines.caption(LanguageLine::FinishButton));
+    m_listButton->setAccessibleName(QString(listTitle).remove(QRegularExpression(
+        QStringLiteral("^[\\W_]+"), QRegularExpression::UseUnicodePropertiesOption)));
+    const QString &player = run().player().name();
+    m_nameLabel->setText(player);
+    flow().titleResults(player + QLatin1Char(' ') + listTitle);
+    m_clockTimer->setEnabled(true);
 }
 
-void BoardWindow::LayoutBoard()
+void BoardWindow::layOutCards()
 {
     QWidget *w = window();
-    const int screenWidth = services().screen->widthTwips();
-    const int screenHeight = services().screen->heightTwips();
+    Screen *screen = run().services().screen;
+    const int screenWidth = screen->widthTwips();
+    const int screenHeight = screen->heightTwips();
     fillScreen(screenWidth, screenHeight);
 
-    const BoardGeometry geometry = layoutBoard(m_game.layoutChoice(), screenWidth, screenHeight);
+    const BoardGeometry geometry =
+        layoutBoard(run().board().pairChoice(), screenWidth, screenHeight);
     const int cards = int(geometry.boxes.size());
     for (int i = 1; i < cards; ++i) {
         auto *box = new CardBox(w);
-        box->stackUnder(Command1);
-        Picture2.push_back(box);
-        Image1.push_back(new CardImage(box->inner()));
-        Shape1.push_back(new SelectionFrame(box->inner()));
+        box->stackUnder(m_closeButton);
+        m_cardBoxes.push_back(box);
+        m_cardImages.push_back(new CardImage(box->inner()));
+        m_selectionFrames.push_back(new SelectionFrame(box->inner()));
     }
     for (int k = 0; k < cards; ++k) {
         const QRect &b = geometry.boxes[std::size_t(k)];
-        CardBox *box = Picture2[std::size_t(k)];
-        box->setObjectName(indexed("Picture2", k));
+        CardBox *box = m_cardBoxes[std::size_t(k)];
+        box->setObjectName(indexed("cardBox", k));
         setTwips(box, b.x(), b.y(), b.width(), b.height());
         box->show();
-        CardImage *picture = Image1[std::size_t(k)];
-        picture->setObjectName(indexed("Image1", k));
+        CardImage *picture = m_cardImages[std::size_t(k)];
+        picture->setObjectName(indexed("cardImage", k));
         const QRect pr = cardPictureRect(b.width(), b.height());
         setTwips(picture, pr.x(), pr.y(), pr.width(), pr.height());
         picture->hide();
-        picture->onClick = [this, k] { runHandler([this, k] { image1_Click(k); }); };
-        SelectionFrame *frame = Shape1[std::size_t(k)];
-        frame->setObjectName(indexed("Shape1", k));
+        connectHandler(picture, &CardImage::clicked, [this, k] { onCardClicked(k); });
+        SelectionFrame *frame = m_selectionFrames[std::size_t(k)];
+        frame->setObjectName(indexed("selectionFrame", k));
         const QRect fr = selectionFrameRect(b.width(), b.height());
         setTwips(frame, fr.x(), fr.y(), fr.width(), fr.height());
         frame->raise();
@@ -230,48 +230,52 @@ void BoardWindow::LayoutBoard()
     }
     // One picture for every box: the part that the largest inner area shows.
     QSize inner;
-    for (const CardBox *box : Picture2)
+    for (const CardBox *box : m_cardBoxes)
         inner = inner.expandedTo(box->contentsRect().size());
     const QPixmap background = QPixmap::fromImage(
-        loadBackground(programPath(Background), inner, w->devicePixelRatioF(), &keptPictures()));
-    for (CardBox *box : Picture2)
+        loadBackground(programPath(run().services(), QString::fromLatin1(Background)), inner,
+                       w->devicePixelRatioF(), &run().keptPictures()));
+    for (CardBox *box : m_cardBoxes)
         box->setBackground(background);
 }
 
 void BoardWindow::placeTopBar()
 {
-    const int screenWidth = services().screen->widthTwips();
-    Label1[0]->setPalette([&] {
-        QPalette p = Label1[0]->palette();
-        p.setColor(QPalette::WindowText, vbColor(0x0000FF));
-        return p;
-    }());
-    const int command1Width = widthTwips(Command1);
-    const int command2Width = widthTwips(Command2);
-    const int command2Left = screenWidth - command1Width - ButtonsGap - command2Width;
-    Command1->move(twipsToPixels(screenWidth - command1Width - CloseButtonRight),
-                   twipsToPixels(ButtonsTop));
-    Command2->move(twipsToPixels(command2Left), twipsToPixels(ButtonsTop));
-    Label1[1]->move(twipsToPixels(command2Left - ClockBeforeButtons), twipsToPixels(LabelsTop));
-    Label1[0]->move(Picture2[0]->x(), twipsToPixels(LabelsTop));
+    const int screenWidth = run().services().screen->widthTwips();
+    QPalette p = m_nameLabel->palette();
+    p.setColor(QPalette::WindowText, Colours::PlayerNameText);
+    m_nameLabel->setPalette(p);
+    const int closeWidth = widthTwips(m_closeButton);
+    const int listWidth = widthTwips(m_listButton);
+    const int listLeft = screenWidth - closeWidth - ButtonsGap - listWidth;
+    m_closeButton->move(twipsToPixels(screenWidth - closeWidth - CloseButtonRight),
+                        twipsToPixels(ButtonsTop));
+    m_listButton->move(twipsToPixels(listLeft), twipsToPixels(ButtonsTop));
+    m_clockLabel->move(twipsToPixels(listLeft - ClockBeforeButtons), twipsToPixels(LabelsTop));
+    m_nameLabel->move(m_cardBoxes[0]->x(), twipsToPixels(LabelsTop));
 }
 
-void BoardWindow::StartDeal()
+void BoardWindow::startDeal()
 {
     std::vector<CardBoxSize> boxes;
-    boxes.reserve(Picture2.size());
-    for (const CardBox *box : Picture2)
+    boxes.reserve(m_cardBoxes.size());
+    for (const CardBox *box : m_cardBoxes)
         boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
-    const DealPlan plan = planDeal(m_setFolder, boxes, *services().random);
-    const DealOutcome outcome = finishDeal(plan, decodeShowingProgress(plan.requests));
-    m_game.deal(outcome);
-    DealPictures(outcome);
+    DealPlan plan =
+        planDeal(run().sets().folderOf(run().boardSet()), boxes, *run().services().random);
+    const QString language = run().texts().choice().language;
+    for (CardPictureRequest &request : plan.requests)
+        request.language = language;
+    const DealOutcome outcome =
+        finishDeal(plan, decodeShowingProgress(plan.requests, run().keptPictures()));
+    run().board().deal(outcome);
+    showDealtCards(outcome);
 }
 
-void BoardWindow::DealPictures(const DealOutcome &outcome)
+void BoardWindow::showDealtCards(const DealOutcome &outcome)
 {
     for (const DealtCard &card : outcome.cards) {
-        CardImage *image = Image1[std::size_t(card.position)];
+        CardImage *image = m_cardImages[std::size_t(card.position)];
         image->setGeometry(card.picture.geometry);
         image->setPicture(card.picture.image, card.picture.visible);
         image->setCaption(card.picture.caption);
@@ -281,50 +285,60 @@ void BoardWindow::DealPictures(const DealOutcome &outcome)
 
 void BoardWindow::play(const char *literal)
 {
-    services().sound->play(programPath(QString::fromLatin1(literal)));
+    const Services &services = run().services();
+    services.sound->play(programPath(services, QString::fromLatin1(literal)));
 }
 
-void BoardWindow::image1_Click(int Index)
+void BoardWindow::onCardClicked(int index)
 {
-    if (Index < 0 || Index >= int(Image1.size()) || !Image1[std::size_t(Index)]->isVisible())
-        return;
-    const BoardRules::ClickResult result = m_game.click(Index);
-    if (result.kind == BoardRules::Click::Ignored)
-        return;
-    showFrame(Index, true);
+    run().board().click(index);
+}
+
+void BoardWindow::showChosenCard(int index)
+{
+    showFrame(index, true);
     play(OpenSound);
-    if (result.kind == BoardRules::Click::Pair) {
-        play(PairSound);
-        Timer1->setEnabled(true);
-    } else if (result.kind == BoardRules::Click::Miss) {
-        showFrame(Index, false);
-        showFrame(m_game.firstCard(), false);
-        play(MissSound);
-    }
-    if (result.completed) {
-        const QString line = m_game.resultLine(Label1[1]->text());
-        WindowFlow::gameCompleted(line);
-        Timer2->setEnabled(false);
-        Timer1->setEnabled(true);
-    }
+}
+
+void BoardWindow::showFoundPair()
+{
+    play(PairSound);
+    m_pairTimer->setEnabled(true);
+}
+
+void BoardWindow::showMiss(int first, int second)
+{
+    showFrame(second, false);
+    showFrame(first, false);
+    play(MissSound);
+}
+
+void BoardWindow::showGameComplete()
+{
+    m_pairTimer->setEnabled(true);
+}
+
+void BoardWindow::showRemovedPair(int first, int second)
+{
+    m_cardImages[std::size_t(second)]->hide();
+    m_cardImages[std::size_t(first)]->hide();
 }
 
 void BoardWindow::showFrame(int k, bool shown)
 {
-    Shape1[std::size_t(k)]->setVisible(shown);
-    Image1[std::size_t(k)]->frameChanged();
+    m_selectionFrames[std::size_t(k)]->setVisible(shown);
+    m_cardImages[std::size_t(k)]->frameChanged();
 }
 
-void BoardWindow::Timer1_Timer()
+void BoardWindow::onPairShown()
 {
-    Image1[std::size_t(m_game.secondCard())]->hide();
-    Image1[std::size_t(m_game.firstCard())]->hide();
-    m_game.pairShown();
-    if (!m_game.gameOver()) {
-        Timer1->setEnabled(false);
+    Board &board = run().board();
+    board.removeFoundPair();
+    if (!board.isComplete()) {
+        m_pairTimer->setEnabled(false);
         return;
     }
-    WindowFlow::gameOver();
+    flow().gameOver();
 }
 
 bool BoardWindow::onKeyDown(QKeyEvent *event)
@@ -351,7 +365,7 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
         if (m_markedCard < 0)
             moveMark(MarkMove::Right);
         else
-            image1_Click(m_markedCard);
+            onCardClicked(m_markedCard);
         return true;
     default:
         return false;
@@ -360,33 +374,33 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
 
 void BoardWindow::moveMark(MarkMove move)
 {
-    std::vector<bool> clickable;
-    for (const CardImage *image : Image1)
-        clickable.push_back(!image->isHidden());
+    const Board &board = run().board();
     if (m_markedCard >= 0)
-        Image1[std::size_t(m_markedCard)]->setMarked(false);
-    m_markedCard =
-        moveCardMark(m_markedCard, move, gridFor(m_game.layoutChoice()).columns, clickable);
+        m_cardImages[std::size_t(m_markedCard)]->setMarked(false);
+    m_markedCard = moveCardMark(m_markedCard, move, gridFor(board.pairChoice()).columns,
+                                board.cardsInPlay(cards()));
     if (m_markedCard < 0)
         return;
-    m_mark->markBox(Picture2[std::size_t(m_markedCard)]->geometry());
-    Image1[std::size_t(m_markedCard)]->setMarked(true);
+    m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
+    m_cardImages[std::size_t(m_markedCard)]->setMarked(true);
 }
 
-void BoardWindow::Timer2_Timer()
+void BoardWindow::onClockTick()
 {
-    const double left = m_game.tickSecond();
-    Label1[1]->setText(secondsCaption(left));
-    if (left == 0)
-        Timer2->setEnabled(false);
+    run().board().clock().tick();
 }
 
-void BoardWindow::Command1_Click()
+void BoardWindow::showClock(int secondsLeft)
 {
-    WindowFlow::endProgram();
+    m_clockLabel->setText(secondsCaption(secondsLeft));
 }
 
-void BoardWindow::Command2_Click()
+void BoardWindow::onCloseClicked()
 {
-    WindowFlow::resultsWanted();
+    flow().endProgram();
+}
+
+void BoardWindow::onListClicked()
+{
+    flow().resultsWanted();
 }

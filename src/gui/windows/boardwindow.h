@@ -9,40 +9,26 @@
 #include "controls/cardmark.h"
 #include "controls/picturebutton.h"
 #include "controls/selectionframe.h"
-#include "run/board.h"
 #include "windows/programwindow.h"
 
 #include <QLabel>
-#include <array>
 #include <vector>
 
 struct DealOutcome;
 
 // The board: a full-screen grid of face-up cards, the player's name, the clock and two
-// picture buttons.
+// picture buttons. It shows the run's board and passes the player's clicks to it.
 class BoardWindow : public ProgramWindow
 {
 public:
-    // The caption of the seconds-left label, as the game-over window copies it.
-    QString secondsLeftCaption() const;
-    const BoardRules &game() const { return m_game; }
-    // The set the board deals when it next loads, as the flow hands it over on opening it.
-    void setSetName(const QString &setName);
+    using ProgramWindow::ProgramWindow;
 
-    void image1_Click(int Index);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Command1_Click();
-    void Command2_Click();
-
-    std::vector<CardBox *> Picture2;
-    std::vector<CardImage *> Image1;
-    std::vector<SelectionFrame *> Shape1;
-    std::array<QPointer<QLabel>, 2> Label1;
-    QPointer<PictureButton> Command1;
-    QPointer<PictureButton> Command2;
-    WindowTimer *Timer1 = nullptr;
-    WindowTimer *Timer2 = nullptr;
+    // Card k's picture while the board is loaded; 0 <= k < cards on the board.
+    CardImage *cardImage(int k) const { return m_cardImages[std::size_t(k)]; }
+    int cards() const { return int(m_cardImages.size()); }
+    // The 200 ms timer after a found pair and the one-second clock.
+    WindowTimer *pairTimer() const { return m_pairTimer; }
+    WindowTimer *clockTimer() const { return m_clockTimer; }
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -51,20 +37,42 @@ protected:
     void controlsDestroyed() override;
 
 private:
-    void LayoutBoard();
-    void StartDeal();
-    void DealPictures(const DealOutcome &outcome);
+    void onCardClicked(int index);
+    void onPairShown();
+    void onClockTick();
+    void onCloseClicked();
+    void onListClicked();
+
+    // The run's board as it changes.
+    void showChosenCard(int index);
+    void showFoundPair();
+    void showMiss(int first, int second);
+    void showGameComplete();
+    void showRemovedPair(int first, int second);
+    void showClock(int secondsLeft);
+
+    void layOutCards();
     void placeTopBar();
+    void startDeal();
+    void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
     // Shows or hides card k's selection frame.
     void showFrame(int k, bool shown);
     // Moves the keyboard's mark and shows it on its card.
     void moveMark(MarkMove move);
 
-    BoardRules m_game;
-    // The folder of the set handed over, that the hidden file listings point at.
-    QString m_setFolder;
+    std::vector<CardBox *> m_cardBoxes;
+    std::vector<CardImage *> m_cardImages;
+    std::vector<SelectionFrame *> m_selectionFrames;
+    QPointer<QLabel> m_nameLabel;
+    QPointer<QLabel> m_clockLabel;
+    QPointer<PictureButton> m_closeButton;
+    QPointer<PictureButton> m_listButton;
     QPointer<CardMark> m_mark;
+    WindowTimer *m_pairTimer = nullptr;
+    WindowTimer *m_clockTimer = nullptr;
     // The card the keyboard's mark is on; -1 until a key is used on this board.
     int m_markedCard = -1;
+    // The run's board reaches these controls only while they are there.
+    std::vector<QMetaObject::Connection> m_boardConnections;
 };

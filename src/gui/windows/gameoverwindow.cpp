@@ -4,67 +4,71 @@
 #include "gameoverwindow.h"
 
 #include "controls/colourbutton.h"
+#include "look/colours.h"
 #include "look/design.h"
 #include "platform/services.h"
 #include "run/gameoverpause.h"
+#include "run/run.h"
 #include "screen/twips.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 void GameOverWindow::buildControls(WindowWidget *window)
 {
     window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     window->setFixedSize(twipsRect(0, 0, 7755, 4620).size());
-    setBackgroundColour(window, vbColor(0xFFC0C0));
+    setBackgroundColour(window, Colours::GameOverBackground);
 
-    auto addLabel = [window](int index, int top) {
+    auto addLabel = [window](const char *name, int top) {
         auto *label = new QLabel(window);
-        label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        label->setObjectName(QLatin1String(name));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(designFont(48));
         label->setGeometry(twipsRect(960, top, 5895, 1095));
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, vbColor(0xFF0000));
+        palette.setColor(QPalette::WindowText, Colours::GameOverText);
         label->setPalette(palette);
         return label;
     };
-    Label1[0] = addLabel(0, 720);
+    m_messageLabel = addLabel("messageLabel", 720);
 
-    Command1 = new ColourButton(QStringLiteral("SEGUIR JUGANDO"), vbColor(0xFF0000), window);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(designFont(18));
-    Command1->setGeometry(twipsRect(240, 3480, 3855, 975));
-    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+    m_keepPlayingButton =
+        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window);
+    m_keepPlayingButton->setObjectName(QStringLiteral("keepPlayingButton"));
+    m_keepPlayingButton->setFont(designFont(18));
+    m_keepPlayingButton->setGeometry(twipsRect(240, 3480, 3855, 975));
+    connectHandler(m_keepPlayingButton.data(), &QPushButton::clicked,
+                   [this] { onKeepPlayingClicked(); });
 
-    Command2 = new ColourButton(QStringLiteral("FIN JUEGO"), vbColor(0x0000FF), window);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setFont(designFont(18));
-    Command2->setGeometry(twipsRect(4320, 3480, 3135, 975));
-    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+    m_finishButton = new ColourButton(QStringLiteral("FIN JUEGO"), Colours::FinishButton, window);
+    m_finishButton->setObjectName(QStringLiteral("finishButton"));
+    m_finishButton->setFont(designFont(18));
+    m_finishButton->setGeometry(twipsRect(4320, 3480, 3135, 975));
+    connectHandler(m_finishButton.data(), &QPushButton::clicked, [this] { onFinishClicked(); });
 
-    Label1[1] = addLabel(1, 2040);
-    Command1->setFocus();
+    m_secondsLabel = addLabel("secondsLabel", 2040);
+    m_keepPlayingButton->setFocus();
 }
 
 void GameOverWindow::onLoad()
 {
-    WindowFlow::centreOnScreen(*this);
-    gameOverPause(*services().clock);
+    flow().centreOnScreen(*this);
+    Clock *clock = run().services().clock;
+    clock->pause(gameOverPauseSeconds(clock->secondsSinceMidnight()));
     const LanguageLines lines =
-        readLanguageLines(LanguageLine::KeepPlayingButton, LanguageLine::GameOverMessage);
-    Command1->setText(lines.caption(LanguageLine::KeepPlayingButton));
-    Command2->setText(lines.caption(LanguageLine::FinishButton));
-    Label1[0]->setText(lines.caption(LanguageLine::GameOverMessage));
-    Label1[1]->setText(WindowFlow::finalSecondsCaption());
-    window()->setAccessibleName(Label1[0]->text());
+        run().texts().read(LanguageLine::KeepPlayingButton, LanguageLine::GameOverMessage);
+    m_keepPlayingButton->setText(lines.caption(LanguageLine::KeepPlayingButton));
+    m_finishButton->setText(lines.caption(LanguageLine::FinishButton));
+    m_messageLabel->setText(lines.caption(LanguageLine::GameOverMessage));
+    m_secondsLabel->setText(secondsCaption(run().board().clock().shownSeconds()));
+    window()->setAccessibleName(lines.caption(LanguageLine::GameOverMessage));
 }
 
-void GameOverWindow::Command1_Click()
+void GameOverWindow::onKeepPlayingClicked()
 {
-    WindowFlow::keepPlaying();
+    flow().keepPlaying();
 }
 
-void GameOverWindow::Command2_Click()
+void GameOverWindow::onFinishClicked()
 {
-    WindowFlow::endProgram();
+    flow().endProgram();
 }

@@ -6,13 +6,15 @@
 #include "windows/programwindow.h"
 
 #include <QLabel>
-#include <array>
 
 class ColourButton;
 
 // The game-over window, shown modally over the board.
 class GameOverWindow : public ProgramWindow
 {
+public:
+    using ProgramWindow::ProgramWindow;
+
 protected:
     void buildControls(WindowWidget *window) override;
     // A screen reader reads it out as it appears: its name, the message, then the labels,
@@ -21,10 +23,11 @@ protected:
     void onLoad() override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    void onKeepPlayingClicked();
+    void onFinishClicked();
 
-    std::array<QPointer<QLabel>, 2> Label1;
-    QPointer<ColourButton> Command1;
-    QPointer<ColourButton> Command2;
+    QPointer<QLabel> m_messageLabel;
+    QPointer<QLabel> m_secondsLabel;
+    QPointer<ColourButton> m_keepPlayingButton;
+    QPointer<ColourButton> m_finishButton;
 };

@@ -5,9 +5,10 @@
 
 #include "controls/colourbutton.h"
 #include "controls/picturelabel.h"
+#include "look/colours.h"
 #include "look/design.h"
+#include "run/run.h"
 #include "screen/twips.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 namespace
@@ -22,30 +23,30 @@ void IntroWindow::buildControls(WindowWidget *window)
 {
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window->setFixedSize(twipsRect(0, 0, 9360, 8520).size());
-    setBackgroundColour(window, Qt::white);
+    setBackgroundColour(window, Colours::IntroBackground);
 
     auto *picture = new PictureLabel(QStringLiteral(":/images/intro_title.svg"),
                                      Qt::AlignLeft | Qt::AlignTop, window);
-    picture->setObjectName(QStringLiteral("TitlePicture"));
+    picture->setObjectName(QStringLiteral("titlePicture"));
     picture->setGeometry(window->rect());
     // The picture shows the game's title, which is no word of any one language.
     picture->setAccessibleName(QStringLiteral("Zindle"));
 
-    Command1 = new ColourButton(QStringLiteral("CONTINUAR"), vbColor(0xFFFF00), window);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(designFont(24));
-    Command1->setGeometry(twipsRect(1800, 7800, 5535, 735));
-    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
+    m_continueButton =
+        new ColourButton(QStringLiteral("CONTINUAR"), Colours::ContinueButton, window);
+    m_continueButton->setObjectName(QStringLiteral("continueButton"));
+    m_continueButton->setFont(designFont(24));
+    m_continueButton->setGeometry(twipsRect(1800, 7800, 5535, 735));
+    connectHandler(m_continueButton.data(), &QPushButton::clicked, [this] { onContinueClicked(); });
 }
 
 void IntroWindow::onLoad()
 {
-    WindowFlow::centreOnScreen(*this, IntroAboveCentre);
-    const LanguageLine intro = LanguageLine::IntroButton;
-    Command1->setText(readLanguageLines(intro, intro).caption(intro));
+    flow().centreOnScreen(*this, IntroAboveCentre);
+    m_continueButton->setText(run().texts().caption(LanguageLine::IntroButton));
 }
 
-void IntroWindow::Command1_Click()
+void IntroWindow::onContinueClicked()
 {
-    WindowFlow::introContinued();
+    flow().introContinued();
 }

@@ -10,12 +10,15 @@ class ColourButton;
 // The intro window: the title picture and the continue button.
 class IntroWindow : public ProgramWindow
 {
+public:
+    using ProgramWindow::ProgramWindow;
+
 protected:
     void buildControls(WindowWidget *window) override;
     void onLoad() override;
 
 private:
-    void Command1_Click();
+    void onContinueClicked();
 
-    QPointer<ColourButton> Command1;
+    QPointer<ColourButton> m_continueButton;
 };

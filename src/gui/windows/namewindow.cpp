@@ -4,10 +4,10 @@
 #include "namewindow.h"
 
 #include "controls/colourbutton.h"
+#include "look/colours.h"
 #include "look/design.h"
-#include "run/paircounts.h"
+#include "run/run.h"
 #include "screen/twips.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 #include <limits>
@@ -22,56 +22,57 @@ void NameWindow::buildControls(WindowWidget *window)
     window->setWindowFlags(CloseBoxOnly);
     window->setWindowTitle(QStringLiteral("Zindle 1.0 zindle@example.org - juego@example.org"));
     window->setFixedSize(twipsRect(0, 0, 6750, 4635).size());
-    const QColor background = vbColor(0x80C0FF);
+    const QColor background = Colours::NameBackground;
     setBackgroundColour(window, background);
 
-    Frame1 = new QGroupBox(window);
-    Frame1->setObjectName(QStringLiteral("Frame1_0"));
-    Frame1->setGeometry(twipsRect(720, 480, 5175, 2055));
-    setBackgroundColour(Frame1, background);
+    m_nameFrame = new QGroupBox(window);
+    m_nameFrame->setObjectName(QStringLiteral("nameFrame"));
+    m_nameFrame->setGeometry(twipsRect(720, 480, 5175, 2055));
+    setBackgroundColour(m_nameFrame, background);
 
-    Label1 = new QLabel(QStringLiteral("Nombre"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1_0"));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setFont(designFont(14.25));
-    Label1->setGeometry(twipsRect(120, 960, 1335, 375));
+    m_nameLabel = new QLabel(QStringLiteral("Nombre"), m_nameFrame);
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    m_nameLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_nameLabel->setFont(designFont(14.25));
+    m_nameLabel->setGeometry(twipsRect(120, 960, 1335, 375));
 
-    Text1 = new QLineEdit(Frame1);
+    m_nameBox = new QLineEdit(m_nameFrame);
     // The label names the name box for assistive tools.
-    Label1->setBuddy(Text1);
-    Text1->setObjectName(QStringLiteral("Text1_0"));
-    Text1->setMaxLength(std::numeric_limits<int>::max());
-    Text1->setFont(designFont(18));
-    Text1->setGeometry(twipsRect(1440, 840, 3375, 495));
+    m_nameLabel->setBuddy(m_nameBox);
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_nameBox->setMaxLength(std::numeric_limits<int>::max());
+    m_nameBox->setFont(designFont(18));
+    m_nameBox->setGeometry(twipsRect(1440, 840, 3375, 495));
 
-    Command2 = new ColourButton(QStringLiteral("ACEPTAR"), vbColor(0xFF8080), window);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setFont(designFont(21.75));
-    Command2->setGeometry(twipsRect(720, 3000, 5175, 1215));
-    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+    m_acceptButton = new ColourButton(QStringLiteral("ACEPTAR"), Colours::AcceptButton, window);
+    m_acceptButton->setObjectName(QStringLiteral("acceptButton"));
+    m_acceptButton->setFont(designFont(21.75));
+    m_acceptButton->setGeometry(twipsRect(720, 3000, 5175, 1215));
+    connectHandler(m_acceptButton.data(), &QPushButton::clicked, [this] { onAcceptClicked(); });
     // Enter in the name box accepts the name, as the accept button does.
-    QObject::connect(Text1.data(), &QLineEdit::returnPressed, Command2.data(), &QPushButton::click);
+    QObject::connect(m_nameBox.data(), &QLineEdit::returnPressed, m_acceptButton.data(),
+                     &QPushButton::click);
 
-    Text1->setFocus();
+    m_nameBox->setFocus();
 }
 
 void NameWindow::onLoad()
 {
-    WindowFlow::centreOnScreen(*this);
-    WindowFlow::nameEntryLoading();
+    flow().centreOnScreen(*this);
+    flow().nameEntryLoading();
     // The intro's line is read with the others and left unused.
     const LanguageLines lines =
-        readLanguageLines(LanguageLine::IntroButton, LanguageLine::NameButton);
-    Label1->setText(lines.caption(LanguageLine::NameLabel));
-    Command2->setText(lines.caption(LanguageLine::NameButton));
-    WindowFlow::nameEntryLoaded();
+        run().texts().read(LanguageLine::IntroButton, LanguageLine::NameButton);
+    m_nameLabel->setText(lines.caption(LanguageLine::NameLabel));
+    m_acceptButton->setText(lines.caption(LanguageLine::NameButton));
+    flow().nameEntryLoaded();
 }
 
-void NameWindow::Command2_Click()
+void NameWindow::onAcceptClicked()
 {
-    const QString name = Text1->text();
+    const QString name = m_nameBox->text();
     if (name.isEmpty())
         return;
-    PairCounts::PlayerName = name;
-    WindowFlow::nameAccepted();
+    run().player().setName(name);
+    flow().nameAccepted();
 }

@@ -15,6 +15,8 @@ class ColourButton;
 class NameWindow : public ProgramWindow
 {
 public:
+    using ProgramWindow::ProgramWindow;
+
     // Its close box closes only this window.
     void closeRequested() override;
 
@@ -23,10 +25,10 @@ protected:
     void onLoad() override;
 
 private:
-    void Command2_Click();
+    void onAcceptClicked();
 
-    QPointer<QGroupBox> Frame1;
-    QPointer<QLabel> Label1;
-    QPointer<QLineEdit> Text1;
-    QPointer<ColourButton> Command2;
+    QPointer<QGroupBox> m_nameFrame;
+    QPointer<QLabel> m_nameLabel;
+    QPointer<QLineEdit> m_nameBox;
+    QPointer<ColourButton> m_acceptButton;
 };

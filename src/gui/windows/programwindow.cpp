@@ -4,7 +4,9 @@
 #include "programwindow.h"
 
 #include "platform/services.h"
+#include "run/run.h"
 #include "screen/twips.h"
+#include "windows/windowflow.h"
 #include "windows/windowmanager.h"
 
 #include <QAccessibleWidget>
@@ -21,13 +23,6 @@ const QIcon &fishIcon()
 {
     static const QIcon icon(QStringLiteral(":/images/fish.svg"));
     return icon;
-}
-
-// Positions on the screen count from the top left of the monitor the game plays on, also
-// where more than one monitor forms the desktop.
-QPoint screenOrigin()
-{
-    return services().screen->originPixels();
 }
 
 } // namespace
@@ -130,6 +125,17 @@ void WindowTimer::tick()
     m_inTick = true;
     m_form->runHandler(m_handler);
     m_inTick = false;
+}
+
+Run &ProgramWindow::run() const
+{
+    return m_flow.run();
+}
+
+// Also where more than one monitor forms the desktop.
+QPoint ProgramWindow::screenOrigin() const
+{
+    return run().services().screen->originPixels();
 }
 
 ProgramWindow::~ProgramWindow()
@@ -322,7 +328,7 @@ QPoint ProgramWindow::centrePixels() const
 
 bool ProgramWindow::isOnScreen() const
 {
-    Screen *screen = services().screen;
+    Screen *screen = run().services().screen;
     const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
     return m_window && QRect(screenOrigin(), size).contains(centrePixels());
 }

@@ -14,6 +14,8 @@
 
 class ProgramWindow;
 class QKeyEvent;
+class Run;
+class WindowFlow;
 
 // The top-level widget of a window: it holds the controls and turns the window manager's
 // close request into the window's own rule.
@@ -66,6 +68,7 @@ class ProgramWindow : public QObject
     friend class WindowAccessible;
 
 public:
+    explicit ProgramWindow(WindowFlow &flow) : m_flow(flow) {}
     ~ProgramWindow() override;
 
     bool isLoaded() const { return m_window != nullptr; }
@@ -111,6 +114,10 @@ public:
     bool isOnScreen() const;
 
 protected:
+    // Which window follows which, and the model of the run the windows show.
+    WindowFlow &flow() const { return m_flow; }
+    Run &run() const;
+
     // Builds the design-time controls into the new top-level widget.
     virtual void buildControls(WindowWidget *window) = 0;
     virtual void onLoad() {}
@@ -135,7 +142,10 @@ protected:
 
 private:
     void destroyDying();
+    // The top left corner of the monitor the game plays on: positions count from there.
+    QPoint screenOrigin() const;
 
+    WindowFlow &m_flow;
     QPointer<WindowWidget> m_window;
     std::vector<QPointer<WindowWidget>> m_dying;
     std::vector<QEventLoop *> m_modalLoops;

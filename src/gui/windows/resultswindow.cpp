@@ -5,24 +5,30 @@
 
 #include "controls/colourbutton.h"
 #include "controls/picturelabel.h"
+#include "look/colours.h"
 #include "look/design.h"
+#include "run/run.h"
 #include "screen/twips.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 #include <QKeyEvent>
 
-void ResultsWindow::addResult(const QString &line)
+ResultsWindow::ResultsWindow(WindowFlow &flow) : ProgramWindow(flow)
 {
-    load();
-    if (List1)
-        List1->addItem(line);
+    // The list holds a line for every result of the run, loading the window hidden if
+    // needed.
+    QObject::connect(&run().results(), &Results::added, this, [this](const GameResult &result) {
+        if (m_resultList)
+            m_resultList->addItem(resultLine(result));
+        else
+            load();
+    });
 }
 
 void ResultsWindow::setCaption(const QString &caption)
 {
     window()->setWindowTitle(caption);
-    List1->setAccessibleName(caption);
+    m_resultList->setAccessibleName(caption);
 }
 
 void ResultsWindow::buildControls(WindowWidget *window)
@@ -30,44 +36,44 @@ void ResultsWindow::buildControls(WindowWidget *window)
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setWindowTitle(QStringLiteral("n"));
     window->setFixedSize(twipsRect(0, 0, 9120, 5700).size());
-    setBackgroundColour(window, Qt::white);
+    setBackgroundColour(window, Colours::ResultsBackground);
 
-    List1 = new QListWidget(window);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setFont(designFont(18));
-    List1->setGeometry(twipsRect(240, 240, 8655, 5280));
-    QPalette palette = List1->palette();
-    palette.setColor(QPalette::Base, vbColor(0x004000));
-    palette.setColor(QPalette::Text, vbColor(0xFFFFFF));
-    List1->setPalette(palette);
+    m_resultList = new QListWidget(window);
+    m_resultList->setObjectName(QStringLiteral("resultList"));
+    m_resultList->setFont(designFont(18));
+    m_resultList->setGeometry(twipsRect(240, 240, 8655, 5280));
+    QPalette palette = m_resultList->palette();
+    palette.setColor(QPalette::Base, Colours::ResultListBackground);
+    palette.setColor(QPalette::Text, Colours::ResultListText);
+    m_resultList->setPalette(palette);
+    for (const GameResult &result : run().results().all())
+        m_resultList->addItem(resultLine(result));
 
-    Command1 = new ColourButton(QString(), vbColor(0xC0C0C0), window);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(8040, 360, 735, 735));
+    m_backButton = new ColourButton(QString(), Colours::BackButton, window);
+    m_backButton->setObjectName(QStringLiteral("backButton"));
+    m_backButton->setGeometry(twipsRect(8040, 360, 735, 735));
     auto *picture = new PictureLabel(QStringLiteral(":/images/list_back.svg"), Qt::AlignCenter,
-                                     Command1.data());
-    picture->setObjectName(QStringLiteral("BackPicture"));
-    picture->setGeometry(Command1->rect());
-    connectHandler(Command1.data(), &QPushButton::clicked, [this] { Command1_Click(); });
-    Command1->setFocus();
+                                     m_backButton.data());
+    picture->setObjectName(QStringLiteral("backPicture"));
+    picture->setGeometry(m_backButton->rect());
+    connectHandler(m_backButton.data(), &QPushButton::clicked, [this] { onBackClicked(); });
+    m_backButton->setFocus();
 }
 
 void ResultsWindow::onLoad()
 {
-    WindowFlow::centreOnScreen(*this);
+    flow().centreOnScreen(*this);
     // The back button goes on with the game: it and its picture are named by the
     // keep-playing caption.
-    const QString back =
-        readLanguageLines(LanguageLine::KeepPlayingButton, LanguageLine::KeepPlayingButton)
-            .caption(LanguageLine::KeepPlayingButton);
-    Command1->setAccessibleName(back);
-    Command1->findChild<QLabel *>()->setAccessibleName(back);
+    const QString back = run().texts().caption(LanguageLine::KeepPlayingButton);
+    m_backButton->setAccessibleName(back);
+    m_backButton->findChild<QLabel *>()->setAccessibleName(back);
 }
 
 void ResultsWindow::focusBackButton()
 {
-    if (Command1)
-        Command1->setFocus(Qt::ActiveWindowFocusReason);
+    if (m_backButton)
+        m_backButton->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 // Escape leaves the list as its back button does.
@@ -75,16 +81,16 @@ bool ResultsWindow::onKeyDown(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)
         return false;
-    Command1_Click();
+    onBackClicked();
     return true;
 }
 
 void ResultsWindow::closeRequested()
 {
-    WindowFlow::resultsClosing();
+    flow().resultsClosing();
 }
 
-void ResultsWindow::Command1_Click()
+void ResultsWindow::onBackClicked()
 {
-    WindowFlow::boardWanted();
+    flow().boardWanted();
 }

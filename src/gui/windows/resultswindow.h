@@ -13,8 +13,8 @@ class ColourButton;
 class ResultsWindow : public ProgramWindow
 {
 public:
-    // Adds a result line at the end of List1, loading the window hidden if needed.
-    void addResult(const QString &line);
+    explicit ResultsWindow(WindowFlow &flow);
+
     // Sets the title, loading the window hidden if needed.
     void setCaption(const QString &caption);
 
@@ -22,15 +22,14 @@ public:
     // The back button takes the focus and shows its mark, as when the window opens.
     void focusBackButton();
 
-    QPointer<QListWidget> List1;
-
 protected:
     void buildControls(WindowWidget *window) override;
     void onLoad() override;
     bool onKeyDown(QKeyEvent *event) override;
 
 private:
-    void Command1_Click();
+    void onBackClicked();
 
-    QPointer<ColourButton> Command1;
+    QPointer<QListWidget> m_resultList;
+    QPointer<ColourButton> m_backButton;
 };

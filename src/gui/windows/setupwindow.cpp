@@ -4,19 +4,15 @@
 #include "setupwindow.h"
 
 #include "controls/colourbutton.h"
+#include "look/colours.h"
 #include "look/design.h"
-#include "run/paircounts.h"
+#include "run/run.h"
 #include "screen/twips.h"
 #include "sets/pairbuttons.h"
-#include "sets/setplaces.h"
-#include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
 namespace
 {
-
-const QColor Yellow = vbColor(0x00FFFF);
-const QColor Green = vbColor(0x00FF00);
 
 // Left and top of each pair-count button by index: around the play button clockwise from
 // the middle of the left column.
@@ -36,12 +32,6 @@ constexpr std::array<int, 3> ButtonsAfterSetBox = {4, 5, 6};
 
 } // namespace
 
-QString SetupWindow::setName()
-{
-    load();
-    return Combo1 ? Combo1->currentText() : QString();
-}
-
 void SetupWindow::closeRequested()
 {
     unload();
@@ -52,104 +42,118 @@ void SetupWindow::buildControls(WindowWidget *window)
     window->setWindowFlags(CloseBoxOnly);
     window->setWindowTitle(QStringLiteral("Zindle"));
     window->setFixedSize(twipsRect(0, 0, 8700, 8295).size());
-    setBackgroundColour(window, vbColor(0xC0E0FF));
+    setBackgroundColour(window, Colours::SetupBackground);
 
     auto addPairButton = [this, window](int i) {
         const int pairs = PairCounts::pairsFor(i);
-        auto *button = new ColourButton(QString::number(pairs), i == 2 ? Green : Yellow, window);
-        button->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        auto *button = new ColourButton(QString::number(pairs),
+                                        i == PairCounts::DefaultChoice ? Colours::ChosenPairButton
+                                                                       : Colours::PairButton,
+                                        window);
+        button->setObjectName(QStringLiteral("pairButton%1").arg(i));
         button->setFont(designFont(72));
         const auto &cell = PairButtonCells[std::size_t(i)];
         button->setGeometry(twipsRect(cell[0], cell[1], 2655, 2295));
-        connectHandler(button, &QPushButton::clicked, [this, i] { Command1_Click(i); });
-        Command1[std::size_t(i)] = button;
+        connectHandler(button, &QPushButton::clicked, [this, i] { onPairButtonClicked(i); });
+        m_pairButtons[std::size_t(i)] = button;
     };
     for (int i : ButtonsBeforePlay)
         addPairButton(i);
 
-    Command2 = new ColourButton(QStringLiteral("JUGAR"), vbColor(0x0000FF), window);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setFont(designFont(27.75));
-    Command2->setGeometry(twipsRect(3000, 3480, 2655, 2295));
-    connectHandler(Command2.data(), &QPushButton::clicked, [this] { Command2_Click(); });
+    m_playButton = new ColourButton(QStringLiteral("JUGAR"), Colours::PlayButton, window);
+    m_playButton->setObjectName(QStringLiteral("playButton"));
+    m_playButton->setFont(designFont(27.75));
+    m_playButton->setGeometry(twipsRect(3000, 3480, 2655, 2295));
+    connectHandler(m_playButton.data(), &QPushButton::clicked, [this] { onPlayClicked(); });
 
-    Combo1 = new QComboBox(window);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_setBox = new QComboBox(window);
+    m_setBox->setObjectName(QStringLiteral("setBox"));
+    m_setBox->setEditable(true);
+    m_setBox->setInsertPolicy(QComboBox::NoInsert);
     // The typed text is the set name as it stands, never completed to a listed one.
-    Combo1->setCompleter(nullptr);
-    Combo1->setFont(designFont(18, false));
-    Combo1->setGeometry(twipsRect(4080, 360, 4335, 525));
-    setBackgroundColour(Combo1, vbColor(0x80FF80), QPalette::Base);
-    setBackgroundColour(Combo1, vbColor(0x80FF80), QPalette::Button);
-    Combo1->setEditText(QStringLiteral("Combo1"));
-    connectHandler(Combo1.data(), &QComboBox::activated, [this] { Combo1_Click(); });
+    m_setBox->setCompleter(nullptr);
+    m_setBox->setFont(designFont(18, false));
+    m_setBox->setGeometry(twipsRect(4080, 360, 4335, 525));
+    setBackgroundColour(m_setBox, Colours::SetBoxBackground, QPalette::Base);
+    setBackgroundColour(m_setBox, Colours::SetBoxBackground, QPalette::Button);
+    connectHandler(m_setBox.data(), &QComboBox::activated, [this] { onSetChosen(); });
+    // The box's text, listed or typed, is the set the next board plays.
+    QObject::connect(m_setBox.data(), &QComboBox::editTextChanged, &run().choice(),
+                     &GameChoice::setSetName);
+    run().choice().setSetName(m_setBox->currentText());
 
     for (int i : ButtonsAfterSetBox)
         addPairButton(i);
 
-    Label2 = new QLabel(
+    m_instructionLabel = new QLabel(
         QStringLiteral("Selecciona la carpeta de im\u00e1genes y el n\u00famero de parejas"),
         window);
-    Label2->setObjectName(QStringLiteral("Label2_2"));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setFont(designFont(12));
-    Label2->setGeometry(twipsRect(120, 240, 3855, 735));
-    QPalette palette = Label2->palette();
-    palette.setColor(QPalette::WindowText, vbColor(0xC00000));
-    Label2->setPalette(palette);
+    m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));
+    m_instructionLabel->setWordWrap(true);
+    m_instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instructionLabel->setFont(designFont(12));
+    m_instructionLabel->setGeometry(twipsRect(120, 240, 3855, 735));
+    QPalette palette = m_instructionLabel->palette();
+    palette.setColor(QPalette::WindowText, Colours::InstructionText);
+    m_instructionLabel->setPalette(palette);
+
+    QObject::connect(&run().choice(), &GameChoice::pairChoiceChanged, window,
+                     [this](int index) { showPairChoice(index); });
 }
 
 void SetupWindow::onLoad()
 {
     m_loading = true;
-    WindowFlow::centreOnScreen(*this);
-    PairCounts::PairChoice = 2;
-    WindowFlow::setupLoading();
-    for (const SetEntry &set : listSets())
-        Combo1->addItem(set.name);
-    Combo1->setEditText(Combo1->itemText(0));
+    flow().centreOnScreen(*this);
+    run().choice().setPairChoice(PairCounts::DefaultChoice);
+    flow().setupLoading();
+    for (const SetEntry &set : run().sets().list())
+        m_setBox->addItem(set.name);
+    m_setBox->setEditText(m_setBox->itemText(0));
     const LanguageLines lines =
-        readLanguageLines(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
-    Label2->setText(lines.caption(LanguageLine::SetupInstruction));
-    Command2->setText(lines.caption(LanguageLine::PlayButton));
-    CheckPairButtons();
+        run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
+    m_instructionLabel->setText(lines.caption(LanguageLine::SetupInstruction));
+    m_playButton->setText(lines.caption(LanguageLine::PlayButton));
+    checkPairButtons();
     m_loading = false;
 }
 
 void SetupWindow::onUnload()
 {
-    WindowFlow::endProgram();
+    flow().endProgram();
 }
 
-void SetupWindow::Combo1_Click()
+void SetupWindow::onSetChosen()
 {
-    CheckPairButtons();
+    checkPairButtons();
 }
 
-void SetupWindow::Command1_Click(int Index)
+void SetupWindow::onPairButtonClicked(int index)
 {
-    PairCounts::PairChoice = std::uint8_t(Index);
-    for (auto &button : Command1)
-        button->setBackground(Yellow);
-    Command1[std::size_t(Index)]->setBackground(Green);
+    run().choice().setPairChoice(index);
 }
 
-void SetupWindow::Command2_Click()
+void SetupWindow::showPairChoice(int index)
 {
-    WindowFlow::playChosen();
+    for (auto &button : m_pairButtons)
+        button->setBackground(Colours::PairButton);
+    m_pairButtons[std::size_t(index)]->setBackground(Colours::ChosenPairButton);
 }
 
-void SetupWindow::CheckPairButtons()
+void SetupWindow::onPlayClicked()
 {
-    const std::optional<int> pictures = firstFolderPictures(Combo1->currentText());
+    flow().playChosen();
+}
+
+void SetupWindow::checkPairButtons()
+{
+    const std::optional<int> pictures =
+        firstFolderPictures(run().sets().folderOf(run().choice().setName()));
     // At start-up an unreadable "1" folder leaves the buttons as designed; a set picked
     // later that has none offers no count.
     if (!pictures && m_loading)
         return;
     const auto enabled = pairButtonsEnabled(pictures.value_or(0));
-    for (std::size_t i = 0; i < Command1.size(); ++i)
-        Command1[i]->setEnabled(enabled[i]);
+    for (std::size_t i = 0; i < m_pairButtons.size(); ++i)
+        m_pairButtons[i]->setEnabled(enabled[i]);
 }

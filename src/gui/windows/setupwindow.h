@@ -12,17 +12,15 @@
 
 class ColourButton;
 
-// The setup window: the picture set and the number of pairs.
+// The setup window: the picture set and the number of pairs, which it keeps in the run's
+// choice of the next game.
 class SetupWindow : public ProgramWindow
 {
 public:
-    // The text of the set box, the chosen set's name; loads the window hidden if needed.
-    QString setName();
+    using ProgramWindow::ProgramWindow;
 
     // What closing the window by its close box does: it ends the program.
     void closeRequested() override;
-
-    QPointer<QComboBox> Combo1;
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -30,13 +28,16 @@ protected:
     void onUnload() override;
 
 private:
-    void Combo1_Click();
-    void Command1_Click(int Index);
-    void Command2_Click();
-    void CheckPairButtons();
+    void onSetChosen();
+    void onPairButtonClicked(int index);
+    void onPlayClicked();
+    void checkPairButtons();
+    // The chosen pair count in the buttons' colours.
+    void showPairChoice(int index);
 
-    std::array<QPointer<ColourButton>, PairCounts::ChoiceCount> Command1;
-    QPointer<ColourButton> Command2;
-    QPointer<QLabel> Label2;
+    std::array<QPointer<ColourButton>, PairCounts::ChoiceCount> m_pairButtons;
+    QPointer<ColourButton> m_playButton;
+    QPointer<QComboBox> m_setBox;
+    QPointer<QLabel> m_instructionLabel;
     bool m_loading = false;
 };

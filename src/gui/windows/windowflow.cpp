@@ -6,7 +6,7 @@
 #include "cards/cardgeometry.h"
 #include "controls/workprogress.h"
 #include "platform/services.h"
-#include "run/paircounts.h"
+#include "run/run.h"
 #include "screen/centring.h"
 #include "sets/dealing.h"
 #include "windows/boardwindow.h"
@@ -21,58 +21,83 @@
 #include <QScreen>
 #include <memory>
 
+WindowFlow::WindowFlow(Run &run) : m_run(run) {}
+
+// Every window lets go of its controls first, as when the program ends.
+WindowFlow::~WindowFlow()
+{
+    ProgramWindow *all[] = {m_intro.get(), m_name.get(),     m_setup.get(),
+                            m_board.get(), m_gameOver.get(), m_results.get()};
+    for (ProgramWindow *w : all) {
+        if (w)
+            w->discard();
+    }
+}
+
 namespace
 {
 
-struct Registry {
-    std::unique_ptr<SetupWindow> f1;
-    std::unique_ptr<BoardWindow> f2;
-    std::unique_ptr<NameWindow> f3;
-    std::unique_ptr<GameOverWindow> f4;
-    std::unique_ptr<IntroWindow> f5;
-    std::unique_ptr<ResultsWindow> f6;
-};
-
-Registry &registry()
-{
-    static Registry r;
-    return r;
-}
-
-template <typename F> F &instance(std::unique_ptr<F> &slot)
+template <typename W> W &instance(std::unique_ptr<W> &slot, WindowFlow &flow)
 {
     if (!slot)
-        slot = std::make_unique<F>();
+        slot = std::make_unique<W>(flow);
     return *slot;
 }
 
+} // namespace
+
+IntroWindow &WindowFlow::introWindow()
+{
+    return instance(m_intro, *this);
+}
+NameWindow &WindowFlow::nameWindow()
+{
+    return instance(m_name, *this);
+}
+SetupWindow &WindowFlow::setupWindow()
+{
+    return instance(m_setup, *this);
+}
+BoardWindow &WindowFlow::boardWindow()
+{
+    return instance(m_board, *this);
+}
+GameOverWindow &WindowFlow::gameOverWindow()
+{
+    return instance(m_gameOver, *this);
+}
+ResultsWindow &WindowFlow::resultsWindow()
+{
+    return instance(m_results, *this);
+}
+
 // A board opens only when it will show a pair: the chosen set is checked by loading its
-// pictures as the deal does, at the size of the board's cards, off the window thread. Should the
-// deal still come out empty (the set changed in between), the board closes before it shows, and the
-// player is where they were. An open board only comes forward.
-void openBoard()
+// pictures as the deal does, at the size of the board's cards, off the window thread.
+// Should the deal still come out empty (the set changed in between), the board closes
+// before it shows, and the player is where they were. An open board only comes forward.
+void WindowFlow::openBoard()
 {
     if (!boardWindow().isLoaded()) {
         // The board plays on the setup window's monitor; the windows that follow it centre
         // there too.
-        Screen *screen = services().screen;
+        Screen *screen = m_run.services().screen;
         screen->chooseMonitorAt(
             setupWindow().isShown() ? std::optional(setupWindow().centrePixels()) : std::nullopt);
-        // Reading the set name loads the setup window, hidden, when it is not there yet.
-        const QString set = setupWindow().setName();
+        // The setup window holds the chosen set once it has loaded, hidden where needed.
+        setupWindow().load();
+        const QString set = m_run.choice().setName();
         // At the board's device pixel ratio, so that the deal finds what the check decoded.
         const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
         const CardBoxSize box =
-            firstCardBox(PairCounts::PairChoice, screen->widthTwips(), screen->heightTwips(),
+            firstCardBox(m_run.choice().pairChoice(), screen->widthTwips(), screen->heightTwips(),
                          shown ? shown->devicePixelRatio() : 1.0);
         QFutureWatcher<bool> check;
-        check.setFuture(startCheckingSet(set, box));
+        check.setFuture(startCheckingSet(m_run.sets().folderOf(set), box, m_run.keptPictures()));
         waitShowingProgress(check);
         if (!check.result())
             return;
-        boardWindow().setSetName(set);
         boardWindow().load();
-        if (boardWindow().game().pairCount() == 0) {
+        if (m_run.board().pairCount() == 0) {
             boardWindow().unload();
             return;
         }
@@ -80,99 +105,69 @@ void openBoard()
     boardWindow().show();
 }
 
-} // namespace
-
-SetupWindow &setupWindow()
-{
-    return instance(registry().f1);
-}
-BoardWindow &boardWindow()
-{
-    return instance(registry().f2);
-}
-NameWindow &nameWindow()
-{
-    return instance(registry().f3);
-}
-GameOverWindow &gameOverWindow()
-{
-    return instance(registry().f4);
-}
-IntroWindow &introWindow()
-{
-    return instance(registry().f5);
-}
-ResultsWindow &resultsWindow()
-{
-    return instance(registry().f6);
-}
-
-namespace WindowFlow
-{
-
-void start()
+void WindowFlow::start()
 {
     introWindow().show();
 }
 
-void centreOnScreen(ProgramWindow &form, int raise)
+void WindowFlow::centreOnScreen(ProgramWindow &window, int raise)
 {
-    Screen *screen = services().screen;
-    const QSize outer = form.outerSizeTwips();
+    Screen *screen = m_run.services().screen;
+    const QSize outer = window.outerSizeTwips();
     const QPoint at =
         centredPosition(screen->widthTwips(), screen->heightTwips(), outer.width(), outer.height());
-    form.moveTwips(at.x(), at.y() - raise);
+    window.moveTwips(at.x(), at.y() - raise);
 }
 
-void introContinued()
+void WindowFlow::introContinued()
 {
     nameWindow().show();
 }
 
-void nameEntryLoading()
+void WindowFlow::nameEntryLoading()
 {
     introWindow().unload();
 }
 
-void nameEntryLoaded()
+void WindowFlow::nameEntryLoaded()
 {
     // The list window opens behind the name window, which then comes in front with the keys.
     resultsWindow().showBehind();
 }
 
-void nameAccepted()
+void WindowFlow::nameAccepted()
 {
     setupWindow().show();
 }
 
-void setupLoading()
+void WindowFlow::setupLoading()
 {
     gameOverWindow().unload();
 }
 
-void playChosen()
+void WindowFlow::playChosen()
 {
     introWindow().unload();
     openBoard();
 }
 
-void boardWanted()
+void WindowFlow::boardWanted()
 {
     resultsWindow().setOwner(nullptr);
     openBoard();
 }
 
-void boardLoading()
+void WindowFlow::boardLoading()
 {
     nameWindow().unload();
 }
 
-void titleResults(const QString &caption)
+void WindowFlow::titleResults(const QString &caption)
 {
     resultsWindow().setCaption(caption);
 }
 
-void resultsWanted()
+void WindowFlow::resultsWanted()
 {
     // The list window opened before the board chose its monitor; it comes to the board's.
     if (resultsWindow().isLoaded() && !resultsWindow().isOnScreen())
@@ -182,55 +177,31 @@ void resultsWanted()
     resultsWindow().focusBackButton();
 }
 
-void gameCompleted(const QString &resultLine)
-{
-    resultsWindow().addResult(resultLine);
-}
-
-void gameOver()
+void WindowFlow::gameOver()
 {
     gameOverWindow().showModal(&boardWindow());
     boardWindow().unload();
 }
 
-QString finalSecondsCaption()
-{
-    return boardWindow().secondsLeftCaption();
-}
-
-void keepPlaying()
+void WindowFlow::keepPlaying()
 {
     boardWindow().unload();
     gameOverWindow().unload();
     setupWindow().show();
 }
 
-void endProgram()
+void WindowFlow::endProgram()
 {
-    services().program->end();
+    m_run.services().program->end();
 }
 
-void resultsClosing()
+void WindowFlow::resultsClosing()
 {
-    const Registry &r = registry();
-    const ProgramWindow *others[] = {r.f1.get(), r.f2.get(), r.f3.get(), r.f4.get(), r.f5.get()};
-    for (const ProgramWindow *f : others) {
-        if (f && f->isShown())
+    const ProgramWindow *others[] = {m_intro.get(), m_name.get(), m_setup.get(), m_board.get(),
+                                     m_gameOver.get()};
+    for (const ProgramWindow *w : others) {
+        if (w && w->isShown())
             return;
     }
     endProgram();
 }
-
-void resetRun()
-{
-    Registry &r = registry();
-    ProgramWindow *all[] = {r.f1.get(), r.f2.get(), r.f3.get(), r.f4.get(), r.f5.get(), r.f6.get()};
-    for (ProgramWindow *f : all) {
-        if (f)
-            f->discard();
-    }
-    r = Registry{};
-    PairCounts::reset();
-}
-
-} // namespace WindowFlow

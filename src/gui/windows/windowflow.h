@@ -4,75 +4,85 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
-class ProgramWindow;
-class SetupWindow;
 class BoardWindow;
-class NameWindow;
 class GameOverWindow;
 class IntroWindow;
+class NameWindow;
+class ProgramWindow;
 class ResultsWindow;
-
-// The one object of each window kind, created on first use.
-SetupWindow &setupWindow();
-BoardWindow &boardWindow();
-NameWindow &nameWindow();
-GameOverWindow &gameOverWindow();
-IntroWindow &introWindow();
-ResultsWindow &resultsWindow();
+class Run;
+class SetupWindow;
 
 // Which window follows which: every hand-over between the windows, and the ends of the
-// run. A window's handler calls the step it takes; only this file knows the other windows.
-namespace WindowFlow
+// run. It owns the one object of each window kind, created on first use; a window's
+// handler calls the step it takes, and only this class knows the other windows.
+class WindowFlow
 {
+public:
+    explicit WindowFlow(Run &run);
+    ~WindowFlow();
 
-// The program starts on the intro window.
-void start();
+    Run &run() const { return m_run; }
 
-// Every window but the board places itself on the screen first thing in its start-up:
-// centred by its outer size, `raise` twips higher.
-void centreOnScreen(ProgramWindow &form, int raise = 0);
+    IntroWindow &introWindow();
+    NameWindow &nameWindow();
+    SetupWindow &setupWindow();
+    BoardWindow &boardWindow();
+    GameOverWindow &gameOverWindow();
+    ResultsWindow &resultsWindow();
 
-// The intro's continue button: the name entry opens.
-void introContinued();
-// The name entry's start-up closes the intro first and shows the list window last.
-void nameEntryLoading();
-void nameEntryLoaded();
-// The name entry accepted a name: the setup window comes forward.
-void nameAccepted();
+    // The program starts on the intro window.
+    void start();
 
-// The setup window's start-up closes a game-over window still open.
-void setupLoading();
-// The setup window's play button, and the list window's: a board opens when the chosen set
-// can deal a pair; an open board only comes forward.
-void playChosen();
-void boardWanted();
+    // Every window but the board places itself on the screen first thing in its start-up:
+    // centred by its outer size, `raise` twips higher.
+    void centreOnScreen(ProgramWindow &window, int raise = 0);
 
-// The board's start-up: the name entry closes, the list window gets its title. The board
-// is handed the chosen set when it opens, read from the setup window (loading it hidden if
-// needed).
-void boardLoading();
-void titleResults(const QString &caption);
-// The board's list button brings the list window forward.
-void resultsWanted();
-// The last pair was found: its result line goes to the list window.
-void gameCompleted(const QString &resultLine);
-// The tick after the last pair: the game-over window, modal, then the board closes.
-void gameOver();
-// What the game-over window shows: the board's clock as it stopped.
-QString finalSecondsCaption();
-// The game-over window's keep-playing button: the board and it close, setup comes forward.
-void keepPlaying();
+    // The intro's continue button: the name entry opens.
+    void introContinued();
+    // The name entry's start-up closes the intro first and shows the list window last.
+    void nameEntryLoading();
+    void nameEntryLoaded();
+    // The name entry accepted a name: the setup window comes forward.
+    void nameAccepted();
 
-// The board's close button, the game-over window's finish button and closing the setup
-// window end the run at once, whatever windows are open.
-void endProgram();
-// The window manager's close request on the list window, which has no close control: it
-// ends the run when no other window is on the screen (the name entry was closed before the
-// setup window opened), so that the player is never left with a window that cannot go.
-void resultsClosing();
+    // The setup window's start-up closes a game-over window still open.
+    void setupLoading();
+    // The setup window's play button, and the list window's: a board opens when the chosen
+    // set can deal a pair; an open board only comes forward.
+    void playChosen();
+    void boardWanted();
 
-// Destroys every window object, as if a new run began; for tests.
-void resetRun();
+    // The board's start-up: the name entry closes, the list window gets its title.
+    void boardLoading();
+    void titleResults(const QString &caption);
+    // The board's list button brings the list window forward.
+    void resultsWanted();
+    // The tick after the last pair: the game-over window, modal, then the board closes.
+    void gameOver();
+    // The game-over window's keep-playing button: the board and it close, setup comes
+    // forward.
+    void keepPlaying();
 
-} // namespace WindowFlow
+    // The board's close button, the game-over window's finish button and closing the setup
+    // window end the run at once, whatever windows are open.
+    void endProgram();
+    // The window manager's close request on the list window, which has no close control: it
+    // ends the run when no other window is on the screen (the name entry was closed before
+    // the setup window opened), so that the player is never left with a window that cannot
+    // go.
+    void resultsClosing();
+
+private:
+    void openBoard();
+
+    Run &m_run;
+    std::unique_ptr<IntroWindow> m_intro;
+    std::unique_ptr<NameWindow> m_name;
+    std::unique_ptr<SetupWindow> m_setup;
+    std::unique_ptr<BoardWindow> m_board;
+    std::unique_ptr<GameOverWindow> m_gameOver;
+    std::unique_ptr<ResultsWindow> m_results;
+};

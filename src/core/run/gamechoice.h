@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "run/paircounts.h"
+
+#include <QObject>
+#include <QString>
+
+// What the next board plays: the set, by the name the set box holds, and the pair count, by
+// the index of its button.
+class GameChoice : public QObject
+{
+    Q_OBJECT
+public:
+    const QString &setName() const { return m_setName; }
+    void setSetName(const QString &name)
+    {
+        if (name == m_setName)
+            return;
+        m_setName = name;
+        Q_EMIT setNameChanged(m_setName);
+    }
+
+    // 0 <= index < PairCounts::ChoiceCount.
+    int pairChoice() const { return m_pairChoice; }
+    void setPairChoice(int index)
+    {
+        if (index < 0 || index >= PairCounts::ChoiceCount || index == m_pairChoice)
+            return;
+        m_pairChoice = index;
+        Q_EMIT pairChoiceChanged(m_pairChoice);
+    }
+    int pairs() const { return PairCounts::pairsFor(m_pairChoice); }
+
+Q_SIGNALS:
+    void setNameChanged(const QString &name);
+    void pairChoiceChanged(int index);
+
+private:
+    QString m_setName;
+    int m_pairChoice = PairCounts::DefaultChoice;
+};

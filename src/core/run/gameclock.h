@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+// The board's countdown. It shows nothing until its first tick, then the seconds left;
+// it stops at zero, where running out changes nothing but the clock, and when the game is
+// complete. The window that shows it owns the one-second timer and calls tick().
+class GameClock : public QObject
+{
+    Q_OBJECT
+public:
+    // A new countdown from `seconds`, running.
+    void start(int seconds);
+    // One second more; ignored once the clock has stopped.
+    void tick();
+    void stop();
+
+    bool isRunning() const { return m_running; }
+    int secondsLeft() const { return m_start - m_elapsed; }
+    // What the clock shows: nothing before its first tick.
+    std::optional<int> shownSeconds() const;
+
+Q_SIGNALS:
+    void ticked(int secondsLeft);
+    // Ran out or the game is complete: the timer stops.
+    void stopped();
+
+private:
+    int m_start = 0;
+    int m_elapsed = 0;
+    bool m_running = false;
+};
+
+// Seconds as the clock shows them, plain digits; the empty text before the first tick.
+QString secondsCaption(std::optional<int> seconds);

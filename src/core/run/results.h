@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The words of a result line, from the language file as the board read it when it opened.
+struct ResultWords {
+    QString start;
+    QString afterPairs;
+    QString beforeSeconds;
+    QString end;
+};
+
+// One finished game, and the words its line is worded with.
+struct GameResult {
+    QString player;
+    QString set;
+    int pairs = 0;
+    // What the clock showed: nothing when the game ended before its first tick.
+    std::optional<int> secondsLeft;
+    QDateTime finished;
+    ResultWords words;
+};
+
+// <start> <pairs> <afterPairs> <beforeSeconds> <seconds left> <end>, one blank between
+// pieces, also where a piece is empty.
+QString resultLine(const GameResult &result);
+
+// The games of the run, in the order they ended; kept in memory only.
+class Results : public QObject
+{
+    Q_OBJECT
+public:
+    void add(const GameResult &result);
+    const std::vector<GameResult> &all() const { return m_results; }
+
+Q_SIGNALS:
+    void added(const GameResult &result);
+
+private:
+    std::vector<GameResult> m_results;
+};

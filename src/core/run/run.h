@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "pictures/picturecache.h"
+#include "platform/services.h"
+#include "run/board.h"
+#include "run/gamechoice.h"
+#include "run/player.h"
+#include "run/results.h"
+#include "sets/setplaces.h"
+#include "texts/texts.h"
+
+#include <QObject>
+
+// The model of one run of the program, from the intro to the end: the player, what the next
+// board plays, the board in play, the results, the texts, and the pictures kept for the next
+// boards. The windows show it and call it; a finished board adds its result here.
+class Run : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Run(const Services &services);
+
+    const Services &services() const { return m_services; }
+    const Texts &texts() const { return m_texts; }
+    Player &player() { return m_player; }
+    GameChoice &choice() { return m_choice; }
+    Board &board() { return m_board; }
+    Results &results() { return m_results; }
+    PictureCache &keptPictures() { return m_keptPictures; }
+    // The sets that go with the texts as they are now.
+    SetLibrary sets() const
+    {
+        return SetLibrary(m_services.programFolder, m_texts.choice().language);
+    }
+
+    // A new board of `setName` at the chosen pair count.
+    void startBoard(const QString &setName);
+    // The words its result line will be worded with, as the board read them.
+    void setBoardWords(const ResultWords &words) { m_boardWords = words; }
+    const QString &boardSet() const { return m_boardSet; }
+
+private:
+    void boardCompleted();
+
+    Services m_services;
+    Texts m_texts;
+    Player m_player;
+    GameChoice m_choice;
+    Board m_board;
+    Results m_results;
+    PictureCache m_keptPictures;
+    QString m_boardSet;
+    ResultWords m_boardWords;
+};

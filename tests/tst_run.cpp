@@ -1,0 +1,205 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cards/keyboardmark.h"
+#include "fakes.h"
+#include "run/gameoverpause.h"
+#include "sets/dealing.h"
+
+#include <QSignalSpy>
+
+namespace
+{
+
+// A board of two pairs at pair-count index `choice`: cards 0 and 1 are pair "1", 2 and 3
+// pair "2".
+void dealTwoPairs(Board &board, int choice = 0)
+{
+    board.start(choice);
+    board.deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
+}
+
+} // namespace
+
+// The model of the run and its rules, without a window.
+class TstRun : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void turnRules_data()
+    {
+        // Clicks on cards 0 to 3, "gone" the found pair leaving the board, and what each
+        // click made: F first card, P pair, M miss, I ignored, C the pair that ends the game.
+        QTest::addColumn<QString>("turn");
+        QTest::newRow("a miss, then a new turn") << "0 2 3 = F M F";
+        QTest::newRow("the same card twice is a miss") << "1 1 = F M";
+        QTest::newRow("clicks while a pair shows do nothing") << "0 1 2 gone 2 3 = F P I F C";
+        QTest::newRow("cards off the board do nothing") << "-1 72 5 0 = I I I F";
+        QTest::newRow("a found card takes no click") << "0 1 gone 1 0 2 = F P I I F";
+        QTest::newRow("nothing after the last pair") << "3 2 gone 1 0 gone 0 = F P F C I";
+    }
+
+    void turnRules()
+    {
+        QFETCH(QString, turn);
+        Board board;
+        dealTwoPairs(board);
+        QString seen;
+        connect(&board, &Board::cardChosen, this, [&] { seen += 'F'; });
+        connect(&board, &Board::pairFound, this, [&] { seen.back() = 'P'; });
+        connect(&board, &Board::missed, this, [&] { seen.back() = 'M'; });
+        connect(&board, &Board::completed, this, [&] { seen.back() = 'C'; });
+        QSignalSpy removed(&board, &Board::pairRemoved);
+        QStringList made;
+        for (const QString &click : turn.section(" = ", 0, 0).split(' ')) {
+            if (click == "gone") {
+                board.removeFoundPair();
+                continue;
+            }
+            const qsizetype before = seen.size();
+            board.click(click.toInt());
+            made << (seen.size() > before ? QString(seen.back()) : QStringLiteral("I"));
+        }
+        QCOMPARE(made.join(' '), turn.section(" = ", 1));
+        QCOMPARE(board.isComplete(), made.contains("C"));
+        QCOMPARE(removed.count(), turn.count("gone"));
+    }
+
+    void clock_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("running");
+        // Two pairs x 10 + 2 ^ the pair-count index.
+        QTest::newRow("nothing shows before the first tick") << 0 << 0 << "" << true;
+        QTest::newRow("a second a tick") << 0 << 1 << "20" << true;
+        QTest::newRow("more time on a larger board") << 6 << 3 << "81" << true;
+        QTest::newRow("stops at zero") << 0 << 21 << "0" << false;
+        QTest::newRow("stays at zero") << 0 << 25 << "0" << false;
+    }
+
+    void clock()
+    {
+        QFETCH(int, choice);
+        QFETCH(int, ticks);
+        Board board;
+        dealTwoPairs(board, choice);
+        QSignalSpy stopped(&board.clock(), &GameClock::stopped);
+        for (int i = 0; i < ticks; ++i)
+            board.clock().tick();
+        QTEST(secondsCaption(board.clock().shownSeconds()), "shown");
+        QTEST(board.clock().isRunning(), "running");
+        QCOMPARE(stopped.count(), board.clock().isRunning() ? 0 : 1);
+    }
+
+    void finishedBoardAddsItsResult()
+    {
+        TestRun test;
+        Run &run = test.run;
+        run.player().setName(" Ana ");
+        run.choice().setPairChoice(0);
+        run.startBoard("animales");
+        run.setBoardWords({"Con", "parejas", "quedaban", "segundos"});
+        run.board().deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
+        run.board().clock().tick();
+        QSignalSpy added(&run.results(), &Results::added);
+        for (int k : {0, 1, -1, 2, 3}) {
+            if (k < 0)
+                run.board().removeFoundPair();
+            run.board().click(k);
+        }
+        QCOMPARE(added.count(), 1);
+        const GameResult &result = run.results().all().front();
+        QCOMPARE(QStringList({result.player, result.set, resultLine(result)}),
+                 QStringList({" Ana ", "animales", "Con 2 parejas quedaban 20 segundos"}));
+        // The clock stopped with the last pair.
+        run.board().clock().tick();
+        QCOMPARE(run.board().clock().shownSeconds(), 20);
+    }
+
+    void resultLines_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("words around the counts")
+            << QStringList{"Con", "parejas", "quedaban", "segundos"} << 58
+            << "Con 6 parejas quedaban 58 segundos";
+        // -1: the game ended before the clock's first tick.
+        QTest::newRow("no seconds shown yet")
+            << QStringList{"Con", "parejas", "quedaban", "segundos"} << -1
+            << "Con 6 parejas quedaban  segundos";
+        QTest::newRow("empty words keep their blanks")
+            << QStringList{"", "", "", ""} << 3 << " 6   3 ";
+    }
+
+    void resultLines()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(int, seconds);
+        GameResult result{"Ana", "s",
+                          6,     seconds < 0 ? std::nullopt : std::optional(seconds),
+                          {},    ResultWords{words[0], words[1], words[2], words[3]}};
+        QTEST(resultLine(result), "line");
+    }
+
+    void pairChoice()
+    {
+        GameChoice choice;
+        QCOMPARE(choice.pairs(), 12);
+        QSignalSpy changed(&choice, &GameChoice::pairChoiceChanged);
+        for (int index : {6, 6, 7, -1})
+            choice.setPairChoice(index);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(choice.pairs(), 36);
+    }
+
+    void gameOverPause_data()
+    {
+        QTest::addColumn<double>("reading");
+        QTest::addColumn<double>("pause");
+        // Until two seconds past the reading rounded half to even.
+        QTest::newRow("100.25 waits until 102") << 100.25 << 1.75;
+        QTest::newRow("100.5 rounds to the even 100") << 100.5 << 1.5;
+        QTest::newRow("101.5 rounds to the even 102") << 101.5 << 2.5;
+        QTest::newRow("just before midnight") << 86399.75 << 2.25;
+    }
+
+    void gameOverPause()
+    {
+        QFETCH(double, reading);
+        QTEST(gameOverPauseSeconds(reading), "pause");
+    }
+
+    void markMovesOverClickableCards_data()
+    {
+        // From, key, a 4 x 3 board row by row ('x' can be clicked, '.' is found), to.
+        QTest::addColumn<QString>("move");
+        QTest::newRow("the first key marks the first clickable card") << "-1 D ..xxxxxxxxxx 2";
+        QTest::newRow("nothing to mark") << "-1 R ............ -1";
+        QTest::newRow("right skips found cards") << "1 R xx..xxxxxxxx 4";
+        QTest::newRow("right from the last card wraps to the first") << "11 R xxxxxxxxxxxx 0";
+        QTest::newRow("left from the first card wraps to the last") << "0 L xxxxxxxxxxxx 11";
+        QTest::newRow("down passes a found row") << "1 D xxxx....xxxx 9";
+        QTest::newRow("down takes the nearest column") << "2 D xxxxx..xxxxx 7";
+        QTest::newRow("up from the top row wraps to the bottom") << "2 U xxxxxxxxxxxx 10";
+        QTest::newRow("moves on from a card just found") << "5 R xxxxx.xxxxxx 6";
+        QTest::newRow("the last clickable card keeps the mark") << "6 U ......x..... 6";
+    }
+
+    void markMovesOverClickableCards()
+    {
+        QFETCH(QString, move);
+        const QStringList f = move.split(' ');
+        std::vector<bool> clickable;
+        for (QChar c : f[2])
+            clickable.push_back(c == QLatin1Char('x'));
+        // The keys in the order MarkMove lists them.
+        const auto key = MarkMove(QStringLiteral("LRUD").indexOf(f[1]));
+        QCOMPARE(moveCardMark(f[0].toInt(), key, 4, clickable), f[3].toInt());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRun)
+#include "tst_run.moc"
