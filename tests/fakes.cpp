@@ -6,8 +6,6 @@
 #include "windows/gameoverwindow.h"
 #include "windows/resultswindow.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QTimer>
 #include <QtEndian>
 #include <zlib.h>
@@ -41,19 +39,6 @@ void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst,
             writeFile(inSets(name), picture.isEmpty() ? encoded(image) : picture);
         }
     }
-}
-
-QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Transformations turn,
-                   bool progressive)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setTransformation(turn);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
 }
 
 QByteArray withSize(QByteArray png, quint32 width, quint32 height)
