@@ -59,18 +59,13 @@ QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Tra
 QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteArray &key,
                     const QByteArray &value)
 {
-    QByteArray data = key + '\0';
-    if (type == "tEXt") {
-        data += value;
-    } else {
-        uLongf size = compressBound(uLong(value.size()));
-        QByteArray packed(qsizetype(size), Qt::Uninitialized);
-        compress(reinterpret_cast<Bytef *>(packed.data()), &size,
-                 reinterpret_cast<const Bytef *>(value.constData()), uLong(value.size()));
-        // iTXt: compressed, by deflate, no language tag, no translated key.
-        data += (type == "iTXt" ? QByteArray("\1\0\0\0", 4) : QByteArray(1, '\0'));
-        data += packed.left(qsizetype(size));
-    }
+    // zTXt and iTXt (compressed, no language tag, no translated key) hold a zlib stream:
+    // qCompress's after its four bytes of length.
+    const QByteArray data =
+        key + '\0' +
+        (type == "tEXt"   ? value
+         : type == "zTXt" ? '\0' + qCompress(value).mid(4)
+                          : QByteArray("\1\0\0\0", 4) + qCompress(value).mid(4));
     QByteArray chunk(4, Qt::Uninitialized);
     qToBigEndian(quint32(data.size()), chunk.data());
     chunk += type + data;
