@@ -9,9 +9,9 @@
 //
 //   bench_board [--runs N] [--threads N] [--full-size] [--progressive] [--hostile]
 //
-// --threads simulates a machine of that many cores; --full-size adds a plain full-size
-// decode of every photo; --progressive opens a 36-pair board of progressive 12000 x 9000
-// photos instead; --hostile opens 6-pair boards of pictures of hostile shapes instead.
+// --threads simulates a machine of that many cores by running on that many of its own; --full-size
+// adds a plain full-size decode of every photo; --progressive opens a 36-pair board of progressive
+// 12000 x 9000 photos instead; --hostile opens 6-pair boards of pictures of hostile shapes instead.
 // The thumbnails go to a cache folder of the benchmark's own.
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
@@ -34,12 +34,13 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <sched.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace
@@ -300,7 +301,6 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
         noThumbnails();
         const auto opened = inChild([&] {
             QApplication app(argc, argv);
-            decodeLimits().threads = o.threads;
             BoardRun board(photos, choice);
             const double s1 = board.open();
             const double p1 = peakMegabytes();
@@ -310,7 +310,6 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
         });
         const auto fromThumbnails = inChild([&] {
             QApplication app(argc, argv);
-            decodeLimits().threads = o.threads;
             BoardRun board(photos, choice);
             const double s = board.open();
             return std::vector<double>{s, peakMegabytes()};
@@ -319,7 +318,6 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
         const auto doubled = inChild([&] {
             qputenv("QT_SCALE_FACTOR", "2");
             QApplication app(argc, argv);
-            decodeLimits().threads = o.threads;
             BoardRun board(photos, choice);
             const double s = board.open();
             return std::vector<double>{s, peakMegabytes(),
@@ -328,7 +326,6 @@ void benchBoard(int argc, char *argv[], const QString &photos, int choice, const
         noThumbnails();
         const auto decoded = inChild([&] {
             QGuiApplication app(argc, argv);
-            decodeLimits().threads = o.threads;
             const std::vector<CardPictureRequest> requests = boardRequests(photos, choice);
             QElapsedTimer timer;
             timer.start();
@@ -391,7 +388,7 @@ void benchFullSize(int argc, char *argv[], const QString &photos)
                     2 * Photos, figures[0], figures[1]);
 }
 
-void benchProgressive(int argc, char *argv[], const Options &o)
+void benchProgressive(int argc, char *argv[])
 {
     const QString photos = [&] {
         QGuiApplication app(argc, argv);
@@ -400,7 +397,6 @@ void benchProgressive(int argc, char *argv[], const Options &o)
     const int choice = PairCounts::ChoiceCount - 1;
     const auto figures = inChild([&] {
         QApplication app(argc, argv);
-        decodeLimits().threads = o.threads;
         BoardRun board(photos, choice);
         const double s = board.open();
         return std::vector<double>{s, peakMegabytes(), double(board.dealt())};
@@ -438,7 +434,7 @@ QByteArray pngOf(QSize size, const char *format = "PNG")
     return bytes;
 }
 
-void benchHostile(int argc, char *argv[], const Options &o)
+void benchHostile(int argc, char *argv[])
 {
     std::vector<std::pair<QString, QByteArray>> shapes;
     {
@@ -456,7 +452,6 @@ void benchHostile(int argc, char *argv[], const Options &o)
         const QString set = hostileSet(name, bytes);
         const auto figures = inChild([&] {
             QApplication app(argc, argv);
-            decodeLimits().threads = o.threads;
             BoardRun board(set, 0);
             const double s = board.open();
             return std::vector<double>{s, peakMegabytes(), double(board.dealt())};
@@ -488,21 +483,38 @@ Options parse(int argc, char *argv[])
     return o;
 }
 
+// Runs this process and those it starts on the first `count` of the cores it may use: the
+// game decodes on one thread a core it may run on.
+void useCores(int count)
+{
+    cpu_set_t allowed, used;
+    CPU_ZERO(&used);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0)
+        return;
+    for (int cpu = 0; cpu < CPU_SETSIZE && CPU_COUNT(&used) < count; ++cpu) {
+        if (CPU_ISSET(cpu, &allowed))
+            CPU_SET(cpu, &used);
+    }
+    sched_setaffinity(0, sizeof used, &used);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options o = parse(argc, argv);
+    if (o.threads > 0)
+        useCores(o.threads);
     noThumbnails();
-    const int threads = o.threads > 0 ? o.threads : int(std::thread::hardware_concurrency());
-    std::printf("decoding threads: %d%s\n", threads, o.threads > 0 ? " (simulated)" : "");
+    std::printf("decoding threads: %d%s\n", QThread::idealThreadCount(),
+                o.threads > 0 ? " (simulated)" : "");
     if (o.progressive) {
-        benchProgressive(argc, argv, o);
+        benchProgressive(argc, argv);
         return 0;
     }
     if (o.hostile) {
-        benchHostile(argc, argv, o);
+        benchHostile(argc, argv);
         return 0;
     }
     const QString photos = [&] {

@@ -3,26 +3,8 @@
 
 #include "fakes.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QtEndian>
 #include <zlib.h>
-
-void TestRun::writeFile(const QString &relative, const QByteArray &bytes) const
-{
-    QDir().mkpath(QFileInfo(path(relative)).path());
-    QFile f(path(relative));
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
-TestRun::TestRun()
-{
-    qputenv("HOME", QFile::encodeName(path("home")));
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(path("share")));
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qunsetenv(name);
-}
 
 void TestRun::writeSet(const QString &set, int pairs, bool onlyFirst,
                        const QByteArray &picture) const
@@ -36,19 +18,6 @@ void TestRun::writeSet(const QString &set, int pairs, bool onlyFirst,
             writeFile(inSets(name), picture.isEmpty() ? encoded(image) : picture);
         }
     }
-}
-
-QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Transformations turn,
-                   bool progressive)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setTransformation(turn);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
 }
 
 QByteArray withSize(QByteArray png, quint32 width, quint32 height)

@@ -6,15 +6,14 @@
 #include "platform/services.h"
 #include "run/run.h"
 #include "sets/setplaces.h"
+#include "testfiles.h"
 
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <deque>
-#include <filesystem>
 
 // The 13 lines of a language file: the result line reads "Con 6 parejas quedaban 58
 // segundos" and the list title ends in "- resultados".
@@ -71,15 +70,8 @@ struct FakeProgram : Program {
     void end() override { ++ended; }
 };
 
-// A run on a program folder of a test's own, with the fakes wired in, and a home of its own
-// inside it ("home", no XDG variables, shared data folders "share"), so that no test reads
-// the real user's files.
-struct TestRun {
-    TestRun();
-    // Qt cannot remove names that are not UTF-8, which some tests make.
-    ~TestRun() { std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString()); }
-    QString path(const QString &relative) const { return dir.filePath(relative); }
-    void writeFile(const QString &relative, const QByteArray &bytes) const;
+// A run on a test's own folder, with the fakes wired in.
+struct TestRun : TestFolder {
     // Pictures "00.png"... in the program folder's "<set>/1" and, unless `onlyFirst`, "/2":
     // `picture`, else plain ones.
     void writeSet(const QString &set, int pairs, bool onlyFirst = false,
@@ -89,7 +81,6 @@ struct TestRun {
         writeFile("idioma/idioma.txt", lines.join("\r\n").toLatin1());
     }
 
-    QTemporaryDir dir;
     FakeClock clock;
     FakeRandom random;
     RecordingSound sound;
@@ -103,8 +94,5 @@ inline QString inSets(const QString &relative)
 {
     return QLatin1String(SetsFolderName) + QLatin1Char('/') + relative;
 }
-// The picture as a file of the format holds it, turned as `turn` says.
-QByteArray encoded(const QImage &image, const char *format = "PNG",
-                   QImageIOHandler::Transformations turn = {}, bool progressive = false);
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);

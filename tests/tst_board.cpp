@@ -15,16 +15,13 @@
 #include "windowtesting.h"
 
 #include <QAccessible>
-#include <QCryptographicHash>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QProgressDialog>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
-#include <exiv2/exiv2.hpp>
 
 namespace
 {
@@ -159,7 +156,8 @@ private Q_SLOTS:
         TestProgram program;
         program.writeSet("s", folders.height());
         program.writeSet("s", folders.width(), true);
-        program.writeFile(inSets("s/" + broken), "not a picture");
+        if (!broken.isEmpty())
+            program.writeFile(inSets("s/" + broken), "not a picture");
         program.random.draws.assign(draws.begin(), draws.end());
         const DealOutcome outcome = dealCards(program.run.sets().folderOf("s"),
                                               {12, {900, 900, QSize(58, 58)}}, program.random);
@@ -432,9 +430,8 @@ private Q_SLOTS:
         const CardPictureRequest request{program.path("p"), 3000, 3000, 1, QSize(198, 198)};
         if (kilobytes >= 0)
             QCOMPARE(decodeBytesFor(request) / 1024, kilobytes);
-        const qint64 budget = std::exchange(decodeLimits().budgetBytes, 1024 * 1024);
-        const CardPicture card = loadCardPictures({request}).front();
-        decodeLimits().budgetBytes = budget;
+        const CardPicture card =
+            loadCardPictures({request}, nullptr, false, {.pictureBytes = 1024 * 1024}).front();
         QTEST(card.loaded, "loads");
         // The card shows the middle band, red, whatever the file's shape and turn.
         for (const QPoint &at : {card.image.rect().topLeft(), card.image.rect().bottomRight()}) {
@@ -444,64 +441,13 @@ private Q_SLOTS:
         }
     }
 
-    void captions_data()
-    {
-        // The file's name, and a PNG text's key or Exiv2's key of an EXIF or XMP tag with its text.
-        QTest::addColumn<QStringList>("file");
-        QTest::addColumn<QString>("caption");
-        const QString longTitle = QString("perro ").repeated(100000);
-        QTest::newRow("PNG Title, blanks run together")
-            << QStringList{"07.png", "Title", " un\n perro "} << "un perro";
-        QTest::newRow("oversized PNG Title is cut, the card still deals")
-            << QStringList{"07.png", "Title", longTitle} << longTitle.left(200).trimmed();
-        QTest::newRow("EXIF ImageDescription")
-            << QStringList{"07.jpg", "Exif.Image.ImageDescription", "Gato gris"} << "Gato gris";
-        QTest::newRow("XMP dc:title in the game's language (Spanish here), else the default one")
-            << QStringList{"07.jpg", "Xmp.dc.title", "lang=x-default owl|lang=\"es-ES\" búho"}
-            << "búho";
-        QTest::newRow("broken EXIF block: the file name, the card still deals")
-            << QStringList{"07.jpg", "broken", ""} << "07";
-        QTest::newRow("blank Title: the file name without its extension, non-ASCII too")
-            << QStringList{"ñandú.07.png", "Title", " "} << "ñandú.07";
-    }
-
-    void captions()
-    {
-        QFETCH(QStringList, file);
-        const QString &name = file[0], &key = file[1], &text = file[2];
-        TestProgram program;
-        QImage image = filled({40, 30}, Qt::darkCyan);
-        image.setText(key, text);
-        QByteArray bytes = encoded(image, name.endsWith("jpg") ? "JPEG" : "PNG");
-        // An EXIF block whose first directory lies far past its end.
-        if (key == "broken")
-            bytes.insert(2, QByteArray::fromHex("ffe1001045786966000049492a00ffffff7f"));
-        program.writeFile(name, bytes);
-        if (key.contains('.')) {
-            auto metadata = Exiv2::ImageFactory::open(program.path(name).toStdString());
-            metadata->readMetadata();
-            Exiv2::LangAltValue inLanguages;
-            for (const QString &inOne : text.split('|'))
-                inLanguages.read(inOne.toStdString());
-            if (key.startsWith("Xmp"))
-                metadata->xmpData().add(Exiv2::XmpKey(key.toStdString()), &inLanguages);
-            else
-                metadata->exifData()[key.toStdString()] = text.toStdString();
-            metadata->writeMetadata();
-        }
-        const CardPicture card = loadCard(program.path(name), 3000);
-        QVERIFY(card.loaded);
-        QTEST(card.caption, "caption");
-    }
-
     void longDealShowsRisingProgress()
     {
         TestProgram program;
-        // Twelve photo-like pictures, decoded one at a time.
+        // Twelve photo-like pictures, decoded a few at a time.
         QImage noise(800, 600, QImage::Format_RGB32);
         QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(noise.bits()), 800 * 600);
         program.writeSet("s", 6, false, encoded(noise));
-        const int threads = std::exchange(decodeLimits().threads, 1);
         const int after = std::exchange(ProgressAfterMs, 0);
         QList<int> values;
         QTimer watch;
@@ -514,74 +460,10 @@ private Q_SLOTS:
         });
         watch.start(1);
         openBoard(program, 0, 0);
-        decodeLimits().threads = threads;
         ProgressAfterMs = after;
         // Shown while the pictures decode, rising with them.
         QVERIFY2(values.size() >= 3, qPrintable(QString::number(values.size())));
         QVERIFY(std::is_sorted(values.begin(), values.end()) && values.back() > values.front());
-    }
-
-    void sharedThumbnails_data()
-    {
-        // A red 400 x 300 picture on a card of 200 x 150 pixels; the test's own cache holds a
-        // blue thumbnail of it, 256 pixels wide: matching, with a stale modification time, made
-        // of another file, smaller than the card, without its keys; or a cache that cannot be
-        // read, or a picture inside the cache. Only a matching one shows; the game writes a
-        // fresh one in place of any other it may write.
-        QTest::addColumn<QString>("cached");
-        for (const char *cached : {"", "stale", "other", "small", "bare", "unreadable", "inside"})
-            QTest::newRow(*cached ? cached : "matching") << QString(cached);
-    }
-
-    void sharedThumbnails()
-    {
-        QFETCH(QString, cached);
-        TestProgram program;
-        const QString cache =
-            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/thumbnails";
-        const QString path = cached == "inside" ? cache + "/p.bmp" : program.path("p.bmp");
-        writeRed(program, QDir(program.path("")).relativeFilePath(path));
-        const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
-        const QString name =
-            QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + QStringLiteral(".png");
-        QImage thumbnail = filled(cached == "small" ? QSize(128, 96) : QSize(256, 192), Qt::blue);
-        const qint64 mtime = QFileInfo(path).lastModified().toSecsSinceEpoch();
-        if (cached != "bare") {
-            thumbnail.setText("Thumb::URI", uri + QByteArray(cached == "other" ? "x" : ""));
-            thumbnail.setText("Thumb::MTime", QString::number(mtime - (cached == "stale")));
-        }
-        const QString folder = cache + (cached == "small" ? "/normal/" : "/large/");
-        QVERIFY(QDir().mkpath(folder) && thumbnail.save(folder + name));
-        for (const QString &f : {cache, folder})
-            QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (cached == "unreadable") {
-            QDir(cache).removeRecursively();
-            program.writeFile(QDir(program.path("")).relativeFilePath(cache), "not a folder");
-        }
-
-        const CardPictureRequest request{path, 3000, 3000, 1, QSize(198, 198)};
-        QCOMPARE(centreOf(loadCardPictures({request}, nullptr, true).front()),
-                 QColor(cached.isEmpty() ? Qt::blue : Qt::red));
-        // A thumbnail the game writes follows the standard: plain text keys, for the owner
-        // alone; one it must not write is not there, and a fresh one stays as it was.
-        QFile left(cache + "/large/" + name);
-        if (QStringList{"", "unreadable", "inside"}.contains(cached)) {
-            QVERIFY(!left.exists() || QImage(left.fileName()).pixelColor(0, 0) == QColor(Qt::blue));
-            return;
-        }
-        QVERIFY(left.open(QIODevice::ReadOnly));
-        const QByteArray png = left.readAll();
-        const QList<std::pair<QByteArray, QByteArray>> keys = {
-            {"Thumb::URI", uri},
-            {"Thumb::MTime", QByteArray::number(mtime)},
-            {"Thumb::Size", QByteArray::number(QFileInfo(path).size())},
-            {"Thumb::Image::Width", "400"}};
-        for (const auto &[key, value] : keys)
-            QVERIFY2(png.contains("tEXt" + key + '\0' + value), key.constData());
-        QCOMPARE(QImage::fromData(png).size(), QSize(256, 192));
-        // Owner, group and others' bits: 0600 and 0700.
-        QCOMPARE(int(left.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(int(QFile(cache + "/large").permissions() & 0x7077), 0x7000);
     }
 };
 

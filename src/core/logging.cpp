@@ -3,5 +3,10 @@
 
 #include "logging.h"
 
-Q_LOGGING_CATEGORY(setsLog, "zindle.sets", QtWarningMsg)
-Q_LOGGING_CATEGORY(picturesLog, "zindle.pictures", QtWarningMsg)
+// Critical messages only by default: a set of a thousand pictures, some unreadable, would
+// otherwise fill the player's terminal with warnings.
+Q_LOGGING_CATEGORY(setsLog, "zindle.sets", QtCriticalMsg)
+Q_LOGGING_CATEGORY(picturesLog, "zindle.pictures", QtCriticalMsg)
+Q_LOGGING_CATEGORY(thumbnailsLog, "zindle.thumbnails", QtCriticalMsg)
+Q_LOGGING_CATEGORY(filesLog, "zindle.files", QtCriticalMsg)
+Q_LOGGING_CATEGORY(soundsLog, "zindle.sounds", QtCriticalMsg)

@@ -3,7 +3,9 @@
 
 #include "realservices.h"
 
+#include "files/filenames.h"
 #include "files/regularfile.h"
+#include "logging.h"
 #include "screen/twips.h"
 
 #include <QAudioDevice>
@@ -49,9 +51,16 @@ EffectOutput::~EffectOutput()
 void EffectOutput::load(const QString &path)
 {
     const QUrl source = regularFileUrl(path);
-    if (source.isEmpty())
+    if (source.isEmpty()) {
+        qCWarning(soundsLog) << shownFileName(path)
+                             << "cannot be played: not a regular file that can be read";
         return;
+    }
     auto *e = new QSoundEffect;
+    QObject::connect(e, &QSoundEffect::statusChanged, e, [e, source] {
+        if (e->status() == QSoundEffect::Error)
+            qCWarning(soundsLog) << source.toString() << "cannot be played: it does not load";
+    });
     e->setSource(source);
     m_effects.insert(path, e);
 }
@@ -62,8 +71,11 @@ void EffectOutput::play(const QString &path)
     if (m_playing && m_playing != e)
         m_playing->stop();
     m_playing = e;
-    if (!m_haveOutput)
+    if (!m_haveOutput) {
         m_haveOutput = !QMediaDevices::audioOutputs().isEmpty();
+        if (!*m_haveOutput)
+            qCWarning(soundsLog) << "no sound is played: there is no audio output";
+    }
     if (e && *m_haveOutput && e->status() != QSoundEffect::Error)
         e->play();
 }

@@ -3,6 +3,9 @@
 
 #include "filenames.h"
 
+#include <cstdlib>
+#include <glib.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +86,20 @@ QByteArray encodeFileName(const QString &path)
         }
     }
     return bytes;
+}
+
+QByteArray fileUri(const QString &absolutePath)
+{
+    const std::unique_ptr<gchar, decltype(&g_free)> uri(
+        g_filename_to_uri(encodeFileName(absolutePath).constData(), nullptr, nullptr), &g_free);
+    return uri ? QByteArray(uri.get()) : QByteArray();
+}
+
+QString canonicalPath(const QString &path)
+{
+    const std::unique_ptr<char, decltype(&std::free)> resolved(
+        ::realpath(encodeFileName(path).constData(), nullptr), &std::free);
+    return resolved ? decodeFileName(QByteArray(resolved.get())) : QString();
 }
 
 QString shownFileName(const QString &name)

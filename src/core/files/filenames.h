@@ -14,6 +14,12 @@
 QString decodeFileName(const QByteArray &bytes);
 // The bytes a path names; the inverse of decodeFileName.
 QByteArray encodeFileName(const QString &path);
+// The file URI of an absolute path exactly as GLib makes it (and so as the desktop's
+// thumbnails are named): the path's bytes, escaped; empty for a relative path.
+QByteArray fileUri(const QString &absolutePath);
+// The absolute path with every link resolved, found by the path's bytes; empty when it
+// does not lead to anything.
+QString canonicalPath(const QString &path);
 // A name fit to show or print: each byte that is not UTF-8 as the replacement character.
 QString shownFileName(const QString &name);
 

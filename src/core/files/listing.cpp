@@ -4,8 +4,11 @@
 #include "listing.h"
 
 #include "files/filenames.h"
+#include "logging.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -21,8 +24,16 @@ QStringList listEntries(const QString &folder, mode_t kind)
         return {};
     const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(encodeFileName(folder).constData()),
                                                    ::closedir);
-    if (!dir)
+    if (!dir) {
+        const int error = errno;
+        // A missing folder is an answer; one that is there but cannot be read is a fault.
+        if (error == ENOENT)
+            qCDebug(filesLog) << shownFileName(folder) << "is not there";
+        else
+            qCWarning(filesLog) << shownFileName(folder)
+                                << "cannot be listed:" << std::strerror(error);
         return {};
+    }
     QStringList names;
     while (const dirent *entry = ::readdir(dir.get())) {
         struct stat st {

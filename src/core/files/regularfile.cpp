@@ -5,6 +5,8 @@
 
 #include "files/filenames.h"
 
+#include <QFileInfo>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,5 +40,8 @@ bool openRegularFile(QFile &file, const QString &path)
 QUrl regularFileUrl(const QString &path)
 {
     QFile file;
-    return openRegularFile(file, path) ? QUrl::fromLocalFile(path) : QUrl();
+    if (!openRegularFile(file, path))
+        return {};
+    // QUrl::fromLocalFile would turn each byte that is not UTF-8 into U+FFFD.
+    return QUrl::fromEncoded(fileUri(QFileInfo(path).absoluteFilePath()), QUrl::StrictMode);
 }

@@ -13,6 +13,6 @@
 // that cannot be read counts as missing. On success `file` is open for reading.
 bool openRegularFile(QFile &file, const QString &path);
 
-// For a player that opens the file itself (the sounds): the file's URL when the rule lets it
-// be read, an empty URL when it counts as missing.
+// For a player that opens the file itself (the sounds): the file's URL, made from its bytes,
+// when the rule lets it be read; an empty URL when it counts as missing.
 QUrl regularFileUrl(const QString &path);

@@ -4,6 +4,8 @@
 #include "caption.h"
 
 #include "files/filenames.h"
+#include "files/regularfile.h"
+#include "logging.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -56,7 +58,7 @@ std::optional<QString> xmpText(const Exiv2::XmpData &xmp, const char *key, const
 }
 
 struct Metadata {
-    std::optional<QString> title, imageDescription, description;
+    std::optional<QString> title, imageDescription, comment, description;
 };
 
 // EXIF and XMP through Exiv2. Its XMP parser keeps shared state, so one file is read at a
@@ -82,8 +84,11 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
         const auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.ImageDescription"));
         if (it != exif.end())
             m.imageDescription = fromUtf8(it->toString());
-    } catch (...) {
+        m.comment = fromUtf8(image->comment());
+    } catch (const std::exception &e) {
         // Exiv2 throws on files it cannot open or parse; such a file just has no caption.
+        qCWarning(picturesLog) << shownFileName(path)
+                               << "has metadata that does not read:" << e.what();
     }
     return m;
 }
@@ -92,17 +97,28 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
 
 std::optional<QString> embeddedCaption(const QString &path, const QString &language)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (!openRegularFile(file, path))
+        return std::nullopt;
+    QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    if (auto title = cleaned(reader.text(QStringLiteral("Title"))))
+    // A PNG's text chunks through Qt; a JPEG's comment comes from Exiv2, which reads it
+    // whole, where Qt's reader would take "Word: rest" for a key and its text.
+    const bool png = reader.format() == "png";
+    const auto pngText = [&](const QString &key) {
+        return png ? cleaned(reader.text(key)) : std::nullopt;
+    };
+    if (auto title = pngText(QStringLiteral("Title")))
         return title;
     const Metadata m = exiv2Metadata(path, language);
     if (m.title)
         return m.title;
     if (m.imageDescription)
         return m.imageDescription;
-    if (auto description = cleaned(reader.text(QStringLiteral("Description"))))
+    if (auto description = pngText(QStringLiteral("Description")))
         return description;
+    if (m.comment && !png)
+        return m.comment;
     return m.description;
 }
 
@@ -110,5 +126,5 @@ QString pictureCaption(const QString &path, const QString &language)
 {
     if (auto caption = embeddedCaption(path, language))
         return *caption;
-    return QFileInfo(path).completeBaseName();
+    return shownFileName(QFileInfo(path).completeBaseName());
 }

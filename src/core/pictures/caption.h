@@ -19,5 +19,5 @@ inline constexpr int CaptionMaxLength = 200;
 std::optional<QString> embeddedCaption(const QString &path, const QString &language);
 
 // The words that name the picture at `path`: its embedded caption, or else its file name
-// without the extension.
+// without the extension, as shownFileName shows it.
 QString pictureCaption(const QString &path, const QString &language);

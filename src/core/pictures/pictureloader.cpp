@@ -3,6 +3,7 @@
 
 #include "pictureloader.h"
 
+#include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
 #include "pictures/caption.h"
@@ -12,13 +13,12 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <QThread>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <optional>
 
 namespace
@@ -235,46 +235,21 @@ DecodePlan planDecode(const Header &header, QSize scaled, QRect part)
     return plan;
 }
 
-// The memory that all decodes running at once may hold together.
-class DecodeBudget
-{
-public:
-    // Waits until `bytes` for decoding `path` fit beside what the others hold; false when
-    // they never can.
-    bool take(qint64 bytes, const QString &path)
-    {
-        std::unique_lock lock(m_mutex);
-        const qint64 limit = decodeLimits().budgetBytes;
-        if (bytes > limit) {
-            qCDebug(picturesLog) << path << "left out: decoding it needs" << bytes
-                                 << "bytes, more than the budget of" << limit;
-            return false;
-        }
-        if (m_held + bytes > limit)
-            qCDebug(picturesLog) << path << "waits for" << bytes << "bytes of the budget";
-        m_freed.wait(lock, [&] { return m_held + bytes <= limit; });
-        m_held += bytes;
-        return true;
-    }
-    void give(qint64 bytes)
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_held -= bytes;
-        }
-        m_freed.notify_all();
-    }
+// The memory that all decodes running at once may hold together, in KiB: a process-wide
+// resource of a fixed size, as the threads are.
+constexpr qint64 BudgetUnit = 1024;
 
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_freed;
-    qint64 m_held = 0;
-};
-
-DecodeBudget &budget()
+QSemaphore &budget()
 {
-    static DecodeBudget b;
-    return b;
+    static QSemaphore kibibytes(int(DecodeBudgetBytes / BudgetUnit));
+    return kibibytes;
+}
+
+// The threads that decode pictures: one a core the process may run on.
+QThreadPool &decodePool()
+{
+    static QThreadPool pool;
+    return pool;
 }
 
 // The part of the upright picture `upright` as it lies in the file, whose picture (at the
@@ -346,12 +321,25 @@ FilePart inFile(const Header &header, const Wanted &wanted)
 
 // Decodes what is wanted of the picture whose header the reader has read.
 QImage decodeWanted(const QString &path, QImageReader &reader, const Header &header,
-                    const Wanted &wanted)
+                    const Wanted &wanted, const DecodeLimits &limits)
 {
     const auto [scaled, part] = inFile(header, wanted);
     const DecodePlan plan = planDecode(header, scaled, part);
-    if (!budget().take(plan.bytes, path))
+    const qint64 most = std::min(limits.pictureBytes, DecodeBudgetBytes);
+    if (plan.bytes > most) {
+        qCWarning(picturesLog) << shownFileName(path) << "left out: decoding it needs" << plan.bytes
+                               << "bytes, more than the budget of" << most;
         return {};
+    }
+    // Waiting cannot last: every decode that holds part of the budget gives it back.
+    const int units = int((plan.bytes + BudgetUnit - 1) / BudgetUnit);
+    if (!budget().tryAcquire(units)) {
+        qCDebug(picturesLog) << shownFileName(path) << "waits for" << plan.bytes
+                             << "bytes of the budget";
+        budget().acquire(units);
+    }
+    // Given back once the picture is cut and turned, which the plan counts too.
+    const QSemaphoreReleaser held(budget(), units);
     if (plan.clip) {
         reader.setClipRect(plan.clipRect);
         reader.setScaledSize(plan.clipScaled);
@@ -361,12 +349,12 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
         reader.setScaledSize(scaled);
     }
     QImage image = reader.read();
-    budget().give(plan.bytes);
     if (image.isNull()) {
-        qCDebug(picturesLog) << path << "does not decode:" << reader.errorString();
+        qCWarning(picturesLog) << shownFileName(path) << "does not decode:" << reader.errorString();
         return {};
     }
-    qCDebug(picturesLog) << path << "decoded:" << wanted.part << "of" << wanted.scaled;
+    qCDebug(picturesLog) << shownFileName(path) << "decoded:" << wanted.part << "of"
+                         << wanted.scaled;
     if (image.size() != wanted.part.size())
         image = image.scaled(wanted.part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(wanted.ratio);
@@ -386,23 +374,26 @@ QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
 // Decodes what `want` asks of the file. With the file's `stamp`, the shared thumbnails
 // serve first; when none does but one would, the picture is decoded at that thumbnail's
 // size and leaves it behind, so that the next run and the next board find it.
-QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const FileStamp *stamp)
+QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const FileStamp *stamp,
+              const DecodeLimits &limits)
 {
     QFile file;
     QImageReader reader;
     Header header;
     if (!readHeader(path, file, reader, header)) {
         if (file.isOpen())
-            qCDebug(picturesLog) << path
-                                 << "left out: no size in its header:" << reader.errorString();
+            qCWarning(picturesLog) << shownFileName(path)
+                                   << "left out: no size in its header:" << reader.errorString();
         else
-            qCDebug(picturesLog) << path << "refused: not a regular file that can be read";
+            qCWarning(picturesLog)
+                << shownFileName(path) << "refused: not a regular file that can be read";
         return {};
     }
     kept.natural = upright(header);
     const std::optional<Wanted> wanted = want(kept.natural);
     if (!wanted) {
-        qCDebug(picturesLog) << path << "left out:" << kept.natural << "shows less than a pixel";
+        qCDebug(picturesLog) << shownFileName(path) << "left out:" << kept.natural
+                             << "shows less than a pixel";
         return {};
     }
     kept.scaled = wanted->scaled;
@@ -412,23 +403,23 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
             Thumbnails::sourceOf(path, stamp->modified / 1000000000, stamp->size, kept.natural);
         QImage thumbnail = Thumbnails::find(source, wanted->scaled);
         if (!thumbnail.isNull()) {
-            qCDebug(picturesLog) << path << "from its shared thumbnail";
+            qCDebug(picturesLog) << shownFileName(path) << "from its shared thumbnail";
         } else if (const int edge = Thumbnails::edgeFor(kept.natural, wanted->scaled)) {
             const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
-            thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0});
+            thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
             if (!thumbnail.isNull())
                 Thumbnails::write(source, edge, thumbnail);
         }
         if (!thumbnail.isNull())
             return fromThumbnail(thumbnail, *wanted);
     }
-    return decodeWanted(path, reader, header, *wanted);
+    return decodeWanted(path, reader, header, *wanted, limits);
 }
 
 // The picture at `path` as `want` asks for it: made from what the cache kept when that
 // serves, decoded otherwise (and then kept).
 QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache,
-                   bool thumbnails = false)
+                   bool thumbnails = false, const DecodeLimits &limits = {})
 {
     const std::optional<FileStamp> stamp = cache || thumbnails ? stampOf(path) : std::nullopt;
     if (stamp && cache) {
@@ -444,7 +435,7 @@ QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache
         }
     }
     KeptPicture kept;
-    QImage image = decode(path, want, kept, thumbnails && stamp ? &*stamp : nullptr);
+    QImage image = decode(path, want, kept, thumbnails && stamp ? &*stamp : nullptr, limits);
     if (stamp && cache && !image.isNull()) {
         kept.image = image;
         cache->keep(path, *stamp, std::move(kept));
@@ -483,10 +474,11 @@ WantFor cardWants(const CardPictureRequest &request, CardPicture &card)
     };
 }
 
-CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool thumbnails)
+CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool thumbnails,
+                    const DecodeLimits &limits)
 {
     CardPicture card;
-    QImage image = loadPicture(request.path, cardWants(request, card), cache, thumbnails);
+    QImage image = loadPicture(request.path, cardWants(request, card), cache, thumbnails, limits);
     card.loaded = !image.isNull();
     card.image = std::move(image);
     if (card.loaded)
@@ -511,34 +503,22 @@ qint64 decodeBytesFor(const CardPictureRequest &request)
     return planDecode(header, scaled, part).bytes;
 }
 
-DecodeLimits &decodeLimits()
-{
-    static DecodeLimits limits;
-    return limits;
-}
-
-QThreadPool &decodePool()
-{
-    static QThreadPool pool;
-    const int limit = decodeLimits().threads;
-    pool.setMaxThreadCount(limit > 0 ? limit : QThread::idealThreadCount());
-    return pool;
-}
-
 QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureRequest> &requests,
-                                              PictureCache *cache, bool thumbnails)
+                                              PictureCache *cache, bool thumbnails,
+                                              DecodeLimits limits)
 {
     allowLargePictures();
-    return QtConcurrent::mapped(
-        &decodePool(), requests,
-        [cache, thumbnails](const CardPictureRequest &r) { return loadOne(r, cache, thumbnails); });
+    return QtConcurrent::mapped(&decodePool(), requests,
+                                [cache, thumbnails, limits](const CardPictureRequest &r) {
+                                    return loadOne(r, cache, thumbnails, limits);
+                                });
 }
 
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
-                                          PictureCache *cache, bool thumbnails)
+                                          PictureCache *cache, bool thumbnails, DecodeLimits limits)
 {
     const QList<CardPicture> cards =
-        startLoadingCardPictures(requests, cache, thumbnails).results();
+        startLoadingCardPictures(requests, cache, thumbnails, limits).results();
     return {cards.begin(), cards.end()};
 }
 

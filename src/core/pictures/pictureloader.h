@@ -12,18 +12,18 @@
 #include <vector>
 
 class PictureCache;
-class QThreadPool;
 
-// Decoding holds at most this much memory at a time, whatever the number of cores; a
-// picture that alone needs more does not load.
+// All decoding together holds at most this much memory at a time, whatever the number of
+// cores; a picture that alone needs more does not load. It decodes on threads of its own,
+// one a core the process may run on.
 inline constexpr qint64 DecodeBudgetBytes = 512ll * 1024 * 1024;
 
-// How much of the machine decoding takes, for the whole run.
+// What a load allows each of its pictures.
 struct DecodeLimits {
-    int threads = 0; // 0: one a core
-    qint64 budgetBytes = DecodeBudgetBytes;
+    // A picture whose decoding alone needs more does not load; no more than
+    // DecodeBudgetBytes counts.
+    qint64 pictureBytes = DecodeBudgetBytes;
 };
-DecodeLimits &decodeLimits();
 
 // The memory that decoding the request's picture holds at its peak, as the budget counts it;
 // -1 when the file's header does not read.
@@ -37,16 +37,14 @@ qint64 decodeBytesFor(const CardPictureRequest &request);
 // load.
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,
                                           PictureCache *cache = nullptr,
-                                          bool sharedThumbnails = false);
+                                          bool sharedThumbnails = false, DecodeLimits limits = {});
 
 // The same, on the decoding threads while the caller goes on: the future's results come in
 // the order of the requests, its progress counts the pictures done.
 QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureRequest> &requests,
                                               PictureCache *cache = nullptr,
-                                              bool sharedThumbnails = false);
-
-// The threads that decode pictures, as many as DecodeLimits says.
-QThreadPool &decodePool();
+                                              bool sharedThumbnails = false,
+                                              DecodeLimits limits = {});
 
 // The part of the card background that a box's inner area of `boxSize` pixels shows: the
 // picture at its natural size from the top left, at the screen's own pixels. Null when it

@@ -3,6 +3,7 @@
 
 #include "thumbnails.h"
 
+#include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
 
@@ -17,6 +18,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <png.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -25,9 +27,6 @@ namespace Thumbnails
 
 namespace
 {
-
-// Longer chunks before the picture data are not texts worth reading.
-constexpr quint32 MostTextBytes = 64 * 1024;
 
 struct SizeClass {
     int edge;
@@ -39,23 +38,6 @@ constexpr std::array<SizeClass, 4> Classes = {{
     {512, "x-large"},
     {1024, "xx-large"},
 }};
-
-// The file's URI as GLib writes it: every byte of the path escaped but the unreserved ones
-// and those a path may hold.
-QByteArray fileUri(const QString &absolutePath)
-{
-    static const QByteArray kept = "-._~!$&'()*+,;=:@/";
-    QByteArray uri = "file://";
-    for (const char c : QFile::encodeName(absolutePath)) {
-        const auto b = uchar(c);
-        if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9') ||
-            kept.contains(c))
-            uri += c;
-        else
-            uri += '%' + QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
-    }
-    return uri;
-}
 
 QString thumbnailPath(const Source &source, const SizeClass &size)
 {
@@ -90,28 +72,48 @@ QByteArray withTexts(const QByteArray &png, const QList<std::pair<QByteArray, QB
     return png.left(AfterHeader) + chunks + png.mid(AfterHeader);
 }
 
-// The plain text chunks before the picture data, by key. Qt's reader cannot give them: it
-// takes the first colon of "Thumb::URI" for the end of the key.
-QHash<QByteArray, QByteArray> textChunks(QIODevice &png)
+// libpng's way out of a file it cannot read.
+void failed(png_structp png, png_const_charp message)
 {
+    *static_cast<QByteArray *>(png_get_error_ptr(png)) = message;
+    png_longjmp(png, 1);
+}
+
+void readFromDevice(png_structp png, png_bytep data, size_t length)
+{
+    auto *device = static_cast<QIODevice *>(png_get_io_ptr(png));
+    if (device->read(reinterpret_cast<char *>(data), qint64(length)) != qint64(length))
+        png_error(png, "the file ends early");
+}
+
+// Kept free of C++ objects: libpng leaves it through longjmp.
+bool readUpToPixels(png_structp png, png_infop info, QIODevice *device)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_set_read_fn(png, device, readFromDevice);
+    png_read_info(png, info);
+    return true;
+}
+
+// The text chunks before the picture data by key, tEXt, zTXt and iTXt alike: other
+// programs and Qt's own writer keep long values compressed. Qt's reader cannot give them,
+// as it takes the first colon of "Thumb::URI" for the end of the key; libpng reads them
+// without decoding a pixel. Empty, with `error` said, when the file does not read as a PNG.
+QHash<QByteArray, QByteArray> pngTexts(QIODevice &png, QByteArray &error)
+{
+    png_structp reading = png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, failed,
+                                                 [](png_structp, png_const_charp) {});
+    png_infop info = reading ? png_create_info_struct(reading) : nullptr;
     QHash<QByteArray, QByteArray> texts;
-    if (png.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8))
-        return texts;
-    for (;;) {
-        const QByteArray head = png.read(8);
-        if (head.size() != 8)
-            break;
-        const quint32 length = qFromBigEndian<quint32>(head.constData());
-        const QByteArray type = head.mid(4);
-        if (type == "IDAT" || length > MostTextBytes)
-            break;
-        const QByteArray data = png.read(length);
-        if (data.size() != qsizetype(length) || png.read(4).size() != 4)
-            break;
-        const qsizetype end = data.indexOf('\0');
-        if (type == "tEXt" && end > 0)
-            texts.insert(data.left(end), data.mid(end + 1));
+    if (info && readUpToPixels(reading, info, &png)) {
+        png_textp text = nullptr;
+        int count = 0;
+        png_get_text(reading, info, &text, &count);
+        for (int i = 0; i < count; ++i)
+            texts.insert(text[i].key, text[i].text);
     }
+    png_destroy_read_struct(&reading, info ? &info : nullptr, nullptr);
     return texts;
 }
 
@@ -123,7 +125,7 @@ bool makeFolder(const QString &folder)
     const QString parent = QFileInfo(folder).path();
     if (parent != folder && !makeFolder(parent))
         return false;
-    return ::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || QFileInfo(folder).isDir();
+    return ::mkdir(encodeFileName(folder).constData(), 0700) == 0 || QFileInfo(folder).isDir();
 }
 
 } // namespace
@@ -131,9 +133,8 @@ bool makeFolder(const QString &folder)
 Source sourceOf(const QString &path, qint64 modifiedSeconds, qint64 size, QSize natural)
 {
     // The file itself, whichever linked folder a set reaches it through.
-    const QFileInfo file(path);
-    const QString canonical = file.canonicalFilePath();
-    return {path, fileUri(canonical.isEmpty() ? file.absoluteFilePath() : canonical),
+    const QString canonical = canonicalPath(path);
+    return {path, fileUri(canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical),
             modifiedSeconds, size, natural};
 }
 
@@ -145,8 +146,8 @@ QString cacheFolder()
 
 bool insideCache(const QString &path)
 {
-    const QString cache = QFileInfo(cacheFolder()).canonicalFilePath();
-    const QString file = QFileInfo(path).canonicalFilePath();
+    const QString cache = canonicalPath(cacheFolder());
+    const QString file = canonicalPath(path);
     return !cache.isEmpty() && file.startsWith(cache + QLatin1Char('/'));
 }
 
@@ -175,7 +176,13 @@ QImage find(const Source &source, QSize needed)
         QFile file;
         if (!openRegularFile(file, thumbnailPath(source, size)))
             continue;
-        const QHash<QByteArray, QByteArray> texts = textChunks(file);
+        QByteArray error;
+        const QHash<QByteArray, QByteArray> texts = pngTexts(file, error);
+        if (!error.isEmpty()) {
+            qCWarning(thumbnailsLog) << "the" << size.folder << "thumbnail of"
+                                     << shownFileName(source.path) << "does not read:" << error;
+            continue;
+        }
         const QByteArray uri = texts.value("Thumb::URI");
         const QByteArray modified = texts.value("Thumb::MTime");
         file.seek(0);
@@ -189,13 +196,17 @@ QImage find(const Source &source, QSize needed)
         if (uri != source.uri || modified != QByteArray::number(source.modified) ||
             shape.width() < needed.width() || shape.height() < needed.height() ||
             !turnedAsTheFile) {
-            qCDebug(picturesLog) << "the" << size.folder << "thumbnail of" << source.path
-                                 << "does not serve:" << uri << modified << shape;
+            qCDebug(thumbnailsLog)
+                << "the" << size.folder << "thumbnail of" << shownFileName(source.path)
+                << "does not serve:" << uri << modified << shape;
             continue;
         }
         QImage image = reader.read();
         if (!image.isNull())
             return image;
+        qCWarning(thumbnailsLog) << "the" << size.folder << "thumbnail of"
+                                 << shownFileName(source.path)
+                                 << "does not decode:" << reader.errorString();
     }
     return {};
 }
@@ -207,17 +218,28 @@ void write(const Source &source, int edge, const QImage &thumbnail)
     if (size == Classes.end() || insideCache(source.path))
         return;
     const QString path = thumbnailPath(source, *size);
-    if (!makeFolder(QFileInfo(path).path()))
+    const QString shown = shownFileName(source.path);
+    if (!makeFolder(QFileInfo(path).path())) {
+        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written: the folder"
+                                 << QFileInfo(path).path() << "cannot be made";
         return;
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "png").write(thumbnail))
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(thumbnail)) {
+        qCWarning(thumbnailsLog) << "no thumbnail of" << shown
+                                 << "written: it does not encode:" << writer.errorString();
         return;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written:" << path
+                                 << file.errorString();
         return;
+    }
     file.write(
         withTexts(png, {
                            {"Thumb::URI", source.uri},
@@ -228,7 +250,8 @@ void write(const Source &source, int edge, const QImage &thumbnail)
                            {"Software", "Zindle"},
                        }));
     if (!file.commit())
-        qCDebug(picturesLog) << "thumbnail not written:" << path << file.errorString();
+        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written:" << path
+                                 << file.errorString();
 }
 
 } // namespace Thumbnails

@@ -44,7 +44,7 @@ int edgeFor(QSize natural, QSize needed);
 QSize thumbnailSize(QSize natural, int edge);
 
 // Writes `thumbnail` of `source`, of edge `edge`, where the next run and other programs
-// find it; quietly nothing when the cache cannot be written.
+// find it; nothing but a warning when the cache cannot be written.
 void write(const Source &source, int edge, const QImage &thumbnail);
 
 } // namespace Thumbnails

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QImageIOHandler>
+#include <QTemporaryDir>
+
+// A folder of a test's own that is the program folder and holds the home ("home", no XDG
+// variables, shared data folders "share"), so that no test reads or writes the real user's
+// files. It goes with all it holds, names that are not UTF-8 too.
+struct TestFolder {
+    TestFolder();
+    ~TestFolder();
+    QString path(const QString &relative) const { return dir.filePath(relative); }
+    // Written by its bytes (see filenames.h), the folders above it made.
+    void writeFile(const QString &relative, const QByteArray &bytes) const;
+
+    QTemporaryDir dir;
+};
+
+// The picture as a file of the format holds it, turned as `turn` says.
+QByteArray encoded(const QImage &image, const char *format = "PNG",
+                   QImageIOHandler::Transformations turn = {}, bool progressive = false);
+// The PNG with a text chunk of `type` ("tEXt", "zTXt" or "iTXt") right after its header.
+QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteArray &key,
+                    const QByteArray &value);

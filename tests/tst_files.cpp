@@ -1,0 +1,393 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "files/filenames.h"
+#include "files/listing.h"
+#include "files/regularfile.h"
+#include "files/textfile.h"
+#include "pictures/pictureloader.h"
+#include "pictures/thumbnails.h"
+#include "screen/twips.h"
+#include "testfiles.h"
+#include "texts/languagefile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTest>
+#include <exiv2/exiv2.hpp>
+#include <glib.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+// Puts an entry of the kind at `path`; a regular file, or a link's target, holds `bytes`.
+void placeEntry(const QString &path, const QString &kind, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    const QString target = path + ".target";
+    QFile file(kind == "link" ? target : path);
+    if (kind == "file" || kind == "link")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    if (kind.startsWith("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(kind == "fifo" ? path : target).constData(), 0600), 0);
+    if (kind == "device" || kind.contains("link"))
+        QVERIFY(QFile::link(kind == "device" ? "/dev/zero" : target, path));
+}
+
+// The URI GLib itself makes of the path's bytes.
+QByteArray glibUri(const QString &path)
+{
+    const std::unique_ptr<gchar, decltype(&g_free)> uri(
+        g_filename_to_uri(encodeFileName(path).constData(), nullptr, nullptr), &g_free);
+    return uri.get();
+}
+
+// The file's status, found by its bytes.
+struct stat statusOf(const QString &path)
+{
+    struct stat st {
+    };
+    ::stat(encodeFileName(path).constData(), &st);
+    return st;
+}
+
+QImage filled(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The picture on a card of a box 3000 twips wide and high, in a Spanish game.
+CardPicture loadCard(const QString &path, bool sharedThumbnails = false)
+{
+    const QSize inner(twipsToPixels(3000) - 2, 198);
+    return loadCardPictures({{path, 3000, 3000, 1, inner, 1.0, "es"}}, nullptr, sharedThumbnails)
+        .front();
+}
+
+QColor centreOf(const CardPicture &card)
+{
+    return card.image.pixelColor(card.image.rect().center());
+}
+
+} // namespace
+
+class TstFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void listingOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("case is ignored, an exact comparison breaks a tie, hidden names left out")
+            << QStringList{"c.jpg", "B.jpg", "a.jpg", "b", "a", "A", ".oculto"}
+            << QStringList{"A", "a", "a.jpg", "b", "B.jpg", "c.jpg"};
+        // Latin-1 "café" and "ño" as a Windows archive leaves them, next to UTF-8 "né".
+        const QString cafe = decodeFileName("caf\xe9"), nyo = decodeFileName("\xf1o");
+        QTest::newRow("names that are not UTF-8 keep their bytes")
+            << QStringList{nyo, "né", cafe} << QStringList{cafe, "né", nyo};
+    }
+
+    void listingOrder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, listed);
+        TestFolder folder;
+        QVERIFY(QDir().mkpath(folder.path("folders")));
+        for (const QString &name : names) {
+            folder.writeFile("files/" + name, {});
+            QVERIFY(::mkdir(encodeFileName(folder.path("folders/") + name).constData(), 0700) == 0);
+        }
+        QCOMPARE(listFiles(folder.path("files")), listed);
+        QCOMPARE(listSubfolders(folder.path("folders")), listed);
+        for (const QString &name : listed) {
+            QFile file;
+            QVERIFY(openRegularFile(file, folder.path("files/") + name));
+        }
+    }
+
+    void fileNames_data()
+    {
+        // A file's name as bytes, the name as shown, and the end of its URI.
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("uriEnd");
+        QTest::newRow("Latin-1 é, uppercase hex")
+            << QByteArray("caf\xe9.wav") << "caf\uFFFD.wav" << QByteArray("/caf%E9.wav");
+        QTest::newRow("another Latin-1 name, another URI")
+            << QByteArray("caf\xe8.wav") << "caf\uFFFD.wav" << QByteArray("/caf%E8.wav");
+        QTest::newRow("UTF-8 ñ") << QByteArray("\xc3\xb1u.wav") << "ñu.wav"
+                                 << QByteArray("/%C3%B1u.wav");
+        QTest::newRow("overlong UTF-8 for / is two bytes, not a character")
+            << QByteArray("\xc0\xaf.wav") << "\uFFFD\uFFFD.wav" << QByteArray("/%C0%AF.wav");
+        QTest::newRow("; as GLib escapes it")
+            << QByteArray("a;b.wav") << "a;b.wav" << QByteArray("/a%3Bb.wav");
+        QTest::newRow("% # ? and a blank")
+            << QByteArray("5% #1?.wav") << "5% #1?.wav" << QByteArray("/5%25%20%231%3F.wav");
+        const QByteArray longName = QByteArray(76, 'x') + ".wav";
+        QTest::newRow("80 characters") << longName << QString(longName) << "/" + longName;
+    }
+
+    // One rule from bytes to a name and back, to the thumbnails' URI and to the sounds' URL.
+    void fileNames()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, uriEnd);
+        TestFolder folder;
+        const QString path = folder.path(decodeFileName(bytes));
+        folder.writeFile(decodeFileName(bytes), "RIFF");
+        QCOMPARE(encodeFileName(path), encodeFileName(folder.dir.path()) + '/' + bytes);
+        QTEST(shownFileName(decodeFileName(bytes)), "shown");
+        const QByteArray uri = glibUri(canonicalPath(path));
+        QVERIFY2(uri.endsWith(uriEnd), uri.constData());
+        QCOMPARE(Thumbnails::sourceOf(path, 0, 0, {}).uri, uri);
+        QCOMPARE(regularFileUrl(path).toEncoded(), glibUri(path));
+    }
+
+    void lineRules_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF or a lone CR ends a line, CR CR LF is an empty one")
+            << QByteArray("a\r\nb\rc\r\r\nd") << QStringList{"a", "b", "c", "", "d"};
+        QTest::newRow("a lone LF stays in the text")
+            << QByteArray("a\nb\r\nc\n") << QStringList{"a\nb", "c\n"};
+        // 0xEF 0xBB without the byte-order mark's last byte is no mark.
+        QTest::newRow("Windows-1252 as Windows decodes it")
+            << QByteArray("\xEF\xBBx im\xE1genes \x80\x81\x8D\x8F\x90\x9D\x9F")
+            << QStringList{QStringLiteral("ï»x imágenes €\u0081\u008D\u008F\u0090\u009DŸ")};
+        QTest::newRow("a UTF-8 byte-order mark: UTF-8, any script")
+            << QByteArray("\xEF\xBB\xBF\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xAE\r\n\xD0\x87\xD0\xB6")
+            << QStringList{QStringLiteral("Καλή"), QStringLiteral("Їж")};
+        // A long line is cut at 4096 characters. The file is read in pieces of 64 KiB: this CR
+        // ends the first, its LF starts the next.
+        QTest::newRow("CR LF across two pieces")
+            << QByteArray(65535, 'y') + "\r\nb" << QStringList{QString(4096, 'y'), "b"};
+    }
+
+    void lineRules()
+    {
+        QFETCH(QByteArray, bytes);
+        TestFolder folder;
+        folder.writeFile("t.txt", bytes);
+        TextFile file;
+        QVERIFY(file.open(folder.path("t.txt")));
+        QStringList read;
+        for (QString line; read.size() < 9 && file.readLine(line);)
+            read << line;
+        QTEST(read, "lines");
+    }
+
+    void languageChoice_data()
+    {
+        // "files | UI languages | read": files made, each holding its own name ("user",
+        // "program" for idioma/idioma.txt, a shipped language's, or "user/" a folder in the
+        // user's file's place); then the first line a pass reads ("-" for none) and the
+        // language of the sets.
+        QTest::addColumn<QString>("row");
+        QTest::newRow("the user's file first") << QString("user program fr | fr-FR fr | user fr");
+        QTest::newRow("the program folder's as ever") << QString("program fr es | fr | program fr");
+        QTest::newRow("a folder for the user's file") << QString("user/ program | fr | program es");
+        QTest::newRow("the locale's file") << QString("es fr | fr-FR fr | fr fr");
+        QTest::newRow("a region's language") << QString("es pt | pt-BR pt-Latn-BR | pt pt");
+        QTest::newRow("LANGUAGE: the first with a file") << QString("es de uk | nl uk de | uk uk");
+        QTest::newRow("no file for the locale: Spanish") << QString("es fr | ja-JP ja | es es");
+        QTest::newRow("nothing shipped: the file is missing") << QString(" | fr | - es");
+    }
+
+    void languageChoice()
+    {
+        QFETCH(QString, row);
+        const QStringList parts = row.split(" | ");
+        TestFolder folder;
+        for (const QString &file : parts[0].split(' ', Qt::SkipEmptyParts)) {
+            const QString path = file.startsWith("user") ? "home/.config/zindle/idioma.txt"
+                                 : file == "program"     ? "idioma/idioma.txt"
+                                                         : "idioma/" + file + "/idioma.txt";
+            file == "user/" ? void(QDir().mkpath(folder.path(path)))
+                            : folder.writeFile(path, file.toLatin1() + "\r\n");
+        }
+        const LanguageChoice choice = chooseLanguage(folder.dir.path(), parts[1].split(' '));
+        TextFile text;
+        QString line = "-";
+        if (text.open(choice.file))
+            text.readLine(line);
+        QCOMPARE(line + ' ' + choice.language, parts[2]);
+    }
+
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"file", "link", "fifo", "fifo link", "device"})
+            QTest::newRow(kind) << QString(kind);
+    }
+
+    // Anything but a regular file or a link to one counts as missing for every reader, and
+    // none of them waits.
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, kind);
+        const bool read = kind == "file" || kind == "link";
+        TestFolder folder;
+        const QByteArray png = encoded(QImage(40, 30, QImage::Format_RGB32));
+        placeEntry(folder.path("idioma/idioma.txt"), kind, "CONTINUAR\r\n");
+        for (const char *file : {"fondo.jpg", "p.png", "sonidos/abrir.wav"})
+            placeEntry(folder.path(file), kind, png);
+        const LanguageLine intro = LanguageLine::IntroButton;
+        QCOMPARE(readLanguageLines(folder.path("idioma/idioma.txt"), intro, intro)
+                     .line(intro)
+                     .has_value(),
+                 read);
+        QCOMPARE(!loadBackground(folder.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
+        QCOMPARE(loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
+                 read);
+        QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
+    }
+
+    void captions_data()
+    {
+        // The file's name, and a PNG text's key, Exiv2's key of an EXIF or XMP tag, or
+        // "Jpeg.Comment", with its text.
+        QTest::addColumn<QStringList>("file");
+        QTest::addColumn<QString>("caption");
+        const QString longTitle = QString("perro ").repeated(100000);
+        QTest::newRow("PNG Title, blanks run together")
+            << QStringList{"07.png", "Title", " un\n perro "} << "un perro";
+        QTest::newRow("oversized PNG Title is cut, the card still deals")
+            << QStringList{"07.png", "Title", longTitle} << longTitle.left(200).trimmed();
+        QTest::newRow("PNG Title of a Latin-1 name") << QStringList{decodeFileName("\xf1"
+                                                                                   "and\xfa.png"),
+                                                                    "Title", "Rhea"}
+                                                     << "Rhea";
+        QTest::newRow("EXIF ImageDescription")
+            << QStringList{"07.jpg", "Exif.Image.ImageDescription", "Gato gris"} << "Gato gris";
+        QTest::newRow("XMP dc:title in the game's language (Spanish here), else the default one")
+            << QStringList{"07.jpg", "Xmp.dc.title", "lang=x-default owl|lang=\"es-ES\" búho"}
+            << "búho";
+        QTest::newRow("JPEG comment, whole though it reads as key: text")
+            << QStringList{"07.jpg", "Jpeg.Comment", "Nota: un pez"} << "Nota: un pez";
+        QTest::newRow("broken EXIF block: the file name, the card still deals")
+            << QStringList{"07.jpg", "broken", ""} << "07";
+        QTest::newRow("blank Title: the file name without its extension, non-ASCII too")
+            << QStringList{"ñandú.07.png", "Title", " "} << "ñandú.07";
+        QTest::newRow("no caption: a Latin-1 name shown with U+FFFD")
+            << QStringList{decodeFileName("\xf1.png"), "", ""} << "\uFFFD";
+    }
+
+    void captions()
+    {
+        QFETCH(QStringList, file);
+        const QString &name = file[0], &key = file[1], &text = file[2];
+        TestFolder folder;
+        QImage image = filled({40, 30}, Qt::darkCyan);
+        image.setText(key, text);
+        QByteArray bytes = encoded(image, name.endsWith("jpg") ? "JPEG" : "PNG");
+        // An EXIF block whose first directory lies far past its end.
+        if (key == "broken")
+            bytes.insert(2, QByteArray::fromHex("ffe1001045786966000049492a00ffffff7f"));
+        folder.writeFile(name, bytes);
+        if (key.contains('.')) {
+            auto metadata =
+                Exiv2::ImageFactory::open(encodeFileName(folder.path(name)).toStdString());
+            metadata->readMetadata();
+            Exiv2::LangAltValue inLanguages;
+            for (const QString &inOne : text.split('|'))
+                inLanguages.read(inOne.toStdString());
+            if (key.startsWith("Xmp"))
+                metadata->xmpData().add(Exiv2::XmpKey(key.toStdString()), &inLanguages);
+            else if (key.startsWith("Exif"))
+                metadata->exifData()[key.toStdString()] = text.toStdString();
+            else
+                metadata->setComment(text.toStdString());
+            metadata->writeMetadata();
+        }
+        const CardPicture card = loadCard(folder.path(name));
+        QVERIFY(card.loaded);
+        QTEST(card.caption, "caption");
+    }
+
+    void sharedThumbnails_data()
+    {
+        // A red 400 x 300 picture on a card of 200 x 150 pixels; the test's own cache holds a
+        // blue thumbnail of it, 256 pixels wide: matching, its keys in plain, compressed or
+        // international text chunks; with a stale modification time, made of another file
+        // (one whose Latin-1 name differs by a byte too), smaller than the card, without its
+        // keys; or a cache that cannot be read, or a picture inside the cache. Only a matching
+        // one shows; the game writes a fresh one in place of any other it may write.
+        QTest::addColumn<QString>("cached");
+        for (const char *cached : {"tEXt", "zTXt", "iTXt", "stale", "other", "Latin-1", "small",
+                                   "bare", "unreadable", "inside"})
+            QTest::newRow(cached) << QString(cached);
+    }
+
+    void sharedThumbnails()
+    {
+        QFETCH(QString, cached);
+        TestFolder folder;
+        const QString cache =
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/thumbnails";
+        const bool latin1 = cached == "Latin-1", matching = cached.endsWith("Xt");
+        const QString path = cached == "inside" ? cache + "/p.bmp"
+                             : latin1           ? folder.path(decodeFileName("caf\xe8.bmp"))
+                                                : folder.path("p.bmp");
+        const QString thumbnailOf = latin1 ? folder.path(decodeFileName("caf\xe9.bmp")) : path;
+        for (const QString &picture : {path, thumbnailOf})
+            folder.writeFile(QDir(folder.path("")).relativeFilePath(picture),
+                             encoded(filled({400, 300}, Qt::red), "BMP"));
+        const auto md5Png = [](const QByteArray &uri) {
+            return QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+        };
+        const QByteArray uri = glibUri(path), cachedUri = glibUri(thumbnailOf);
+        const qint64 mtime = statusOf(path).st_mtime;
+        QByteArray png =
+            encoded(filled(cached == "small" ? QSize(128, 96) : QSize(256, 192), Qt::blue));
+        if (cached != "bare") {
+            png = withText(png, matching ? cached.toLatin1() : "tEXt", "Thumb::URI",
+                           cachedUri + QByteArray(cached == "other" ? "x" : ""));
+            png = withText(png, "tEXt", "Thumb::MTime",
+                           QByteArray::number(mtime - (cached == "stale")));
+        }
+        const QString subfolder = cached == "small" ? "/normal/" : "/large/";
+        QVERIFY(QDir().mkpath(cache + subfolder));
+        QFile file(cache + subfolder + md5Png(cachedUri));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(png) == png.size());
+        file.close();
+        for (const QString &f : {cache, cache + subfolder})
+            QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (cached == "unreadable") {
+            QDir(cache).removeRecursively();
+            folder.writeFile(QDir(folder.path("")).relativeFilePath(cache), "not a folder");
+        }
+
+        QCOMPARE(centreOf(loadCard(path, true)), QColor(matching ? Qt::blue : Qt::red));
+        // A thumbnail the game writes follows the standard: plain text keys, for the owner
+        // alone; one it must not write is not there, and a fresh one stays as it was.
+        QFile left(cache + "/large/" + md5Png(uri));
+        if (matching || cached == "unreadable" || cached == "inside") {
+            QVERIFY(!left.exists() || QImage(left.fileName()).pixelColor(0, 0) == QColor(Qt::blue));
+            return;
+        }
+        QVERIFY(left.open(QIODevice::ReadOnly));
+        const QByteArray written = left.readAll();
+        const QList<std::pair<QByteArray, QByteArray>> keys = {
+            {"Thumb::URI", uri},
+            {"Thumb::MTime", QByteArray::number(mtime)},
+            {"Thumb::Size", QByteArray::number(qint64(statusOf(path).st_size))},
+            {"Thumb::Image::Width", "400"}};
+        for (const auto &[key, value] : keys)
+            QVERIFY2(written.contains("tEXt" + key + '\0' + value), key.constData());
+        QCOMPARE(QImage::fromData(written).size(), QSize(256, 192));
+        // Owner, group and others' bits: 0600 and 0700.
+        QCOMPARE(int(left.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(int(QFile(cache + "/large").permissions() & 0x7077), 0x7000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFiles)
+#include "tst_files.moc"
