@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/services.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "windows/boardwindow.h"
 #include "windows/windowflow.h"
 

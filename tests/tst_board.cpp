@@ -156,7 +156,7 @@ private Q_SLOTS:
         program.writeFile(inSets("s/" + broken), "not a picture");
         program.random.draws.assign(draws.begin(), draws.end());
         const DealOutcome outcome =
-            dealCards(pictureSetFolder("s"), {12, {900, 900, QSize(58, 58)}}, program.random);
+            dealCards(program.path(inSets("s")), {12, {900, 900, QSize(58, 58)}}, program.random);
         QString dealt = QString::number(outcome.pairCount) + ':';
         for (const DealtCard &c : outcome.cards)
             dealt += QStringLiteral(" %1:%2").arg(c.position).arg(c.key);

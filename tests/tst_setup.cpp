@@ -165,10 +165,11 @@ private Q_SLOTS:
         if (!userDirs.isEmpty())
             program.writeFile("home/.config/user-dirs.dirs", userDirs);
         setupWindow().load();
+        const SetLibrary library(program.dir.path(), "es");
         QStringList listed;
-        for (const SetEntry &set : listSets()) {
+        for (const SetEntry &set : library.list()) {
             QCOMPARE(setupWindow().Combo1->itemText(int(listed.size())), set.name);
-            QCOMPARE(pictureSetFolder(set.name), set.folder);
+            QCOMPARE(library.folderOf(set.name), set.folder);
             listed << set.name + ' ' + QDir(program.dir.path()).relativeFilePath(set.place);
         }
         QCOMPARE(setupWindow().Combo1->count(), listed.size());

@@ -4,6 +4,7 @@
 #include "languagefile.h"
 
 #include "files/textfile.h"
+#include "platform/programfolder.h"
 #include "platform/services.h"
 
 #include <QFileInfo>
@@ -20,13 +21,13 @@ bool isThere(const QString &file)
     return info.isFile() && info.isReadable();
 }
 
-QString shippedFile(const QString &language)
+QString shippedFile(const QString &programFolder, const QString &language)
 {
-    return shippedLanguageFolder(language) + QStringLiteral("/idioma.txt");
+    return languageFolder(programFolder, language) + QStringLiteral("/idioma.txt");
 }
 
 // The first language of the list with a shipped file, trying "pt-br" then "pt".
-QString shippedLanguage(const QStringList &uiLanguages)
+QString shippedLanguage(const QStringList &uiLanguages, const QString &programFolder)
 {
     static const QRegularExpression tag(QStringLiteral("^[a-z]{2,3}(-[a-z0-9]{1,8})*$"));
     for (const QString &uiLanguage : uiLanguages) {
@@ -34,7 +35,7 @@ QString shippedLanguage(const QStringList &uiLanguages)
         if (!tag.match(full).hasMatch())
             continue;
         for (const QString &language : {full, full.section(QLatin1Char('-'), 0, 0)}) {
-            if (isThere(shippedFile(language)))
+            if (isThere(shippedFile(programFolder, language)))
                 return language;
         }
     }
@@ -45,24 +46,34 @@ QString shippedLanguage(const QStringList &uiLanguages)
 
 QString shippedLanguageFolder(const QString &language)
 {
-    return programPath(QStringLiteral("/idioma/") + language);
+    return languageFolder(services().programFolder, language);
 }
 
 LanguageChoice chooseLanguage(const QStringList &uiLanguages)
 {
-    const QString language = shippedLanguage(uiLanguages);
+    return chooseLanguage(uiLanguages, services().programFolder);
+}
+
+LanguageChoice chooseLanguage(const QStringList &uiLanguages, const QString &programFolder)
+{
+    const QString language = shippedLanguage(uiLanguages, programFolder);
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                         QLatin1String(UserLanguageFileLiteral);
-    for (const QString &file : {own, programPath(QString::fromLatin1(LanguageFileLiteral))}) {
+    for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
         if (isThere(file))
             return {file, language};
     }
-    return {shippedFile(language), language};
+    return {shippedFile(programFolder, language), language};
 }
 
 LanguageChoice currentLanguage()
 {
-    return chooseLanguage(QLocale::system().uiLanguages());
+    return currentLanguage(services().programFolder);
+}
+
+LanguageChoice currentLanguage(const QString &programFolder)
+{
+    return chooseLanguage(QLocale::system().uiLanguages(), programFolder);
 }
 
 LanguageLines readLanguageLines(LanguageLine first, LanguageLine last)

@@ -33,10 +33,12 @@ struct LanguageChoice {
 // shipped file of the first of `uiLanguages` ("pt-BR", "pt", as QLocale gives them) that
 // has one; the shipped Spanish file. A file counts as there when it is a readable regular
 // file. The first two do not say their language: their texts go with the shipped sets of
-// the language the locale picks.
+// the language the locale picks. In `programFolder`; without one, in the services' own.
 LanguageChoice chooseLanguage(const QStringList &uiLanguages);
+LanguageChoice chooseLanguage(const QStringList &uiLanguages, const QString &programFolder);
 // The choice for the system's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 LanguageChoice currentLanguage();
+LanguageChoice currentLanguage(const QString &programFolder);
 
 // The lines of the file by what they become, numbered as in the file.
 enum class LanguageLine {

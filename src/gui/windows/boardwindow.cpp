@@ -13,7 +13,7 @@
 #include "run/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
@@ -69,7 +69,7 @@ public:
 std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequest> &requests)
 {
     QFutureWatcher<CardPicture> watcher;
-    watcher.setFuture(startLoadingCardPictures(requests, &keptPictures(), true));
+    watcher.setFuture(startLoadingCardPictures(requests, &runPictures(), true));
     waitShowingProgress(watcher);
     const QList<CardPicture> cards = watcher.future().results();
     return {cards.begin(), cards.end()};
@@ -155,7 +155,8 @@ void BoardWindow::controlsDestroyed()
 
 void BoardWindow::setSetName(const QString &setName)
 {
-    m_setFolder = pictureSetFolder(setName);
+    m_setFolder =
+        SetLibrary(services().programFolder, currentLanguage().language).folderOf(setName);
 }
 
 void BoardWindow::onLoad()
@@ -233,7 +234,7 @@ void BoardWindow::LayoutBoard()
     for (const CardBox *box : Picture2)
         inner = inner.expandedTo(box->contentsRect().size());
     const QPixmap background = QPixmap::fromImage(
-        loadBackground(programPath(Background), inner, w->devicePixelRatioF(), &keptPictures()));
+        loadBackground(programPath(Background), inner, w->devicePixelRatioF(), &runPictures()));
     for (CardBox *box : Picture2)
         box->setBackground(background);
 }

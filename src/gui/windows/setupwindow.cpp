@@ -5,10 +5,11 @@
 
 #include "controls/colourbutton.h"
 #include "look/design.h"
+#include "platform/services.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
 #include "sets/pairbuttons.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "texts/languagefile.h"
 #include "windows/windowflow.h"
 
@@ -108,7 +109,8 @@ void SetupWindow::onLoad()
     WindowFlow::centreOnScreen(*this);
     PairCounts::PairChoice = 2;
     WindowFlow::setupLoading();
-    for (const SetEntry &set : listSets())
+    for (const SetEntry &set :
+         SetLibrary(services().programFolder, currentLanguage().language).list())
         Combo1->addItem(set.name);
     Combo1->setEditText(Combo1->itemText(0));
     const LanguageLines lines =
@@ -144,7 +146,9 @@ void SetupWindow::Command2_Click()
 
 void SetupWindow::CheckPairButtons()
 {
-    const std::optional<int> pictures = firstFolderPictures(Combo1->currentText());
+    const std::optional<int> pictures =
+        firstFolderPictures(SetLibrary(services().programFolder, currentLanguage().language)
+                                .folderOf(Combo1->currentText()));
     // At start-up an unreadable "1" folder leaves the buttons as designed; a set picked
     // later that has none offers no count.
     if (!pictures && m_loading)

@@ -5,10 +5,13 @@
 
 #include "cards/cardgeometry.h"
 #include "controls/workprogress.h"
+#include "pictures/picturecache.h"
 #include "platform/services.h"
 #include "run/paircounts.h"
 #include "screen/centring.h"
 #include "sets/dealing.h"
+#include "sets/setlibrary.h"
+#include "texts/languagefile.h"
 #include "windows/boardwindow.h"
 #include "windows/gameoverwindow.h"
 #include "windows/introwindow.h"
@@ -31,6 +34,7 @@ struct Registry {
     std::unique_ptr<GameOverWindow> f4;
     std::unique_ptr<IntroWindow> f5;
     std::unique_ptr<ResultsWindow> f6;
+    std::unique_ptr<PictureCache> pictures;
 };
 
 Registry &registry()
@@ -66,7 +70,9 @@ void openBoard()
             firstCardBox(PairCounts::PairChoice, screen->widthTwips(), screen->heightTwips(),
                          shown ? shown->devicePixelRatio() : 1.0);
         QFutureWatcher<bool> check;
-        check.setFuture(startCheckingSet(set, box));
+        check.setFuture(startCheckingSet(
+            SetLibrary(services().programFolder, currentLanguage().language).folderOf(set), box,
+            runPictures()));
         waitShowingProgress(check);
         if (!check.result())
             return;
@@ -101,6 +107,13 @@ GameOverWindow &gameOverWindow()
 IntroWindow &introWindow()
 {
     return instance(registry().f5);
+}
+PictureCache &runPictures()
+{
+    std::unique_ptr<PictureCache> &pictures = registry().pictures;
+    if (!pictures)
+        pictures = std::make_unique<PictureCache>(RunPictureCacheBytes);
+    return *pictures;
 }
 ResultsWindow &resultsWindow()
 {

@@ -12,6 +12,7 @@ class NameWindow;
 class GameOverWindow;
 class IntroWindow;
 class ResultsWindow;
+class PictureCache;
 
 // The one object of each window kind, created on first use.
 SetupWindow &setupWindow();
@@ -20,6 +21,8 @@ NameWindow &nameWindow();
 GameOverWindow &gameOverWindow();
 IntroWindow &introWindow();
 ResultsWindow &resultsWindow();
+// The pictures the run keeps for its boards: the check before a board and its deal share it.
+PictureCache &runPictures();
 
 // Which window follows which: every hand-over between the windows, and the ends of the
 // run. A window's handler calls the step it takes; only this file knows the other windows.
