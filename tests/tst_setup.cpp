@@ -147,6 +147,10 @@ private Q_SLOTS:
             "f home/Imágenes/Zindle");
         row("Pictures as the home folder: none", "home/Zindle/h", "XDG_PICTURES_DIR=\"$HOME/\"",
             "");
+        // Qt reads a comment after the value as part of it, where it used to be cut off.
+        row("Pictures named by what xdg-user-dirs never writes: ~/Pictures",
+            "home/Bilder/Zindle/i " + pictures + "j",
+            "XDG_PICTURES_DIR=\"$HOME/Bilder\" # by hand\n", "j home/Pictures/Zindle");
         row("no user-dirs file: Pictures, the user's own before the shipped",
             shipped + "colores " + pictures + "colores " + shipped + "relojes", {},
             "colores home/Pictures/Zindle, relojes idioma/es/graficos");

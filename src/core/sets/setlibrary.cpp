@@ -28,8 +28,12 @@ QStringList SetLibrary::places() const
     dataDirs.removeAll(dataHome);
     places << dataHome + own;
     // user-dirs.dirs names the home folder itself to say that there is no Pictures folder.
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (!pictures.isEmpty() && QDir::cleanPath(pictures) != QDir::cleanPath(QDir::homePath()))
+    // What it may not hold (neither absolute nor under $HOME) Qt hands on as a relative path,
+    // which would be read from the working folder: the default ~/Pictures then.
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (QDir::isRelativePath(pictures))
+        pictures = QDir::homePath() + QStringLiteral("/Pictures");
+    if (QDir::cleanPath(pictures) != QDir::cleanPath(QDir::homePath()))
         places << pictures + QStringLiteral("/Zindle");
     for (const QString &dir : dataDirs)
         places << dir + own;
