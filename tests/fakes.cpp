@@ -6,11 +6,7 @@
 #include "windows/gameoverwindow.h"
 #include "windows/resultswindow.h"
 
-#include <QBuffer>
-#include <QImageWriter>
 #include <QTimer>
-#include <QtEndian>
-#include <zlib.h>
 
 void TestProgram::writeFile(const QString &relative, const QByteArray &bytes) const
 {
@@ -41,29 +37,6 @@ void TestProgram::writeSet(const QString &set, int pairs, bool onlyFirst,
             writeFile(inSets(name), picture.isEmpty() ? encoded(image) : picture);
         }
     }
-}
-
-QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Transformations turn,
-                   bool progressive)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setTransformation(turn);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
-}
-
-QByteArray withSize(QByteArray png, quint32 width, quint32 height)
-{
-    qToBigEndian(width, png.data() + 16);
-    qToBigEndian(height, png.data() + 20);
-    // The checksum covers the chunk's type and data: 17 bytes from offset 12.
-    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(png.constData() + 12), 17);
-    qToBigEndian(quint32(crc), png.data() + 29);
-    return png;
 }
 
 QWidget *control(ProgramWindow &form, const QString &name)

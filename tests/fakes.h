@@ -5,6 +5,7 @@
 
 #include "platform/services.h"
 #include "sets/setlibrary.h"
+#include "testfiles.h"
 #include "windows/boardwindow.h"
 #include "windows/windowflow.h"
 
@@ -109,11 +110,6 @@ inline QString inSets(const QString &relative)
 {
     return QLatin1String(SetsFolderName) + QLatin1Char('/') + relative;
 }
-// The picture as a file of the format holds it, turned as `turn` says.
-QByteArray encoded(const QImage &image, const char *format = "PNG",
-                   QImageIOHandler::Transformations turn = {}, bool progressive = false);
-// The PNG with the size in its header replaced and the header's checksum made good again.
-QByteArray withSize(QByteArray png, quint32 width, quint32 height);
 // A control by object name; the test stops where there is none.
 QWidget *control(ProgramWindow &form, const QString &name);
 inline QString textOf(ProgramWindow &form, const QString &name)
