@@ -82,6 +82,7 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
 DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random)
 {
     const SetFiles files = listSetFiles(setFolder);
+    // Said when it holds none; the positions are shuffled all the same.
     holdsAPair(files);
     const int n = files.pairs();
     const int boardPairs = int(boxes.size()) / 2;
