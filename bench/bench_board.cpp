@@ -18,7 +18,7 @@
 #include "pictures/pictureloader.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "windows/boardwindow.h"
 #include "windows/windowflow.h"
 #include "windowtesting.h"

@@ -8,9 +8,8 @@
 #include "sounds.h"
 #include "texts.h"
 
-#include "platform/services.h"
-#include "sets/setplaces.h"
-#include "texts/languagefile.h"
+#include "platform/programfolder.h"
+#include "sets/setlibrary.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -28,7 +27,7 @@ int main(int argc, char *argv[])
               writeSounds(folder + QStringLiteral("/sonidos"));
     const QString sets = QLatin1Char('/') + QLatin1String(SetsFolderName);
     for (const Language &language : Languages) {
-        const QString own = shippedLanguageFolder(folder, QString::fromLatin1(language.code));
+        const QString own = languageFolder(folder, QString::fromLatin1(language.code));
         ok = ok && writeLanguageFile(own + QStringLiteral("/idioma.txt"), language) &&
              writePictureSets(own + sets, language);
     }

@@ -3,9 +3,6 @@
 
 #include "fakes.h"
 
-#include <QtEndian>
-#include <zlib.h>
-
 void TestRun::writeSet(const QString &set, int pairs, bool onlyFirst,
                        const QByteArray &picture) const
 {
@@ -18,14 +15,4 @@ void TestRun::writeSet(const QString &set, int pairs, bool onlyFirst,
             writeFile(inSets(name), picture.isEmpty() ? encoded(image) : picture);
         }
     }
-}
-
-QByteArray withSize(QByteArray png, quint32 width, quint32 height)
-{
-    qToBigEndian(width, png.data() + 16);
-    qToBigEndian(height, png.data() + 20);
-    // The checksum covers the chunk's type and data: 17 bytes from offset 12.
-    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(png.constData() + 12), 17);
-    qToBigEndian(quint32(crc), png.data() + 29);
-    return png;
 }

@@ -5,7 +5,7 @@
 
 #include "platform/services.h"
 #include "run/run.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "testfiles.h"
 
 #include <QFileInfo>
@@ -94,5 +94,3 @@ inline QString inSets(const QString &relative)
 {
     return QLatin1String(SetsFolderName) + QLatin1Char('/') + relative;
 }
-// The PNG with the size in its header replaced and the header's checksum made good again.
-QByteArray withSize(QByteArray png, quint32 width, quint32 height);

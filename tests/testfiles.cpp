@@ -73,3 +73,13 @@ QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteAr
     // The signature and the header chunk: 8 + 25 bytes.
     return png.left(33) + chunk + crc + png.mid(33);
 }
+
+QByteArray withSize(QByteArray png, quint32 width, quint32 height)
+{
+    qToBigEndian(width, png.data() + 16);
+    qToBigEndian(height, png.data() + 20);
+    // The checksum covers the chunk's type and data: 17 bytes from offset 12.
+    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(png.constData() + 12), 17);
+    qToBigEndian(quint32(crc), png.data() + 29);
+    return png;
+}

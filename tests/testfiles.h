@@ -27,3 +27,5 @@ QByteArray encoded(const QImage &image, const char *format = "PNG",
 // The PNG with a text chunk of `type` ("tEXt", "zTXt" or "iTXt") right after its header.
 QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteArray &key,
                     const QByteArray &value);
+// The PNG with the size in its header replaced and the header's checksum made good again.
+QByteArray withSize(QByteArray png, quint32 width, quint32 height);

@@ -6,9 +6,10 @@
 #include "files/textfile.h"
 #include "languages.h"
 #include "pictures/caption.h"
+#include "platform/programfolder.h"
 #include "run/paircounts.h"
 #include "setcheck.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "texts/languagefile.h"
 #include "windows/gameoverwindow.h"
 #include "windows/introwindow.h"
@@ -133,7 +134,7 @@ private Q_SLOTS:
     {
         QFETCH(const Language *, language);
         const auto text = [language](int line) { return QString::fromUtf8(language->texts[line]); };
-        QFile shipped(shippedLanguageFolder(m_folder, language->code) + "/idioma.txt");
+        QFile shipped(languageFolder(m_folder, language->code) + "/idioma.txt");
         QVERIFY(shipped.open(QIODevice::ReadOnly));
         TestProgram program;
         program.writeFile("idioma/idioma.txt", shipped.readAll());
@@ -192,7 +193,7 @@ private Q_SLOTS:
 
 QString TstContent::setsOf(const Language &language) const
 {
-    return shippedLanguageFolder(m_folder, QString::fromLatin1(language.code)) + QLatin1Char('/') +
+    return languageFolder(m_folder, QString::fromLatin1(language.code)) + QLatin1Char('/') +
            QLatin1String(SetsFolderName);
 }
 

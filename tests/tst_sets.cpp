@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "fakes.h"
 #include "files/filenames.h"
 #include "setcheck.h"
+#include "sets/setlibrary.h"
 #include "setsheet.h"
+#include "testfiles.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTest>
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
@@ -29,7 +31,7 @@ class TstSets : public QObject
     Q_OBJECT
 private:
     QString set(const QString &name) const { return m_sets.path(name); }
-    TestRun m_sets;
+    TestFolder m_sets;
 
 private Q_SLOTS:
     void initTestCase()
@@ -120,6 +122,33 @@ private Q_SLOTS:
                              [&](const QString &l) { return l.startsWith(line); }),
                  qPrintable(lines.join('\n')));
         QCOMPARE(exitStatus({report}), status);
+    }
+
+    void folderOfAName_data()
+    {
+        QTest::addColumn<QString>("name");
+        // Relative to the program folder, which holds the set "s"; empty for none.
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("a set") << "s"
+                               << "graficos/s";
+        QTest::newRow("empty names no set") << ""
+                                            << "";
+        QTest::newRow("\".\" names no set") << "."
+                                            << "";
+        QTest::newRow("\"..\" names no set") << ".."
+                                             << "";
+        QTest::newRow("a name with a \"/\" names no set") << "s/1"
+                                                          << "";
+    }
+
+    // Nothing outside the places is read: not the places themselves, nor a folder in a set.
+    void folderOfAName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, folder);
+        QVERIFY(QDir().mkpath(m_sets.path("graficos/s/1")));
+        const QString found = SetLibrary(m_sets.dir.path(), "es").folderOf(name);
+        QCOMPARE(found, folder.isEmpty() ? folder : m_sets.path(folder));
     }
 
     void namesNeverBreakALine()

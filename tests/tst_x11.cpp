@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cards/keyboardmark.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 
 #include <QDir>
 #include <QFile>

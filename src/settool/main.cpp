@@ -4,10 +4,10 @@
 // zindle-sets: what the game's board will make of its picture sets, for the people who make
 // them.
 #include "pictures/pictureloader.h"
-#include "platform/services.h"
+#include "platform/programfolder.h"
 #include "run/paircounts.h"
 #include "setcheck.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "setsheet.h"
 #include "texts/languagefile.h"
 
@@ -127,10 +127,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QCoreApplication> app =
         sheetWanted ? std::make_unique<QGuiApplication>(argc, argv)
                     : std::make_unique<QCoreApplication>(argc, argv);
-    QString folder = QCoreApplication::applicationDirPath();
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    const SetLibrary library(folder, currentLanguage(folder).language);
+    const QString programFolder = executableFolder();
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -169,6 +166,7 @@ int main(int argc, char *argv[])
     std::vector<std::pair<QString, QString>> sets;
     QString where;
     if (parser.positionalArguments().isEmpty()) {
+        const SetLibrary library(programFolder, currentLanguage(programFolder).language);
         for (const SetEntry &set : library.list())
             sets.emplace_back(set.name, set.folder);
         QStringList places;
@@ -198,7 +196,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(sheet)) {
         // As much of it as a box on the sheet's screen can show.
         const QImage background =
-            loadBackground(folder + QStringLiteral("/fondo.jpg"), board.screen);
+            loadBackground(programFolder + QStringLiteral("/fondo.jpg"), board.screen);
         const QString file = parser.value(sheet);
         if (!saveSheet(drawSheet(reports, board, background), file)) {
             std::fprintf(stderr, "zindle-sets: cannot write the sheet %s\n", qPrintable(file));

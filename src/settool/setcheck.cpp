@@ -10,6 +10,7 @@
 #include "screen/twips.h"
 #include "sets/dealing.h"
 #include "sets/pairbuttons.h"
+#include "sets/setlibrary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,6 +37,18 @@ constexpr int Trace = 48;
 // A drawing may reach this far past the rows shown, as a fraction of the picture's height,
 // before it counts as cut: half a row of a card on the smallest board.
 constexpr double Tolerance = 0.005;
+
+// A file named relative to its set: "1/07.png".
+QString inPairFolder(const char *pairFolder, const QString &file)
+{
+    return QLatin1String(pairFolder) + QLatin1Char('/') + file;
+}
+
+// A pair folder's name in double quotes, as the report names it.
+QString pairFolderText(const char *pairFolder)
+{
+    return QLatin1Char('"') + QLatin1String(pairFolder) + QLatin1Char('"');
+}
 
 QString percent(double fraction)
 {
@@ -298,12 +311,13 @@ void reportNames(Reporter &out, const SetReport &report)
         return;
     for (int p = 0; p < both; ++p) {
         if (!matches(p))
-            out.warning(pairText(p) + QStringLiteral("names differ: %1 and %2, while %3 of %4 "
-                                                     "pairs match")
-                                          .arg(quoted(QStringLiteral("1/") + report.first[p]),
-                                               quoted(QStringLiteral("2/") + report.second[p]))
-                                          .arg(matching)
-                                          .arg(both));
+            out.warning(pairText(p) +
+                        QStringLiteral("names differ: %1 and %2, while %3 of %4 "
+                                       "pairs match")
+                            .arg(quoted(inPairFolder(FirstPairFolder, report.first[p])),
+                                 quoted(inPairFolder(SecondPairFolder, report.second[p])))
+                            .arg(matching)
+                            .arg(both));
     }
 }
 
@@ -352,7 +366,8 @@ std::vector<std::pair<QString, QString>> setsIn(const QString &folder)
     std::vector<std::pair<QString, QString>> sets;
     if (!isFolder(folder))
         return sets;
-    if (isFolder(folder + QStringLiteral("/1")) || isFolder(folder + QStringLiteral("/2"))) {
+    if (isFolder(folder + QLatin1Char('/') + QLatin1String(FirstPairFolder)) ||
+        isFolder(folder + QLatin1Char('/') + QLatin1String(SecondPairFolder))) {
         sets.emplace_back(QFileInfo(folder).fileName(), folder);
         return sets;
     }
@@ -408,27 +423,29 @@ SetReport checkSet(const QString &name, const QString &folder)
     report.name = name;
     Reporter out{report};
     out.info("set", QLatin1Char(' ') + quoted(folder));
-    for (const char *half : {"1", "2"}) {
+    for (const char *half : {FirstPairFolder, SecondPairFolder}) {
         const QString path = folder + QLatin1Char('/') + QLatin1String(half);
         if (!isFolder(path))
-            out.error(QStringLiteral(": no folder \"%1\"").arg(QLatin1String(half)));
+            out.error(QStringLiteral(": no folder %1").arg(pairFolderText(half)));
         else if (!isReadableFolder(path))
-            out.error(QStringLiteral(": folder \"%1\" cannot be read").arg(QLatin1String(half)));
+            out.error(QStringLiteral(": folder %1 cannot be read").arg(pairFolderText(half)));
     }
     const SetFiles files = listSetFiles(folder);
     report.first = files.first;
     report.second = files.second;
-    out.info("files", QStringLiteral(": %1 in \"1\", %2 in \"2\"")
+    out.info("files", QStringLiteral(": %1 in %2, %3 in %4")
                           .arg(files.first.size())
-                          .arg(files.second.size()));
+                          .arg(pairFolderText(FirstPairFolder))
+                          .arg(files.second.size())
+                          .arg(pairFolderText(SecondPairFolder)));
 
     for (int p = 0; p < int(files.first.size()); ++p) {
         PictureCheck first;
-        first.name = QStringLiteral("1/") + files.first[p];
+        first.name = inPairFolder(FirstPairFolder, files.first[p]);
         first.path = files.firstFolder + files.first[p];
         PictureCheck second;
         if (p < int(files.second.size())) {
-            second.name = QStringLiteral("2/") + files.second[p];
+            second.name = inPairFolder(SecondPairFolder, files.second[p]);
             second.path = files.secondFolder + files.second[p];
         }
         inspect(first);
@@ -464,15 +481,18 @@ SetReport checkSet(const QString &name, const QString &folder)
         QStringList why;
         for (const PictureCheck &picture : {report.pictures[2 * p], report.pictures[2 * p + 1]}) {
             if (picture.name.isEmpty())
-                why << QStringLiteral("\"2\" has no file %1").arg(p + 1);
+                why << QStringLiteral("%1 has no file %2")
+                           .arg(pairFolderText(SecondPairFolder))
+                           .arg(p + 1);
             else if (!picture.loads)
                 why << quoted(picture.name) + QLatin1Char(' ') + picture.failure;
         }
         out.warning(pairText(p) + QStringLiteral("never dealt: ") + why.join(QStringLiteral("; ")));
     }
     for (qsizetype extra = files.first.size(); extra < files.second.size(); ++extra)
-        out.note(QStringLiteral(": %1 has no partner in \"1\" and is never dealt")
-                     .arg(quoted(QStringLiteral("2/") + files.second[extra])));
+        out.note(QStringLiteral(": %1 has no partner in %2 and is never dealt")
+                     .arg(quoted(inPairFolder(SecondPairFolder, files.second[extra])),
+                          pairFolderText(FirstPairFolder)));
     for (const PictureCheck &picture : report.pictures) {
         if (!picture.turn.isEmpty())
             out.note(QStringLiteral(": %1 is %2 by its EXIF orientation; the board shows it so")
@@ -483,8 +503,9 @@ SetReport checkSet(const QString &name, const QString &folder)
     if (dealable == 0) {
         out.error(QStringLiteral(": no pair can be dealt"));
     } else if (choices.empty()) {
-        out.warning(QStringLiteral(": offers no pair count: \"1\" holds %1 pictures, the "
-                                   "smallest board needs %2")
+        out.warning(QStringLiteral(": offers no pair count: %1 holds %2 pictures, the "
+                                   "smallest board needs %3")
+                        .arg(pairFolderText(FirstPairFolder))
                         .arg(files.first.size())
                         .arg(PairCounts::pairsFor(0)));
     } else if (const int most = PairCounts::pairsFor(choices.back()); dealable < most) {

@@ -3,7 +3,6 @@
 
 #include "setsheet.h"
 
-#include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
@@ -34,15 +33,13 @@ struct Cell {
 void drawCard(QPainter &p, QRect box, const CardPicture *card, const QImage &background)
 {
     p.fillRect(box, Qt::white);
-    const QRect inner = box.adjusted(CardBoxFrame, CardBoxFrame, -CardBoxFrame, -CardBoxFrame);
+    const QRect inner = cardInnerRect(box);
     p.save();
     p.setClipRect(inner);
     if (!background.isNull())
         p.drawImage(inner.topLeft(), background);
     if (card && card->loaded)
-        p.drawImage(QRect(inner.topLeft() + card->geometry.topLeft() + card->visible.topLeft(),
-                          card->visible.size()),
-                    card->image);
+        p.drawImage(shownPictureRect(*card).translated(inner.topLeft()), card->image);
     p.restore();
     p.setPen(QPen(Qt::black, CardBoxFrame));
     p.setBrush(Qt::NoBrush);
@@ -61,10 +58,9 @@ void drawCard(QPainter &p, QRect box, const CardPicture *card, const QImage &bac
 QImage drawSheet(const std::vector<SetReport> &reports, const SheetBoard &board,
                  const QImage &background)
 {
-    const BoardGeometry layout = layoutBoard(board.pairChoice, board.screen.width() * TwipsPerPixel,
-                                             board.screen.height() * TwipsPerPixel);
-    const QRect first = layout.boxes.front();
-    const QRect boxPixels = twipsRect(first.x(), first.y(), first.width(), first.height());
+    const QRect boxPixels =
+        firstCardBoxPixels(board.pairChoice, board.screen.width() * TwipsPerPixel,
+                           board.screen.height() * TwipsPerPixel);
     const QSize box = boxPixels.size();
     const int cellWidth = NumberWidth + 2 * box.width() + Spacing + 2 * Margin;
     const int cellHeight = box.height() + NameHeight + Spacing;

@@ -9,16 +9,26 @@
 #include <algorithm>
 #include <cmath>
 
+QRect cardInnerRect(const QRect &boxPixels)
+{
+    return boxPixels.adjusted(CardBoxFrame, CardBoxFrame, -CardBoxFrame, -CardBoxFrame);
+}
+
 CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio)
 {
     return {boxPixels.width() * TwipsPerPixel, boxPixels.height() * TwipsPerPixel,
-            boxPixels.size() - QSize(2 * CardBoxFrame, 2 * CardBoxFrame), devicePixelRatio};
+            cardInnerRect(boxPixels).size(), devicePixelRatio};
+}
+
+QRect firstCardBoxPixels(int pairChoice, int screenWidth, int screenHeight)
+{
+    const QRect box = layoutBoard(pairChoice, screenWidth, screenHeight).boxes.front();
+    return twipsRect(box.x(), box.y(), box.width(), box.height());
 }
 
 CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight, double devicePixelRatio)
 {
-    const QRect box = layoutBoard(pairChoice, screenWidth, screenHeight).boxes.front();
-    return cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()), devicePixelRatio);
+    return cardBoxSize(firstCardBoxPixels(pairChoice, screenWidth, screenHeight), devicePixelRatio);
 }
 
 QRect cardPictureRect(int boxWidth, int boxHeight)
@@ -69,6 +79,11 @@ CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright)
     card.visible = card.geometry.intersected(QRect(QPoint(0, 0), request.clientSize))
                        .translated(-card.geometry.topLeft());
     return card;
+}
+
+QRect shownPictureRect(const CardPicture &card)
+{
+    return card.visible.translated(card.geometry.topLeft());
 }
 
 ShownRows shownRows(QSize picture, int pairChoice, QSize screen)

@@ -25,12 +25,17 @@ struct CardBoxSize {
     double devicePixelRatio = 1.0;
 };
 
+// The inner area of a card box standing at `boxPixels`, inside its frame of CardBoxFrame
+// pixels.
+QRect cardInnerRect(const QRect &boxPixels);
+
 // A card box's widget standing at `boxPixels` on a screen of `devicePixelRatio`: its sizes
-// read back in twips, its inner area inside a frame of CardBoxFrame pixels.
+// read back in twips, its inner area as cardInnerRect gives it.
 CardBoxSize cardBoxSize(const QRect &boxPixels, double devicePixelRatio = 1.0);
 
 // The first card box of a board laid out for `pairChoice` on a screen of this size
-// (twips), as its widget will stand.
+// (twips), in pixels as its widget will stand, and as the deal sees it.
+QRect firstCardBoxPixels(int pairChoice, int screenWidth, int screenHeight);
 CardBoxSize firstCardBox(int pairChoice, int screenWidth, int screenHeight,
                          double devicePixelRatio = 1.0);
 
@@ -86,6 +91,10 @@ struct CardPicture {
 // of it the box shows (empty when the picture would show less than a pixel high), as the
 // loader places it; nothing is decoded.
 CardPicture placeCardPicture(const CardPictureRequest &request, QSize upright);
+
+// Where a card's picture shows within its box's inner area, in pixels: the part `visible`
+// of the picture control standing at `geometry`; `image` fills it.
+QRect shownPictureRect(const CardPicture &card);
 
 // Screens from 5:4 to 21:9, in logical pixels, that the shipped sets are drawn for and that
 // the set checker measures pictures on.

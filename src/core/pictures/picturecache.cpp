@@ -13,8 +13,6 @@
 namespace
 {
 
-constexpr qint64 RunBoundBytes = 128ll * 1024 * 1024;
-
 // A kept picture serves a size up to a pixel or 1 % larger: a box one pixel wider than
 // the last one shows no difference a player could see.
 bool closeEnough(int wanted, int kept)
@@ -107,10 +105,4 @@ QImage reuseKept(const KeptPicture &kept, QSize scaled, QRect part)
     source = source.intersected(kept.part);
     return kept.image.copy(source.translated(-kept.part.topLeft()))
         .scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-PictureCache &keptPictures()
-{
-    static PictureCache cache(RunBoundBytes);
-    return cache;
 }

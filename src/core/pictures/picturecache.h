@@ -34,9 +34,12 @@ struct KeptPicture {
     QImage image;
 };
 
-// Pictures decoded for earlier boards, kept for the run so that the next board opens at
-// once. Least recently used pictures go first when the kept pictures would take more than
-// the bound. Safe to use from several threads.
+// The bound of the pictures the run keeps for its boards.
+inline constexpr qint64 RunPictureCacheBytes = 128ll * 1024 * 1024;
+
+// Pictures decoded for earlier boards, kept so that the next board opens at once. Least
+// recently used pictures go first when the kept pictures would take more than the bound.
+// Safe to use from several threads.
 class PictureCache
 {
 public:
@@ -62,6 +65,3 @@ private:
 // cheap scaling gives what a fresh decode would: no more than a pixel or 1 % larger than
 // what was kept, and within the part kept give or take a pixel. Null otherwise.
 QImage reuseKept(const KeptPicture &kept, QSize scaled, QRect part);
-
-// The pictures kept for the whole run, within 128 MB.
-PictureCache &keptPictures();

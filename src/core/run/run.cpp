@@ -4,7 +4,7 @@
 #include "run.h"
 
 Run::Run(const Services &services)
-    : m_services(services), m_texts(services.programFolder), m_keptPictures(128ll * 1024 * 1024)
+    : m_services(services), m_texts(services.programFolder), m_keptPictures(RunPictureCacheBytes)
 {
     connect(&m_board, &Board::completed, this, &Run::boardCompleted);
 }

@@ -9,7 +9,7 @@
 #include "run/gamechoice.h"
 #include "run/player.h"
 #include "run/results.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 #include "texts/texts.h"
 
 #include <QObject>

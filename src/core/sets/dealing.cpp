@@ -3,10 +3,11 @@
 
 #include "dealing.h"
 
+#include "files/filenames.h"
 #include "files/listing.h"
 #include "logging.h"
 #include "pictures/picturecache.h"
-#include "sets/setplaces.h"
+#include "sets/setlibrary.h"
 
 #include <QtConcurrent>
 #include <algorithm>
@@ -34,6 +35,22 @@ void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
     }
 }
 
+// Whether the set's folders hold a pair; when they hold none, says why the set is not dealt.
+bool holdsAPair(const SetFiles &files)
+{
+    if (files.pairs() > 0)
+        return true;
+    if (files.firstFolder.isEmpty())
+        qCWarning(setsLog) << "no set dealt: the name names no set";
+    else if (!isReadableFolder(files.firstFolder) || !isReadableFolder(files.secondFolder))
+        qCWarning(setsLog) << "set not dealt:" << files.firstFolder << "or" << files.secondFolder
+                           << "is missing or cannot be read";
+    else
+        qCWarning(setsLog) << "set not dealt:" << files.firstFolder << "holds" << files.first.size()
+                           << "pictures and" << files.secondFolder << files.second.size();
+    return false;
+}
+
 } // namespace
 
 SetFiles listSetFiles(const QString &setFolder)
@@ -41,12 +58,14 @@ SetFiles listSetFiles(const QString &setFolder)
     SetFiles files;
     if (setFolder.isEmpty())
         return files;
-    files.firstFolder = setFolder + QStringLiteral("/1/");
-    files.secondFolder = setFolder + QStringLiteral("/2/");
+    files.firstFolder =
+        setFolder + QLatin1Char('/') + QLatin1String(FirstPairFolder) + QLatin1Char('/');
+    files.secondFolder =
+        setFolder + QLatin1Char('/') + QLatin1String(SecondPairFolder) + QLatin1Char('/');
     files.first = listFiles(files.firstFolder);
     files.second = listFiles(files.secondFolder);
-    qCDebug(setsLog) << setFolder << "holds" << files.first.size() << "pictures in \"1\" and"
-                     << files.second.size() << "in \"2\"";
+    qCDebug(setsLog) << setFolder << "holds" << files.first.size() << "pictures in"
+                     << FirstPairFolder << "and" << files.second.size() << "in" << SecondPairFolder;
     return files;
 }
 
@@ -63,6 +82,8 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
 DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random)
 {
     const SetFiles files = listSetFiles(setFolder);
+    // Said when it holds none; the positions are shuffled all the same.
+    holdsAPair(files);
     const int n = files.pairs();
     const int boardPairs = int(boxes.size()) / 2;
     const int wanted = std::min(n, boardPairs);
@@ -93,10 +114,10 @@ DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures)
         const int p = draws.chosen[i];
         if (!first.loaded || !second.loaded) {
             outcome.leftOut.push_back({p, first.loaded, second.loaded});
-            qCDebug(picturesLog) << "pair" << p << "left out of the deal:"
-                                 << (first.loaded ? "" : qPrintable(plan.requests[2 * i].path))
-                                 << (second.loaded ? "" : qPrintable(plan.requests[2 * i + 1].path))
-                                 << "did not load";
+            qCWarning(setsLog) << "pair" << p << "left out of the deal:"
+                               << (first.loaded ? "" : qPrintable(plan.requests[2 * i].path))
+                               << (second.loaded ? "" : qPrintable(plan.requests[2 * i + 1].path))
+                               << "did not load";
             continue;
         }
         const QString key = QString::number(p);
@@ -104,6 +125,9 @@ DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures)
         outcome.cards.push_back({draws.order[2 * i + 1], key, std::move(second)});
         ++outcome.pairCount;
     }
+    if (outcome.pairCount == 0 && !draws.chosen.empty())
+        qCWarning(setsLog) << "set not dealt: none of the" << draws.chosen.size()
+                           << "pairs drawn loaded";
     return outcome;
 }
 
@@ -117,6 +141,8 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
 bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache)
 {
     const SetFiles files = listSetFiles(setFolder);
+    if (!holdsAPair(files))
+        return false;
     for (int p = 0; p < files.pairs(); ++p) {
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
@@ -125,6 +151,8 @@ bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache
         if (pair[0].loaded && pair[1].loaded)
             return true;
     }
+    qCWarning(setsLog) << "set not dealt:" << setFolder << "has no pair of its" << files.pairs()
+                       << "whose two pictures both load";
     return false;
 }
 

@@ -70,9 +70,10 @@ DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures);
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
                       Random &random, PictureCache *cache = nullptr);
 
-// Whether a board of this set would show at least one pair: a pair whose two pictures both
-// load as the deal loads them, on a box of this size. What it decodes is kept for the deal.
+// Whether a board of the set in `setFolder` would show at least one pair: a pair whose two
+// pictures both load as the deal loads them, on a box of this size. What it decodes is kept
+// in `cache` for the deal.
 bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache);
-// The same on a thread of its own.
+// The same on a thread of its own; `cache` must outlive the check.
 QFuture<bool> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
                                PictureCache &cache);

@@ -5,15 +5,21 @@
 
 #include "files/filenames.h"
 #include "files/listing.h"
-#include "sets/setplaces.h"
+#include "logging.h"
+#include "sets/setlibrary.h"
 
-std::optional<int> firstFolderPictures(const QString &set)
+std::optional<int> firstFolderPictures(const QString &setFolder)
 {
-    if (set.isEmpty())
+    if (setFolder.isEmpty())
         return 0;
-    const QString folder = set + QStringLiteral("/1/");
-    if (!isReadableFolder(folder))
+    const QString folder = setFolder + QLatin1Char('/') + QLatin1String(FirstPairFolder);
+    if (!isReadableFolder(folder)) {
+        // A name typed that names no set yet is no failure.
+        if (isFolder(setFolder))
+            qCWarning(setsLog) << "no pair count offered for" << setFolder << "- its folder"
+                               << FirstPairFolder << "cannot be read";
         return std::nullopt;
+    }
     return int(listFiles(folder).size());
 }
 

@@ -10,8 +10,7 @@
 #include <optional>
 
 // The pictures that the "1" folder of the set in `setFolder` holds, all files counted. No
-// folder (a name that names no set) holds none; nullopt when the set's "1" folder cannot
-// be read.
+// folder (a name that names no set) holds none; nullopt when the "1" folder cannot be read.
 std::optional<int> firstFolderPictures(const QString &setFolder);
 
 // Which pair-count buttons, by index, a set of `pictures` pictures can serve.

@@ -4,6 +4,7 @@
 #include "languagefile.h"
 
 #include "files/textfile.h"
+#include "platform/programfolder.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -21,7 +22,7 @@ bool isThere(const QString &file)
 
 QString shippedFile(const QString &programFolder, const QString &language)
 {
-    return shippedLanguageFolder(programFolder, language) + QStringLiteral("/idioma.txt");
+    return languageFolder(programFolder, language) + QStringLiteral("/idioma.txt");
 }
 
 // The first language of the list with a shipped file, trying "pt-br" then "pt".
@@ -42,16 +43,12 @@ QString shippedLanguage(const QString &programFolder, const QStringList &uiLangu
 
 } // namespace
 
-QString shippedLanguageFolder(const QString &programFolder, const QString &language)
-{
-    return programFolder + QStringLiteral("/idioma/") + language;
-}
-
 LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &uiLanguages)
 {
     const QString language = shippedLanguage(programFolder, uiLanguages);
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                        QLatin1String(UserLanguageFileLiteral);
+                        QLatin1Char('/') + QLatin1String(AppFolderName) +
+                        QStringLiteral("/idioma.txt");
     for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
         if (isThere(file))
             return {file, language};

@@ -12,14 +12,10 @@
 // pass, so that a file changed while the program runs reaches the windows created
 // afterwards; which file a pass reads is chosen anew as well, by chooseLanguage.
 inline constexpr auto LanguageFileLiteral = "/idioma/idioma.txt";
-// The user's own, under the user's configuration folder ($XDG_CONFIG_HOME, ~/.config).
-inline constexpr auto UserLanguageFileLiteral = "/zindle/idioma.txt";
+// The user's own is "idioma.txt" in the program's folder of the user's configuration folder
+// ($XDG_CONFIG_HOME/zindle, ~/.config/zindle).
 // The language of the design's texts, shipped as the program folder's "idioma/es/idioma.txt".
 inline constexpr auto DesignLanguage = "es";
-
-// The program folder's folder of a shipped language ("/idioma/fr"): its language file
-// "idioma.txt" and its picture sets.
-QString shippedLanguageFolder(const QString &programFolder, const QString &language);
 
 struct LanguageChoice {
     // The file a pass reads; it may be missing, which the pass treats as the design says.

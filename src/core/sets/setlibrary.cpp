@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "setlibrary.h"
+
+#include "files/filenames.h"
+#include "files/listing.h"
+#include "logging.h"
+#include "platform/programfolder.h"
+
+#include <QDir>
+#include <QHash>
+#include <QStandardPaths>
+#include <utility>
+
+SetLibrary::SetLibrary(QString programFolder, QString language)
+    : m_programFolder(std::move(programFolder)), m_language(std::move(language))
+{
+}
+
+QStringList SetLibrary::places() const
+{
+    const QString sets = QLatin1Char('/') + QLatin1String(SetsFolderName);
+    const QString own = QLatin1Char('/') + QLatin1String(AppFolderName) + sets;
+    QStringList places = {m_programFolder + sets};
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList dataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    dataDirs.removeAll(dataHome);
+    places << dataHome + own;
+    // user-dirs.dirs names the home folder itself to say that there is no Pictures folder.
+    // What it may not hold (neither absolute nor under $HOME) Qt hands on as a relative path,
+    // which would be read from the working folder: the default ~/Pictures then.
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (QDir::isRelativePath(pictures))
+        pictures = QDir::homePath() + QStringLiteral("/Pictures");
+    if (QDir::cleanPath(pictures) != QDir::cleanPath(QDir::homePath()))
+        places << pictures + QStringLiteral("/Zindle");
+    for (const QString &dir : dataDirs)
+        places << dir + own;
+    places << languageFolder(m_programFolder, m_language) + sets;
+    for (QString &place : places)
+        place = QDir::cleanPath(place);
+    places.removeDuplicates();
+    return places;
+}
+
+std::vector<SetEntry> SetLibrary::list() const
+{
+    QHash<QString, SetEntry> byName;
+    QStringList names;
+    for (const QString &place : places()) {
+        if (isFolder(place) && !isReadableFolder(place))
+            qCWarning(setsLog) << "the place" << place << "cannot be read: its sets are not listed";
+        for (const QString &name : listSubfolders(place)) {
+            if (!byName.contains(name)) {
+                byName.insert(name, {name, place + QLatin1Char('/') + name, place});
+                names << name;
+            }
+        }
+    }
+    sortNamesIgnoringCase(names);
+    std::vector<SetEntry> sets;
+    for (const QString &name : names)
+        sets.push_back(byName.value(name));
+    return sets;
+}
+
+QString SetLibrary::folderOf(const QString &setName) const
+{
+    if (setName.isEmpty() || setName == QLatin1String(".") || setName == QLatin1String("..") ||
+        setName.contains(QLatin1Char('/')))
+        return {};
+    const QStringList all = places();
+    for (const QString &place : all) {
+        const QString folder = place + QLatin1Char('/') + setName;
+        if (isFolder(folder))
+            return folder;
+    }
+    return all.front() + QLatin1Char('/') + setName;
+}
