@@ -94,6 +94,9 @@ void fitToScreen(char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // The preferences' file: ~/.config/zindle/zindle.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
+    QCoreApplication::setApplicationName(QStringLiteral("zindle"));
     choosePlatform();
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
