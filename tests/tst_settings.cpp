@@ -2,12 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "settings/preferences.h"
+#include "translations.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
-// What the program keeps beside the language file: its preferences.
+namespace
+{
+constexpr auto NoDisplay = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+constexpr auto NotAnswering = "the X server of display %1 does not answer";
+} // namespace
+
+// What the program keeps and says beside the language file: its preferences and its own
+// translated texts.
 class TstSettings : public QObject
 {
     Q_OBJECT
@@ -27,7 +36,11 @@ private Q_SLOTS:
         QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
         QCoreApplication::setApplicationName(QStringLiteral("zindle"));
     }
-    void cleanup() { QDir(m_config.filePath(QStringLiteral("zindle"))).removeRecursively(); }
+    void cleanup()
+    {
+        QDir(m_config.filePath(QStringLiteral("zindle"))).removeRecursively();
+        qDeleteAll(qApp->findChildren<QTranslator *>());
+    }
 
     void preferencesAreWrittenOnlyWhenSet_data()
     {
@@ -45,6 +58,30 @@ private Q_SLOTS:
             Preferences().setNoClock(on);
         QCOMPARE(Preferences().noClock(), noClock);
         QCOMPARE(QFile::exists(preferencesFile()), !settings.isEmpty());
+    }
+
+    void startMessagesInEveryShippedLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"es", "en", "fr", "de", "it", "pt", "ca", "el", "uk"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void startMessagesInEveryShippedLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(installTranslations(language));
+        const QString noDisplay = QCoreApplication::translate("Startup", NoDisplay);
+        // English is the source: its translation is the source text itself.
+        QCOMPARE(noDisplay == QLatin1String(NoDisplay), language == QLatin1String("en"));
+        QVERIFY(!noDisplay.isEmpty());
+        // Else the player would not learn which display did not answer.
+        QVERIFY(QCoreApplication::translate("Startup", NotAnswering).contains(QLatin1String("%1")));
+    }
+    void unshippedLanguageKeepsEnglish()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no translation")));
+        QVERIFY(!installTranslations(QStringLiteral("xx")));
+        QCOMPARE(QCoreApplication::translate("Startup", NoDisplay), QLatin1String(NoDisplay));
     }
 };
 

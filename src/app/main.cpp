@@ -3,6 +3,8 @@
 
 #include "realservices.h"
 #include "screen/fitting.h"
+#include "texts/languagefile.h"
+#include "translations.h"
 #include "windows/windowflow.h"
 
 #include <QApplication>
@@ -44,11 +46,25 @@ bool xServerAnswers()
     return *reachable;
 }
 
+// Why the program cannot start, one line in the player's language after the program's name,
+// which starts the line in every language as it does in every command's messages.
+QString noDisplayLine(const QByteArray &display)
+{
+    const QString why =
+        display.isEmpty()
+            ? QCoreApplication::translate("Startup",
+                                          "no display: neither DISPLAY nor WAYLAND_DISPLAY is set")
+            : QCoreApplication::translate("Startup", "the X server of display %1 does not answer")
+                  .arg(QString::fromLocal8Bit(display));
+    return QStringLiteral("zindle: ") + why + QLatin1Char('\n');
+}
+
 // The window flow needs windows that place themselves, come to the front on request and
 // stay above the board while modal; only an X server gives a client all three. Where the
 // session offers one (XWayland included) and the player chose no platform, run on it, else
-// on Wayland. With neither the program says so and ends.
-void choosePlatform()
+// on Wayland. With neither the program says so in one line and ends; only to say it in the
+// player's language does it start Qt, without a platform.
+void choosePlatform(int &argc, char *argv[])
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
@@ -59,11 +75,11 @@ void choosePlatform()
     }
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
-    if (display.isEmpty())
-        std::fputs("zindle: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
-    else
-        std::fprintf(stderr, "zindle: the X server of display %s does not answer\n",
-                     display.constData());
+    QCoreApplication app(argc, argv);
+    installSystemServices();
+    installTranslations(currentLanguage().language);
+    std::fputs(qPrintable(noDisplayLine(display)), stderr);
+    // Not exit(): the X server probe may still be waiting on its thread.
     std::_Exit(1);
 }
 
@@ -97,7 +113,7 @@ int main(int argc, char *argv[])
     // The preferences' file: ~/.config/zindle/zindle.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
     QCoreApplication::setApplicationName(QStringLiteral("zindle"));
-    choosePlatform();
+    choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
     QApplication app(argc, argv);
@@ -107,6 +123,7 @@ int main(int argc, char *argv[])
     // visible window closed.
     app.setQuitOnLastWindowClosed(false);
     installSystemServices();
+    installTranslations(currentLanguage().language);
     WindowFlow::start();
     return app.exec();
 }
