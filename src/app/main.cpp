@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/programfolder.h"
 #include "realservices.h"
 #include "run/run.h"
 #include "screen/fitting.h"
+#include "texts/languagefile.h"
+#include "translations.h"
 #include "windows/windowflow.h"
 
 #include <QApplication>
@@ -45,11 +48,25 @@ bool xServerAnswers()
     return *reachable;
 }
 
+// Why the program cannot start, one line in the player's language after the program's name,
+// which starts the line in every language as it does in every command's messages.
+QString noDisplayLine(const QByteArray &display)
+{
+    const QString why =
+        display.isEmpty()
+            ? QCoreApplication::translate("Startup",
+                                          "no display: neither DISPLAY nor WAYLAND_DISPLAY is set")
+            : QCoreApplication::translate("Startup", "the X server of display %1 does not answer")
+                  .arg(QString::fromLocal8Bit(display));
+    return QStringLiteral("zindle: ") + why + QLatin1Char('\n');
+}
+
 // The window flow needs windows that place themselves, come to the front on request and
 // stay above the board while modal; only an X server gives a client all three. Where the
 // session offers one (XWayland included) and the player chose no platform, run on it, else
-// on Wayland. With neither the program says so and ends.
-void choosePlatform()
+// on Wayland. With neither the program says so in one line and ends; only to say it in the
+// player's language does it start Qt, without a platform.
+void choosePlatform(int &argc, char *argv[])
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
@@ -60,11 +77,10 @@ void choosePlatform()
     }
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
-    if (display.isEmpty())
-        std::fputs("zindle: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
-    else
-        std::fprintf(stderr, "zindle: the X server of display %s does not answer\n",
-                     display.constData());
+    QCoreApplication app(argc, argv);
+    installTranslations(currentLanguage(executableFolder()).language);
+    std::fputs(qPrintable(noDisplayLine(display)), stderr);
+    // Not exit(): the X server probe may still be waiting on its thread.
     std::_Exit(1);
 }
 
@@ -95,7 +111,10 @@ void fitToScreen(char *argv[])
 
 int main(int argc, char *argv[])
 {
-    choosePlatform();
+    // The preferences' file: ~/.config/zindle/zindle.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
+    QCoreApplication::setApplicationName(QStringLiteral("zindle"));
+    choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
     QApplication app(argc, argv);
@@ -106,6 +125,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     SystemServices system;
     Run run(system.services());
+    installTranslations(run.texts().choice().language);
     WindowFlow flow(run);
     flow.start();
     return app.exec();

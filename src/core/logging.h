@@ -19,3 +19,5 @@ Q_DECLARE_LOGGING_CATEGORY(thumbnailsLog)
 Q_DECLARE_LOGGING_CATEGORY(filesLog)
 // Sounds that cannot be played.
 Q_DECLARE_LOGGING_CATEGORY(soundsLog)
+// Translations of the program's own texts that could not be installed.
+Q_DECLARE_LOGGING_CATEGORY(translationsLog)

@@ -6,6 +6,7 @@
 #include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "platform/programfolder.h"
 #include "screen/twips.h"
 
 #include <QAudioDevice>
@@ -164,8 +165,5 @@ SystemServices::~SystemServices() = default;
 
 Services SystemServices::services()
 {
-    QString folder = QCoreApplication::applicationDirPath();
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return {&m_clock, &m_random, m_sound.get(), &m_screen, &m_program, folder};
+    return {&m_clock, &m_random, m_sound.get(), &m_screen, &m_program, executableFolder()};
 }
