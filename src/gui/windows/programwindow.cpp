@@ -155,7 +155,6 @@ void ProgramWindow::load()
 {
     if (m_window)
         return;
-    WindowManager::followUserTime();
     m_window = new WindowWidget(this);
     buildControls(m_window);
     runHandler([this] { onLoad(); });
@@ -172,7 +171,7 @@ void ProgramWindow::show()
     else
         m_window->show();
     m_window->activateWindow();
-    WindowManager::activate(m_window);
+    m_flow.windowManager().activate(m_window);
 }
 
 void ProgramWindow::showBehind()
@@ -197,7 +196,7 @@ void ProgramWindow::showModal(ProgramWindow *owner)
         setOwner(owner);
     m_window->show();
     m_window->activateWindow();
-    WindowManager::activate(m_window);
+    m_flow.windowManager().activate(m_window);
     QEventLoop loop;
     m_modalLoops.push_back(&loop);
     loop.exec();

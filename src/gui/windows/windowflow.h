@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "windows/windowmanager.h"
+
 #include <QString>
 #include <memory>
 
@@ -25,6 +27,7 @@ public:
     ~WindowFlow();
 
     Run &run() const { return m_run; }
+    const WindowManager &windowManager() const { return m_windowManager; }
 
     IntroWindow &introWindow();
     NameWindow &nameWindow();
@@ -79,6 +82,7 @@ private:
     void openBoard();
 
     Run &m_run;
+    WindowManager m_windowManager;
     std::unique_ptr<IntroWindow> m_intro;
     std::unique_ptr<NameWindow> m_name;
     std::unique_ptr<SetupWindow> m_setup;

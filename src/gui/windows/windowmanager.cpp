@@ -15,27 +15,6 @@
 namespace
 {
 
-xcb_timestamp_t lastUserTime = XCB_CURRENT_TIME;
-
-class UserTimeFilter : public QObject
-{
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-            lastUserTime = xcb_timestamp_t(static_cast<QInputEvent *>(event)->timestamp());
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 xcb_connection_t *connection()
 {
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -88,26 +67,35 @@ int monitorIndexAt(xcb_connection_t *c, QPoint nativePixel)
 
 } // namespace
 
-namespace WindowManager
+WindowManager::WindowManager()
 {
-
-void followUserTime()
-{
-    static UserTimeFilter *filter = nullptr;
-    if (!filter && qApp) {
-        filter = new UserTimeFilter;
-        qApp->installEventFilter(filter);
-    }
+    static_assert(XCB_CURRENT_TIME == 0);
+    qApp->installEventFilter(this);
 }
 
-void activate(QWidget *window)
+bool WindowManager::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        m_lastUserTime = xcb_timestamp_t(static_cast<QInputEvent *>(event)->timestamp());
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowManager::activate(QWidget *window) const
 {
     xcb_connection_t *c = connection();
     if (c && window->isVisible())
-        sendToWindowManager(c, window, "_NET_ACTIVE_WINDOW", {2, lastUserTime, 0, 0, 0});
+        sendToWindowManager(c, window, "_NET_ACTIVE_WINDOW", {2, m_lastUserTime, 0, 0, 0});
 }
 
-void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin)
+void WindowManager::fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin)
 {
     xcb_connection_t *c = connection();
     if (!c || QGuiApplication::screens().size() < 2)
@@ -119,5 +107,3 @@ void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin)
         sendToWindowManager(c, window, "_NET_WM_FULLSCREEN_MONITORS", {m, m, m, m, 1});
     }
 }
-
-} // namespace WindowManager

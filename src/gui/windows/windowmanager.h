@@ -3,24 +3,32 @@
 
 #pragma once
 
+#include <QObject>
+#include <cstdint>
+
 class QPoint;
 class QWidget;
 
 // What an X11 window manager is asked directly, where Qt does not ask it. Off X11 these do
-// nothing.
-namespace WindowManager
+// nothing. While it lives it notes the time of every key and button the player uses, so
+// that an activation carries the time of the input that asked for it.
+class WindowManager : public QObject
 {
+public:
+    WindowManager();
 
-// Notes the time of every key and button the player uses, so that an activation carries
-// the time of the input that asked for it.
-void followUserTime();
+    // Asks the window manager to activate the shown window as the player's own request (a
+    // pager's, source indication 2), which no focus-stealing prevention refuses.
+    void activate(QWidget *window) const;
 
-// Asks the window manager to activate the shown window as the player's own request (a
-// pager's, source indication 2), which no focus-stealing prevention refuses.
-void activate(QWidget *window);
+    // Asks the window manager to give the full-screen window only the monitor whose top
+    // left corner is at this desktop pixel, where the desktop has more than one monitor.
+    static void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin);
 
-// Asks the window manager to give the full-screen window only the monitor whose top left
-// corner is at this desktop pixel, where the desktop has more than one monitor.
-void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin);
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-} // namespace WindowManager
+private:
+    // An X server timestamp; 0 is its "current time".
+    std::uint32_t m_lastUserTime = 0;
+};
