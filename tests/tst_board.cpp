@@ -192,6 +192,9 @@ private Q_SLOTS:
                  " Ana  Ana  - resultados");
         // The real clock ticks from the end of start-up.
         QTRY_COMPARE_WITH_TIMEOUT(textOf(board, "clockLabel"), "60", 3000);
+        // A second a tick.
+        QTest::qWait(250);
+        QCOMPARE(textOf(board, "clockLabel"), "60");
         board.clockTimer()->setEnabled(false);
         board.clockTimer()->tick();
         board.clockTimer()->tick();
