@@ -54,7 +54,7 @@ QByteArray encoded(const QImage &image, const char *format, QImageIOHandler::Tra
 }
 
 QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteArray &key,
-                    const QByteArray &value)
+                    const QByteArray &value, bool afterData)
 {
     // zTXt and iTXt (compressed, no language tag, no translated key) hold a zlib stream:
     // qCompress's after its four bytes of length.
@@ -70,8 +70,9 @@ QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteAr
     qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(chunk.constData() + 4),
                                uInt(chunk.size() - 4))),
                  crc.data());
-    // The signature and the header chunk: 8 + 25 bytes.
-    return png.left(33) + chunk + crc + png.mid(33);
+    // The signature and the header chunk: 8 + 25 bytes; the end chunk: 12.
+    const qsizetype at = afterData ? png.size() - 12 : 33;
+    return png.left(at) + chunk + crc + png.mid(at);
 }
 
 QByteArray withSize(QByteArray png, quint32 width, quint32 height)

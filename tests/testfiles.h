@@ -24,8 +24,9 @@ struct TestFolder {
 // The picture as a file of the format holds it, turned as `turn` says.
 QByteArray encoded(const QImage &image, const char *format = "PNG",
                    QImageIOHandler::Transformations turn = {}, bool progressive = false);
-// The PNG with a text chunk of `type` ("tEXt", "zTXt" or "iTXt") right after its header.
+// The PNG with a text chunk of `type` ("tEXt", "zTXt" or "iTXt") right after its header, or
+// right before its end.
 QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteArray &key,
-                    const QByteArray &value);
+                    const QByteArray &value, bool afterData = false);
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);

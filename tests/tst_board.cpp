@@ -44,7 +44,7 @@ CardPicture loadCard(const QString &path, int boxWidth, PictureCache *cache = nu
                      double ratio = 1)
 {
     const QSize inner(twipsToPixels(boxWidth) - 2, 198);
-    return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio}}, cache).front();
+    return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio, {}}}, cache).front();
 }
 
 QImage filled(QSize size, QColor colour)
@@ -430,7 +430,8 @@ private Q_SLOTS:
         QFETCH(int, kilobytes);
         TestProgram program;
         program.writeFile("p", bytes);
-        const CardPictureRequest request{program.path("p"), 3000, 3000, 1, QSize(198, 198)};
+        const CardPictureRequest request{program.path("p"), 3000, 3000, 1,
+                                         QSize(198, 198),   1.0,  {}};
         if (kilobytes >= 0)
             QCOMPARE(decodeBytesFor(request) / 1024, kilobytes);
         const CardPicture card =

@@ -15,9 +15,13 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 #include <exiv2/exiv2.hpp>
+#include <fcntl.h>
 #include <glib.h>
 #include <memory>
+#include <ranges>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,6 +130,8 @@ private Q_SLOTS:
                                  << QByteArray("/%C3%B1u.wav");
         QTest::newRow("overlong UTF-8 for / is two bytes, not a character")
             << QByteArray("\xc0\xaf.wav") << "\uFFFD\uFFFD.wav" << QByteArray("/%C0%AF.wav");
+        QTest::newRow("NFD ñ, its own bytes")
+            << QByteArray("n\xcc\x83u.wav") << "n\u0303u.wav" << QByteArray("/n%CC%83u.wav");
         QTest::newRow("; as GLib escapes it")
             << QByteArray("a;b.wav") << "a;b.wav" << QByteArray("/a%3Bb.wav");
         QTest::newRow("% # ? and a blank")
@@ -148,6 +154,45 @@ private Q_SLOTS:
         QVERIFY2(uri.endsWith(uriEnd), uri.constData());
         QCOMPARE(Thumbnails::sourceOf(path, 0, 0, {}).uri, uri);
         QCOMPARE(regularFileUrl(path).toEncoded(), glibUri(path));
+    }
+
+    void eachNameItsOwnPicture_data()
+    {
+        // Two names that differ in bytes a careless URI would lose.
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::newRow("Latin-1 á and é") << QByteArray("\xe1.png") << QByteArray("\xe9.png");
+        QTest::newRow("NFC and NFD ñ") << QByteArray("\xc3\xb1.png") << QByteArray("n\xcc\x83.png");
+        QTest::newRow("; and its escape") << QByteArray("a;b.png") << QByteArray("a%3Bb.png");
+    }
+
+    // Two pictures modified in the same second get a thumbnail each, named by GLib's URI;
+    // each card shows its own picture, decoded and then from its thumbnail.
+    void eachNameItsOwnPicture()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        TestFolder folder;
+        const QList<std::pair<QString, QColor>> pictures = {
+            {folder.path(decodeFileName(first)), Qt::red},
+            {folder.path(decodeFileName(second)), Qt::blue}};
+        for (const auto &[path, colour] : pictures) {
+            folder.writeFile(QFileInfo(path).fileName(), encoded(filled({400, 300}, colour)));
+            const timespec sameSecond[2] = {{1700000000, 0}, {1700000000, 0}};
+            QCOMPARE(::utimensat(AT_FDCWD, encodeFileName(path).constData(), sameSecond, 0), 0);
+        }
+        for (int run = 0; run < 2; ++run) {
+            for (const auto &[path, colour] : pictures)
+                QCOMPARE(centreOf(loadCard(path, true)), colour);
+        }
+        const QString large =
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+            "/thumbnails/large/";
+        for (const auto &[path, colour] : pictures) {
+            const QByteArray md5 = QCryptographicHash::hash(glibUri(path), QCryptographicHash::Md5);
+            QImage thumbnail(large + md5.toHex() + ".png");
+            QCOMPARE(thumbnail.pixelColor(0, 0), colour);
+        }
     }
 
     void lineRules_data()
@@ -245,15 +290,18 @@ private Q_SLOTS:
                      .has_value(),
                  read);
         QCOMPARE(!loadBackground(folder.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
-        QCOMPARE(loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
-                 read);
+        QCOMPARE(
+            loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98), 1.0, {}}})[0]
+                .loaded,
+            read);
         QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
     }
 
     void captions_data()
     {
-        // The file's name, and a PNG text's key, Exiv2's key of an EXIF or XMP tag, or
-        // "Jpeg.Comment", with its text.
+        // The file's name, and a PNG text's key (written by Qt, or "type|key" by hand, "|after"
+        // the picture data, its bytes as a file name's), Exiv2's key of an EXIF or XMP tag,
+        // or "Jpeg.Comment" (several split by |), with its text.
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QString>("caption");
         const QString longTitle = QString("perro ").repeated(100000);
@@ -272,6 +320,28 @@ private Q_SLOTS:
             << "búho";
         QTest::newRow("JPEG comment, whole though it reads as key: text")
             << QStringList{"07.jpg", "Jpeg.Comment", "Nota: un pez"} << "Nota: un pez";
+        QTest::newRow("the first of several JPEG comments")
+            << QStringList{"07.jpg", "Jpeg.Comment", "primero|segundo"} << "primero";
+        QTest::newRow("ImageMagick's raw profile is never a caption")
+            << QStringList{"07.png", "zTXt|Raw profile type exif", "\nexif\n 4\n45786966\n"}
+            << "07";
+        QTest::newRow("Latin-1 tEXt Title")
+            << QStringList{"07.png", "tEXt|Title", decodeFileName("ni\xf1o")} << "niño";
+        QTest::newRow("zTXt Title after the picture data")
+            << QStringList{"07.png", "zTXt|Title|after", "gato"} << "gato";
+        QTest::newRow("iTXt Title is UTF-8")
+            << QStringList{"07.png", "iTXt|Title", "Καλή"} << "Καλή";
+        QTest::newRow("iTXt Title not UTF-8: the file name")
+            << QStringList{"07.png", "iTXt|Title", decodeFileName("ni\xf1o")} << "07";
+        const QString xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf="
+                            "'http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
+                            "xmlns:dc='http://purl.org/dc/elements/1.1/'><dc:title><rdf:Alt>"
+                            "<rdf:li xml:lang='x-default'>búho</rdf:li></rdf:Alt></dc:title>"
+                            "</rdf:Description></rdf:RDF></x:xmpmeta>";
+        QTest::newRow("XMP packet in a PNG")
+            << QStringList{"07.png", "iTXt|XML:com.adobe.xmp", xmp} << "búho";
+        QTest::newRow("XMP packet beyond the budget: the file name")
+            << QStringList{"07.png", "iTXt|XML:com.adobe.xmp", xmp + QString(3 << 20, ' ')} << "07";
         QTest::newRow("broken EXIF block: the file name, the card still deals")
             << QStringList{"07.jpg", "broken", ""} << "07";
         QTest::newRow("blank Title: the file name without its extension, non-ASCII too")
@@ -286,13 +356,23 @@ private Q_SLOTS:
         const QString &name = file[0], &key = file[1], &text = file[2];
         TestFolder folder;
         QImage image = filled({40, 30}, Qt::darkCyan);
-        image.setText(key, text);
+        if (!key.contains('.') && !key.contains('|') && key != "broken")
+            image.setText(key, text);
         QByteArray bytes = encoded(image, name.endsWith("jpg") ? "JPEG" : "PNG");
+        const QStringList chunk = key.split('|');
+        if (chunk.size() > 1)
+            bytes = withText(bytes, chunk[0].toLatin1(), chunk[1].toLatin1(), encodeFileName(text),
+                             chunk.size() > 2);
+        for (const QString &comment : text.split('|') | std::views::reverse) {
+            if (key == "Jpeg.Comment")
+                bytes.insert(2, "\xff\xfe" + QByteArray(1, '\0') +
+                                    char(comment.toUtf8().size() + 2) + comment.toUtf8());
+        }
         // An EXIF block whose first directory lies far past its end.
         if (key == "broken")
             bytes.insert(2, QByteArray::fromHex("ffe1001045786966000049492a00ffffff7f"));
         folder.writeFile(name, bytes);
-        if (key.contains('.')) {
+        if (key.startsWith("Exif") || key.startsWith("Xmp")) {
             auto metadata =
                 Exiv2::ImageFactory::open(encodeFileName(folder.path(name)).toStdString());
             metadata->readMetadata();
@@ -301,10 +381,8 @@ private Q_SLOTS:
                 inLanguages.read(inOne.toStdString());
             if (key.startsWith("Xmp"))
                 metadata->xmpData().add(Exiv2::XmpKey(key.toStdString()), &inLanguages);
-            else if (key.startsWith("Exif"))
-                metadata->exifData()[key.toStdString()] = text.toStdString();
             else
-                metadata->setComment(text.toStdString());
+                metadata->exifData()[key.toStdString()] = text.toStdString();
             metadata->writeMetadata();
         }
         const CardPicture card = loadCard(folder.path(name));
@@ -318,11 +396,14 @@ private Q_SLOTS:
         // blue thumbnail of it, 256 pixels wide: matching, its keys in plain, compressed or
         // international text chunks; with a stale modification time, made of another file
         // (one whose Latin-1 name differs by a byte too), smaller than the card, without its
-        // keys; or a cache that cannot be read, or a picture inside the cache. Only a matching
-        // one shows; the game writes a fresh one in place of any other it may write.
+        // keys, claiming 13000 x 9750 pixels, a link to a thumbnail outside the cache, in a
+        // size folder that is such a link; or a cache that cannot be read, a picture inside
+        // the cache, a disk too full for a thumbnail. Only a matching one shows; the game
+        // writes a fresh one in place of any other it may write, never through a link.
         QTest::addColumn<QString>("cached");
-        for (const char *cached : {"tEXt", "zTXt", "iTXt", "stale", "other", "Latin-1", "small",
-                                   "bare", "unreadable", "inside"})
+        for (const char *cached :
+             {"tEXt", "zTXt", "iTXt", "stale", "other", "Latin-1", "small", "bare", "huge", "link",
+              "folder link", "unreadable", "inside", "full disk"})
             QTest::newRow(cached) << QString(cached);
     }
 
@@ -347,6 +428,8 @@ private Q_SLOTS:
         const qint64 mtime = statusOf(path).st_mtime;
         QByteArray png =
             encoded(filled(cached == "small" ? QSize(128, 96) : QSize(256, 192), Qt::blue));
+        if (cached == "huge")
+            png = withSize(png, 13000, 9750);
         if (cached != "bare") {
             png = withText(png, matching ? cached.toLatin1() : "tEXt", "Thumb::URI",
                            cachedUri + QByteArray(cached == "other" ? "x" : ""));
@@ -364,8 +447,29 @@ private Q_SLOTS:
             QDir(cache).removeRecursively();
             folder.writeFile(QDir(folder.path("")).relativeFilePath(cache), "not a folder");
         }
-
-        QCOMPARE(centreOf(loadCard(path, true)), QColor(matching ? Qt::blue : Qt::red));
+        const QString outside = folder.path("outside");
+        const QString linked = cached == "link" ? file.fileName() : cache + "/large";
+        if (cached.contains("link"))
+            QVERIFY(QDir().rename(linked, outside) && QFile::link(outside, linked));
+        if (cached == "full disk")
+            QVERIFY(file.remove());
+        // A file larger than 100 bytes cannot be written: SIGXFSZ ignored, write fails.
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit tiny{100, limit.rlim_max};
+        if (cached == "full disk")
+            QCOMPARE(std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const QColor shown = centreOf(loadCard(path, true));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QCOMPARE(shown, QColor(matching ? Qt::blue : Qt::red));
+        if (cached == "full disk" || cached == "folder link") {
+            // Nothing written, not even a part of the thumbnail under another name.
+            const bool full = cached == "full disk";
+            QCOMPARE(QDir(full ? cache + "/large" : outside).entryList(QDir::Files).size(),
+                     qsizetype(!full));
+            QVERIFY(full || QImage(outside + "/" + md5Png(uri)).pixelColor(0, 0) == Qt::blue);
+            return;
+        }
         // A thumbnail the game writes follows the standard: plain text keys, for the owner
         // alone; one it must not write is not there, and a fresh one stays as it was.
         QFile left(cache + "/large/" + md5Png(uri));
@@ -373,7 +477,9 @@ private Q_SLOTS:
             QVERIFY(!left.exists() || QImage(left.fileName()).pixelColor(0, 0) == QColor(Qt::blue));
             return;
         }
-        QVERIFY(left.open(QIODevice::ReadOnly));
+        QVERIFY(left.open(QIODevice::ReadOnly) && !QFileInfo(left).isSymLink());
+        QFile kept(outside);
+        QVERIFY(cached != "link" || (kept.open(QIODevice::ReadOnly) && kept.readAll() == png));
         const QByteArray written = left.readAll();
         const QList<std::pair<QByteArray, QByteArray>> keys = {
             {"Thumb::URI", uri},

@@ -3,6 +3,8 @@
 
 #include "filenames.h"
 
+#include "logging.h"
+
 #include <cstdlib>
 #include <glib.h>
 #include <memory>
@@ -90,8 +92,13 @@ QByteArray encodeFileName(const QString &path)
 
 QByteArray fileUri(const QString &absolutePath)
 {
+    GError *error = nullptr;
     const std::unique_ptr<gchar, decltype(&g_free)> uri(
-        g_filename_to_uri(encodeFileName(absolutePath).constData(), nullptr, nullptr), &g_free);
+        g_filename_to_uri(encodeFileName(absolutePath).constData(), nullptr, &error), &g_free);
+    if (error) {
+        qCWarning(filesLog) << shownFileName(absolutePath) << "has no file URI:" << error->message;
+        g_error_free(error);
+    }
     return uri ? QByteArray(uri.get()) : QByteArray();
 }
 

@@ -6,9 +6,10 @@
 #include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "pictures/embeddedmetadata.h"
 
 #include <QFileInfo>
-#include <QImageReader>
+#include <QStringDecoder>
 #include <exiv2/exiv2.hpp>
 #include <mutex>
 
@@ -25,9 +26,12 @@ std::optional<QString> cleaned(const QString &text)
     return t;
 }
 
+// Exiv2's texts are bytes: EXIF's meant to be ASCII, in practice UTF-8; XMP's UTF-8.
 std::optional<QString> fromUtf8(const std::string &text)
 {
-    return cleaned(QString::fromStdString(text));
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder(QByteArrayView(text.data(), qsizetype(text.size())));
+    return decoder.hasError() ? std::nullopt : cleaned(decoded);
 }
 
 QString primaryLanguage(const QString &tag)
@@ -58,12 +62,12 @@ std::optional<QString> xmpText(const Exiv2::XmpData &xmp, const char *key, const
 }
 
 struct Metadata {
-    std::optional<QString> title, imageDescription, comment, description;
+    std::optional<QString> title, imageDescription, description;
 };
 
-// EXIF and XMP through Exiv2. Its XMP parser keeps shared state, so one file is read at a
-// time; a file it does not know or cannot make sense of gives nothing.
-Metadata exiv2Metadata(const QString &path, const QString &language)
+// EXIF and XMP through Exiv2, from the metadata alone. Its XMP parser keeps shared state, so
+// one file is read at a time; metadata it cannot make sense of gives nothing.
+Metadata exiv2Metadata(const QByteArray &exifAndXmp, const QString &path, const QString &language)
 {
     static std::mutex exiv2;
     const std::lock_guard lock(exiv2);
@@ -72,10 +76,11 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
         return Exiv2::XmpParser::initialize();
     }();
     Metadata m;
-    if (!ready)
+    if (!ready || exifAndXmp.isEmpty())
         return m;
     try {
-        auto image = Exiv2::ImageFactory::open(encodeFileName(path).toStdString());
+        auto image = Exiv2::ImageFactory::open(
+            reinterpret_cast<const Exiv2::byte *>(exifAndXmp.constData()), long(exifAndXmp.size()));
         image->readMetadata();
         const Exiv2::XmpData &xmp = image->xmpData();
         m.title = xmpText(xmp, "Xmp.dc.title", language);
@@ -84,9 +89,8 @@ Metadata exiv2Metadata(const QString &path, const QString &language)
         const auto it = exif.findKey(Exiv2::ExifKey("Exif.Image.ImageDescription"));
         if (it != exif.end())
             m.imageDescription = fromUtf8(it->toString());
-        m.comment = fromUtf8(image->comment());
     } catch (const std::exception &e) {
-        // Exiv2 throws on files it cannot open or parse; such a file just has no caption.
+        // Exiv2 throws on metadata it cannot parse; such a file just has no caption from it.
         qCWarning(picturesLog) << shownFileName(path)
                                << "has metadata that does not read:" << e.what();
     }
@@ -100,25 +104,21 @@ std::optional<QString> embeddedCaption(const QString &path, const QString &langu
     QFile file;
     if (!openRegularFile(file, path))
         return std::nullopt;
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    // A PNG's text chunks through Qt; a JPEG's comment comes from Exiv2, which reads it
-    // whole, where Qt's reader would take "Word: rest" for a key and its text.
-    const bool png = reader.format() == "png";
-    const auto pngText = [&](const QString &key) {
-        return png ? cleaned(reader.text(key)) : std::nullopt;
-    };
-    if (auto title = pngText(QStringLiteral("Title")))
+    const EmbeddedMetadata embedded = readEmbeddedMetadata(file);
+    if (embedded.overBudget) {
+        qCWarning(picturesLog) << shownFileName(path) << "has more than" << MetadataBudgetBytes
+                               << "bytes of metadata: none of it is read for its caption";
+        return std::nullopt;
+    }
+    if (auto title = cleaned(embedded.title.value_or(QString())))
         return title;
-    const Metadata m = exiv2Metadata(path, language);
+    const Metadata m = exiv2Metadata(embedded.exifAndXmp, path, language);
     if (m.title)
         return m.title;
     if (m.imageDescription)
         return m.imageDescription;
-    if (auto description = pngText(QStringLiteral("Description")))
-        return description;
-    if (m.comment && !png)
-        return m.comment;
+    if (auto comment = cleaned(embedded.comment.value_or(QString())))
+        return comment;
     return m.description;
 }
 

@@ -9,13 +9,14 @@
 // A caption is spoken, not read: at most this many characters of it are kept.
 inline constexpr int CaptionMaxLength = 200;
 
-// The caption the picture file at `path` carries, the first of: a "Title" text (a PNG's
-// text chunk), XMP dc:title, EXIF ImageDescription, a "Description" text (a PNG's text
-// chunk, a JPEG's comment), XMP dc:description. Of XMP's texts in several languages the
-// one in `language` is taken, else the default one. Blanks and
-// line breaks are run together;
-// nullopt when there is none, also when the metadata cannot be read. Safe to call from
-// several threads.
+// The caption the picture file at `path` carries, the first of: a PNG's "Title" text (plain,
+// compressed or international, before or after the picture data), XMP dc:title, EXIF
+// ImageDescription, a JPEG's first comment, XMP dc:description; no other text (a raw profile,
+// a PNG's "Description") ever. Of XMP's texts in several languages the one in `language` is
+// taken, else the default one. Blanks and line breaks are run together. nullopt when there is
+// none, when a text is not valid in its encoding (UTF-8, or Latin-1 for a PNG's plain and
+// compressed texts), when the metadata cannot be read, and when there is more of it than
+// MetadataBudgetBytes. Safe to call from several threads.
 std::optional<QString> embeddedCaption(const QString &path, const QString &language);
 
 // The words that name the picture at `path`: its embedded caption, or else its file name

@@ -7,7 +7,9 @@
 #include "files/regularfile.h"
 #include "logging.h"
 #include "pictures/caption.h"
+#include "pictures/embeddedmetadata.h"
 #include "pictures/picturecache.h"
+#include "pictures/splicedfile.h"
 #include "pictures/thumbnails.h"
 #include "screen/twips.h"
 
@@ -278,15 +280,23 @@ struct Wanted {
 // be shown.
 using WantFor = std::function<std::optional<Wanted>(QSize upright)>;
 
+// A picture file as its decoder reads it: without the texts, comments and XMP it has no use
+// for, which could otherwise hold it for minutes and gigabytes.
+struct PictureFile {
+    QFile file;
+    SplicedFile picture;
+};
+
 // Opens the file and reads what its header says; false when it cannot be opened or gives no
 // size. The reader turns the picture upright.
-bool readHeader(const QString &path, QFile &file, QImageReader &reader, Header &header)
+bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, Header &header)
 {
-    if (!openRegularFile(file, path))
+    if (!openRegularFile(source.file, path) ||
+        !source.picture.open(&source.file, readEmbeddedMetadata(source.file).pictureParts))
         return false;
-    header.coefficientBytes = jpegCoefficientBytes(file);
-    file.seek(0);
-    reader.setDevice(&file);
+    header.coefficientBytes = jpegCoefficientBytes(source.picture);
+    source.picture.seek(0);
+    reader.setDevice(&source.picture);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     header.size = reader.size();
@@ -377,11 +387,11 @@ QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
 QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const FileStamp *stamp,
               const DecodeLimits &limits)
 {
-    QFile file;
+    PictureFile file;
     QImageReader reader;
     Header header;
     if (!readHeader(path, file, reader, header)) {
-        if (file.isOpen())
+        if (file.file.isOpen())
             qCWarning(picturesLog) << shownFileName(path)
                                    << "left out: no size in its header:" << reader.errorString();
         else
@@ -490,7 +500,7 @@ CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool
 
 qint64 decodeBytesFor(const CardPictureRequest &request)
 {
-    QFile file;
+    PictureFile file;
     QImageReader reader;
     Header header;
     if (!readHeader(request.path, file, reader, header))

@@ -4,7 +4,6 @@
 #include "thumbnails.h"
 
 #include "files/filenames.h"
-#include "files/regularfile.h"
 #include "logging.h"
 
 #include <QBuffer>
@@ -13,13 +12,17 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <png.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 namespace Thumbnails
@@ -39,12 +42,46 @@ constexpr std::array<SizeClass, 4> Classes = {{
     {1024, "xx-large"},
 }};
 
-QString thumbnailPath(const Source &source, const SizeClass &size)
+// The texts a thumbnail carries are a few short keys: one with more, or longer ones, is no
+// thumbnail, and is not read further.
+constexpr int MostTexts = 32;
+constexpr png_alloc_size_t MostChunkBytes = 64 * 1024;
+
+QByteArray thumbnailName(const Source &source)
 {
-    return cacheFolder() + QLatin1Char('/') + QLatin1String(size.folder) + QLatin1Char('/') +
-           QString::fromLatin1(
-               QCryptographicHash::hash(source.uri, QCryptographicHash::Md5).toHex()) +
-           QStringLiteral(".png");
+    return QCryptographicHash::hash(source.uri, QCryptographicHash::Md5).toHex() + ".png";
+}
+
+// A descriptor, closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The cache's folder of one size, made when `make` asks and it is missing. Neither it nor the
+// cache folder is followed where it is a link, which could lead the game's reads and writes
+// out of the cache.
+Descriptor sizeFolder(const SizeClass &size, bool make)
+{
+    const auto open = [make](int parent, const QByteArray &name) {
+        if (make)
+            ::mkdirat(parent, name.constData(), 0700);
+        return ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    };
+    const Descriptor cache(open(AT_FDCWD, encodeFileName(cacheFolder())));
+    return Descriptor(cache.fd() < 0 ? -1 : open(cache.fd(), size.folder));
 }
 
 // A PNG chunk: length, type, data, and the CRC of type and data.
@@ -99,12 +136,18 @@ bool readUpToPixels(png_structp png, png_infop info, QIODevice *device)
 // The text chunks before the picture data by key, tEXt, zTXt and iTXt alike: other
 // programs and Qt's own writer keep long values compressed. Qt's reader cannot give them,
 // as it takes the first colon of "Thumb::URI" for the end of the key; libpng reads them
-// without decoding a pixel. Empty, with `error` said, when the file does not read as a PNG.
+// without decoding a pixel. Empty, with `error` said, when the file does not read as a PNG
+// or carries more texts, or longer ones, than a thumbnail does.
 QHash<QByteArray, QByteArray> pngTexts(QIODevice &png, QByteArray &error)
 {
     png_structp reading = png_create_read_struct(PNG_LIBPNG_VER_STRING, &error, failed,
                                                  [](png_structp, png_const_charp) {});
     png_infop info = reading ? png_create_info_struct(reading) : nullptr;
+    if (reading) {
+        png_set_chunk_cache_max(reading, MostTexts);
+        png_set_chunk_malloc_max(reading, MostChunkBytes);
+        png_set_benign_errors(reading, 0);
+    }
     QHash<QByteArray, QByteArray> texts;
     if (info && readUpToPixels(reading, info, &png)) {
         png_textp text = nullptr;
@@ -117,7 +160,39 @@ QHash<QByteArray, QByteArray> pngTexts(QIODevice &png, QByteArray &error)
     return texts;
 }
 
-// Makes the folder and those above it up to the cache, each for its owner alone.
+// Opens the thumbnail `name` of the size for reading, never through a link.
+bool openThumbnail(QFile &file, const SizeClass &size, const QByteArray &name)
+{
+    const Descriptor folder = sizeFolder(size, false);
+    const int fd = folder.fd() < 0 ? -1
+                                   : ::openat(folder.fd(), name.constData(),
+                                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {
+    };
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    if (fd >= 0)
+        ::close(fd);
+    return false;
+}
+
+// Writes all of `bytes` to the descriptor and flushes them to the disk; false, with errno
+// said, when any of it could not be written: a full disk, a limit on the file's size.
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype at = 0; at < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + at, size_t(bytes.size() - at));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        at += written;
+    }
+    return ::fdatasync(fd) == 0;
+}
+
+// Makes the folder and those above it, each for its owner alone.
 bool makeFolder(const QString &folder)
 {
     if (QFileInfo(folder).isDir())
@@ -174,7 +249,7 @@ QImage find(const Source &source, QSize needed)
 {
     for (const SizeClass &size : Classes) {
         QFile file;
-        if (!openRegularFile(file, thumbnailPath(source, size)))
+        if (!openThumbnail(file, size, thumbnailName(source)))
             continue;
         QByteArray error;
         const QHash<QByteArray, QByteArray> texts = pngTexts(file, error);
@@ -189,6 +264,13 @@ QImage find(const Source &source, QSize needed)
         QImageReader reader(&file, "png");
         // One made without the file's turn lies on its side.
         const QSize shape = reader.size();
+        if (std::max(shape.width(), shape.height()) > size.edge) {
+            // Decoding it could take any time and memory.
+            qCWarning(thumbnailsLog)
+                << "the" << size.folder << "thumbnail of" << shownFileName(source.path) << "claims"
+                << shape << "pixels, more than its size holds: skipped";
+            continue;
+        }
         const QSize natural = source.natural;
         const bool turnedAsTheFile = std::abs(qint64(shape.width()) * natural.height() -
                                               qint64(shape.height()) * natural.width()) <=
@@ -217,11 +299,14 @@ void write(const Source &source, int edge, const QImage &thumbnail)
                                    [edge](const SizeClass &c) { return c.edge == edge; });
     if (size == Classes.end() || insideCache(source.path))
         return;
-    const QString path = thumbnailPath(source, *size);
     const QString shown = shownFileName(source.path);
-    if (!makeFolder(QFileInfo(path).path())) {
+    const QByteArray name = thumbnailName(source);
+    const Descriptor folder =
+        makeFolder(QFileInfo(cacheFolder()).path()) ? sizeFolder(*size, true) : Descriptor(-1);
+    if (folder.fd() < 0) {
         qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written: the folder"
-                                 << QFileInfo(path).path() << "cannot be made";
+                                 << size->folder << "of" << cacheFolder()
+                                 << "cannot be made or is a link:" << std::strerror(errno);
         return;
     }
     QByteArray png;
@@ -233,25 +318,34 @@ void write(const Source &source, int edge, const QImage &thumbnail)
                                  << "written: it does not encode:" << writer.errorString();
         return;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written:" << path
-                                 << file.errorString();
-        return;
+    png = withTexts(png, {
+                             {"Thumb::URI", source.uri},
+                             {"Thumb::MTime", QByteArray::number(source.modified)},
+                             {"Thumb::Size", QByteArray::number(source.size)},
+                             {"Thumb::Image::Width", QByteArray::number(source.natural.width())},
+                             {"Thumb::Image::Height", QByteArray::number(source.natural.height())},
+                             {"Software", "Zindle"},
+                         });
+    // Written whole under a name of its own first, then renamed: a thumbnail cut short by a
+    // full disk never stands under the name readers look for. A link found at either name is
+    // replaced, never followed.
+    const QByteArray partial =
+        name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+    const int fd = ::openat(folder.fd(), partial.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int error = fd < 0 ? errno : 0;
+    if (!error && !writeAll(fd, png))
+        error = errno;
+    if (fd >= 0 && ::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::renameat(folder.fd(), partial.constData(), folder.fd(), name.constData()) != 0)
+        error = errno;
+    if (error) {
+        if (fd >= 0)
+            ::unlinkat(folder.fd(), partial.constData(), 0);
+        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written to" << size->folder
+                                 << "of" << cacheFolder() << ":" << std::strerror(error);
     }
-    file.write(
-        withTexts(png, {
-                           {"Thumb::URI", source.uri},
-                           {"Thumb::MTime", QByteArray::number(source.modified)},
-                           {"Thumb::Size", QByteArray::number(source.size)},
-                           {"Thumb::Image::Width", QByteArray::number(source.natural.width())},
-                           {"Thumb::Image::Height", QByteArray::number(source.natural.height())},
-                           {"Software", "Zindle"},
-                       }));
-    if (!file.commit())
-        qCWarning(thumbnailsLog) << "no thumbnail of" << shown << "written:" << path
-                                 << file.errorString();
 }
 
 } // namespace Thumbnails
