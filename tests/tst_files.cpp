@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTest>
 #include <exiv2/exiv2.hpp>
 #include <glib.h>
@@ -156,8 +157,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("CR LF or a lone CR ends a line, CR CR LF is an empty one")
             << QByteArray("a\r\nb\rc\r\r\nd") << QStringList{"a", "b", "c", "", "d"};
-        QTest::newRow("a lone LF stays in the text")
-            << QByteArray("a\nb\r\nc\n") << QStringList{"a\nb", "c\n"};
+        QTest::newRow("a lone LF ends a line too, LF CR are two ends")
+            << QByteArray("a\nb\r\nc\n\rd\n") << QStringList{"a", "b", "c", "", "d"};
         // 0xEF 0xBB without the byte-order mark's last byte is no mark.
         QTest::newRow("Windows-1252 as Windows decodes it")
             << QByteArray("\xEF\xBBx im\xE1genes \x80\x81\x8D\x8F\x90\x9D\x9F")
@@ -165,6 +166,13 @@ private Q_SLOTS:
         QTest::newRow("a UTF-8 byte-order mark: UTF-8, any script")
             << QByteArray("\xEF\xBB\xBF\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xAE\r\n\xD0\x87\xD0\xB6")
             << QStringList{QStringLiteral("Καλή"), QStringLiteral("Їж")};
+        const auto utf16 = [](QStringConverter::Encoding encoding, const QString &text) {
+            return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(text));
+        };
+        QTest::newRow("a UTF-16 LE byte-order mark: UTF-16")
+            << utf16(QStringConverter::Utf16LE, "Καλή\r\n€\n") << QStringList{"Καλή", "€"};
+        QTest::newRow("a UTF-16 BE byte-order mark: UTF-16")
+            << utf16(QStringConverter::Utf16BE, "Їж\r€") << QStringList{"Їж", "€"};
         // A long line is cut at 4096 characters. The file is read in pieces of 64 KiB: this CR
         // ends the first, its LF starts the next.
         QTest::newRow("CR LF across two pieces")
