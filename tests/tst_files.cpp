@@ -194,19 +194,25 @@ private Q_SLOTS:
 
     void languageChoice_data()
     {
-        // "files | UI languages | read": files made, each holding its own name ("user",
-        // "program" for idioma/idioma.txt, a shipped language's, or "user/" a folder in the
-        // user's file's place); then the first line a pass reads ("-" for none) and the
-        // language of the sets.
+        // "files | UI languages | read": files made, each holding its own name on one line
+        // ("user", "program" for idioma/idioma.txt, or "user/" a folder in the user's file's
+        // place), on two for a shipped language's; then the two lines a pass reads ("-" for
+        // none) and the language of the sets.
         QTest::addColumn<QString>("row");
-        QTest::newRow("the user's file first") << QString("user program fr | fr-FR fr | user fr");
-        QTest::newRow("the program folder's as ever") << QString("program fr es | fr | program fr");
-        QTest::newRow("a folder for the user's file") << QString("user/ program | fr | program es");
-        QTest::newRow("the locale's file") << QString("es fr | fr-FR fr | fr fr");
-        QTest::newRow("a region's language") << QString("es pt | pt-BR pt-Latn-BR | pt pt");
-        QTest::newRow("LANGUAGE: the first with a file") << QString("es de uk | nl uk de | uk uk");
-        QTest::newRow("no file for the locale: Spanish") << QString("es fr | ja-JP ja | es es");
-        QTest::newRow("nothing shipped: the file is missing") << QString(" | fr | - es");
+        QTest::newRow("the user's short file first, completed from the locale's")
+            << QString("user program fr | fr-FR fr | user fr fr");
+        QTest::newRow("the user's short file, completed from Spanish's")
+            << QString("user es | ja | user es es");
+        QTest::newRow("the program folder's as ever, short")
+            << QString("program fr es | fr | program - fr");
+        QTest::newRow("a folder for the user's file")
+            << QString("user/ program | fr | program - es");
+        QTest::newRow("the locale's file") << QString("es fr | fr-FR fr | fr fr fr");
+        QTest::newRow("a region's language") << QString("es pt | pt-BR pt-Latn-BR | pt pt pt");
+        QTest::newRow("LANGUAGE: the first with a file")
+            << QString("es de uk | nl uk de | uk uk uk");
+        QTest::newRow("no file for the locale: Spanish") << QString("es fr | ja-JP ja | es es es");
+        QTest::newRow("nothing shipped: the file is missing") << QString(" | fr | - - es");
     }
 
     void languageChoice()
@@ -218,15 +224,16 @@ private Q_SLOTS:
             const QString path = file.startsWith("user") ? "home/.config/zindle/idioma.txt"
                                  : file == "program"     ? "idioma/idioma.txt"
                                                          : "idioma/" + file + "/idioma.txt";
+            const QByteArray line = file.toLatin1() + '\n';
             file == "user/" ? void(QDir().mkpath(folder.path(path)))
-                            : folder.writeFile(path, file.toLatin1() + "\r\n");
+                            : folder.writeFile(path, file.size() == 2 ? line + line : line);
         }
         const LanguageChoice choice = chooseLanguage(folder.dir.path(), parts[1].split(' '));
-        TextFile text;
-        QString line = "-";
-        if (text.open(choice.file))
-            text.readLine(line);
-        QCOMPARE(line + ' ' + choice.language, parts[2]);
+        const LanguageLines lines =
+            readLanguageLines(choice, LanguageLine::IntroButton, LanguageLine::NameLabel);
+        QCOMPARE(lines.line(LanguageLine::IntroButton).value_or("-") + ' ' +
+                     lines.line(LanguageLine::NameLabel).value_or("-") + ' ' + choice.language,
+                 parts[2]);
     }
 
     void onlyRegularFilesAreRead_data()

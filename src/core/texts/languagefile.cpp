@@ -49,11 +49,12 @@ LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &u
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                         QLatin1Char('/') + QLatin1String(AppFolderName) +
                         QStringLiteral("/idioma.txt");
+    const QString shipped = shippedFile(programFolder, language);
     for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
         if (isThere(file))
-            return {file, language};
+            return {file, language, file == own ? shipped : QString()};
     }
-    return {shippedFile(programFolder, language), language};
+    return {shipped, language, {}};
 }
 
 LanguageChoice currentLanguage(const QString &programFolder)
@@ -75,5 +76,19 @@ LanguageLines readLanguageLines(const QString &path, LanguageLine first, Languag
             lines.m_lines[std::size_t(n) - 1] = line;
     }
     file.close();
+    return lines;
+}
+
+LanguageLines readLanguageLines(const LanguageChoice &choice, LanguageLine first, LanguageLine last)
+{
+    LanguageLines lines = readLanguageLines(choice.file, first, last);
+    // Lines are read in order: the last there means all are.
+    if (choice.completion.isEmpty() || lines.line(last))
+        return lines;
+    const LanguageLines completion = readLanguageLines(choice.completion, first, last);
+    for (std::size_t i = 0; i < lines.m_lines.size(); ++i) {
+        if (!lines.m_lines[i])
+            lines.m_lines[i] = completion.m_lines[i];
+    }
     return lines;
 }
