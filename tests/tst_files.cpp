@@ -9,6 +9,7 @@
 #include "pictures/thumbnails.h"
 #include "screen/twips.h"
 #include "testfiles.h"
+#include "texts/cleantext.h"
 #include "texts/languagefile.h"
 
 #include <QCryptographicHash>
@@ -234,6 +235,32 @@ private Q_SLOTS:
         QCOMPARE(lines.line(LanguageLine::IntroButton).value_or("-") + ' ' +
                      lines.line(LanguageLine::NameLabel).value_or("-") + ' ' + choice.language,
                  parts[2]);
+    }
+
+    void cleanTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("an override cannot show a name reversed") << "Ana\u202Egnp.exe"
+                                                                 << "Anagnp.exe";
+        QTest::newRow("every embedding, override and isolate goes")
+            << "\u202A\u202B\u202C\u202Dx\u2066\u2067\u2068\u2069"
+            << "x";
+        QTest::newRow("C0 and C1 controls go, tabs and line breaks become blanks")
+            << "a\tb\nc\x01\x7F\u0081\u0085d\u2028e"
+            << "a b c d e";
+        QTest::newRow("direction marks, joiners and right-to-left text stay")
+            << "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E"
+            << "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E";
+        QTest::newRow("a name that is not UTF-8 keeps its bytes")
+            << decodeFileName("caf\xe9") << decodeFileName("caf\xe9");
+    }
+
+    // What reaches a window, a title or an assistive tool of a name, a caption or a line.
+    void cleanTexts()
+    {
+        QFETCH(QString, text);
+        QTEST(cleanText(text), "clean");
     }
 
     void onlyRegularFilesAreRead_data()

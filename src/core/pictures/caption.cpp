@@ -6,6 +6,7 @@
 #include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "texts/cleantext.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -17,7 +18,7 @@ namespace
 
 std::optional<QString> cleaned(const QString &text)
 {
-    QString t = text.simplified();
+    QString t = cleanText(text).simplified();
     if (t.isEmpty())
         return std::nullopt;
     if (t.size() > CaptionMaxLength)

@@ -7,6 +7,7 @@
 #include "files/listing.h"
 #include "logging.h"
 #include "platform/programfolder.h"
+#include "texts/cleantext.h"
 
 #include <QDir>
 #include <QHash>
@@ -75,6 +76,11 @@ QString SetLibrary::folderOf(const QString &setName) const
         const QString folder = place + QLatin1Char('/') + setName;
         if (isFolder(folder))
             return folder;
+    }
+    // The set box lists names clean (texts/cleantext.h): the name shown finds its set too.
+    for (const SetEntry &set : list()) {
+        if (cleanText(set.name) == setName)
+            return set.folder;
     }
     return all.front() + QLatin1Char('/') + setName;
 }

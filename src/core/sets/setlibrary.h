@@ -49,8 +49,9 @@ public:
     std::vector<SetEntry> list() const;
 
     // The folder of the set a name names: the first place that holds a folder of that name,
-    // else where the program folder would hold it. Empty when the name names no set (empty,
-    // ".", "..", or holding a "/"), so that nothing outside the places is read.
+    // else the first listed set whose name, clean, is that name, else where the program
+    // folder would hold it. Empty when the name names no set (empty, ".", "..", or holding
+    // a "/"), so that nothing outside the places is read.
     QString folderOf(const QString &setName) const;
 
 private:

@@ -5,6 +5,7 @@
 
 #include "files/textfile.h"
 #include "platform/programfolder.h"
+#include "texts/cleantext.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -73,7 +74,7 @@ LanguageLines readLanguageLines(const QString &path, LanguageLine first, Languag
         if (!file.readLine(line))
             break;
         if (n >= int(first))
-            lines.m_lines[std::size_t(n) - 1] = line;
+            lines.m_lines[std::size_t(n) - 1] = cleanText(line);
     }
     file.close();
     return lines;
