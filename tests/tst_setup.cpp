@@ -152,6 +152,10 @@ private Q_SLOTS:
             "colores home/Pictures/Zindle, relojes idioma/es/graficos");
         row("a name in two places: the program folder's first", dataHome + "s " + program + "s", {},
             "s graficos");
+        row("as people read: accents and İ by their letter, numbers by value",
+            program + "sumas " + program + "set10 " + program + "Ñandú " + program + "set2 " +
+                program + "İstanbul",
+            {}, "İstanbul graficos, Ñandú graficos, set2 graficos, set10 graficos, sumas graficos");
         row("an override in a name: listed without it, found by what is shown",
             program + "uno\u202Eodot", {}, "uno\u202Eodot graficos");
     }

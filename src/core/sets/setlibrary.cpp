@@ -9,9 +9,12 @@
 #include "platform/programfolder.h"
 #include "texts/cleantext.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QStandardPaths>
+#include <algorithm>
 #include <utility>
 
 SetLibrary::SetLibrary(QString programFolder, QString language)
@@ -59,7 +62,16 @@ std::vector<SetEntry> SetLibrary::list() const
             }
         }
     }
-    sortNamesIgnoringCase(names);
+    // As people read a list in their language: "Ñandú" beside "nubes", "set 2" before
+    // "set 10"; names that differ only in case in a fixed order all the same. The C locale
+    // has no collation but code points: the language of the texts has one.
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(m_language) : QLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
+        const int c = collator.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
     std::vector<SetEntry> sets;
     for (const QString &name : names)
         sets.push_back(byName.value(name));

@@ -44,8 +44,9 @@ public:
     // The places, in the order a name is looked up, each once.
     QStringList places() const;
 
-    // Every set of every place, ascending by name ignoring case as the listing sorts; a
-    // name held by several places is listed once, as the set of the first of them.
+    // Every set of every place, ascending by name in the collation of the system's locale
+    // (of the shipped language under the C locale), ignoring case, numbers by their value;
+    // a name held by several places is listed once, as the set of the first of them.
     std::vector<SetEntry> list() const;
 
     // The folder of the set a name names: the first place that holds a folder of that name,
