@@ -53,6 +53,11 @@ std::vector<SetEntry> SetLibrary::list() const
     QHash<QString, SetEntry> byName;
     QStringList names;
     for (const QString &place : places()) {
+        // Qt reads these paths from the environment and user-dirs.dirs as text: bytes that
+        // do not decode become U+FFFD, and the folder named so is never there.
+        if (place.contains(QChar::ReplacementCharacter))
+            qCWarning(setsLog) << "the place" << place
+                               << "comes from a path that does not decode: its sets are not listed";
         if (isFolder(place) && !isReadableFolder(place))
             qCWarning(setsLog) << "the place" << place << "cannot be read: its sets are not listed";
         for (const QString &name : listSubfolders(place)) {

@@ -4,6 +4,7 @@
 #include "languagefile.h"
 
 #include "files/textfile.h"
+#include "logging.h"
 #include "platform/programfolder.h"
 #include "texts/cleantext.h"
 
@@ -52,6 +53,10 @@ LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &u
                         QStringLiteral("/idioma.txt");
     const QString shipped = shippedFile(programFolder, language);
     for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
+        // Qt reads the configuration folder and the executable's as text: bytes that do not
+        // decode become U+FFFD, and the file named so is never there.
+        if (file.contains(QChar::ReplacementCharacter))
+            qCWarning(filesLog) << file << "comes from a path that does not decode: not read";
         if (isThere(file))
             return {file, language, file == own ? shipped : QString()};
     }
