@@ -200,20 +200,18 @@ private Q_SLOTS:
         // place), on two for a shipped language's; then the two lines a pass reads ("-" for
         // none) and the language of the sets.
         QTest::addColumn<QString>("row");
-        QTest::newRow("the user's short file first, completed from the locale's")
-            << QString("user program fr | fr-FR fr | user fr fr");
-        QTest::newRow("the user's short file, completed from Spanish's")
-            << QString("user es | ja | user es es");
-        QTest::newRow("the program folder's as ever, short")
-            << QString("program fr es | fr | program - fr");
-        QTest::newRow("a folder for the user's file")
-            << QString("user/ program | fr | program - es");
-        QTest::newRow("the locale's file") << QString("es fr | fr-FR fr | fr fr fr");
-        QTest::newRow("a region's language") << QString("es pt | pt-BR pt-Latn-BR | pt pt pt");
-        QTest::newRow("LANGUAGE: the first with a file")
-            << QString("es de uk | nl uk de | uk uk uk");
-        QTest::newRow("no file for the locale: Spanish") << QString("es fr | ja-JP ja | es es es");
-        QTest::newRow("nothing shipped: the file is missing") << QString(" | fr | - - es");
+        const auto row = [](const char *tag, const char *text) {
+            QTest::newRow(tag) << QString(text);
+        };
+        row("the user's short file first, completed", "user program fr | fr-FR fr | user fr fr");
+        row("the user's, completed from Spanish's", "user es | ja | user es es");
+        row("the program folder's as ever, short", "program fr es | fr | program - fr");
+        row("a folder for the user's file", "user/ program | fr | program - es");
+        row("the locale's file", "es fr | fr-FR fr | fr fr fr");
+        row("a region's language", "es pt | pt-BR pt-Latn-BR | pt pt pt");
+        row("LANGUAGE: the first with a file", "es de uk | nl uk de | uk uk uk");
+        row("no file for the locale: Spanish", "es fr | ja-JP ja | es es es");
+        row("nothing shipped: the file is missing", " | fr | - - es");
     }
 
     void languageChoice()
@@ -241,19 +239,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("clean");
-        QTest::newRow("an override cannot show a name reversed") << "Ana\u202Egnp.exe"
-                                                                 << "Anagnp.exe";
-        QTest::newRow("every embedding, override and isolate goes")
-            << "\u202A\u202B\u202C\u202Dx\u2066\u2067\u2068\u2069"
-            << "x";
-        QTest::newRow("C0 and C1 controls go, tabs and line breaks become blanks")
-            << "a\tb\nc\x01\x7F\u0081\u0085d\u2028e"
-            << "a b c d e";
-        QTest::newRow("direction marks, joiners and right-to-left text stay")
-            << "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E"
-            << "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E";
-        QTest::newRow("a name that is not UTF-8 keeps its bytes")
-            << decodeFileName("caf\xe9") << decodeFileName("caf\xe9");
+        const auto row = [](const char *tag, const QString &text, const QString &clean) {
+            QTest::newRow(tag) << text << clean;
+        };
+        const QString rightToLeft = "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E";
+        row("no override, embedding or isolate: no name shown reversed",
+            "Ana\u202Egnp\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069", "Anagnp");
+        row("controls go, tabs and breaks are blanks", "a\tb\nc\x01\x7F\u0081\u0085d\u2028e",
+            "a b c d e");
+        row("direction marks, joiners, right-to-left stay", rightToLeft, rightToLeft);
+        row("a name not UTF-8 keeps its bytes", decodeFileName("caf\xe9"),
+            decodeFileName("caf\xe9"));
     }
 
     // What reaches a window, a title or an assistive tool of a name, a caption or a line.
@@ -287,10 +283,7 @@ private Q_SLOTS:
                      .has_value(),
                  read);
         QCOMPARE(!loadBackground(folder.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
-        QCOMPARE(
-            loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98), 1.0, "es"}})[0]
-                .loaded,
-            read);
+        QCOMPARE(loadCard(folder.path("p.png")).loaded, read);
         QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
     }
 
