@@ -9,11 +9,13 @@
 #include "pictures/thumbnails.h"
 #include "screen/twips.h"
 #include "testfiles.h"
+#include "texts/cleantext.h"
 #include "texts/languagefile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTest>
 #include <csignal>
 #include <exiv2/exiv2.hpp>
@@ -201,8 +203,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("CR LF or a lone CR ends a line, CR CR LF is an empty one")
             << QByteArray("a\r\nb\rc\r\r\nd") << QStringList{"a", "b", "c", "", "d"};
-        QTest::newRow("a lone LF stays in the text")
-            << QByteArray("a\nb\r\nc\n") << QStringList{"a\nb", "c\n"};
+        QTest::newRow("a lone LF ends a line too, LF CR are two ends")
+            << QByteArray("a\nb\r\nc\n\rd\n") << QStringList{"a", "b", "c", "", "d"};
         // 0xEF 0xBB without the byte-order mark's last byte is no mark.
         QTest::newRow("Windows-1252 as Windows decodes it")
             << QByteArray("\xEF\xBBx im\xE1genes \x80\x81\x8D\x8F\x90\x9D\x9F")
@@ -210,6 +212,13 @@ private Q_SLOTS:
         QTest::newRow("a UTF-8 byte-order mark: UTF-8, any script")
             << QByteArray("\xEF\xBB\xBF\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xAE\r\n\xD0\x87\xD0\xB6")
             << QStringList{QStringLiteral("Καλή"), QStringLiteral("Їж")};
+        const auto utf16 = [](QStringConverter::Encoding encoding, const QString &text) {
+            return QByteArray(QStringEncoder(encoding, QStringEncoder::Flag::WriteBom)(text));
+        };
+        QTest::newRow("a UTF-16 LE byte-order mark: UTF-16")
+            << utf16(QStringConverter::Utf16LE, "Καλή\r\n€\n") << QStringList{"Καλή", "€"};
+        QTest::newRow("a UTF-16 BE byte-order mark: UTF-16")
+            << utf16(QStringConverter::Utf16BE, "Їж\r€") << QStringList{"Їж", "€"};
         // A long line is cut at 4096 characters. The file is read in pieces of 64 KiB: this CR
         // ends the first, its LF starts the next.
         QTest::newRow("CR LF across two pieces")
@@ -231,19 +240,23 @@ private Q_SLOTS:
 
     void languageChoice_data()
     {
-        // "files | UI languages | read": files made, each holding its own name ("user",
-        // "program" for idioma/idioma.txt, a shipped language's, or "user/" a folder in the
-        // user's file's place); then the first line a pass reads ("-" for none) and the
-        // language of the sets.
+        // "files | UI languages | read": files made, each holding its own name on one line
+        // ("user", "program" for idioma/idioma.txt, or "user/" a folder in the user's file's
+        // place), on two for a shipped language's; then the two lines a pass reads ("-" for
+        // none) and the language of the sets.
         QTest::addColumn<QString>("row");
-        QTest::newRow("the user's file first") << QString("user program fr | fr-FR fr | user fr");
-        QTest::newRow("the program folder's as ever") << QString("program fr es | fr | program fr");
-        QTest::newRow("a folder for the user's file") << QString("user/ program | fr | program es");
-        QTest::newRow("the locale's file") << QString("es fr | fr-FR fr | fr fr");
-        QTest::newRow("a region's language") << QString("es pt | pt-BR pt-Latn-BR | pt pt");
-        QTest::newRow("LANGUAGE: the first with a file") << QString("es de uk | nl uk de | uk uk");
-        QTest::newRow("no file for the locale: Spanish") << QString("es fr | ja-JP ja | es es");
-        QTest::newRow("nothing shipped: the file is missing") << QString(" | fr | - es");
+        const auto row = [](const char *tag, const char *text) {
+            QTest::newRow(tag) << QString(text);
+        };
+        row("the user's short file first, completed", "user program fr | fr-FR fr | user fr fr");
+        row("the user's, completed from Spanish's", "user es | ja | user es es");
+        row("the program folder's as ever, short", "program fr es | fr | program - fr");
+        row("a folder for the user's file", "user/ program | fr | program - es");
+        row("the locale's file", "es fr | fr-FR fr | fr fr fr");
+        row("a region's language", "es pt | pt-BR pt-Latn-BR | pt pt pt");
+        row("LANGUAGE: the first with a file", "es de uk | nl uk de | uk uk uk");
+        row("no file for the locale: Spanish", "es fr | ja-JP ja | es es es");
+        row("nothing shipped: the file is missing", " | fr | - - es");
     }
 
     void languageChoice()
@@ -255,15 +268,40 @@ private Q_SLOTS:
             const QString path = file.startsWith("user") ? "home/.config/zindle/idioma.txt"
                                  : file == "program"     ? "idioma/idioma.txt"
                                                          : "idioma/" + file + "/idioma.txt";
+            const QByteArray line = file.toLatin1() + '\n';
             file == "user/" ? void(QDir().mkpath(folder.path(path)))
-                            : folder.writeFile(path, file.toLatin1() + "\r\n");
+                            : folder.writeFile(path, file.size() == 2 ? line + line : line);
         }
         const LanguageChoice choice = chooseLanguage(folder.dir.path(), parts[1].split(' '));
-        TextFile text;
-        QString line = "-";
-        if (text.open(choice.file))
-            text.readLine(line);
-        QCOMPARE(line + ' ' + choice.language, parts[2]);
+        const LanguageLines lines =
+            readLanguageLines(choice, LanguageLine::IntroButton, LanguageLine::NameLabel);
+        QCOMPARE(lines.line(LanguageLine::IntroButton).value_or("-") + ' ' +
+                     lines.line(LanguageLine::NameLabel).value_or("-") + ' ' + choice.language,
+                 parts[2]);
+    }
+
+    void cleanTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clean");
+        const auto row = [](const char *tag, const QString &text, const QString &clean) {
+            QTest::newRow(tag) << text << clean;
+        };
+        const QString rightToLeft = "\u05E9\u05DC\u05D5\u05DD\u200F (5) \u0645\u200D\u200E";
+        row("no override, embedding or isolate: no name shown reversed",
+            "Ana\u202Egnp\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069", "Anagnp");
+        row("controls go, tabs and breaks are blanks", "a\tb\nc\x01\x7F\u0081\u0085d\u2028e",
+            "a b c d e");
+        row("direction marks, joiners, right-to-left stay", rightToLeft, rightToLeft);
+        row("a name not UTF-8 keeps its bytes", decodeFileName("caf\xe9"),
+            decodeFileName("caf\xe9"));
+    }
+
+    // What reaches a window, a title or an assistive tool of a name, a caption or a line.
+    void cleanTexts()
+    {
+        QFETCH(QString, text);
+        QTEST(cleanText(text), "clean");
     }
 
     void onlyRegularFilesAreRead_data()
@@ -290,10 +328,7 @@ private Q_SLOTS:
                      .has_value(),
                  read);
         QCOMPARE(!loadBackground(folder.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
-        QCOMPARE(
-            loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98), 1.0, {}}})[0]
-                .loaded,
-            read);
+        QCOMPARE(loadCard(folder.path("p.png")).loaded, read);
         QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
     }
 

@@ -64,7 +64,7 @@ struct CardPictureRequest {
     // Device pixels a pixel of the screen that shows the card; fractional too.
     double devicePixelRatio = 1.0;
     // The game's language: of a caption written in several, the one in it is read.
-    QString language;
+    QString language{};
 };
 
 // What the deal asks the loader for when it puts the file at `path` on a box of `box`.

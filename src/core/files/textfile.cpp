@@ -6,12 +6,19 @@
 #include "regularfile.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace
 {
 
 constexpr qsizetype ChunkSize = 64 * 1024;
+
+bool isLineEnd(char16_t unit)
+{
+    return unit == u'\n' || unit == u'\r';
+}
 
 } // namespace
 
@@ -20,44 +27,111 @@ bool TextFile::open(const QString &path)
     close();
     if (!openRegularFile(m_file, path))
         return false;
-    m_utf8 = fill() && m_buffer.startsWith("\xEF\xBB\xBF");
-    if (m_utf8)
-        m_pos = 3;
+    fill();
+    static const std::pair<QByteArrayView, Encoding> marks[] = {{"\xEF\xBB\xBF", Encoding::Utf8},
+                                                                {"\xFF\xFE", Encoding::Utf16LE},
+                                                                {"\xFE\xFF", Encoding::Utf16BE}};
+    for (const auto &[mark, encoding] : marks) {
+        if (m_buffer.startsWith(mark)) {
+            m_encoding = encoding;
+            m_pos = mark.size();
+            break;
+        }
+    }
+    m_unitBytes = m_encoding == Encoding::Utf16LE || m_encoding == Encoding::Utf16BE ? 2 : 1;
     return true;
 }
 
 bool TextFile::fill()
 {
-    m_buffer.resize(ChunkSize);
-    const qint64 got = m_file.isOpen() ? m_file.read(m_buffer.data(), ChunkSize) : -1;
-    m_buffer.resize(got > 0 ? got : 0);
+    // A code unit cut by the end of a piece is kept for the next.
+    m_buffer.remove(0, m_pos);
     m_pos = 0;
+    const qsizetype kept = m_buffer.size();
+    m_buffer.resize(kept + ChunkSize);
+    const qint64 got = m_file.isOpen() ? m_file.read(m_buffer.data() + kept, ChunkSize) : -1;
+    m_buffer.resize(kept + std::max<qint64>(got, 0));
     return got > 0;
+}
+
+bool TextFile::unitAhead()
+{
+    while (m_buffer.size() - m_pos < m_unitBytes) {
+        if (!fill())
+            return false;
+    }
+    return true;
+}
+
+char16_t TextFile::unitAt(qsizetype pos) const
+{
+    const auto *p = reinterpret_cast<const uchar *>(m_buffer.constData()) + pos;
+    switch (m_encoding) {
+    case Encoding::Utf16LE:
+        return char16_t(p[0] | p[1] << 8);
+    case Encoding::Utf16BE:
+        return char16_t(p[0] << 8 | p[1]);
+    default:
+        return p[0];
+    }
+}
+
+qsizetype TextFile::lineEnd() const
+{
+    if (m_unitBytes == 1) {
+        // memchr passes over a huge one-line file many times faster than a loop would.
+        const char *data = m_buffer.constData();
+        const char *begin = data + m_pos, *end = data + m_buffer.size();
+        const auto *lf =
+            static_cast<const char *>(std::memchr(begin, '\n', std::size_t(end - begin)));
+        const char *stop = lf ? lf : end;
+        const auto *cr =
+            static_cast<const char *>(std::memchr(begin, '\r', std::size_t(stop - begin)));
+        return (cr ? cr : stop) - data;
+    }
+    const qsizetype whole = m_buffer.size() - (m_buffer.size() - m_pos) % m_unitBytes;
+    qsizetype pos = m_pos;
+    while (pos < whole && !isLineEnd(unitAt(pos)))
+        pos += m_unitBytes;
+    return pos;
 }
 
 bool TextFile::readLine(QString &line)
 {
-    if (m_pos == m_buffer.size() && !fill())
+    if (!unitAhead())
         return false;
     QByteArray bytes;
     for (;;) {
-        const char *begin = m_buffer.constData() + m_pos;
-        const qsizetype left = m_buffer.size() - m_pos;
-        const auto *cr = static_cast<const char *>(std::memchr(begin, '\r', std::size_t(left)));
-        const qsizetype length = cr ? cr - begin : left;
-        bytes.append(begin, std::min(length, MaxLineLength - bytes.size()));
-        m_pos += length;
-        if (cr) {
-            ++m_pos;
-            if ((m_pos < m_buffer.size() || fill()) && m_buffer[m_pos] == '\n')
-                ++m_pos;
+        const qsizetype end = lineEnd();
+        bytes.append(m_buffer.constData() + m_pos,
+                     std::min(end - m_pos, MaxLineLength - bytes.size()));
+        m_pos = end;
+        if (!unitAhead())
+            break;
+        const char16_t terminator = unitAt(m_pos);
+        if (isLineEnd(terminator)) {
+            m_pos += m_unitBytes;
+            if (terminator == u'\r' && unitAhead() && unitAt(m_pos) == u'\n')
+                m_pos += m_unitBytes;
             break;
         }
-        if (!fill())
-            break;
     }
-    line = m_utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
+    line = decode(bytes);
     return true;
+}
+
+QString TextFile::decode(const QByteArray &bytes) const
+{
+    switch (m_encoding) {
+    case Encoding::Utf8:
+        return QString::fromUtf8(bytes);
+    case Encoding::Utf16LE:
+        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
+    case Encoding::Utf16BE:
+        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes);
+    default:
+        return decodeWindows1252(bytes);
+    }
 }
 
 void TextFile::close()
@@ -66,7 +140,8 @@ void TextFile::close()
         m_file.close();
     m_buffer.clear();
     m_pos = 0;
-    m_utf8 = false;
+    m_encoding = Encoding::Windows1252;
+    m_unitBytes = 1;
 }
 
 QString decodeWindows1252(const QByteArray &bytes)

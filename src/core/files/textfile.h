@@ -11,10 +11,11 @@
 // without being kept, so a file of one huge line costs no memory.
 inline constexpr qsizetype MaxLineLength = 4096;
 
-// A text file read line by line as the language file needs it: CR LF or a lone CR ends a
-// line, a lone LF is an ordinary character, the last line may lack its terminator. A file
-// that starts with the UTF-8 byte-order mark is UTF-8, so that any script can be written;
-// in every other file the bytes are Windows-1252, one character each.
+// A text file read line by line as people write it with any editor: CR LF, a lone LF and a
+// lone CR each end a line, the last line may lack its terminator. A file that starts with a
+// byte-order mark is UTF-8 or UTF-16 (either byte order) as the mark says, so that any
+// script can be written; in every other file the bytes are Windows-1252, one character
+// each.
 class TextFile
 {
 public:
@@ -25,13 +26,24 @@ public:
     void close();
 
 private:
-    // Reads more of the file into the buffer; false at its end.
+    enum class Encoding { Windows1252, Utf8, Utf16LE, Utf16BE };
+
+    // Reads more of the file behind what is left of the buffer; false at its end.
     bool fill();
+    // Whether a whole code unit is there to read, reading more of the file if needed.
+    bool unitAhead();
+    // The code unit at `pos` in the buffer.
+    char16_t unitAt(qsizetype pos) const;
+    // Where in the buffer, from the read position on, the next line end or the last whole
+    // code unit ends.
+    qsizetype lineEnd() const;
+    QString decode(const QByteArray &bytes) const;
 
     QFile m_file;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
-    bool m_utf8 = false;
+    Encoding m_encoding = Encoding::Windows1252;
+    qsizetype m_unitBytes = 1;
 };
 
 // Windows-1252 as Windows decodes it: the five unassigned bytes become the control

@@ -7,6 +7,7 @@
 #include "files/regularfile.h"
 #include "logging.h"
 #include "pictures/embeddedmetadata.h"
+#include "texts/cleantext.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -18,7 +19,7 @@ namespace
 
 std::optional<QString> cleaned(const QString &text)
 {
-    QString t = text.simplified();
+    QString t = cleanText(text).simplified();
     if (t.isEmpty())
         return std::nullopt;
     if (t.size() > CaptionMaxLength)
@@ -126,5 +127,5 @@ QString pictureCaption(const QString &path, const QString &language)
 {
     if (auto caption = embeddedCaption(path, language))
         return *caption;
-    return shownFileName(QFileInfo(path).completeBaseName());
+    return cleanText(shownFileName(QFileInfo(path).completeBaseName()));
 }

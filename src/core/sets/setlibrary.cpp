@@ -7,10 +7,14 @@
 #include "files/listing.h"
 #include "logging.h"
 #include "platform/programfolder.h"
+#include "texts/cleantext.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QStandardPaths>
+#include <algorithm>
 #include <utility>
 
 SetLibrary::SetLibrary(QString programFolder, QString language)
@@ -49,6 +53,11 @@ std::vector<SetEntry> SetLibrary::list() const
     QHash<QString, SetEntry> byName;
     QStringList names;
     for (const QString &place : places()) {
+        // Qt reads these paths from the environment and user-dirs.dirs as text: bytes that
+        // do not decode become U+FFFD, and the folder named so is never there.
+        if (place.contains(QChar::ReplacementCharacter))
+            qCWarning(setsLog) << "the place" << place
+                               << "comes from a path that does not decode: its sets are not listed";
         if (isFolder(place) && !isReadableFolder(place))
             qCWarning(setsLog) << "the place" << place << "cannot be read: its sets are not listed";
         for (const QString &name : listSubfolders(place)) {
@@ -58,7 +67,16 @@ std::vector<SetEntry> SetLibrary::list() const
             }
         }
     }
-    sortNamesIgnoringCase(names);
+    // As people read a list in their language: "Ñandú" beside "nubes", "set 2" before
+    // "set 10"; names that differ only in case in a fixed order all the same. The C locale
+    // has no collation but code points: the language of the texts has one.
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(m_language) : QLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
+        const int c = collator.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
     std::vector<SetEntry> sets;
     for (const QString &name : names)
         sets.push_back(byName.value(name));
@@ -75,6 +93,11 @@ QString SetLibrary::folderOf(const QString &setName) const
         const QString folder = place + QLatin1Char('/') + setName;
         if (isFolder(folder))
             return folder;
+    }
+    // The set box lists names clean (texts/cleantext.h): the name shown finds its set too.
+    for (const SetEntry &set : list()) {
+        if (cleanText(set.name) == setName)
+            return set.folder;
     }
     return all.front() + QLatin1Char('/') + setName;
 }

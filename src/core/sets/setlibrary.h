@@ -44,13 +44,15 @@ public:
     // The places, in the order a name is looked up, each once.
     QStringList places() const;
 
-    // Every set of every place, ascending by name ignoring case as the listing sorts; a
-    // name held by several places is listed once, as the set of the first of them.
+    // Every set of every place, ascending by name in the collation of the system's locale
+    // (of the shipped language under the C locale), ignoring case, numbers by their value;
+    // a name held by several places is listed once, as the set of the first of them.
     std::vector<SetEntry> list() const;
 
     // The folder of the set a name names: the first place that holds a folder of that name,
-    // else where the program folder would hold it. Empty when the name names no set (empty,
-    // ".", "..", or holding a "/"), so that nothing outside the places is read.
+    // else the first listed set whose name, clean, is that name, else where the program
+    // folder would hold it. Empty when the name names no set (empty, ".", "..", or holding
+    // a "/"), so that nothing outside the places is read.
     QString folderOf(const QString &setName) const;
 
 private:

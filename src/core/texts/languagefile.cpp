@@ -4,7 +4,9 @@
 #include "languagefile.h"
 
 #include "files/textfile.h"
+#include "logging.h"
 #include "platform/programfolder.h"
+#include "texts/cleantext.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -49,11 +51,16 @@ LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &u
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                         QLatin1Char('/') + QLatin1String(AppFolderName) +
                         QStringLiteral("/idioma.txt");
+    const QString shipped = shippedFile(programFolder, language);
     for (const QString &file : {own, programFolder + QLatin1String(LanguageFileLiteral)}) {
+        // Qt reads the configuration folder and the executable's as text: bytes that do not
+        // decode become U+FFFD, and the file named so is never there.
+        if (file.contains(QChar::ReplacementCharacter))
+            qCWarning(filesLog) << file << "comes from a path that does not decode: not read";
         if (isThere(file))
-            return {file, language};
+            return {file, language, file == own ? shipped : QString()};
     }
-    return {shippedFile(programFolder, language), language};
+    return {shipped, language, {}};
 }
 
 LanguageChoice currentLanguage(const QString &programFolder)
@@ -72,8 +79,22 @@ LanguageLines readLanguageLines(const QString &path, LanguageLine first, Languag
         if (!file.readLine(line))
             break;
         if (n >= int(first))
-            lines.m_lines[std::size_t(n) - 1] = line;
+            lines.m_lines[std::size_t(n) - 1] = cleanText(line);
     }
     file.close();
+    return lines;
+}
+
+LanguageLines readLanguageLines(const LanguageChoice &choice, LanguageLine first, LanguageLine last)
+{
+    LanguageLines lines = readLanguageLines(choice.file, first, last);
+    // Lines are read in order: the last there means all are.
+    if (choice.completion.isEmpty() || lines.line(last))
+        return lines;
+    const LanguageLines completion = readLanguageLines(choice.completion, first, last);
+    for (std::size_t i = 0; i < lines.m_lines.size(); ++i) {
+        if (!lines.m_lines[i])
+            lines.m_lines[i] = completion.m_lines[i];
+    }
     return lines;
 }

@@ -22,6 +22,10 @@ struct LanguageChoice {
     QString file;
     // The shipped language whose picture sets go with these texts.
     QString language;
+    // Where the lines a short `file` lacks come from: for the user's own file, the shipped
+    // file of `language` (Spanish's when there is none); empty for the others, whose
+    // missing lines stay empty.
+    QString completion;
 };
 
 // Where the texts come from, the first that is there of: the user's own file; the program
@@ -29,7 +33,7 @@ struct LanguageChoice {
 // shipped file of the first of `uiLanguages` ("pt-BR", "pt", as QLocale gives them) that
 // has one; the shipped Spanish file. A file counts as there when it is a readable regular
 // file. The first two do not say their language: their texts go with the shipped sets of
-// the language the locale picks.
+// the language the locale picks. Only the user's own file is completed.
 LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &uiLanguages);
 // The choice for the system's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 LanguageChoice currentLanguage(const QString &programFolder);
@@ -60,7 +64,7 @@ class LanguageLines
 {
 public:
     // Empty (nullopt) where the line could not be read: the file is missing or ends before
-    // it, or the pass did not reach it.
+    // it, or the pass did not reach it. A line read is clean (texts/cleantext.h).
     const std::optional<QString> &line(LanguageLine which) const
     {
         return m_lines[std::size_t(which) - 1];
@@ -70,9 +74,13 @@ public:
 
 private:
     friend LanguageLines readLanguageLines(const QString &, LanguageLine, LanguageLine);
+    friend LanguageLines readLanguageLines(const LanguageChoice &, LanguageLine, LanguageLine);
     std::array<std::optional<QString>, LanguageLineCount> m_lines;
 };
 
 // One reading pass of `file`: opens it, skips the lines before `first`, reads `first` to
 // `last` and closes it.
 LanguageLines readLanguageLines(const QString &file, LanguageLine first, LanguageLine last);
+// A pass of the chosen file, the lines it lacks read from its completion.
+LanguageLines readLanguageLines(const LanguageChoice &choice, LanguageLine first,
+                                LanguageLine last);

@@ -5,7 +5,7 @@
 
 LanguageLines Texts::read(LanguageLine first, LanguageLine last) const
 {
-    return readLanguageLines(choice().file, first, last);
+    return readLanguageLines(choice(), first, last);
 }
 
 ResultWords resultWords(const LanguageLines &lines)

@@ -14,6 +14,7 @@
 #include "run/run.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
+#include "texts/cleantext.h"
 #include "windows/windowflow.h"
 
 #include <QFutureWatcher>
@@ -184,7 +185,8 @@ void BoardWindow::onLoad()
     m_closeButton->setAccessibleName(lines.caption(LanguageLine::FinishButton));
     m_listButton->setAccessibleName(QString(listTitle).remove(QRegularExpression(
         QStringLiteral("^[\\W_]+"), QRegularExpression::UseUnicodePropertiesOption)));
-    const QString &player = run().player().name();
+    // The run keeps the name as typed; it is shown and titled clean.
+    const QString player = cleanText(run().player().name());
     m_nameLabel->setText(player);
     flow().titleResults(player + QLatin1Char(' ') + listTitle);
     m_clockTimer->setEnabled(true);

@@ -9,6 +9,7 @@
 #include "run/run.h"
 #include "screen/twips.h"
 #include "sets/pairbuttons.h"
+#include "texts/cleantext.h"
 #include "windows/windowflow.h"
 
 namespace
@@ -108,7 +109,7 @@ void SetupWindow::onLoad()
     run().choice().setPairChoice(PairCounts::DefaultChoice);
     flow().setupLoading();
     for (const SetEntry &set : run().sets().list())
-        m_setBox->addItem(set.name);
+        m_setBox->addItem(cleanText(set.name));
     m_setBox->setEditText(m_setBox->itemText(0));
     const LanguageLines lines =
         run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
