@@ -245,7 +245,8 @@ private Q_SLOTS:
                      .has_value(),
                  read);
         QCOMPARE(!loadBackground(folder.path("fondo.jpg"), QSize(100, 100)).isNull(), read);
-        QCOMPARE(loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98)}})[0].loaded,
+        QCOMPARE(loadCardPictures({{folder.path("p.png"), 1500, 1500, 1, QSize(98, 98), 1, {}}})[0]
+                     .loaded,
                  read);
         QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
     }
