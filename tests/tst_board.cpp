@@ -3,7 +3,6 @@
 
 #include "cards/cardgeometry.h"
 #include "cards/keyboardmark.h"
-#include "controls/workprogress.h"
 #include "pictures/picturecache.h"
 #include "run/board.h"
 #include "screen/twips.h"
@@ -15,9 +14,11 @@
 #include "windowtesting.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
@@ -34,6 +35,15 @@ BoardWindow &openBoard(TestProgram &program, int pairs, int choice)
     program.run.choice().setSetName("s");
     boardWindow().show();
     return boardWindow();
+}
+
+QProgressDialog *shownProgress()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *bar = qobject_cast<QProgressDialog *>(w); bar && bar->isVisible())
+            return bar;
+    }
+    return nullptr;
 }
 
 // The files the loader reports as decoded.
@@ -448,26 +458,63 @@ private Q_SLOTS:
     void longDealShowsRisingProgress()
     {
         TestProgram program;
-        // Twelve photo-like pictures, decoded a few at a time.
-        QImage noise(800, 600, QImage::Format_RGB32);
-        QRandomGenerator(1).fillRange(reinterpret_cast<quint32 *>(noise.bits()), 800 * 600);
-        program.writeSet("s", 6, false, encoded(noise));
-        const int after = std::exchange(ProgressAfterMs, 0);
+        program.writeSet("s", 6, false, encoded(filled({2000, 1500}, Qt::red)));
+        program.flow.setProgressAfter({});
         QList<int> values;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets()) {
-                auto *bar = qobject_cast<QProgressDialog *>(w);
-                if (bar && bar->isVisible() && (values.isEmpty() || values.back() != bar->value()))
-                    values << bar->value();
-            }
+            QProgressDialog *bar = shownProgress();
+            if (bar && (values.isEmpty() || values.back() != bar->value()))
+                values << bar->value();
         });
         watch.start(1);
         openBoard(program, 0, 0);
-        ProgressAfterMs = after;
         // Shown while the pictures decode, rising with them.
         QVERIFY2(values.size() >= 3, qPrintable(QString::number(values.size())));
         QVERIFY(std::is_sorted(values.begin(), values.end()) && values.back() > values.front());
+    }
+
+    void stoppedDealLeavesNoBoard_data()
+    {
+        // How the player stops it, in the progress of the set's check (1) or of the deal (2).
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("window");
+        QTest::newRow("the cancel button while the set is checked") << "button" << 1;
+        QTest::newRow("Escape while the cards are dealt") << "escape" << 2;
+        QTest::newRow("closing the setup window ends the run") << "close" << 2;
+    }
+
+    void stoppedDealLeavesNoBoard()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, window);
+        TestProgram program;
+        program.writeSet("s", 6, false, encoded(filled({2000, 1500}, Qt::red)));
+        program.flow.setProgressAfter({});
+        setupWindow().show();
+        program.run.choice().setPairChoice(0);
+        int seen = 0;
+        QElapsedTimer stopped;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QProgressDialog *bar = shownProgress();
+            if (!bar || bar->property("seen").toBool() || ++seen != window)
+                return void(bar && bar->setProperty("seen", true));
+            QCOMPARE(accessible(bar)->text(QAccessible::Name), "Dealing the cards…");
+            stopped.start();
+            if (how == "button")
+                QTest::mouseClick(bar->findChild<QPushButton *>(), Qt::LeftButton);
+            else if (how == "escape")
+                QTest::keyClick(bar, Qt::Key_Escape);
+            else
+                setupWindow().window()->close();
+        });
+        watch.start(1);
+        click(setupWindow(), "playButton");
+        QVERIFY(stopped.isValid() && stopped.elapsed() < 1000);
+        QVERIFY(!boardWindow().isLoaded() && !shownProgress());
+        QCOMPARE(program.program.ended, int(how == "close"));
+        QCOMPARE(setupWindow().isShown(), how != "close");
     }
 };
 

@@ -10,7 +10,9 @@
 #include "windows/windowflow.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QDir>
+#include <QMessageBox>
 #include <QTest>
 
 // Per pair-count button: "1" enabled or "0" disabled, then "G" green or "Y" yellow.
@@ -64,33 +66,46 @@ private Q_SLOTS:
 
     void playOpensOnlyABoardWithAPair_data()
     {
-        // The set typed in the set box (none: the first set), and the bytes of the last six pairs
-        // of a set of its own where they are broken.
+        // The set typed in the set box (none: the first set), the bytes of the last six pairs
+        // of a set of its own where they are broken, and the message PLAY gives of the set.
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("broken");
+        QTest::addColumn<QString>("message");
         const QByteArray png = encoded(QImage(40, 30, QImage::Format_RGB32));
         // Everything up to the picture data, which is missing.
         const QByteArray cut = png.left(png.indexOf("IDAT") + 4);
-        QTest::newRow("the first set") << QString() << QByteArray();
-        QTest::newRow("a set with only its 1 folder") << "only1" << QByteArray();
-        QTest::newRow("a set outside the sets' folder") << "../outside" << QByteArray();
-        QTest::newRow("a name that names no set") << "missing" << QByteArray();
-        QTest::newRow("six pairs cut off after their header") << "six" << cut;
-        QTest::newRow("six pairs claiming 30000 x 30000") << "six" << withSize(png, 30000, 30000);
-        QTest::newRow("six pairs each with a broken second picture") << "halves" << cut;
+        const QString unreadable = "The picture set «%1» cannot be opened: it needs two folders, "
+                                   "«1» and «2», that can be read.",
+                      noPair = "The picture set «%1» has no pair of pictures that can be shown.",
+                      noSet = "There is no picture set called «%1».";
+        QTest::newRow("the first set") << QString() << QByteArray() << "";
+        QTest::newRow("a set with only its 1 folder") << "only1" << QByteArray() << unreadable;
+        QTest::newRow("a file for its 1 folder") << "file1" << QByteArray() << unreadable;
+        QTest::newRow("a set deleted after the list was read")
+            << "gone" << QByteArray() << "The picture set «%1» is no longer there.";
+        QTest::newRow("a set outside the sets' folder") << "../outside" << QByteArray() << noSet;
+        QTest::newRow("a name that names no set") << "missing" << QByteArray() << noSet;
+        QTest::newRow("six pairs cut off after their header") << "six" << cut << noPair;
+        QTest::newRow("six pairs claiming 30000 x 30000")
+            << "six" << withSize(png, 30000, 30000) << noPair;
+        QTest::newRow("six pairs each with a broken second picture") << "halves" << cut << noPair;
         // The check finds pair 0 whole; the deal draws the six others.
-        QTest::newRow("a deal that differs from the check") << "seven" << cut;
+        QTest::newRow("a deal that differs from the check") << "seven" << cut << noPair;
     }
 
-    // Play opens a board only where the set deals a pair; else every window stays as it was.
+    // Play opens a board only where the set deals a pair; else a message says why, and every
+    // window stays as it was.
     void playOpensOnlyABoardWithAPair()
     {
         QFETCH(QString, typed);
         QFETCH(QByteArray, broken);
+        QFETCH(QString, message);
         TestProgram program;
         program.writeSet("a", 6);
         program.writeSet("only1", 12, true);
         program.writeSet("../outside", 6);
+        program.writeSet("gone", 6);
+        program.writeFile(inSets("file1/1"), "a file");
         const int pairs = typed == "seven" ? 7 : 6;
         for (int p = 0; !broken.isEmpty() && p < pairs; ++p) {
             for (const char *half : {"1", "2"})
@@ -103,6 +118,7 @@ private Q_SLOTS:
         introWindow().show();
         nameWindow().show();
         setupWindow().show();
+        QDir(program.path(inSets("gone"))).removeRecursively();
         program.run.choice().setPairChoice(0);
         if (!typed.isNull())
             control<QComboBox>(setupWindow(), "setBox")->setEditText(typed);
@@ -112,11 +128,22 @@ private Q_SLOTS:
         QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
         QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
                  !typed.isNull());
-        // An open board only comes forward, whatever the set box says now.
-        control<QComboBox>(setupWindow(), "setBox")->setEditText("missing");
-        click(setupWindow(), "playButton");
+        // The message, named for assistive tools by what it says.
+        QMessageBox *box = setupWindow().window()->findChild<QMessageBox *>();
+        const QString said = box ? box->text() : "";
+        QCOMPARE(said, typed.isNull() ? "" : message.arg(typed));
+        QVERIFY(!box ||
+                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) == said);
+        delete box;
+        // Once answered, the setup window opens a board of a good set; an open board only comes
+        // forward, whatever the set box says now.
+        for (const char *next : {"a", "missing"}) {
+            control<QComboBox>(setupWindow(), "setBox")->setEditText(next);
+            click(setupWindow(), "playButton");
+        }
+        QVERIFY(boardWindow().isLoaded());
         // Only where the check passed did a board start to load.
-        QCOMPARE(program.random.seeded, int(typed.isNull() || typed == "seven"));
+        QCOMPARE(program.random.seeded, 1 + int(typed == "seven"));
         // Closing the setup window ends the run, also while a board is open.
         setupWindow().window()->close();
         QCOMPARE(program.program.ended, 1);

@@ -12,6 +12,7 @@
 #include "windows/windowflow.h"
 #include "windowtesting.h"
 
+#include <QDir>
 #include <QTest>
 
 class TstWindows : public QObject
@@ -49,6 +50,8 @@ private Q_SLOTS:
         click(setupWindow(), "playButton");
         QVERIFY(!nameWindow().isLoaded());
         QCOMPARE(boardWindow().cards(), 12);
+        // A set deleted under its board leaves the board playable: its cards are in memory.
+        QVERIFY(QDir(program.path(inSets("animales"))).removeRecursively());
         boardWindow().clockTimer()->setEnabled(false);
         for (int s = 0; s < 3; ++s)
             boardWindow().clockTimer()->tick();

@@ -35,20 +35,27 @@ void drawDistinct(std::vector<int> &into, int wanted, int range, Random &random)
     }
 }
 
-// Whether the set's folders hold a pair; when they hold none, says why the set is not dealt.
-bool holdsAPair(const SetFiles &files)
+// What the set's folders say; when they hold no pair, a warning says why it is not dealt.
+DealCheck folderCheck(const QString &setFolder, const SetFiles &files)
 {
     if (files.pairs() > 0)
-        return true;
-    if (files.firstFolder.isEmpty())
+        return DealCheck::Dealable;
+    if (setFolder.isEmpty()) {
         qCWarning(setsLog) << "no set dealt: the name names no set";
-    else if (!isReadableFolder(files.firstFolder) || !isReadableFolder(files.secondFolder))
+        return DealCheck::Missing;
+    }
+    if (!isFolder(setFolder)) {
+        qCWarning(setsLog) << "set not dealt:" << setFolder << "is not there";
+        return DealCheck::Missing;
+    }
+    if (!isReadableFolder(files.firstFolder) || !isReadableFolder(files.secondFolder)) {
         qCWarning(setsLog) << "set not dealt:" << files.firstFolder << "or" << files.secondFolder
                            << "is missing or cannot be read";
-    else
-        qCWarning(setsLog) << "set not dealt:" << files.firstFolder << "holds" << files.first.size()
-                           << "pictures and" << files.secondFolder << files.second.size();
-    return false;
+        return DealCheck::Unreadable;
+    }
+    qCWarning(setsLog) << "set not dealt:" << files.firstFolder << "holds" << files.first.size()
+                       << "pictures and" << files.secondFolder << files.second.size();
+    return DealCheck::Empty;
 }
 
 } // namespace
@@ -83,7 +90,7 @@ DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxe
 {
     const SetFiles files = listSetFiles(setFolder);
     // Said when it holds none; the positions are shuffled all the same.
-    holdsAPair(files);
+    folderCheck(setFolder, files);
     const int n = files.pairs();
     const int boardPairs = int(boxes.size()) / 2;
     const int wanted = std::min(n, boardPairs);
@@ -138,29 +145,39 @@ DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &
     return finishDeal(plan, loadCardPictures(plan.requests, cache));
 }
 
-bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache)
+DealCheck checkSetFolders(const QString &setFolder)
+{
+    return folderCheck(setFolder, listSetFiles(setFolder));
+}
+
+DealCheck checkSet(const QString &setFolder, const CardBoxSize &box, PictureCache &cache,
+                   const std::function<bool()> &stop)
 {
     const SetFiles files = listSetFiles(setFolder);
-    if (!holdsAPair(files))
-        return false;
+    if (const DealCheck folders = folderCheck(setFolder, files); folders != DealCheck::Dealable)
+        return folders;
     for (int p = 0; p < files.pairs(); ++p) {
+        if (stop && stop())
+            return DealCheck::Cancelled;
         const std::vector<CardPicture> pair =
             loadCardPictures({cardPictureRequest(files.firstFolder + files.first[p], box),
                               cardPictureRequest(files.secondFolder + files.second[p], box)},
                              &cache, true);
         if (pair[0].loaded && pair[1].loaded)
-            return true;
+            return DealCheck::Dealable;
     }
     qCWarning(setsLog) << "set not dealt:" << setFolder << "has no pair of its" << files.pairs()
                        << "whose two pictures both load";
-    return false;
+    return DealCheck::NoPairShows;
 }
 
-QFuture<bool> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
-                               PictureCache &cache)
+QFuture<DealCheck> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
+                                    PictureCache &cache)
 {
     // Not on the decoding threads, which it waits for.
-    return QtConcurrent::run(QThreadPool::globalInstance(), [setFolder, box, &cache] {
-        return canDealAPair(setFolder, box, cache);
-    });
+    return QtConcurrent::run(
+        QThreadPool::globalInstance(), [setFolder, box, &cache](QPromise<DealCheck> &promise) {
+            promise.addResult(
+                checkSet(setFolder, box, cache, [&promise] { return promise.isCanceled(); }));
+        });
 }

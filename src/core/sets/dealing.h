@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // The files of a set's two pair folders; pair p is file p of each.
@@ -70,10 +71,31 @@ DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures);
 DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
                       Random &random, PictureCache *cache = nullptr);
 
+// Whether a set can be dealt, and why not: the player is told the reason.
+enum class DealCheck {
+    Dealable,
+    // No folder by that name: none was ever there, or it was deleted or moved away; also a
+    // name that names no set (empty, "..", holding a "/").
+    Missing,
+    // A pair folder is missing or cannot be read.
+    Unreadable,
+    // The pair folders can be read but hold no pair.
+    Empty,
+    // No pair whose two pictures both load.
+    NoPairShows,
+    // Stopped before it knew.
+    Cancelled,
+};
+
+// What the set's folders alone say, without decoding: Dealable when they hold a pair to try.
+DealCheck checkSetFolders(const QString &setFolder);
+
 // Whether a board of the set in `setFolder` would show at least one pair: a pair whose two
 // pictures both load as the deal loads them, on a box of this size. What it decodes is kept
-// in `cache` for the deal.
-bool canDealAPair(const QString &setFolder, const CardBoxSize &box, PictureCache &cache);
-// The same on a thread of its own; `cache` must outlive the check.
-QFuture<bool> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
-                               PictureCache &cache);
+// in `cache` for the deal. With `stop`, it gives up between pairs once that says so.
+DealCheck checkSet(const QString &setFolder, const CardBoxSize &box, PictureCache &cache,
+                   const std::function<bool()> &stop = {});
+// The same on a thread of its own; `cache` must outlive the check. Cancelling the future
+// stops it after the pair it is loading.
+QFuture<DealCheck> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
+                                    PictureCache &cache);

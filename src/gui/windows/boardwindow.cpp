@@ -54,26 +54,31 @@ int widthTwips(const QWidget *w)
     return w->width() * TwipsPerPixel;
 }
 
-// The pointer shows that the program is busy while a board is being dealt.
+// The pointer shows that the program is busy while a board is being dealt, and that the
+// deal's cancel button can still be clicked.
 class BusyPointer
 {
 public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
     ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
 // Decodes on the decoding threads, with the shared thumbnails and what earlier boards kept,
-// while the windows keep painting and a progress bar rises on a long deal.
-std::vector<CardPicture> decodeShowingProgress(const std::vector<CardPictureRequest> &requests,
-                                               PictureCache &kept)
+// while the windows keep painting and a progress window rises on a long deal. Nothing when
+// the player stopped it.
+std::optional<std::vector<CardPicture>>
+decodeShowingProgress(const std::vector<CardPictureRequest> &requests, PictureCache &kept,
+                      QWidget *owner, std::chrono::milliseconds progressAfter)
 {
     QFutureWatcher<CardPicture> watcher;
     watcher.setFuture(startLoadingCardPictures(requests, &kept, true));
-    waitShowingProgress(watcher);
+    waitShowingProgress(watcher, owner, progressAfter);
+    if (watcher.isCanceled())
+        return std::nullopt;
     const QList<CardPicture> cards = watcher.future().results();
-    return {cards.begin(), cards.end()};
+    return std::vector<CardPicture>(cards.begin(), cards.end());
 }
 
 } // namespace
@@ -170,7 +175,7 @@ void BoardWindow::onLoad()
     placeTopBar();
     for (auto literal : {OpenSound, PairSound, MissSound})
         services.sound->preload(programPath(services, QString::fromLatin1(literal)));
-    startDeal();
+    m_dealStopped = !startDeal();
     // A board that dealt no pair goes no further: the flow closes it before it shows, and
     // the name entry and the list window stay as they were.
     if (run().board().pairCount() == 0)
@@ -257,7 +262,7 @@ void BoardWindow::placeTopBar()
     m_nameLabel->move(m_cardBoxes[0]->x(), twipsToPixels(LabelsTop));
 }
 
-void BoardWindow::startDeal()
+bool BoardWindow::startDeal()
 {
     std::vector<CardBoxSize> boxes;
     boxes.reserve(m_cardBoxes.size());
@@ -268,10 +273,14 @@ void BoardWindow::startDeal()
     const QString language = run().texts().choice().language;
     for (CardPictureRequest &request : plan.requests)
         request.language = language;
-    const DealOutcome outcome =
-        finishDeal(plan, decodeShowingProgress(plan.requests, run().keptPictures()));
+    std::optional<std::vector<CardPicture>> pictures = decodeShowingProgress(
+        plan.requests, run().keptPictures(), flow().dealOwner(), flow().progressAfter());
+    if (!pictures)
+        return false;
+    const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
     run().board().deal(outcome);
     showDealtCards(outcome);
+    return true;
 }
 
 void BoardWindow::showDealtCards(const DealOutcome &outcome)

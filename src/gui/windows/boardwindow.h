@@ -29,6 +29,8 @@ public:
     // The 200 ms timer after a found pair and the one-second clock.
     WindowTimer *pairTimer() const { return m_pairTimer; }
     WindowTimer *clockTimer() const { return m_clockTimer; }
+    // Whether the player stopped the deal of the board just loaded: it holds no card.
+    bool dealStopped() const { return m_dealStopped; }
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -53,7 +55,8 @@ private:
 
     void layOutCards();
     void placeTopBar();
-    void startDeal();
+    // False when the player stopped the deal: the board is left undealt.
+    bool startDeal();
     void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
     // Shows or hides card k's selection frame.
@@ -73,6 +76,7 @@ private:
     WindowTimer *m_clockTimer = nullptr;
     // The card the keyboard's mark is on; -1 until a key is used on this board.
     int m_markedCard = -1;
+    bool m_dealStopped = false;
     // The run's board reaches these controls only while they are there.
     std::vector<QMetaObject::Connection> m_boardConnections;
 };

@@ -4,13 +4,18 @@
 #include "setupwindow.h"
 
 #include "controls/colourbutton.h"
+#include "files/filenames.h"
 #include "look/colours.h"
 #include "look/design.h"
 #include "run/run.h"
 #include "screen/twips.h"
+#include "sets/dealing.h"
 #include "sets/pairbuttons.h"
 #include "texts/cleantext.h"
 #include "windows/windowflow.h"
+
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -108,8 +113,10 @@ void SetupWindow::onLoad()
     flow().centreOnScreen(*this);
     run().choice().setPairChoice(PairCounts::DefaultChoice);
     flow().setupLoading();
+    m_listedSets.clear();
     for (const SetEntry &set : run().sets().list())
-        m_setBox->addItem(cleanText(set.name));
+        m_listedSets << cleanText(set.name);
+    m_setBox->addItems(m_listedSets);
     m_setBox->setEditText(m_setBox->itemText(0));
     const LanguageLines lines =
         run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
@@ -143,7 +150,47 @@ void SetupWindow::showPairChoice(int index)
 
 void SetupWindow::onPlayClicked()
 {
-    flow().playChosen();
+    const QString set = run().choice().setName();
+    const DealCheck dealt = flow().playChosen();
+    // Closing this window while the cards were dealt ended the run.
+    if (isLoaded())
+        showNotDealt(dealt, set);
+}
+
+void SetupWindow::showNotDealt(DealCheck why, const QString &set)
+{
+    const QString name = shownFileName(set);
+    QString text;
+    switch (why) {
+    case DealCheck::Dealable:
+    case DealCheck::Cancelled:
+        return;
+    case DealCheck::Missing:
+        text = set.trimmed().isEmpty()      ? tr("No picture set is chosen.")
+               : m_listedSets.contains(set) ? tr("The picture set «%1» is no longer there.")
+                                            : tr("There is no picture set called «%1».");
+        break;
+    case DealCheck::Unreadable:
+        text = tr("The picture set «%1» cannot be opened: it needs two folders, «1» and «2», "
+                  "that can be read.");
+        break;
+    case DealCheck::Empty:
+        text = tr("The picture set «%1» holds no pair of pictures.");
+        break;
+    case DealCheck::NoPairShows:
+        text = tr("The picture set «%1» has no pair of pictures that can be shown.");
+        break;
+    }
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(name);
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zindle"), text,
+                                QMessageBox::Ok, window());
+    box->setObjectName(QStringLiteral("notDealtMessage"));
+    box->button(QMessageBox::Ok)->setText(tr("OK"));
+    box->setAccessibleName(text);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Over this window only, which takes the player's input again once it is answered.
+    box->open();
 }
 
 void SetupWindow::checkPairButtons()

@@ -7,15 +7,20 @@
 #include "windows/programwindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QStringList>
 #include <array>
 
 class ColourButton;
+enum class DealCheck;
 
 // The setup window: the picture set and the number of pairs, which it keeps in the run's
 // choice of the next game.
 class SetupWindow : public ProgramWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(SetupWindow)
+
 public:
     using ProgramWindow::ProgramWindow;
 
@@ -34,10 +39,15 @@ private:
     void checkPairButtons();
     // The chosen pair count in the buttons' colours.
     void showPairChoice(int index);
+    // Tells the player why the set chosen as `set` gave no board.
+    void showNotDealt(DealCheck why, const QString &set);
 
     std::array<QPointer<ColourButton>, PairCounts::ChoiceCount> m_pairButtons;
     QPointer<ColourButton> m_playButton;
     QPointer<QComboBox> m_setBox;
     QPointer<QLabel> m_instructionLabel;
+    // The sets the list offered when the window loaded: a name among them that finds no set
+    // now was there then.
+    QStringList m_listedSets;
     bool m_loading = false;
 };

@@ -4,11 +4,9 @@
 #include "windowflow.h"
 
 #include "cards/cardgeometry.h"
-#include "controls/workprogress.h"
 #include "platform/services.h"
 #include "run/run.h"
 #include "screen/centring.h"
-#include "sets/dealing.h"
 #include "windows/boardwindow.h"
 #include "windows/gameoverwindow.h"
 #include "windows/introwindow.h"
@@ -16,8 +14,8 @@
 #include "windows/resultswindow.h"
 #include "windows/setupwindow.h"
 
+#include <QApplication>
 #include <QFutureWatcher>
-#include <QGuiApplication>
 #include <QScreen>
 #include <memory>
 
@@ -74,8 +72,9 @@ ResultsWindow &WindowFlow::resultsWindow()
 // A board opens only when it will show a pair: the chosen set is checked by loading its
 // pictures as the deal does, at the size of the board's cards, off the window thread.
 // Should the deal still come out empty (the set changed in between), the board closes
-// before it shows, and the player is where they were. An open board only comes forward.
-void WindowFlow::openBoard()
+// before it shows, and the player is where they were. The player may stop either; a board
+// stopped while it deals closes before it shows too. An open board only comes forward.
+DealCheck WindowFlow::openBoard()
 {
     if (!boardWindow().isLoaded()) {
         // The board plays on the setup window's monitor; the windows that follow it centre
@@ -85,24 +84,38 @@ void WindowFlow::openBoard()
             setupWindow().isShown() ? std::optional(setupWindow().centrePixels()) : std::nullopt);
         // The setup window holds the chosen set once it has loaded, hidden where needed.
         setupWindow().load();
-        const QString set = m_run.choice().setName();
+        const QString folder = m_run.sets().folderOf(m_run.choice().setName());
         // At the board's device pixel ratio, so that the deal finds what the check decoded.
         const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
         const CardBoxSize box =
             firstCardBox(m_run.choice().pairChoice(), screen->widthTwips(), screen->heightTwips(),
                          shown ? shown->devicePixelRatio() : 1.0);
-        QFutureWatcher<bool> check;
-        check.setFuture(startCheckingSet(m_run.sets().folderOf(set), box, m_run.keptPictures()));
-        waitShowingProgress(check);
-        if (!check.result())
-            return;
+        QFutureWatcher<DealCheck> check;
+        check.setFuture(startCheckingSet(folder, box, m_run.keptPictures()));
+        waitShowingProgress(check, dealOwner(), m_progressAfter);
+        // Closing the setup window meanwhile ended the run.
+        if (check.isCanceled() || !setupWindow().isLoaded())
+            return DealCheck::Cancelled;
+        if (check.result() != DealCheck::Dealable)
+            return check.result();
         boardWindow().load();
+        if (boardWindow().dealStopped()) {
+            boardWindow().unload();
+            return DealCheck::Cancelled;
+        }
         if (m_run.board().pairCount() == 0) {
             boardWindow().unload();
-            return;
+            const DealCheck folders = checkSetFolders(folder);
+            return folders == DealCheck::Dealable ? DealCheck::NoPairShows : folders;
         }
     }
     boardWindow().show();
+    return DealCheck::Dealable;
+}
+
+QWidget *WindowFlow::dealOwner()
+{
+    return setupWindow().isShown() ? setupWindow().window() : QApplication::activeWindow();
 }
 
 void WindowFlow::start()
@@ -145,10 +158,10 @@ void WindowFlow::setupLoading()
     gameOverWindow().unload();
 }
 
-void WindowFlow::playChosen()
+DealCheck WindowFlow::playChosen()
 {
     introWindow().unload();
-    openBoard();
+    return openBoard();
 }
 
 void WindowFlow::boardWanted()

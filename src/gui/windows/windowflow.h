@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "controls/workprogress.h"
+#include "sets/dealing.h"
 #include "windows/windowmanager.h"
 
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class BoardWindow;
@@ -16,6 +19,7 @@ class ProgramWindow;
 class ResultsWindow;
 class Run;
 class SetupWindow;
+class QWidget;
 
 // Which window follows which: every hand-over between the windows, and the ends of the
 // run. It owns the one object of each window kind, created on first use; a window's
@@ -54,9 +58,17 @@ public:
     // The setup window's start-up closes a game-over window still open.
     void setupLoading();
     // The setup window's play button, and the list window's: a board opens when the chosen
-    // set can deal a pair; an open board only comes forward.
-    void playChosen();
+    // set can deal a pair; an open board only comes forward. Says why no board opened: the
+    // set cannot be dealt, or the player stopped the deal.
+    DealCheck playChosen();
     void boardWanted();
+
+    // The window a deal's progress window belongs to: the setup window where it shows, else
+    // the window in front.
+    QWidget *dealOwner();
+    // How long a deal runs before its progress window shows; tests shorten it.
+    std::chrono::milliseconds progressAfter() const { return m_progressAfter; }
+    void setProgressAfter(std::chrono::milliseconds after) { m_progressAfter = after; }
 
     // The board's start-up: the name entry closes, the list window gets its title.
     void boardLoading();
@@ -79,7 +91,7 @@ public:
     void resultsClosing();
 
 private:
-    void openBoard();
+    DealCheck openBoard();
 
     Run &m_run;
     WindowManager m_windowManager;
@@ -89,4 +101,5 @@ private:
     std::unique_ptr<BoardWindow> m_board;
     std::unique_ptr<GameOverWindow> m_gameOver;
     std::unique_ptr<ResultsWindow> m_results;
+    std::chrono::milliseconds m_progressAfter = ProgressAfter;
 };
