@@ -2,15 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // zindle-sets: what the game's board will make of its picture sets, for the people who make
-// them.
+// them, and a maker of sets from their own pictures.
+#include "makerwindow.h"
+#include "pictures/caption.h"
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
 #include "run/paircounts.h"
 #include "setcheck.h"
+#include "setmaker.h"
 #include "sets/setlibrary.h"
 #include "setsheet.h"
 #include "texts/languagefile.h"
+#include "translations.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +31,7 @@ namespace
 
 const char *const Help =
     R"(Usage: zindle-sets [FOLDER] [--sheet FILE.png [--pairs N] [--screen WxH]]
+       zindle-sets --new [NAME FIRST1 SECOND1 FIRST2 SECOND2 ... [--replace]]
 
 Checks Zindle's picture sets the way the game's board deals and shows them: the same
 listing, the same picture decoding (in parallel, as the board does) and the same card
@@ -95,6 +101,20 @@ Options:
                      one, and the two file names below; a red cross marks a picture that
                      is never dealt. At most 120 pairs a set. zindle-sets writes nothing
                      but this file.
+  --new              opens the set maker's window: a set name, pairs of pictures chosen or
+                     dropped there, a caption each, how a board shows each card; Save
+  --new NAME FIRST1 SECOND1 ...
+                     makes the set NAME of the pictures given, a pair each two in order,
+                     without a window, and prints its folder: "Zindle/NAME" in the Pictures
+                     folder (~/.local/share/zindle/graficos/NAME without one). The copies
+                     in its folders "1" and "2" are named 01, 02 ... in both, turned upright,
+                     at most 2048 pixels long, and carry each picture's caption (its own
+                     title, else its file name). The originals are only read. A set that
+                     cannot be made (a name that cannot be a folder's, an odd number of
+                     pictures, a file missing or not a picture, a set of the name already
+                     there, a folder that cannot be written) is named on standard error,
+                     nothing is written and the exit status is 2
+  --replace          with --new NAME: replaces the set NAME, once the new one is complete
   --pairs N          the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs
                      (default 36)
   --screen WxH       its screen in logical pixels (default 1920x1080)
@@ -113,6 +133,35 @@ void print(const QString &line)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
 }
 
+// The maker's window without `arguments`, else the set they name made at once.
+int makeSet(const QStringList &arguments, bool replace, const QString &programFolder)
+{
+    const QString language = currentLanguage(programFolder).language;
+    installTranslations(language);
+    const SetMaker maker(SetMaker::ownSetsFolder(SetLibrary(programFolder, language)));
+    if (arguments.isEmpty()) {
+        MakerWindow window(maker.setsFolder(), language);
+        window.show();
+        return QApplication::exec();
+    }
+    std::vector<MadePicture> pictures;
+    for (const QString &path : arguments.mid(1))
+        pictures.push_back({path, pictureCaption(path, language)});
+    const MadeSet made = maker.save(arguments.front(), pictures, replace);
+    for (const QString &problem : made.problems)
+        std::fprintf(stderr, "zindle-sets: %s\n", qPrintable(problem));
+    if (!made.saved())
+        return 2;
+    if (const int pairs = int(pictures.size() / 2); pairs < PairCounts::pairsFor(0))
+        std::fprintf(stderr, "zindle-sets: %s\n",
+                     qPrintable(SetMaker::tr("the game deals boards of %1 pairs and more: "
+                                             "this set of %2 offers none yet")
+                                    .arg(PairCounts::pairsFor(0))
+                                    .arg(pairs)));
+    print(made.folder);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -124,9 +173,15 @@ int main(int argc, char *argv[])
     });
     if (sheetWanted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // "--new" alone opens the maker's window.
+    const bool windowWanted =
+        std::any_of(argv + 1, argv + argc,
+                    [](const char *arg) { return std::strcmp(arg, "--new") == 0; }) &&
+        std::all_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; });
     const std::unique_ptr<QCoreApplication> app =
-        sheetWanted ? std::make_unique<QGuiApplication>(argc, argv)
-                    : std::make_unique<QCoreApplication>(argc, argv);
+        windowWanted  ? std::make_unique<QApplication>(argc, argv)
+        : sheetWanted ? std::make_unique<QGuiApplication>(argc, argv)
+                      : std::make_unique<QCoreApplication>(argc, argv);
     const QString programFolder = executableFolder();
 
     QCommandLineParser parser;
@@ -134,7 +189,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption sheet(QStringLiteral("sheet"), QString(), QStringLiteral("file"));
     const QCommandLineOption pairs(QStringLiteral("pairs"), QString(), QStringLiteral("n"));
     const QCommandLineOption screen(QStringLiteral("screen"), QString(), QStringLiteral("size"));
-    parser.addOptions({help, sheet, pairs, screen});
+    const QCommandLineOption newSet(QStringLiteral("new"), QString());
+    const QCommandLineOption replace(QStringLiteral("replace"), QString());
+    parser.addOptions({help, sheet, pairs, screen, newSet, replace});
     parser.addPositionalArgument(QStringLiteral("folder"), QString());
     if (!parser.parse(app->arguments()))
         return usageError(parser.errorText());
@@ -142,6 +199,13 @@ int main(int argc, char *argv[])
         std::fputs(Help, stdout);
         return 0;
     }
+    if (parser.isSet(newSet)) {
+        if (parser.isSet(sheet) || parser.isSet(pairs) || parser.isSet(screen))
+            return usageError(QStringLiteral("--new makes a set; --sheet checks them"));
+        return makeSet(parser.positionalArguments(), parser.isSet(replace), programFolder);
+    }
+    if (parser.isSet(replace))
+        return usageError(QStringLiteral("--replace goes with --new NAME"));
     if (parser.positionalArguments().size() > 1)
         return usageError(QStringLiteral("one folder at most"));
 

@@ -215,44 +215,20 @@ QString pairText(int p)
 
 void reportCuts(Reporter &out, const SetReport &report, const std::vector<int> &choices)
 {
-    std::map<std::tuple<int, int, int, int, int>, ShownRows> shown;
+    ShownRowsMemo memo;
     for (std::size_t i = 0; i < report.pictures.size(); ++i) {
         const PictureCheck &picture = report.pictures[i];
         if (!picture.loads || !picture.drawing)
             continue;
-        const ShownRows drawing = *picture.drawing;
-        std::map<QString, QStringList> cutOn;
-        std::optional<std::pair<ShownRows, QString>> least;
-        for (const QSize &screen : CommonScreens) {
-            for (int choice : choices) {
-                // The pictures of a set mostly share a few sizes.
-                const auto key = std::tuple(picture.upright.width(), picture.upright.height(),
-                                            choice, screen.width(), screen.height());
-                auto known = shown.find(key);
-                if (known == shown.end())
-                    known = shown.emplace(key, shownRows(picture.upright, choice, screen)).first;
-                const ShownRows rows = known->second;
-                if (drawing.top >= rows.top - Tolerance &&
-                    drawing.bottom <= rows.bottom + Tolerance)
-                    continue;
-                const int pairs = PairCounts::pairsFor(choice);
-                cutOn[screenText(screen)] << QString::number(pairs);
-                if (!least || rows.height() < least->first.height())
-                    least = {rows,
-                             QStringLiteral("%1 pairs on %2").arg(pairs).arg(screenText(screen))};
-            }
-        }
-        if (!least)
+        const auto cut = drawingCut(picture.upright, *picture.drawing, choices, memo);
+        if (!cut)
             continue;
-        QStringList where;
-        for (const auto &[screen, counts] : cutOn)
-            where << screen + QLatin1Char(' ') + counts.join(QLatin1Char(' '));
         out.warning(pairText(int(i / 2)) +
                     QStringLiteral("cut: %1 has its drawing in %2; a card shows %3 (%4 of its "
                                    "height) at %5; cut on %6")
-                        .arg(quoted(picture.name), rowsText(drawing), rowsText(least->first),
-                             percent(least->first.height()), least->second,
-                             where.join(QStringLiteral(", "))));
+                        .arg(quoted(picture.name), rowsText(*picture.drawing), rowsText(cut->least),
+                             percent(cut->least.height()), cut->leastOn,
+                             cut->cutOn.join(QStringLiteral(", "))));
     }
 }
 
@@ -322,6 +298,40 @@ void reportNames(Reporter &out, const SetReport &report)
 }
 
 } // namespace
+
+std::optional<DrawingCut> drawingCut(QSize upright, ShownRows drawing,
+                                     const std::vector<int> &choices, ShownRowsMemo &memo)
+{
+    std::map<QString, QStringList> cutOn;
+    std::optional<DrawingCut> cut;
+    for (const QSize &screen : CommonScreens) {
+        for (int choice : choices) {
+            // The pictures of a set mostly share a few sizes.
+            const auto key = std::tuple(upright.width(), upright.height(), choice, screen.width(),
+                                        screen.height());
+            auto known = memo.find(key);
+            if (known == memo.end())
+                known = memo.emplace(key, shownRows(upright, choice, screen)).first;
+            const ShownRows rows = known->second;
+            if (drawing.top >= rows.top - Tolerance && drawing.bottom <= rows.bottom + Tolerance)
+                continue;
+            const int pairs = PairCounts::pairsFor(choice);
+            cutOn[screenText(screen)] << QString::number(pairs);
+            if (!cut || rows.height() < cut->least.height())
+                cut =
+                    DrawingCut{rows,
+                               QStringLiteral("%1 pairs on %2").arg(pairs).arg(screenText(screen)),
+                               pairs,
+                               screen,
+                               {}};
+        }
+    }
+    if (cut) {
+        for (const auto &[screen, counts] : cutOn)
+            cut->cutOn << screen + QLatin1Char(' ') + counts.join(QLatin1Char(' '));
+    }
+    return cut;
+}
 
 bool SetReport::dealt(int pair) const
 {

@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 // How much a finding of the set checker weighs: a warning makes the exit status 1, an error
@@ -66,6 +68,24 @@ SetReport checkSet(const QString &name, const QString &folder);
 // The rows of a picture that differ from its border: the colour most of its outermost
 // pixels have. Nothing when no pixel differs by more than a trace.
 std::optional<ShownRows> drawingRows(const QImage &picture);
+
+// Where the boards cut a picture's drawing: the fewest rows a card shows of it (`least`, on
+// the board `leastOn`: "36 pairs on 2560x1080") and every screen with the pair counts that
+// cut it ("2560x1080 28 36"). Nothing when every board shows the whole drawing.
+struct DrawingCut {
+    ShownRows least;
+    QString leastOn;
+    int leastPairs = 0;
+    QSize leastScreen;
+    QStringList cutOn;
+};
+// The rows each board shows, by picture size, pair count and screen: a set's pictures
+// mostly share a few sizes.
+using ShownRowsMemo = std::map<std::tuple<int, int, int, int, int>, ShownRows>;
+// The cut of a picture of `upright` pixels with its drawing in `drawing`, on the pair counts
+// `choices` (indexes) of every common screen.
+std::optional<DrawingCut> drawingCut(QSize upright, ShownRows drawing,
+                                     const std::vector<int> &choices, ShownRowsMemo &memo);
 
 // The report's lines for the sets and a closing summary.
 QStringList reportLines(const std::vector<SetReport> &reports);
