@@ -40,7 +40,7 @@ private Q_SLOTS:
     void cleanup()
     {
         QDir(m_config.filePath(QStringLiteral("zindle"))).removeRecursively();
-        qDeleteAll(qApp->findChildren<QTranslator *>());
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
     }
 
     void preferencesAreWrittenOnlyWhenSet_data()
