@@ -84,3 +84,15 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height)
     qToBigEndian(quint32(crc), png.data() + 29);
     return png;
 }
+
+QImage filled(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QColor centreOf(const CardPicture &card)
+{
+    return card.image.pixelColor(card.image.rect().center());
+}

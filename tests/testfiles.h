@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "cards/cardgeometry.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
@@ -30,3 +32,6 @@ QByteArray withText(const QByteArray &png, const QByteArray &type, const QByteAr
                     const QByteArray &value, bool afterData = false);
 // The PNG with the size in its header replaced and the header's checksum made good again.
 QByteArray withSize(QByteArray png, quint32 width, quint32 height);
+// A picture of one colour, and the colour a card shows at its centre.
+QImage filled(QSize size, QColor colour);
+QColor centreOf(const CardPicture &card);

@@ -57,18 +57,6 @@ CardPicture loadCard(const QString &path, int boxWidth, PictureCache *cache = nu
     return loadCardPictures({{path, boxWidth, 3000, 1, inner, ratio, {}}}, cache).front();
 }
 
-QImage filled(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-QColor centreOf(const CardPicture &card)
-{
-    return card.image.pixelColor(card.image.rect().center());
-}
-
 // A picture of three bands, green, red and blue from its top, or from its left when
 // `across`: a card that shows its middle shows red.
 QImage bands(QSize size, bool across = false)

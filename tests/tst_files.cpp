@@ -61,24 +61,12 @@ struct stat statusOf(const QString &path)
     return st;
 }
 
-QImage filled(QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // The picture on a card of a box 3000 twips wide and high, in a Spanish game.
 CardPicture loadCard(const QString &path, bool sharedThumbnails = false)
 {
     const QSize inner(twipsToPixels(3000) - 2, 198);
     return loadCardPictures({{path, 3000, 3000, 1, inner, 1.0, "es"}}, nullptr, sharedThumbnails)
         .front();
-}
-
-QColor centreOf(const CardPicture &card)
-{
-    return card.image.pixelColor(card.image.rect().center());
 }
 
 } // namespace
