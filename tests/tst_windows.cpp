@@ -13,12 +13,31 @@
 #include "windowtesting.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
+
+// The windows as recorded; where they differ, what they show now is written beside the test
+// program, to be compared and, where the change is meant, copied over the record.
+static void compareWithRecord(const QStringList &design)
+{
+    QFile file(QStringLiteral(ZINDLE_TESTS_DIR "/windowdesign.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList recorded = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    if (recorded != design) {
+        QFile now(QCoreApplication::applicationDirPath() + "/windowdesign.txt");
+        QVERIFY(now.open(QIODevice::WriteOnly | QIODevice::Text));
+        now.write((design.join('\n') + '\n').toUtf8());
+        for (qsizetype i = 0; i < std::max(design.size(), recorded.size()); ++i)
+            QCOMPARE(design.value(i), recorded.value(i));
+    }
+}
 
 class TstWindows : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // A whole run in Spanish: every window as it shows, its controls' places, fonts, colours
+    // and texts, against the record in windowdesign.txt.
     void wholeRun()
     {
         TestProgram program;
@@ -26,16 +45,10 @@ private Q_SLOTS:
         program.writeSet("animales", 12);
         program.writeSet("barcos", 10);
         flow().start();
-        // Every window but the board centres itself; the intro sits 200 twips higher.
-        QCOMPARE(introWindow().window()->pos(), QPoint(328, 215));
-        QCOMPARE(textOf(introWindow(), "continueButton"), "CONTINUAR");
+        QStringList design = designOf(introWindow());
         click(introWindow(), "continueButton");
-        QVERIFY(!introWindow().isLoaded() && resultsWindow().window()->isVisible());
-        QCOMPARE(QList({resultsWindow().window()->pos(), nameWindow().window()->pos()}),
-                 QList({QPoint(336, 322), QPoint(415, 357)}));
-        QCOMPARE(resultsWindow().window()->windowTitle(), "n");
-        QCOMPARE(textOf(nameWindow(), "nameLabel") + textOf(nameWindow(), "acceptButton"),
-                 "NombreACEPTAR");
+        QVERIFY(!introWindow().isLoaded());
+        design << designOf(resultsWindow()) << designOf(nameWindow());
         QCOMPARE(nameWindow().window()->focusWidget(), control(nameWindow(), "nameBox"));
         // The empty name is refused; blanks around a name stay.
         click(nameWindow(), "acceptButton");
@@ -44,33 +57,27 @@ private Q_SLOTS:
         click(nameWindow(), "acceptButton");
         QCOMPARE(program.run.player().name(), " Ana ");
         QVERIFY(setupWindow().window()->isVisible());
-        QCOMPARE(setupWindow().window()->pos(), QPoint(350, 235));
+        design << designOf(setupWindow());
 
         click(setupWindow(), "pairButton0");
         click(setupWindow(), "playButton");
         QVERIFY(!nameWindow().isLoaded());
-        QCOMPARE(boardWindow().cards(), 12);
+        design << designOf(boardWindow());
         // A set deleted under its board leaves the board playable: its cards are in memory.
         QVERIFY(QDir(program.path(inSets("animales"))).removeRecursively());
         boardWindow().clockTimer()->setEnabled(false);
         for (int s = 0; s < 3; ++s)
             boardWindow().clockTimer()->tick();
-        QStringList seen;
         playToTheEnd([&] {
-            seen << QString::number(!program.clock.pauses.empty())
-                 << QString::number(boardWindow().isLoaded());
-            for (const char *name :
-                 {"keepPlayingButton", "finishButton", "messageLabel", "secondsLabel"})
-                seen << textOf(gameOverWindow(), name);
-            const QPoint at = gameOverWindow().window()->pos();
-            seen << QStringLiteral("%1,%2").arg(at.x()).arg(at.y())
-                 << gameOverWindow().window()->focusWidget()->objectName();
+            QVERIFY(!program.clock.pauses.empty() && boardWindow().isLoaded());
+            design << designOf(gameOverWindow())
+                   << gameOverWindow().window()->focusWidget()->objectName();
             click(gameOverWindow(), "keepPlayingButton");
         });
-        QCOMPARE(seen, (QStringList{"1", "1", "SEGUIR JUGANDO", "FIN JUEGO", "Fin", "58", "381,358",
-                                    "keepPlayingButton"}));
         QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
                 setupWindow().window()->isVisible());
+        design << designOf(resultsWindow());
+        compareWithRecord(design);
 
         control<QComboBox>(setupWindow(), "setBox")->setEditText("barcos");
         click(setupWindow(), "pairButton1");

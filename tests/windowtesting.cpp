@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 #include <QTimer>
+#include <cxxabi.h>
 
 QWidget *control(ProgramWindow &window, const QString &name)
 {
@@ -50,4 +51,39 @@ void playToTheEnd(std::function<void()> onGameOver, const std::function<void(int
         if (boardWindow().isLoaded())
             boardWindow().pairTimer()->tick();
     }
+}
+
+QStringList designOf(ProgramWindow &window)
+{
+    QWidget *top = window.window();
+    const auto twips = [](QRect r) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(r.x() * 15)
+            .arg(r.y() * 15)
+            .arg(r.width() * 15)
+            .arg(r.height() * 15);
+    };
+    QStringList lines{
+        QStringLiteral("%1 at %2 \"%3\"")
+            .arg(abi::__cxa_demangle(typeid(window).name(), nullptr, nullptr, nullptr),
+                 twips(top->geometry()), top->windowTitle())};
+    for (QWidget *w : top->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        w->ensurePolished();
+        const QFont f = w->font();
+        const QPalette p = w->palette();
+        // Boxes that are written in show their text on the base colour.
+        const bool box = w->inherits("QAbstractScrollArea") || w->inherits("QComboBox") ||
+                         w->inherits("QLineEdit");
+        lines << QStringLiteral("  %1 %2 %3%4 %5pt%6 %7 on %8 \"%9\"")
+                     .arg(
+                         w->objectName(), twips(w->geometry()),
+                         w->isVisibleTo(top) ? "" : "hidden ", f.family(),
+                         QString::number(f.pointSizeF()), f.bold() ? " bold" : "",
+                         p.color(box ? QPalette::Text : w->foregroundRole()).name(),
+                         p.color(box ? QPalette::Base : w->backgroundRole()).name(),
+                         w->property(w->inherits("QComboBox") ? "currentText" : "text").toString());
+    }
+    return lines;
 }

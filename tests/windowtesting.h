@@ -82,3 +82,6 @@ std::map<QString, std::vector<int>> pairsOnBoard();
 // `onGameOver` runs once the game-over window shows, and must take it away.
 void playToTheEnd(std::function<void()> onGameOver,
                   const std::function<void(int)> &click = clickCard);
+// Every named control of a window, a line each: where it sits in twips, its font, its
+// colours and its text; the window's own place and title first.
+QStringList designOf(ProgramWindow &window);
