@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QElapsedTimer>
 #include <QImageReader>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -233,8 +234,15 @@ private Q_SLOTS:
     {
         TestProgram program;
         QVERIFY(findAccessible(accessible(introWindow().window()), QAccessible::Graphic, "Zindle"));
+        const QString name = "Αλεξάνδρα Παπαδοπούλου-Καραγιαννοπούλου";
+        program.run.player().setName(name);
         BoardWindow &board = openBoard(program, 8, 0);
         board.clockTimer()->setEnabled(false);
+        // A name too long for its box is cut with an ellipsis and read whole.
+        const auto *nameBox = control<QLabel>(board, "nameLabel");
+        QVERIFY(nameBox->text().endsWith(u'…') &&
+                nameBox->fontMetrics().horizontalAdvance(nameBox->text()) <= nameBox->width());
+        QCOMPARE(accessible(control(board, "nameLabel"))->text(QAccessible::Name), name);
         QAccessibleInterface *window = accessible(board.window());
         QVERIFY(findAccessible(window, QAccessible::Button, "FIN JUEGO") &&
                 findAccessible(window, QAccessible::Button, "resultados"));
@@ -247,7 +255,12 @@ private Q_SLOTS:
         }
         QCOMPARE(cards.size(), std::size_t(6));
         QVERIFY(QTest::qWaitForWindowActive(board.window()));
-        QTest::keyClick(board.window(), Qt::Key_Right);
+        // To the list by keyboard and back: the first arrow marks a card.
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
+            QTest::keyClick(board.window()->focusWidget(), key);
+        QVERIFY(resultsWindow().window()->isVisible());
+        QTest::keyClick(resultsWindow().window()->focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(board.window()->focusWidget(), Qt::Key_Right);
         QTest::keyClick(board.window(), Qt::Key_Down);
         QVERIFY(!accessible(board.cardImage(0))->state().focused &&
                 accessible(board.cardImage(4))->state().focused);

@@ -126,6 +126,10 @@ void BoardWindow::buildControls(WindowWidget *window)
     setTwips(m_listButton, 7560, 0, 375, 375);
     for (QPushButton *b : {m_closeButton.data(), m_listButton.data()})
         setBackgroundColour(b, Colours::BoardButtonBackground, QPalette::Button);
+    // The arrows move the mark also from a button reached with Tab or left with the focus
+    // when the list window handed the board back.
+    for (QPushButton *b : {m_closeButton.data(), m_listButton.data()})
+        b->installEventFilter(this);
     connectHandler(m_closeButton.data(), &QPushButton::clicked, [this] { onCloseClicked(); });
     connectHandler(m_listButton.data(), &QPushButton::clicked, [this] { onListClicked(); });
 
@@ -190,9 +194,12 @@ void BoardWindow::onLoad()
     m_closeButton->setAccessibleName(lines.caption(LanguageLine::FinishButton));
     m_listButton->setAccessibleName(QString(listTitle).remove(QRegularExpression(
         QStringLiteral("^[\\W_]+"), QRegularExpression::UseUnicodePropertiesOption)));
-    // The run keeps the name as typed; it is shown and titled clean.
+    // The run keeps the name as typed; it is shown and titled clean, and cut with an
+    // ellipsis where the box is too narrow, never mid-letter. Assistive tools read it whole.
     const QString player = cleanText(run().player().name());
-    m_nameLabel->setText(player);
+    m_nameLabel->setText(m_nameLabel->fontMetrics().elidedText(
+        player, Qt::ElideRight, m_nameLabel->contentsRect().width()));
+    m_nameLabel->setAccessibleName(player);
     flow().titleResults(player + QLatin1Char(' ') + listTitle);
     m_clockTimer->setEnabled(true);
 }
@@ -352,6 +359,20 @@ void BoardWindow::onPairShown()
     flow().gameOver();
 }
 
+bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_closeButton.data() || watched == m_listButton.data())) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down) {
+            bool used = false;
+            runHandler([this, key, &used] { used = onKeyDown(key); });
+            return used;
+        }
+    }
+    return ProgramWindow::eventFilter(watched, event);
+}
+
 bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -392,6 +413,8 @@ void BoardWindow::moveMark(MarkMove move)
                                 board.cardsInPlay(cards()));
     if (m_markedCard < 0)
         return;
+    // The keys that follow click the marked card, whatever had the focus.
+    window()->setFocus(Qt::OtherFocusReason);
     m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
     m_cardImages[std::size_t(m_markedCard)]->setMarked(true);
 }

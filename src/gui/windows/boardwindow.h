@@ -37,6 +37,7 @@ protected:
     void onLoad() override;
     bool onKeyDown(QKeyEvent *event) override;
     void controlsDestroyed() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onCardClicked(int index);
