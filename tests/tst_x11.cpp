@@ -117,6 +117,35 @@ struct XSession {
     }
 };
 
+// Plays the open 6-pair board to its end by keyboard, the mark on the first card: each card's
+// partner is the other card of its colour.
+void playByKeys(XSession &x, Display *x11, const QRect &monitor)
+{
+    std::vector<QColor> cards;
+    for (int k = 0; k < 12; ++k)
+        cards.push_back(screenPixel(x11, cardCentre(monitor, k)));
+    std::vector<bool> clickable(12, true);
+    int marked = 0;
+    for (int k = 0; k < 12; ++k) {
+        if (!clickable[std::size_t(k)])
+            continue;
+        const int partner = int(
+            std::find(cards.begin() + k + 1, cards.end(), cards[std::size_t(k)]) - cards.begin());
+        QVERIFY2(partner < 12, "a card without a partner");
+        QString keys = QStringLiteral("key");
+        for (int card : {k, partner}) {
+            while (marked != card) {
+                marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
+                keys += QStringLiteral(" Right");
+            }
+            keys += QStringLiteral(" space");
+        }
+        QVERIFY(x.xdotool(keys));
+        clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
+        QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) != cards[std::size_t(partner)]);
+    }
+}
+
 } // namespace
 
 class TstX11 : public QObject
@@ -161,17 +190,23 @@ private Q_SLOTS:
         // screen, the primary monitor lies left of it and the test moves the setup window there.
         QTest::addColumn<QRect>("monitor");
         QTest::addColumn<bool>("panel");
+        // Games played one after the other through the game-over window's keep-playing button.
+        QTest::addColumn<int>("games");
+        const QRect whole(0, 0, 1280, 1024), second(1024, 0, 1024, 768);
         QTest::newRow("openbox, panel along the bottom")
-            << QStringLiteral("openbox") << QRect(0, 0, 1280, 1024) << true;
+            << QStringLiteral("openbox") << whole << true << 1;
         QTest::newRow("openbox, two monitors, setup on the second")
-            << QStringLiteral("openbox") << QRect(1024, 0, 1024, 768) << false;
-        // xfwm4 keeps the focus where it was when a window only comes to the front. Neither it
-        // (monitors set after it starts) nor mutter (it counts outputs) knows the monitors here:
-        // both give full screen the whole desktop.
+            << QStringLiteral("openbox") << second << false << 1;
+        // xfwm4 lowers a full-screen window under the panels when another window takes the
+        // keys, and keeps the focus where it was when a window only comes to the front.
+        QTest::newRow("xfwm4, panel along the bottom")
+            << QStringLiteral("xfwm4 --compositor=off") << whole << true << 1;
+        // Neither xfwm4 (monitors set after it starts) nor mutter (it counts outputs) knows the
+        // monitors here: both give full screen the whole desktop.
         QTest::newRow("xfwm4, two monitors, setup on the second")
-            << QStringLiteral("xfwm4 --compositor=off") << QRect(1024, 0, 1024, 768) << false;
-        QTest::newRow("mutter, two monitors, setup on the second")
-            << QStringLiteral("mutter --x11 --replace") << QRect(1024, 0, 1024, 768) << false;
+            << QStringLiteral("xfwm4 --compositor=off") << second << false << 1;
+        QTest::newRow("mutter, two monitors, ten games in a row")
+            << QStringLiteral("mutter --x11 --replace") << second << false << 10;
     }
 
     void keyboardGameWithAListVisit()
@@ -179,6 +214,7 @@ private Q_SLOTS:
         QFETCH(QString, wm);
         QFETCH(QRect, monitor);
         QFETCH(bool, panel);
+        QFETCH(int, games);
         const QSize screen(monitor.right() + 1, monitor.bottom() + 1);
         const bool twoMonitors = monitor.x() > 0;
         for (const QString &program :
@@ -227,7 +263,8 @@ private Q_SLOTS:
             QFile config(folder.filePath(QStringLiteral("tint2rc")));
             QVERIFY(config.open(QIODevice::WriteOnly) &&
                     config.write("rounded = 0\nborder_width = 0\nbackground_color = #ff8000 100\n"
-                                 "panel_items = S\npanel_position = bottom center horizontal\n"
+                                 "panel_items = S\npanel_layer = normal\n"
+                                 "panel_position = bottom center horizontal\n"
                                  "panel_size = 100% 40\npanel_background_id = 1\n") > 0 &&
                     config.flush());
             x.run(QStringLiteral("tint2 -c ") + config.fileName());
@@ -270,71 +307,58 @@ private Q_SLOTS:
             XFlush(x11);
         }
         QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize, 1).geometry.center()));
-        // Six pairs, then past the counts this set cannot deal to the play button.
+        // Six pairs, then past the counts this set cannot deal to the play button; later games
+        // start from the play button, which keeps the focus.
         QVERIFY(x.xdotool(QStringLiteral("key space Tab Return")));
-
-        // The board covers its monitor exactly, a panel included.
-        const TopWindow board = waitForFocused(x11, monitor.size());
-        QCOMPARE(board.geometry, monitor);
-        if (panel)
-            QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
-
-        // The list window opens on the board's monitor, its back button marked; Escape goes
-        // back, and the first arrow key on the board shows the mark on the first card.
-        QVERIFY(x.click(monitor.topLeft() + QPoint(monitor.width() - 39, 12)));
-        const TopWindow list = waitForFocused(x11, ListSize);
-        QVERIFY(monitor.contains(list.geometry));
-        // The mark's black dashes along the top of the red back button.
-        const QRect backMark(list.geometry.topLeft() + QPoint(550, 27), QSize(20, 2));
-        QTRY_VERIFY(pixelsOf(x11, backMark, Qt::black) > 0);
-        QVERIFY(x.xdotool(QStringLiteral("key Escape")));
-        QVERIFY(waitForFocused(x11, monitor.size()).id);
-        // The mark's dashes along the left of the first card, on the board's white.
-        const QRect cardMark(monitor.topLeft() + QPoint(22, 40), QSize(2, 100));
-        QCOMPARE(pixelsOf(x11, cardMark, Qt::black), 0);
-        QVERIFY(x.xdotool(QStringLiteral("key Right")));
-        QTRY_VERIFY(pixelsOf(x11, cardMark, Qt::black) > 0);
-
-        std::vector<QColor> cards;
-        for (int k = 0; k < 12; ++k)
-            cards.push_back(screenPixel(x11, cardCentre(monitor, k)));
-        std::vector<bool> clickable(12, true);
-        int marked = 0;
-        for (int k = 0; k < 12; ++k) {
-            if (!clickable[std::size_t(k)])
-                continue;
-            const int partner =
-                int(std::find(cards.begin() + k + 1, cards.end(), cards[std::size_t(k)]) -
-                    cards.begin());
-            QVERIFY2(partner < 12, "a card without a partner");
-            QString keys = QStringLiteral("key");
-            for (int card : {k, partner}) {
-                while (marked != card) {
-                    marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
-                    keys += QStringLiteral(" Right");
-                }
-                keys += QStringLiteral(" space");
+        for (int game = 0; game < games; ++game) {
+            if (game > 0)
+                QVERIFY(x.xdotool(QStringLiteral("key Return")));
+            // The board covers its monitor exactly, a panel included.
+            const TopWindow board = waitForFocused(x11, monitor.size());
+            QCOMPARE(board.geometry, monitor);
+            if (panel)
+                QTRY_COMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
+            if (game == 0) {
+                // The list window by keyboard opens on the board's monitor, its back button
+                // marked, and the board stays over the panel; Escape goes back, and the first
+                // arrow key shows the mark on the first card.
+                QVERIFY(x.xdotool(QStringLiteral("key Tab Tab space")));
+                const TopWindow list = waitForFocused(x11, ListSize);
+                QVERIFY(monitor.contains(list.geometry));
+                // The mark's black dashes along the top of the red back button.
+                const QRect backMark(list.geometry.topLeft() + QPoint(550, 27), QSize(20, 2));
+                QTRY_VERIFY(pixelsOf(x11, backMark, Qt::black) > 0);
+                if (panel)
+                    QCOMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
+                QVERIFY(x.xdotool(QStringLiteral("key Escape")));
+                QVERIFY(waitForFocused(x11, monitor.size()).id);
             }
-            QVERIFY(x.xdotool(keys));
-            clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
-            QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) !=
-                        cards[std::size_t(partner)]);
-        }
+            // The mark's dashes along the left of the first card, on the board's white.
+            const QRect cardMark(monitor.topLeft() + QPoint(22, 40), QSize(2, 100));
+            QCOMPARE(pixelsOf(x11, cardMark, Qt::black), 0);
+            QVERIFY(x.xdotool(QStringLiteral("key Right")));
+            QTRY_VERIFY(pixelsOf(x11, cardMark, Qt::black) > 0);
+            playByKeys(x, x11, monitor);
+            if (QTest::currentTestFailed())
+                return;
 
-        // The game-over window opens on the board's monitor, stays in front of the board that
-        // is clicked, and keeps the keys.
-        const TopWindow gameOver = waitForFocused(x11, GameOverSize);
-        QVERIFY(monitor.contains(gameOver.geometry));
-        QVERIFY(x.click(cardCentre(monitor, 0)));
-        QTest::qWait(300);
-        QCOMPARE(screenPixel(x11, gameOver.geometry.topLeft() + QPoint(10, 10)),
-                 QColor(192, 192, 255));
-        // Keep playing hands the keys to the setup window, also after the list visit.
-        QVERIFY(x.xdotool(QStringLiteral("key Return")));
-        QVERIFY(waitForFocused(x11, SetupSize).id);
-        // The board is gone: the panel shows again.
-        if (panel)
-            QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
+            // The game-over window opens on the board's monitor, over the panel, stays in
+            // front of the board that is clicked, and keeps the keys.
+            const TopWindow gameOver = waitForFocused(x11, GameOverSize);
+            QVERIFY(monitor.contains(gameOver.geometry));
+            if (panel)
+                QCOMPARE(screenPixel(x11, underPanel), QColor(Qt::white));
+            QVERIFY(x.click(cardCentre(monitor, 0)));
+            QTest::qWait(300);
+            QCOMPARE(screenPixel(x11, gameOver.geometry.topLeft() + QPoint(10, 10)),
+                     QColor(192, 192, 255));
+            // Keep playing hands the keys to the setup window, also after the list visit.
+            QVERIFY(x.xdotool(QStringLiteral("key Return")));
+            QVERIFY2(waitForFocused(x11, SetupSize).id, qPrintable(QString::number(game)));
+            // The board is gone: the panel shows again.
+            if (panel)
+                QTRY_COMPARE(screenPixel(x11, underPanel), QColor(255, 128, 0));
+        }
         // Closing the setup window (the window manager's Alt+F4 asks it to close) ends the run.
         QVERIFY(x.xdotool(QStringLiteral("key alt+F4")));
         QVERIFY(zindle.waitForFinished(10000));

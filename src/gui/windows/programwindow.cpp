@@ -90,6 +90,8 @@ void WindowWidget::changeEvent(QEvent *event)
         for (QWindow *w : QGuiApplication::topLevelWindows()) {
             if (w->transientParent() == windowHandle() && w->modality() == Qt::NonModal) {
                 w->setTransientParent(nullptr);
+                if (QWidget *kept = QWidget::find(w->winId()))
+                    WindowManager::setTransientFor(kept, nullptr);
                 raise();
             }
         }
@@ -215,6 +217,10 @@ void ProgramWindow::setOwner(ProgramWindow *owner)
         parent = owner->m_window->windowHandle();
     }
     m_window->windowHandle()->setTransientParent(parent);
+    if (m_window->isVisible())
+        WindowManager::setTransientFor(m_window, parent ? owner->m_window : nullptr);
+    if (parent && owner->m_window->isFullScreen())
+        m_flow.windowManager().keepAboveWhileOwned(owner->m_window);
 }
 
 void ProgramWindow::unload()

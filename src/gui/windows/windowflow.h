@@ -31,7 +31,7 @@ public:
     ~WindowFlow();
 
     Run &run() const { return m_run; }
-    const WindowManager &windowManager() const { return m_windowManager; }
+    WindowManager &windowManager() { return m_windowManager; }
 
     IntroWindow &introWindow();
     NameWindow &nameWindow();

@@ -67,10 +67,23 @@ int monitorIndexAt(xcb_connection_t *c, QPoint nativePixel)
 
 } // namespace
 
+// _NET_WM_STATE's actions.
+constexpr uint32_t StateRemove = 0;
+constexpr uint32_t StateAdd = 1;
+
 WindowManager::WindowManager()
 {
     static_assert(XCB_CURRENT_TIME == 0);
     qApp->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                xcb_connection_t *c = connection();
+                if (state == Qt::ApplicationActive || !c || !m_keptAbove)
+                    return;
+                sendToWindowManager(c, m_keptAbove, "_NET_WM_STATE",
+                                    {StateRemove, atom(c, "_NET_WM_STATE_ABOVE"), 0, 2, 0});
+                m_keptAbove = nullptr;
+            });
 }
 
 bool WindowManager::eventFilter(QObject *watched, QEvent *event)
@@ -106,4 +119,32 @@ void WindowManager::fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin
         const auto m = uint32_t(monitor);
         sendToWindowManager(c, window, "_NET_WM_FULLSCREEN_MONITORS", {m, m, m, m, 1});
     }
+}
+
+void WindowManager::setTransientFor(QWidget *window, QWidget *owner)
+{
+    xcb_connection_t *c = connection();
+    if (!c)
+        return;
+    const auto id = xcb_window_t(window->winId());
+    if (owner) {
+        const auto ownerId = xcb_window_t(owner->winId());
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_TRANSIENT_FOR,
+                            XCB_ATOM_WINDOW, 32, 1, &ownerId);
+    } else {
+        xcb_delete_property(c, id, XCB_ATOM_WM_TRANSIENT_FOR);
+    }
+    xcb_flush(c);
+}
+
+void WindowManager::keepAboveWhileOwned(QWidget *window)
+{
+    xcb_connection_t *c = connection();
+    if (!c || !window->isVisible())
+        return;
+    // Taken away first, so that a window manager that still holds the state applies it anew.
+    const xcb_atom_t above = atom(c, "_NET_WM_STATE_ABOVE");
+    for (uint32_t action : {StateRemove, StateAdd})
+        sendToWindowManager(c, window, "_NET_WM_STATE", {action, above, 0, 2, 0});
+    m_keptAbove = window;
 }

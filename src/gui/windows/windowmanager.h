@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <cstdint>
 
 class QPoint;
@@ -25,10 +26,21 @@ public:
     // left corner is at this desktop pixel, where the desktop has more than one monitor.
     static void fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin);
 
+    // Keeps a full-screen window above the desktop's panels while a window of the game that
+    // belongs to it is active: a window manager such as xfwm4 otherwise lowers a full-screen
+    // window under its panels as soon as another window takes the keys. It lets go when the
+    // player turns to another program.
+    void keepAboveWhileOwned(QWidget *window);
+
+    // Tells the window manager at once that a shown window belongs to `owner` (none: to no
+    // window), which Qt only says when a window maps.
+    static void setTransientFor(QWidget *window, QWidget *owner);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // An X server timestamp; 0 is its "current time".
     std::uint32_t m_lastUserTime = 0;
+    QPointer<QWidget> m_keptAbove;
 };
