@@ -168,10 +168,15 @@ void ProgramWindow::show()
     if (!m_window)
         return;
     // A window that shows anew comes up in front; one already showing is brought there.
-    if (m_window->isVisible())
+    if (m_window->isVisible()) {
         m_window->raise();
-    else
+    } else {
         m_window->show();
+        // A compositor may map it later and stack it under the window that had the keys: it
+        // is brought forward again once it is on the screen.
+        m_window->windowHandle()->installEventFilter(this);
+        m_activateOnExpose = true;
+    }
     m_window->activateWindow();
     m_flow.windowManager().activate(m_window);
 }
@@ -181,6 +186,7 @@ void ProgramWindow::showBehind()
     load();
     if (!m_window || m_window->isVisible())
         return;
+    m_activateOnExpose = false;
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     m_window->show();
     m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
@@ -237,6 +243,7 @@ void ProgramWindow::discard()
         return;
     WindowWidget *window = m_window;
     m_window = nullptr;
+    m_activateOnExpose = false;
     for (auto &timer : m_timers) {
         if (timer) {
             timer->m_retired = true;
@@ -298,7 +305,16 @@ void ProgramWindow::fillScreen(int widthTwips, int heightTwips)
 
 bool ProgramWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_fillScreen == FillScreen::No || !m_window || watched != m_window->windowHandle())
+    if (!m_window || watched != m_window->windowHandle())
+        return QObject::eventFilter(watched, event);
+    if (m_activateOnExpose && event->type() == QEvent::Expose &&
+        m_window->windowHandle()->isExposed()) {
+        m_activateOnExpose = false;
+        m_window->raise();
+        m_window->activateWindow();
+        m_flow.windowManager().activate(m_window);
+    }
+    if (m_fillScreen == FillScreen::No)
         return QObject::eventFilter(watched, event);
     if (m_fillScreen == FillScreen::OnceShown && event->type() == QEvent::Expose &&
         m_window->windowHandle()->isExposed()) {

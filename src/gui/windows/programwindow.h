@@ -154,5 +154,7 @@ private:
     // The window turns full screen once it shows, then checks what the window manager gave.
     enum class FillScreen { No, OnceShown, Asked };
     FillScreen m_fillScreen = FillScreen::No;
+    // The window shown last is activated again when it first reaches the screen.
+    bool m_activateOnExpose = false;
     QRect m_screenRect;
 };

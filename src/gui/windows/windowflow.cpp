@@ -193,14 +193,23 @@ void WindowFlow::resultsWanted()
 void WindowFlow::gameOver()
 {
     gameOverWindow().showModal(&boardWindow());
-    boardWindow().unload();
+    closeBoard();
 }
 
 void WindowFlow::keepPlaying()
 {
-    boardWindow().unload();
+    closeBoard();
     gameOverWindow().unload();
     setupWindow().show();
+}
+
+// A window that still belonged to the board would belong to the whole program once the board
+// is gone, and stay in front of every other window.
+void WindowFlow::closeBoard()
+{
+    if (m_results && m_results->isLoaded())
+        m_results->setOwner(nullptr);
+    boardWindow().unload();
 }
 
 void WindowFlow::endProgram()

@@ -92,6 +92,7 @@ public:
 
 private:
     DealCheck openBoard();
+    void closeBoard();
 
     Run &m_run;
     WindowManager m_windowManager;
