@@ -64,24 +64,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("copy");
         QTest::addColumn<QSize>("size");
-        QTest::addRow("a small PNG keeps its size") << "a.png"
-                                                    << "perro"
-                                                    << "01.png" << QSize(300, 200);
-        QTest::addRow("a big JPEG is 2048 long") << "photo.jpg"
-                                                 << "vaca"
-                                                 << "01.jpg" << QSize(2048, 682);
-        QTest::addRow("a tall picture is 2048 high") << "tall.png"
-                                                     << "jirafa"
-                                                     << "01.png" << QSize(409, 2048);
-        QTest::addRow("an EXIF-turned photo stands upright") << "turned.jpg"
-                                                             << "oveja"
-                                                             << "01.jpg" << QSize(300, 400);
-        QTest::addRow("a BMP becomes PNG") << "bitmap.bmp"
-                                           << "γάτα"
-                                           << "01.png" << QSize(64, 48);
-        QTest::addRow("a blank caption is the file name") << "a.png"
-                                                          << " "
-                                                          << "01.png" << QSize(300, 200);
+        const auto row = [](const char *tag, const char *source, const char *caption,
+                            const char *copy, QSize size) {
+            QTest::newRow(tag) << QString(source) << QString(caption) << QString(copy) << size;
+        };
+        row("a small PNG keeps its size", "a.png", "perro", "01.png", {300, 200});
+        row("a big JPEG is 2048 long", "photo.jpg", "vaca", "01.jpg", {2048, 682});
+        row("a tall picture is 2048 high", "tall.png", "jirafa", "01.png", {409, 2048});
+        row("an EXIF-turned photo stands upright", "turned.jpg", "oveja", "01.jpg", {300, 400});
+        row("a BMP becomes PNG", "bitmap.bmp", "γάτα", "01.png", {64, 48});
+        row("a blank caption is the file name", "a.png", " ", "01.png", {300, 200});
     }
     void copies()
     {
