@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -109,7 +110,10 @@ MakerWindow::MakerWindow(QString setsFolder, QString language, QWidget *parent)
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
-    resize(820, 720);
+    // Room for two cards side by side, within the desktop's free area and a title bar: a
+    // laptop's 768 lines less its panels.
+    const QSize titleBar(0, 40);
+    resize(QSize(820, 720).boundedTo(screen()->availableGeometry().size() - titleBar));
     showPairs();
 }
 

@@ -6,6 +6,8 @@
 #include "logging.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 bool installTranslations(const QString &language)
@@ -17,5 +19,12 @@ bool installTranslations(const QString &language)
         delete translator;
         return false;
     }
+    // Qt's own dialogs, the file dialog and the buttons of messages, where Qt has the language.
+    auto *qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+    else
+        delete qtTexts;
     return QCoreApplication::installTranslator(translator);
 }
