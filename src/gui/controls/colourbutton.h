@@ -11,11 +11,14 @@
 class ColourButton : public FocusButton
 {
 public:
-    ColourButton(const QString &caption, QColor background, QWidget *parent);
+    ColourButton(const QString &caption, QColor background, QWidget *parent,
+                 QColor text = Qt::black);
 
     QColor background() const { return m_background; }
+    QColor textColour() const { return m_text; }
     void setBackground(QColor background);
 
 private:
     QColor m_background;
+    QColor m_text;
 };

@@ -32,7 +32,8 @@ void GameOverWindow::buildControls(WindowWidget *window)
     m_messageLabel = addLabel("messageLabel", 720);
 
     m_keepPlayingButton =
-        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window);
+        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window,
+                         Colours::KeepPlayingText);
     m_keepPlayingButton->setObjectName(QStringLiteral("keepPlayingButton"));
     m_keepPlayingButton->setFont(designFont(18));
     m_keepPlayingButton->setGeometry(twipsRect(240, 3480, 3855, 975));
