@@ -10,6 +10,7 @@
 #include "translations.h"
 #include "windows/windowflow.h"
 
+#include <QAccessibleObject>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
@@ -109,6 +110,25 @@ void fitToScreen(char *argv[])
     ::execv("/proc/self/exe", argv);
 }
 
+// The game to assistive tools: its name and what it is, where Qt would give the program's
+// path.
+class GameAccessible : public QAccessibleApplication
+{
+public:
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return QCoreApplication::translate(
+                "Startup", "Pairs game: find the pictures that belong together");
+        return t == QAccessible::Name ? QStringLiteral("Zindle") : QAccessibleApplication::text(t);
+    }
+
+    static QAccessibleInterface *factory(const QString &, QObject *object)
+    {
+        return object == QCoreApplication::instance() ? new GameAccessible : nullptr;
+    }
+};
+
 // Whether the run plays with the clock: --no-clock and --clock choose and keep the choice
 // as the player's preference, so that the menu's "Play without a clock" lasts; without
 // either, the preference decides, and the design's countdown unless one was set.
@@ -140,6 +160,7 @@ int main(int argc, char *argv[])
     choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
+    QAccessible::installFactory(GameAccessible::factory);
     QApplication app(argc, argv);
     fitToScreen(arguments.data());
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));

@@ -18,6 +18,7 @@ void ColourButton::setBackground(QColor background)
     setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
                                  " border: 2px outset #c0c0c0; }"
                                  "QPushButton:pressed { border-style: inset; }"
+                                 "QPushButton:checked { border: 8px solid black; }"
                                  "QPushButton:disabled { color: %3; }")
                       .arg(colour, m_text.name(), Colours::DisabledText.name()));
 }

@@ -7,7 +7,7 @@
 #include <QColor>
 
 // A button drawn in graphical style: its background colour shows, also while disabled,
-// when only its text turns grey.
+// when only its text turns grey. Checked, a thick black border says so without colour.
 class ColourButton : public FocusButton
 {
 public:

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cards/keyboardmark.h"
+#include "controls/announcer.h"
 #include "controls/cardbox.h"
 #include "controls/cardimage.h"
 #include "controls/cardmark.h"
@@ -37,6 +38,7 @@ protected:
     void onLoad() override;
     bool onKeyDown(QKeyEvent *event) override;
     void controlsDestroyed() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onCardClicked(int index);
@@ -51,7 +53,7 @@ private:
     void showMiss(int first, int second);
     void showGameComplete();
     void showRemovedPair(int first, int second);
-    void showClock(int secondsLeft);
+    void showClock(int seconds);
 
     void layOutCards();
     void placeTopBar();
@@ -59,8 +61,8 @@ private:
     bool startDeal();
     void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
-    // Shows or hides card k's selection frame.
-    void showFrame(int k, bool shown);
+    // Shows or hides card k's selection frame, telling assistive tools when `told`.
+    void showFrame(int k, bool shown, bool told = true);
     // Moves the keyboard's mark and shows it on its card.
     void moveMark(MarkMove move);
 
@@ -72,6 +74,8 @@ private:
     QPointer<PictureButton> m_closeButton;
     QPointer<PictureButton> m_listButton;
     QPointer<CardMark> m_mark;
+    // Says what each turn came to.
+    QPointer<Announcer> m_announcer;
     WindowTimer *m_pairTimer = nullptr;
     WindowTimer *m_clockTimer = nullptr;
     // The card the keyboard's mark is on; -1 until a key is used on this board.

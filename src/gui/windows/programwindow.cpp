@@ -28,13 +28,36 @@ const QIcon &fishIcon()
 } // namespace
 
 // A window takes the role its form gives it; one without a title (the intro, the board) is
-// named after the game.
+// named after the game. Unnamed panels, such as the cards' boxes, are nothing to read: the
+// window lists what they hold, and leaves out unnamed drawing, such as the keyboard's mark.
 class WindowAccessible : public QAccessibleWidget
 {
 public:
     explicit WindowAccessible(WindowWidget *window)
         : QAccessibleWidget(window, window->form()->accessibleRole())
     {
+    }
+
+    QList<QAccessibleInterface *> children() const
+    {
+        QList<QAccessibleInterface *> shown;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *c = QAccessibleWidget::child(i);
+            const bool unnamed = c && c->text(QAccessible::Name).isEmpty();
+            if (unnamed && c->role() == QAccessible::Grouping) {
+                for (int j = 0; j < c->childCount(); ++j)
+                    shown << c->child(j);
+            } else if (c && !(unnamed && c->role() == QAccessible::Client)) {
+                shown << c;
+            }
+        }
+        return shown;
+    }
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override { return children().value(index); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(children().indexOf(child));
     }
 
     QString text(QAccessible::Text t) const override
