@@ -226,6 +226,24 @@ private Q_SLOTS:
                                 .arg(contrastRatio(text, behind))));
     }
 
+    // Texts of a right-to-left script lay the windows out mirrored, each label still clear of
+    // its box.
+    void rightToLeftTextsMirrorTheWindows()
+    {
+        TestProgram program;
+        program.writeFile("idioma/idioma.txt", "\xEF\xBB\xBFהמשך\r\nשם\r\nאישור\r\nבחרו\r\nשחקו");
+        QWidget *label = control(nameWindow(), "nameLabel"),
+                *box = control(nameWindow(), "nameBox");
+        QCOMPARE(nameWindow().window()->layoutDirection(), Qt::RightToLeft);
+        // The label's text runs from its right edge, where the box is not.
+        const int textLeft = label->geometry().right() - label->fontMetrics().horizontalAdvance(
+                                                             textOf(nameWindow(), "nameLabel"));
+        QVERIFY(textLeft > box->geometry().right());
+        // Six pairs, left of the play button as drawn, lies right of it.
+        QVERIFY(control(setupWindow(), "pairButton0")->x() >
+                control(setupWindow(), "playButton")->x());
+    }
+
     void soundsArePlayablePcm()
     {
         for (const char *name : {"abrir.wav", "cerrar.wav", "fallo.wav"}) {

@@ -375,12 +375,14 @@ void BoardWindow::onPairShown()
 
 bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
+    // Mirrored, the next card lies to the left.
+    const bool mirrored = window()->layoutDirection() == Qt::RightToLeft;
     switch (event->key()) {
     case Qt::Key_Left:
-        moveMark(MarkMove::Left);
+        moveMark(mirrored ? MarkMove::Right : MarkMove::Left);
         return true;
     case Qt::Key_Right:
-        moveMark(MarkMove::Right);
+        moveMark(mirrored ? MarkMove::Left : MarkMove::Right);
         return true;
     case Qt::Key_Up:
         moveMark(MarkMove::Up);

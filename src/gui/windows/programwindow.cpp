@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
@@ -23,6 +24,19 @@ const QIcon &fishIcon()
 {
     static const QIcon icon(QStringLiteral(":/images/fish.svg"));
     return icon;
+}
+
+// Places the controls of `parent`, and those of the frames among them, where their mirror
+// images lie; the toolkit's own controls lay out their insides themselves.
+void mirrorControls(QWidget *parent)
+{
+    for (QWidget *control : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow())
+            continue;
+        control->move(parent->width() - control->x() - control->width(), control->y());
+        if (qobject_cast<QGroupBox *>(control))
+            mirrorControls(control);
+    }
 }
 
 } // namespace
@@ -179,8 +193,13 @@ void ProgramWindow::load()
     if (m_window)
         return;
     m_window = new WindowWidget(this);
+    // Texts of a right-to-left script read from the right: the window is laid out mirrored,
+    // its captions aligned to their right, each control where its mirror image lies.
+    m_window->setLayoutDirection(run().texts().direction());
     buildControls(m_window);
     runHandler([this] { onLoad(); });
+    if (m_window && m_window->layoutDirection() == Qt::RightToLeft)
+        mirrorControls(m_window);
 }
 
 void ProgramWindow::show()
