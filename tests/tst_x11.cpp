@@ -317,6 +317,8 @@ private Q_SLOTS:
             clickable[std::size_t(k)] = clickable[std::size_t(partner)] = false;
             QTRY_VERIFY(screenPixel(x11, cardCentre(monitor, partner)) !=
                         cards[std::size_t(partner)]);
+            // The pair gone, the mark goes on to the next card in play.
+            marked = moveCardMark(marked, MarkMove::Right, 4, clickable);
         }
 
         // The game-over window opens on the board's monitor, stays in front of the board that
