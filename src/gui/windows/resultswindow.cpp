@@ -11,7 +11,9 @@
 #include "screen/twips.h"
 #include "windows/windowflow.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QTimer>
 
 ResultsWindow::ResultsWindow(WindowFlow &flow) : ProgramWindow(flow)
 {
@@ -21,6 +23,7 @@ ResultsWindow::ResultsWindow(WindowFlow &flow) : ProgramWindow(flow)
         if (m_resultList) {
             m_resultList->addItem(resultLine(result));
             m_resultList->setCurrentRow(m_resultList->count() - 1);
+            m_resultList->installEventFilter(this);
         } else
             load();
     });
@@ -90,6 +93,20 @@ bool ResultsWindow::onKeyDown(QKeyEvent *event)
         return false;
     onBackClicked();
     return true;
+}
+
+bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list says only itself as it takes the focus: its line follows, after the list.
+    if (event->type() == QEvent::FocusIn && watched == m_resultList) {
+        QTimer::singleShot(0, m_resultList, [list = m_resultList] {
+            QAccessibleEvent focus(list, QAccessible::Focus);
+            focus.setChild(list->currentRow());
+            if (list->hasFocus() && list->currentRow() >= 0)
+                QAccessible::updateAccessibility(&focus);
+        });
+    }
+    return ProgramWindow::eventFilter(watched, event);
 }
 
 void ResultsWindow::closeRequested()

@@ -27,6 +27,7 @@ protected:
     void buildControls(WindowWidget *window) override;
     void onLoad() override;
     bool onKeyDown(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onBackClicked();
