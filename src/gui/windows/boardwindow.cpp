@@ -432,7 +432,8 @@ void BoardWindow::showClock(int seconds)
 
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && watched == m_mark->window()) {
+    if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark &&
+        watched == m_mark->window()) {
         // After the window's own focus event, which would leave the tools on the window.
         QPointer<CardImage> card = m_cardImages[std::size_t(m_markedCard)];
         QTimer::singleShot(0, card, [card] { card->setMarked(true); });
