@@ -395,10 +395,8 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
     case Qt::Key_Enter:
         if (event->isAutoRepeat())
             return true;
-        // The first key only shows the mark; later ones click its card as the mouse does.
-        if (m_markedCard < 0)
-            moveMark(MarkMove::Right);
-        else
+        // Clicks the marked card as the mouse does.
+        if (m_markedCard >= 0)
             onCardClicked(m_markedCard);
         return true;
     default:

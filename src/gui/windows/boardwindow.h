@@ -78,7 +78,8 @@ private:
     QPointer<Announcer> m_announcer;
     WindowTimer *m_pairTimer = nullptr;
     WindowTimer *m_clockTimer = nullptr;
-    // The card the keyboard's mark is on; -1 until a key is used on this board.
+    // The card the keyboard's mark is on, the first card in play as the board opens; -1
+    // while the board holds none.
     int m_markedCard = -1;
     bool m_dealStopped = false;
     // The run's board reaches these controls only while they are there.
