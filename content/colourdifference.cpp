@@ -3,6 +3,7 @@
 
 #include "colourdifference.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -77,4 +78,13 @@ double colourDifference(const QColor &first, const QColor &second)
     const double rt = -std::sin(radians(2 * rotation)) * rc;
     return std::sqrt(std::pow(dL / sl, 2) + std::pow(dC / sc, 2) + std::pow(dH / sh, 2) +
                      rt * (dC / sc) * (dH / sh));
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }

@@ -11,3 +11,10 @@ double colourDifference(const QColor &a, const QColor &b);
 
 // The colour set's swatches lie at least this far apart, so that none needs a second look.
 constexpr double MinimumColourDifference = 25;
+
+// The contrast of two sRGB colours as WCAG measures it, from 1 (the same) to 21 (black and
+// white): the lighter's relative luminance plus 0.05 over the darker's plus 0.05.
+double contrastRatio(const QColor &a, const QColor &b);
+
+// What WCAG asks of text against its background, so that a player who sees poorly reads it.
+constexpr double MinimumTextContrast = 4.5;

@@ -241,37 +241,44 @@ private Q_SLOTS:
                 nameBox->fontMetrics().horizontalAdvance(nameBox->text()) <= nameBox->width());
         QCOMPARE(accessible(control(board, "nameLabel"))->text(QAccessible::Name), name);
         QAccessibleInterface *window = accessible(board.window());
+        QCOMPARE(window->text(QAccessible::Name), "s, 6 pairs");
         QVERIFY(findAccessible(window, QAccessible::Button, "FIN JUEGO") &&
                 findAccessible(window, QAccessible::Button, "resultados"));
         // The test set's two pictures of a pair share a file name, so their captions match.
         std::map<QString, std::vector<QAccessibleInterface *>> cards;
         for (int k = 0; k < board.cards(); ++k) {
             QAccessibleInterface *card = accessible(board.cardImage(k));
-            QVERIFY(card->parent()->parent() == window && card->role() == QAccessible::CheckBox);
+            QVERIFY(card->parent() == window && card->role() == QAccessible::CheckBox);
             cards[card->text(QAccessible::Name)].push_back(card);
         }
         QCOMPARE(cards.size(), std::size_t(6));
         QVERIFY(QTest::qWaitForWindowActive(board.window()));
-        // To the list by keyboard and back: the first arrow marks a card.
+        QVERIFY(accessible(board.cardImage(0))->state().focused);
+        // To the list by keyboard and back: the first arrow moves the mark.
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
             QTest::keyClick(board.window()->focusWidget(), key);
         QVERIFY(resultsWindow().window()->isVisible());
         QTest::keyClick(resultsWindow().window()->focusWidget(), Qt::Key_Escape);
-        QTest::keyClick(board.window()->focusWidget(), Qt::Key_Right);
-        QTest::keyClick(board.window(), Qt::Key_Down);
+        QTest::keyClick(board.window()->focusWidget(), Qt::Key_Down);
         QVERIFY(!accessible(board.cardImage(0))->state().focused &&
                 accessible(board.cardImage(4))->state().focused);
         board.clockTimer()->tick();
         board.clockTimer()->tick();
+        QVERIFY(findAccessible(window, QAccessible::StaticText, "59 seconds left"));
+        // A notification says what each turn came to.
+        const auto said = [&] {
+            return accessible(control(board, "announcer"))->text(QAccessible::Name);
+        };
 
         // Press and toggle both click: a miss frames and unframes, a pair leaves the tree's view.
         const auto &[a, b] = std::pair{cards.begin()->second, cards.rbegin()->second};
         press(a[0]);
         QVERIFY(a[0]->state().checked);
         press(b[0], QAccessibleActionInterface::toggleAction());
-        QVERIFY(!a[0]->state().checked && !b[0]->state().checked);
+        QVERIFY(!a[0]->state().checked && !b[0]->state().checked && said() == "Not a pair");
         press(a[0], QAccessibleActionInterface::toggleAction());
         press(a[1]);
+        QCOMPARE(said(), "Pair found, 1 of 6");
         board.pairTimer()->tick();
         QVERIFY(a[0]->state().invisible && a[1]->state().invisible);
         QStringList alert;
@@ -279,12 +286,14 @@ private Q_SLOTS:
             [&] {
                 QAccessibleInterface *over = accessible(gameOverWindow().window());
                 alert << QString::number(over->role()) << over->text(QAccessible::Name)
-                      << QString::number(!!findAccessible(over, QAccessible::StaticText, "59"));
+                      << QString::number(
+                             !!findAccessible(over, QAccessible::StaticText, "59 seconds left"));
                 // A button's press action clicks it a moment later, as a key does.
                 press(findAccessible(over, QAccessible::Button, "SEGUIR JUGANDO"));
             },
             [](int k) { press(accessible(boardWindow().cardImage(k))); });
         QCOMPARE(alert, (QStringList{QString::number(QAccessible::AlertMessage), "Fin", "1"}));
+
         // Every press sounds: 14 cards, and 7 pairs and misses.
         QCOMPARE(program.sound.played.size(), 21);
         QVERIFY(findAccessible(accessible(resultsWindow().window()), QAccessible::ListItem,

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colourdifference.h"
+#include "controls/colourbutton.h"
 #include "files/listing.h"
 #include "files/textfile.h"
 #include "languages.h"
+#include "look/colours.h"
 #include "pictures/caption.h"
 #include "platform/programfolder.h"
 #include "run/paircounts.h"
@@ -169,6 +171,77 @@ private Q_SLOTS:
             const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
             QVERIFY2(right <= back, qPrintable(line));
         }
+    }
+
+    void textsStandOut_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        for (const char *control : {"continueButton"})
+            QTest::newRow(control) << "intro" << control;
+        for (const char *control : {"nameLabel", "nameBox", "acceptButton"})
+            QTest::newRow(control) << "name" << control;
+        // pairButton2 is the chosen count, pairButton6 one the set cannot deal.
+        for (const char *control : {"instructionLabel", "setBox", "pairButton0", "pairButton2",
+                                    "pairButton6", "playButton"})
+            QTest::newRow(control) << "setup" << control;
+        for (const char *control : {"nameLabel", "clockLabel"})
+            QTest::newRow(qPrintable(QStringLiteral("board %1").arg(control)))
+                << "board" << control;
+        for (const char *control :
+             {"messageLabel", "secondsLabel", "keepPlayingButton", "finishButton"})
+            QTest::newRow(control) << "gameOver" << control;
+        QTest::newRow("resultList") << "results"
+                                    << "resultList";
+    }
+
+    // Every text of every window stands out from what lies behind it.
+    void textsStandOut()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        TestProgram program;
+        program.writeSet("s", 10);
+        program.run.choice().setSetName("s");
+        const std::map<QString, ProgramWindow *> windows = {
+            {"intro", &introWindow()},       {"name", &nameWindow()},
+            {"setup", &setupWindow()},       {"board", &boardWindow()},
+            {"gameOver", &gameOverWindow()}, {"results", &resultsWindow()}};
+        windows.at(window)->load();
+        QWidget *w = ::control(*windows.at(window), control);
+        QColor text =
+            w->palette().color(qobject_cast<QLabel *>(w) ? QPalette::WindowText : QPalette::Text);
+        QColor behind = w->palette().color(QPalette::Base);
+        if (auto *button = dynamic_cast<ColourButton *>(w)) {
+            text = button->isEnabled() ? button->textColour() : Colours::DisabledText;
+            behind = button->background();
+        } else if (qobject_cast<QLabel *>(w)) {
+            while (!w->autoFillBackground())
+                w = w->parentWidget();
+            behind = w->palette().color(QPalette::Window);
+        }
+        QVERIFY2(contrastRatio(text, behind) >= MinimumTextContrast,
+                 qPrintable(QStringLiteral("%1 on %2: %3")
+                                .arg(text.name(), behind.name())
+                                .arg(contrastRatio(text, behind))));
+    }
+
+    // Texts of a right-to-left script lay the windows out mirrored, each label still clear of
+    // its box.
+    void rightToLeftTextsMirrorTheWindows()
+    {
+        TestProgram program;
+        program.writeFile("idioma/idioma.txt", "\xEF\xBB\xBFהמשך\r\nשם\r\nאישור\r\nבחרו\r\nשחקו");
+        QWidget *label = control(nameWindow(), "nameLabel"),
+                *box = control(nameWindow(), "nameBox");
+        QCOMPARE(nameWindow().window()->layoutDirection(), Qt::RightToLeft);
+        // The label's text runs from its right edge, where the box is not.
+        const int textLeft = label->geometry().right() - label->fontMetrics().horizontalAdvance(
+                                                             textOf(nameWindow(), "nameLabel"));
+        QVERIFY(textLeft > box->geometry().right());
+        // Six pairs, left of the play button as drawn, lies right of it.
+        QVERIFY(control(setupWindow(), "pairButton0")->x() >
+                control(setupWindow(), "playButton")->x());
     }
 
     void soundsArePlayablePcm()

@@ -13,9 +13,9 @@ namespace
 
 // A board of two pairs at pair-count index `choice`: cards 0 and 1 are pair "1", 2 and 3
 // pair "2".
-void dealTwoPairs(Board &board, int choice = 0)
+void dealTwoPairs(Board &board, int choice = 0, bool withClock = true)
 {
-    board.start(choice);
+    board.start(choice, withClock);
     board.deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
 }
 
@@ -71,20 +71,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("ticks");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("withClock");
         // Two pairs x 10 + 2 ^ the pair-count index.
-        QTest::newRow("nothing shows before the first tick") << 0 << 0 << "" << true;
-        QTest::newRow("a second a tick") << 0 << 1 << "20" << true;
-        QTest::newRow("more time on a larger board") << 6 << 3 << "81" << true;
-        QTest::newRow("stops at zero") << 0 << 21 << "0" << false;
-        QTest::newRow("stays at zero") << 0 << 25 << "0" << false;
+        QTest::newRow("nothing shows before the first tick") << 0 << 0 << "" << true << true;
+        QTest::newRow("a second a tick") << 0 << 1 << "20" << true << true;
+        QTest::newRow("more time on a larger board") << 6 << 3 << "81" << true << true;
+        QTest::newRow("stops at zero") << 0 << 21 << "0" << false << true;
+        QTest::newRow("stays at zero") << 0 << 25 << "0" << false << true;
+        QTest::newRow("without a clock, the seconds played") << 6 << 3 << "3" << true << false;
+        QTest::newRow("without a clock, never runs out") << 0 << 25 << "25" << true << false;
     }
 
     void clock()
     {
         QFETCH(int, choice);
         QFETCH(int, ticks);
+        QFETCH(bool, withClock);
         Board board;
-        dealTwoPairs(board, choice);
+        dealTwoPairs(board, choice, withClock);
         QSignalSpy stopped(&board.clock(), &GameClock::stopped);
         for (int i = 0; i < ticks; ++i)
             board.clock().tick();
@@ -122,25 +126,30 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<int>("seconds");
+        QTest::addColumn<bool>("withClock");
         QTest::addColumn<QString>("line");
+        const QStringList words = {"Con", "parejas", "quedaban", "segundos"};
         QTest::newRow("words around the counts")
-            << QStringList{"Con", "parejas", "quedaban", "segundos"} << 58
-            << "Con 6 parejas quedaban 58 segundos";
+            << words << 58 << true << "Con 6 parejas quedaban 58 segundos";
         // -1: the game ended before the clock's first tick.
         QTest::newRow("no seconds shown yet")
-            << QStringList{"Con", "parejas", "quedaban", "segundos"} << -1
-            << "Con 6 parejas quedaban  segundos";
+            << words << -1 << true << "Con 6 parejas quedaban  segundos";
         QTest::newRow("empty words keep their blanks")
-            << QStringList{"", "", "", ""} << 3 << " 6   3 ";
+            << QStringList{"", "", "", ""} << 3 << true << " 6   3 ";
+        // The words for the seconds left do not fit the seconds played.
+        QTest::newRow("without a clock, said so")
+            << words << 95 << false << "Con 6 parejas no clock, 95 s";
     }
 
     void resultLines()
     {
         QFETCH(QStringList, words);
         QFETCH(int, seconds);
-        GameResult result{"Ana", "s",
-                          6,     seconds < 0 ? std::nullopt : std::optional(seconds),
-                          {},    ResultWords{words[0], words[1], words[2], words[3]}};
+        QFETCH(bool, withClock);
+        GameResult result{"Ana",    "s",
+                          6,        seconds < 0 ? std::nullopt : std::optional(seconds),
+                          {},       ResultWords{words[0], words[1], words[2], words[3]},
+                          withClock};
         QTEST(resultLine(result), "line");
     }
 

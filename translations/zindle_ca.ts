@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca_ES">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>No s’ha triat cap carpeta d’imatges.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n parella</numerusform>
+            <numerusform>%1, %n parelles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n parella, sense rellotge</numerusform>
+            <numerusform>%1, %n parelles, sense rellotge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>queda %n segon</numerusform>
+            <numerusform>queden %n segons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n segon de joc</numerusform>
+            <numerusform>%n segons de joc</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>La carpeta d’imatges «%1» ja no hi és.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Parella trobada, %1 de %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>No hi ha cap carpeta d’imatges que es digui «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>La carpeta d’imatges «%1» no es pot obrir: necessita dues carpetes, «1» i «2», que es puguin llegir.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>La carpeta d’imatges «%1» no té cap parella d’imatges.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>La carpeta d’imatges «%1» no té cap parella d’imatges que es pugui mostrar.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>D’acord</translation>
+        <source>Not a pair</source>
+        <translation>No és parella</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>sense rellotge, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>No s’ha triat cap carpeta d’imatges.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>La carpeta d’imatges «%1» ja no hi és.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>No hi ha cap carpeta d’imatges que es digui «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>La carpeta d’imatges «%1» no es pot obrir: necessita dues carpetes, «1» i «2», que es puguin llegir.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>La carpeta d’imatges «%1» no té cap parella d’imatges.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>La carpeta d’imatges «%1» no té cap parella d’imatges que es pugui mostrar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D’acord</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>el servidor X de la pantalla %1 no respon</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Joc de parelles: troba els dibuixos que van junts</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Juga al teu ritme: el rellotge compta els segons jugats i no s’acaba mai.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Juga contra rellotge.</translation>
     </message>
 </context>
 <context>

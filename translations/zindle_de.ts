@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Es ist kein Bilderordner gewählt.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n Paar</numerusform>
+            <numerusform>%1, %n Paare</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n Paar, ohne Uhr</numerusform>
+            <numerusform>%1, %n Paare, ohne Uhr</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>noch %n Sekunde</numerusform>
+            <numerusform>noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n Sekunde gespielt</numerusform>
+            <numerusform>%n Sekunden gespielt</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>Der Bilderordner „%1“ ist nicht mehr da.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Paar gefunden, %1 von %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Es gibt keinen Bilderordner namens „%1“.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>Der Bilderordner „%1“ lässt sich nicht öffnen: Er braucht zwei lesbare Ordner, „1“ und „2“.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>Der Bilderordner „%1“ enthält kein Bilderpaar.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>Der Bilderordner „%1“ hat kein Bilderpaar, das sich zeigen lässt.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Not a pair</source>
+        <translation>Kein Paar</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>ohne Uhr, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Es ist kein Bilderordner gewählt.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>Der Bilderordner „%1“ ist nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Es gibt keinen Bilderordner namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>Der Bilderordner „%1“ lässt sich nicht öffnen: Er braucht zwei lesbare Ordner, „1“ und „2“.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>Der Bilderordner „%1“ enthält kein Bilderpaar.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>Der Bilderordner „%1“ hat kein Bilderpaar, das sich zeigen lässt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>der X-Server des Bildschirms %1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Paarspiel: finde die Bilder, die zusammengehören</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Spiele in deinem Tempo: Die Uhr zählt die gespielten Sekunden und läuft nie ab.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Spiele gegen die Uhr.</translation>
     </message>
 </context>
 <context>

@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Δεν έχει επιλεγεί φάκελος εικόνων.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n ζευγάρι</numerusform>
+            <numerusform>%1, %n ζευγάρια</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n ζευγάρι, χωρίς ρολόι</numerusform>
+            <numerusform>%1, %n ζευγάρια, χωρίς ρολόι</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>απομένει %n δευτερόλεπτο</numerusform>
+            <numerusform>απομένουν %n δευτερόλεπτα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n δευτερόλεπτο παιχνιδιού</numerusform>
+            <numerusform>%n δευτερόλεπτα παιχνιδιού</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>Ο φάκελος εικόνων «%1» δεν υπάρχει πια.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Βρέθηκε ζευγάρι, %1 από %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Δεν υπάρχει φάκελος εικόνων με το όνομα «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>Ο φάκελος εικόνων «%1» δεν ανοίγει: χρειάζεται δύο φακέλους, «1» και «2», που να διαβάζονται.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>Ο φάκελος εικόνων «%1» δεν έχει κανένα ζευγάρι εικόνων.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>Ο φάκελος εικόνων «%1» δεν έχει κανένα ζευγάρι εικόνων που να μπορεί να εμφανιστεί.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Εντάξει</translation>
+        <source>Not a pair</source>
+        <translation>Δεν είναι ζευγάρι</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>χωρίς ρολόι, %1 δευτ.</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Δεν έχει επιλεγεί φάκελος εικόνων.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>Ο φάκελος εικόνων «%1» δεν υπάρχει πια.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Δεν υπάρχει φάκελος εικόνων με το όνομα «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>Ο φάκελος εικόνων «%1» δεν ανοίγει: χρειάζεται δύο φακέλους, «1» και «2», που να διαβάζονται.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>Ο φάκελος εικόνων «%1» δεν έχει κανένα ζευγάρι εικόνων.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>Ο φάκελος εικόνων «%1» δεν έχει κανένα ζευγάρι εικόνων που να μπορεί να εμφανιστεί.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Εντάξει</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>ο διακομιστής X της οθόνης %1 δεν απαντά</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Παιχνίδι ζευγαριών: βρες τις εικόνες που ταιριάζουν</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Παίξε με τον δικό σου ρυθμό: το ρολόι μετρά τα δευτερόλεπτα παιχνιδιού και δεν τελειώνει ποτέ.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Παίξε με το ρολόι.</translation>
     </message>
 </context>
 <context>

@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>No picture set is chosen.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n pair</numerusform>
+            <numerusform>%1, %n pairs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n pair, no clock</numerusform>
+            <numerusform>%1, %n pairs, no clock</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n second played</numerusform>
+            <numerusform>%n seconds played</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>The picture set «%1» is no longer there.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Pair found, %1 of %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>There is no picture set called «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>The picture set «%1» holds no pair of pictures.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>The picture set «%1» has no pair of pictures that can be shown.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Not a pair</source>
+        <translation>Not a pair</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>no clock, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>No picture set is chosen.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>The picture set «%1» is no longer there.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>There is no picture set called «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>The picture set «%1» holds no pair of pictures.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>The picture set «%1» has no pair of pictures that can be shown.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>the X server of display %1 does not answer</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Pairs game: find the pictures that belong together</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Play at your own pace: the clock counts the seconds played and never runs out.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Play against the clock.</translation>
     </message>
 </context>
 <context>

@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>No hay ninguna carpeta de imágenes elegida.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n pareja</numerusform>
+            <numerusform>%1, %n parejas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n pareja, sin reloj</numerusform>
+            <numerusform>%1, %n parejas, sin reloj</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>queda %n segundo</numerusform>
+            <numerusform>quedan %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n segundo de juego</numerusform>
+            <numerusform>%n segundos de juego</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>La carpeta de imágenes «%1» ya no está.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Pareja encontrada, %1 de %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>No hay ninguna carpeta de imágenes llamada «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>La carpeta de imágenes «%1» no se puede abrir: necesita dos carpetas, «1» y «2», que se puedan leer.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>La carpeta de imágenes «%1» no tiene ninguna pareja de imágenes.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>La carpeta de imágenes «%1» no tiene ninguna pareja de imágenes que se pueda mostrar.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
+        <source>Not a pair</source>
+        <translation>No es pareja</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>sin reloj, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>No hay ninguna carpeta de imágenes elegida.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>La carpeta de imágenes «%1» ya no está.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>No hay ninguna carpeta de imágenes llamada «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>La carpeta de imágenes «%1» no se puede abrir: necesita dos carpetas, «1» y «2», que se puedan leer.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>La carpeta de imágenes «%1» no tiene ninguna pareja de imágenes.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>La carpeta de imágenes «%1» no tiene ninguna pareja de imágenes que se pueda mostrar.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>el servidor X de la pantalla %1 no responde</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Juego de parejas: encuentra los dibujos que van juntos</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Juega a tu ritmo: el reloj cuenta los segundos jugados y nunca se acaba.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Juega contra el reloj.</translation>
     </message>
 </context>
 <context>

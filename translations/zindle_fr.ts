@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Aucun dossier d’images n’est choisi.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n paire</numerusform>
+            <numerusform>%1, %n paires</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n paire, sans chrono</numerusform>
+            <numerusform>%1, %n paires, sans chrono</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>il reste %n seconde</numerusform>
+            <numerusform>il reste %n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n seconde de jeu</numerusform>
+            <numerusform>%n secondes de jeu</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>Le dossier d’images « %1 » n’est plus là.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Paire trouvée, %1 sur %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Il n’y a pas de dossier d’images appelé « %1 ».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>Le dossier d’images « %1 » ne peut pas être ouvert : il lui faut deux dossiers lisibles, « 1 » et « 2 ».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>Le dossier d’images « %1 » ne contient aucune paire d’images.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>Le dossier d’images « %1 » n’a aucune paire d’images qui puisse être affichée.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Not a pair</source>
+        <translation>Ce n’est pas une paire</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>sans chrono, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Aucun dossier d’images n’est choisi.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>Le dossier d’images « %1 » n’est plus là.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Il n’y a pas de dossier d’images appelé « %1 ».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>Le dossier d’images « %1 » ne peut pas être ouvert : il lui faut deux dossiers lisibles, « 1 » et « 2 ».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>Le dossier d’images « %1 » ne contient aucune paire d’images.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>Le dossier d’images « %1 » n’a aucune paire d’images qui puisse être affichée.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>le serveur X de l’écran %1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Jeu de paires : trouve les images qui vont ensemble</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Joue à ton rythme : le chrono compte les secondes de jeu et ne s’arrête jamais.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Joue contre la montre.</translation>
     </message>
 </context>
 <context>

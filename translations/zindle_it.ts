@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Non è stata scelta nessuna cartella delle immagini.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n coppia</numerusform>
+            <numerusform>%1, %n coppie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n coppia, senza orologio</numerusform>
+            <numerusform>%1, %n coppie, senza orologio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>manca %n secondo</numerusform>
+            <numerusform>mancano %n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n secondo di gioco</numerusform>
+            <numerusform>%n secondi di gioco</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>La cartella delle immagini «%1» non c’è più.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Coppia trovata, %1 di %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Non esiste nessuna cartella delle immagini chiamata «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>La cartella delle immagini «%1» non si può aprire: servono due cartelle leggibili, «1» e «2».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>La cartella delle immagini «%1» non contiene nessuna coppia di immagini.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>La cartella delle immagini «%1» non ha nessuna coppia di immagini che si possa mostrare.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Not a pair</source>
+        <translation>Non è una coppia</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>senza orologio, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Non è stata scelta nessuna cartella delle immagini.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>La cartella delle immagini «%1» non c’è più.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Non esiste nessuna cartella delle immagini chiamata «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>La cartella delle immagini «%1» non si può aprire: servono due cartelle leggibili, «1» e «2».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>La cartella delle immagini «%1» non contiene nessuna coppia di immagini.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>La cartella delle immagini «%1» non ha nessuna coppia di immagini che si possa mostrare.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>il server X dello schermo %1 non risponde</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Gioco delle coppie: trova le immagini che vanno insieme</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Gioca con calma: l’orologio conta i secondi di gioco e non scade mai.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Gioca contro il tempo.</translation>
     </message>
 </context>
 <context>

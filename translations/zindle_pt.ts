@@ -2,34 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Nenhuma pasta de imagens foi escolhida.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n par</numerusform>
+            <numerusform>%1, %n pares</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n par, sem relógio</numerusform>
+            <numerusform>%1, %n pares, sem relógio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>falta %n segundo</numerusform>
+            <numerusform>faltam %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n segundo de jogo</numerusform>
+            <numerusform>%n segundos de jogo</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>A pasta de imagens “%1” não está mais lá.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Par encontrado, %1 de %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Não existe nenhuma pasta de imagens chamada “%1”.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>A pasta de imagens “%1” não pode ser aberta: ela precisa de duas pastas, “1” e “2”, que possam ser lidas.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>A pasta de imagens “%1” não tem nenhum par de imagens.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>A pasta de imagens “%1” não tem nenhum par de imagens que possa ser mostrado.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Not a pair</source>
+        <translation>Não é um par</translation>
     </message>
 </context>
 <context>
@@ -223,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>sem relógio, %1 s</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -297,6 +312,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Nenhuma pasta de imagens foi escolhida.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>A pasta de imagens “%1” não está mais lá.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Não existe nenhuma pasta de imagens chamada “%1”.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>A pasta de imagens “%1” não pode ser aberta: ela precisa de duas pastas, “1” e “2”, que possam ser lidas.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>A pasta de imagens “%1” não tem nenhum par de imagens.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>A pasta de imagens “%1” não tem nenhum par de imagens que possa ser mostrado.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -305,6 +351,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>o servidor X da tela %1 não responde</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Jogo de pares: encontre as imagens que combinam</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Jogue no seu ritmo: o relógio conta os segundos jogados e nunca se esgota.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Jogue contra o relógio.</translation>
     </message>
 </context>
 <context>

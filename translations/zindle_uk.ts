@@ -2,34 +2,46 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
-    <name>SetupWindow</name>
-    <message>
-        <source>No picture set is chosen.</source>
-        <translation>Теку з малюнками не вибрано.</translation>
+    <name>Announcements</name>
+    <message numerus="yes">
+        <source>%1, %n pairs</source>
+        <translation>
+            <numerusform>%1, %n пара</numerusform>
+            <numerusform>%1, %n пари</numerusform>
+            <numerusform>%1, %n пар</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n pairs, no clock</source>
+        <translation>
+            <numerusform>%1, %n пара, без годинника</numerusform>
+            <numerusform>%1, %n пари, без годинника</numerusform>
+            <numerusform>%1, %n пар, без годинника</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left</source>
+        <translation>
+            <numerusform>залишилася %n секунда</numerusform>
+            <numerusform>залишилося %n секунди</numerusform>
+            <numerusform>залишилося %n секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds played</source>
+        <translation>
+            <numerusform>%n секунда гри</numerusform>
+            <numerusform>%n секунди гри</numerusform>
+            <numerusform>%n секунд гри</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The picture set «%1» is no longer there.</source>
-        <translation>Теки з малюнками «%1» більше немає.</translation>
+        <source>Pair found, %1 of %2</source>
+        <translation>Пару знайдено, %1 з %2</translation>
     </message>
     <message>
-        <source>There is no picture set called «%1».</source>
-        <translation>Немає теки з малюнками з назвою «%1».</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
-        <translation>Теку з малюнками «%1» не вдається відкрити: у ній мають бути дві теки, «1» і «2», які можна прочитати.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» holds no pair of pictures.</source>
-        <translation>У теці з малюнками «%1» немає жодної пари малюнків.</translation>
-    </message>
-    <message>
-        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
-        <translation>У теці з малюнками «%1» немає жодної пари малюнків, яку можна показати.</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Гаразд</translation>
+        <source>Not a pair</source>
+        <translation>Це не пара</translation>
     </message>
 </context>
 <context>
@@ -224,6 +236,13 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>no clock, %1 s</source>
+        <translation>без годинника, %1 с</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -299,6 +318,37 @@
     </message>
 </context>
 <context>
+    <name>SetupWindow</name>
+    <message>
+        <source>No picture set is chosen.</source>
+        <translation>Теку з малюнками не вибрано.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» is no longer there.</source>
+        <translation>Теки з малюнками «%1» більше немає.</translation>
+    </message>
+    <message>
+        <source>There is no picture set called «%1».</source>
+        <translation>Немає теки з малюнками з назвою «%1».</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» cannot be opened: it needs two folders, «1» and «2», that can be read.</source>
+        <translation>Теку з малюнками «%1» не вдається відкрити: у ній мають бути дві теки, «1» і «2», які можна прочитати.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» holds no pair of pictures.</source>
+        <translation>У теці з малюнками «%1» немає жодної пари малюнків.</translation>
+    </message>
+    <message>
+        <source>The picture set «%1» has no pair of pictures that can be shown.</source>
+        <translation>У теці з малюнками «%1» немає жодної пари малюнків, яку можна показати.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
@@ -307,6 +357,18 @@
     <message>
         <source>the X server of display %1 does not answer</source>
         <translation>X-сервер дисплея %1 не відповідає</translation>
+    </message>
+    <message>
+        <source>Pairs game: find the pictures that belong together</source>
+        <translation>Гра в пари: знайди малюнки, що пасують одне до одного</translation>
+    </message>
+    <message>
+        <source>Play at your own pace: the clock counts the seconds played and never runs out.</source>
+        <translation>Грай у власному темпі: годинник лічить секунди гри й ніколи не спливає.</translation>
+    </message>
+    <message>
+        <source>Play against the clock.</source>
+        <translation>Грай на час.</translation>
     </message>
 </context>
 <context>

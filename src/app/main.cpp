@@ -5,11 +5,14 @@
 #include "realservices.h"
 #include "run/run.h"
 #include "screen/fitting.h"
+#include "settings/preferences.h"
 #include "texts/languagefile.h"
 #include "translations.h"
 #include "windows/windowflow.h"
 
+#include <QAccessibleObject>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDeadlineTimer>
 #include <QScreen>
 #include <QThread>
@@ -107,6 +110,46 @@ void fitToScreen(char *argv[])
     ::execv("/proc/self/exe", argv);
 }
 
+// The game to assistive tools: its name and what it is, where Qt would give the program's
+// path.
+class GameAccessible : public QAccessibleApplication
+{
+public:
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return QCoreApplication::translate(
+                "Startup", "Pairs game: find the pictures that belong together");
+        return t == QAccessible::Name ? QStringLiteral("Zindle") : QAccessibleApplication::text(t);
+    }
+
+    static QAccessibleInterface *factory(const QString &, QObject *object)
+    {
+        return object == QCoreApplication::instance() ? new GameAccessible : nullptr;
+    }
+};
+
+// Whether the run plays with the clock: --no-clock and --clock choose and keep the choice
+// as the player's preference, so that the menu's "Play without a clock" lasts; without
+// either, the preference decides, and the design's countdown unless one was set.
+bool playsWithClock(const QApplication &app)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption noClock(
+        QStringLiteral("no-clock"),
+        QCoreApplication::translate("Startup", "Play at your own pace: the clock counts the "
+                                               "seconds played and never runs out."));
+    const QCommandLineOption clock(
+        QStringLiteral("clock"), QCoreApplication::translate("Startup", "Play against the clock."));
+    parser.addOptions({noClock, clock});
+    parser.addHelpOption();
+    parser.process(app);
+    Preferences preferences;
+    if (parser.isSet(noClock) || parser.isSet(clock))
+        preferences.setNoClock(parser.isSet(noClock));
+    return !preferences.noClock();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -117,6 +160,7 @@ int main(int argc, char *argv[])
     choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
+    QAccessible::installFactory(GameAccessible::factory);
     QApplication app(argc, argv);
     fitToScreen(arguments.data());
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
@@ -126,6 +170,7 @@ int main(int argc, char *argv[])
     SystemServices system;
     Run run(system.services());
     installTranslations(run.texts().choice().language);
+    run.choice().setWithClock(playsWithClock(app));
     WindowFlow flow(run);
     flow.start();
     return app.exec();

@@ -5,8 +5,9 @@
 
 #include "sets/dealing.h"
 
-void Board::start(int pairChoice)
+void Board::start(int pairChoice, bool withClock)
 {
+    m_withClock = withClock;
     m_clock.stop();
     m_cards = {};
     m_pairChoice = pairChoice;
@@ -25,7 +26,10 @@ void Board::deal(const DealOutcome &outcome)
             m_cards[std::size_t(card.position)] = {card.key, true};
     }
     // Ten seconds a pair, and more the larger the board: 2 to the power of its index.
-    m_clock.start(m_pairCount * 10 + (1 << m_pairChoice));
+    if (m_withClock)
+        m_clock.start(m_pairCount * 10 + (1 << m_pairChoice));
+    else
+        m_clock.startCountingUp();
 }
 
 bool Board::isInPlay(int index) const

@@ -21,10 +21,10 @@ class Board : public QObject
     Q_OBJECT
 public:
     // A new game on a board laid out for pair-count index `pairChoice`: no card dealt yet,
-    // the clock stopped.
-    void start(int pairChoice);
+    // the clock stopped. Without a clock the game's clock counts the seconds played.
+    void start(int pairChoice, bool withClock = true);
     // The cards the deal put on the board; its pairs are the ones in play, and the clock
-    // starts from their count.
+    // starts, a countdown from their count.
     void deal(const DealOutcome &outcome);
 
     // A click on card `index`. Ignored when the card is not in play (never dealt, or its
@@ -75,5 +75,6 @@ private:
     bool m_turnOpen = false;
     bool m_pairOnShow = false;
     bool m_complete = false;
+    bool m_withClock = true;
     GameClock m_clock;
 };

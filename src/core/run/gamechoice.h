@@ -8,8 +8,8 @@
 #include <QObject>
 #include <QString>
 
-// What the next board plays: the set, by the name the set box holds, and the pair count, by
-// the index of its button.
+// What the next board plays: the set, by the name the set box holds, the pair count, by
+// the index of its button, and whether a clock counts down or the player takes their time.
 class GameChoice : public QObject
 {
     Q_OBJECT
@@ -34,6 +34,10 @@ public:
     }
     int pairs() const { return PairCounts::pairsFor(m_pairChoice); }
 
+    // For the run: the player's preference or the command line decide it as the run starts.
+    bool withClock() const { return m_withClock; }
+    void setWithClock(bool on) { m_withClock = on; }
+
 Q_SIGNALS:
     void setNameChanged(const QString &name);
     void pairChoiceChanged(int index);
@@ -41,4 +45,5 @@ Q_SIGNALS:
 private:
     QString m_setName;
     int m_pairChoice = PairCounts::DefaultChoice;
+    bool m_withClock = true;
 };

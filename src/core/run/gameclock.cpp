@@ -8,6 +8,13 @@ void GameClock::start(int seconds)
     m_start = seconds;
     m_elapsed = 0;
     m_running = true;
+    m_countsDown = true;
+}
+
+void GameClock::startCountingUp()
+{
+    start(0);
+    m_countsDown = false;
 }
 
 void GameClock::tick()
@@ -15,8 +22,8 @@ void GameClock::tick()
     if (!m_running)
         return;
     ++m_elapsed;
-    Q_EMIT ticked(secondsLeft());
-    if (secondsLeft() <= 0)
+    Q_EMIT ticked(*shownSeconds());
+    if (m_countsDown && m_start - m_elapsed <= 0)
         stop();
 }
 
@@ -30,7 +37,9 @@ void GameClock::stop()
 
 std::optional<int> GameClock::shownSeconds() const
 {
-    return m_elapsed > 0 ? std::optional(secondsLeft()) : std::nullopt;
+    if (m_elapsed == 0)
+        return std::nullopt;
+    return m_countsDown ? m_start - m_elapsed : m_elapsed;
 }
 
 QString secondsCaption(std::optional<int> seconds)

@@ -7,8 +7,9 @@
 #include <QString>
 #include <optional>
 
-// The board's countdown. It shows nothing until its first tick, then the seconds left;
-// it stops at zero, where running out changes nothing but the clock, and when the game is
+// The board's clock: the countdown, or for a game at the player's own pace the seconds
+// played. It shows nothing until its first tick, then its seconds; the countdown stops at
+// zero, where running out changes nothing but the clock. Both stop when the game is
 // complete. The window that shows it owns the one-second timer and calls tick().
 class GameClock : public QObject
 {
@@ -16,17 +17,19 @@ class GameClock : public QObject
 public:
     // A new countdown from `seconds`, running.
     void start(int seconds);
+    // A new count of the seconds played, running until stopped.
+    void startCountingUp();
     // One second more; ignored once the clock has stopped.
     void tick();
     void stop();
 
     bool isRunning() const { return m_running; }
-    int secondsLeft() const { return m_start - m_elapsed; }
-    // What the clock shows: nothing before its first tick.
+    bool countsDown() const { return m_countsDown; }
+    // What the clock shows, the seconds left or played: nothing before its first tick.
     std::optional<int> shownSeconds() const;
 
 Q_SIGNALS:
-    void ticked(int secondsLeft);
+    void ticked(int shownSeconds);
     // Ran out or the game is complete: the timer stops.
     void stopped();
 
@@ -34,6 +37,7 @@ private:
     int m_start = 0;
     int m_elapsed = 0;
     bool m_running = false;
+    bool m_countsDown = true;
 };
 
 // Seconds as the clock shows them, plain digits; the empty text before the first tick.

@@ -5,11 +5,19 @@
 
 #include "run/gameclock.h"
 
+#include <QCoreApplication>
+
 QString resultLine(const GameResult &result)
 {
     const ResultWords &words = result.words;
-    return QStringList({words.start, QString::number(result.pairs), words.afterPairs,
-                        words.beforeSeconds, secondsCaption(result.secondsLeft), words.end})
+    const QString pairs = QString::number(result.pairs);
+    if (!result.withClock)
+        return QStringList({words.start, pairs, words.afterPairs,
+                            QCoreApplication::translate("Results", "no clock, %1 s")
+                                .arg(result.seconds.value_or(0))})
+            .join(QLatin1Char(' '));
+    return QStringList({words.start, pairs, words.afterPairs, words.beforeSeconds,
+                        secondsCaption(result.seconds), words.end})
         .join(QLatin1Char(' '));
 }
 

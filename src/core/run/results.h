@@ -22,14 +22,17 @@ struct GameResult {
     QString player;
     QString set;
     int pairs = 0;
-    // What the clock showed: nothing when the game ended before its first tick.
-    std::optional<int> secondsLeft;
+    // What the clock showed, the seconds left or, without a clock, the seconds played:
+    // nothing when the game ended before its first tick.
+    std::optional<int> seconds;
     QDateTime finished;
     ResultWords words;
+    bool withClock = true;
 };
 
 // <start> <pairs> <afterPairs> <beforeSeconds> <seconds left> <end>, one blank between
-// pieces, also where a piece is empty.
+// pieces, also where a piece is empty. Without a clock the language lines have no words
+// for the seconds played: the program's own translation says them after <afterPairs>.
 QString resultLine(const GameResult &result);
 
 // The games of the run, in the order they ended; kept in memory only.

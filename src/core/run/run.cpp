@@ -12,11 +12,11 @@ Run::Run(const Services &services)
 void Run::startBoard(const QString &setName)
 {
     m_boardSet = setName;
-    m_board.start(m_choice.pairChoice());
+    m_board.start(m_choice.pairChoice(), m_choice.withClock());
 }
 
 void Run::boardCompleted()
 {
     m_results.add({m_player.name(), m_boardSet, m_board.pairCount(), m_board.clock().shownSeconds(),
-                   QDateTime::currentDateTime(), m_boardWords});
+                   QDateTime::currentDateTime(), m_boardWords, m_board.clock().countsDown()});
 }

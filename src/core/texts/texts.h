@@ -21,6 +21,9 @@ public:
     QString caption(LanguageLine line) const { return read(line, line).caption(line); }
     // Where the texts come from now, and the language of the sets that go with them.
     LanguageChoice choice() const { return currentLanguage(m_programFolder); }
+    // Right to left when the first letter of the lines is of a right-to-left script, as a
+    // family's own Hebrew or Arabic file: the windows then lay themselves out mirrored.
+    Qt::LayoutDirection direction() const;
 
     const QString &programFolder() const { return m_programFolder; }
 

@@ -39,10 +39,10 @@ public:
             card()->click();
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
-    // The card box stands for the box's inner area, which holds the picture.
+    // The window lists the cards themselves: their boxes are nothing to read.
     QAccessibleInterface *parent() const override
     {
-        return QAccessible::queryAccessibleInterface(card()->parentWidget()->parentWidget());
+        return QAccessible::queryAccessibleInterface(card()->window());
     }
 
 private:

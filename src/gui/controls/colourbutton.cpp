@@ -3,8 +3,10 @@
 
 #include "colourbutton.h"
 
-ColourButton::ColourButton(const QString &caption, QColor background, QWidget *parent)
-    : FocusButton(caption, parent)
+#include "look/colours.h"
+
+ColourButton::ColourButton(const QString &caption, QColor background, QWidget *parent, QColor text)
+    : FocusButton(caption, parent), m_text(text)
 {
     setBackground(background);
 }
@@ -13,9 +15,10 @@ void ColourButton::setBackground(QColor background)
 {
     m_background = background;
     const QString colour = background.name();
-    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2;"
                                  " border: 2px outset #c0c0c0; }"
                                  "QPushButton:pressed { border-style: inset; }"
-                                 "QPushButton:disabled { color: #808080; }")
-                      .arg(colour));
+                                 "QPushButton:checked { border: 8px solid black; }"
+                                 "QPushButton:disabled { color: %3; }")
+                      .arg(colour, m_text.name(), Colours::DisabledText.name()));
 }

@@ -5,6 +5,7 @@
 
 #include "look/colours.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -29,6 +30,59 @@ protected:
     }
 };
 
+// A button as assistive tools see it: named by its caption, no object inside it (its focus
+// mark and picture are drawing, nothing to read), and a checkable one is a radio button,
+// which screen readers say checked where they say nothing of a push button's state.
+class ButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ButtonAccessible(FocusButton *button) : QAccessibleWidget(button) {}
+
+    QAccessible::Role role() const override
+    {
+        return button()->isCheckable() ? QAccessible::RadioButton : QAccessible::Button;
+    }
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString s = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !s.isEmpty())
+            return s;
+        return button()->text().remove(QLatin1Char('&'));
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && button()->isEnabled())
+            button()->click();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    FocusButton *button() const { return static_cast<FocusButton *>(widget()); }
+};
+
+QAccessibleInterface *buttonFactory(const QString &, QObject *object)
+{
+    if (auto *button = dynamic_cast<FocusButton *>(object))
+        return new ButtonAccessible(button);
+    return nullptr;
+}
+
 } // namespace
 
 void paintFocusMark(QPainter &painter, const QRect &rect, int width)
@@ -44,8 +98,15 @@ void paintFocusMark(QPainter &painter, const QRect &rect, int width)
 }
 
 FocusButton::FocusButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent), m_mark(new ButtonMark(this))
+    : QPushButton(parent), m_mark(new ButtonMark(this))
 {
+    // Set once the button is whole, so that assistive tools meet it as one of the game's.
+    setText(caption);
+    static const bool installed = [] {
+        QAccessible::installFactory(buttonFactory);
+        return true;
+    }();
+    (void)installed;
 }
 
 void FocusButton::keyPressEvent(QKeyEvent *event)

@@ -6,7 +6,9 @@
 #include <QColor>
 
 // Every colour of the windows, by the part it plays. The windows were drawn with colours
-// written &H00BBGGRR; they stay in that notation here so that each reads as drawn.
+// written &H00BBGGRR; they stay in that notation here so that each reads as drawn. Every
+// text stands out from its background by at least 4.5:1, so that a player who sees poorly
+// reads it: where the drawn text colour did not, the text is darker or white.
 namespace Colours
 {
 
@@ -16,6 +18,9 @@ constexpr QColor fromBgr(unsigned bbggrr)
 }
 
 inline constexpr QColor White = fromBgr(0xFFFFFF);
+inline constexpr QColor Black = fromBgr(0x000000);
+// The caption of a button that cannot be pressed, readable on every button colour.
+inline constexpr QColor DisabledText = fromBgr(0x595959);
 
 inline constexpr QColor IntroBackground = White;
 inline constexpr QColor ContinueButton = fromBgr(0xFFFF00);
@@ -32,7 +37,7 @@ inline constexpr QColor PlayButton = fromBgr(0x0000FF);
 
 inline constexpr QColor BoardBackground = White;
 inline constexpr QColor PlayerNameBackground = fromBgr(0xC0C0C0);
-inline constexpr QColor PlayerNameText = fromBgr(0x0000FF);
+inline constexpr QColor PlayerNameText = fromBgr(0x000099);
 inline constexpr QColor BoardButtonBackground = White;
 inline constexpr QColor SelectionFrame = fromBgr(0x0000FF);
 // The keyboard's mark, drawn over any picture.
@@ -41,6 +46,7 @@ inline constexpr QColor FocusMark = White;
 inline constexpr QColor GameOverBackground = fromBgr(0xFFC0C0);
 inline constexpr QColor GameOverText = fromBgr(0xFF0000);
 inline constexpr QColor KeepPlayingButton = fromBgr(0xFF0000);
+inline constexpr QColor KeepPlayingText = White;
 inline constexpr QColor FinishButton = fromBgr(0x0000FF);
 
 inline constexpr QColor ResultsBackground = White;

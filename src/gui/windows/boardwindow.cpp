@@ -5,12 +5,14 @@
 
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
+#include "controls/announcer.h"
 #include "controls/workprogress.h"
 #include "look/colours.h"
 #include "look/design.h"
 #include "pictures/picturecache.h"
 #include "pictures/pictureloader.h"
 #include "platform/services.h"
+#include "run/announcements.h"
 #include "run/run.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
@@ -21,6 +23,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace
 {
@@ -134,10 +137,15 @@ void BoardWindow::buildControls(WindowWidget *window)
     connectHandler(m_listButton.data(), &QPushButton::clicked, [this] { onListClicked(); });
 
     m_mark = new CardMark(window);
+    m_announcer = new Announcer(window);
+    m_announcer->setObjectName(QStringLiteral("announcer"));
     m_markedCard = -1;
 
     m_pairTimer = addTimer(200, false, [this] { onPairShown(); });
     m_clockTimer = addTimer(1000, true, [this] { onClockTick(); });
+
+    // Back on the board, assistive tools follow the keyboard's mark again.
+    window->installEventFilter(this);
 
     // The run's board speaks to these controls while they are there.
     Board &board = run().board();
@@ -201,6 +209,11 @@ void BoardWindow::onLoad()
         player, Qt::ElideRight, m_nameLabel->contentsRect().width()));
     m_nameLabel->setAccessibleName(player);
     flow().titleResults(player + QLatin1Char(' ') + listTitle);
+    const Board &board = run().board();
+    window()->setAccessibleName(Announcements::board(cleanText(run().boardSet()), board.pairCount(),
+                                                     board.clock().countsDown()));
+    // The first card takes the focus, so that a screen reader says it as the board opens.
+    moveMark(MarkMove::Right);
     m_clockTimer->setEnabled(true);
 }
 
@@ -314,21 +327,25 @@ void BoardWindow::onCardClicked(int index)
 
 void BoardWindow::showChosenCard(int index)
 {
-    showFrame(index, true);
+    // The turn's second card: what it came to is said once, not its frame.
+    showFrame(index, true, run().board().firstCard() < 0);
     play(OpenSound);
 }
 
 void BoardWindow::showFoundPair()
 {
     play(PairSound);
+    const Board &board = run().board();
+    m_announcer->announce(Announcements::pairFound(board.pairsFound(), board.pairCount()));
     m_pairTimer->setEnabled(true);
 }
 
 void BoardWindow::showMiss(int first, int second)
 {
-    showFrame(second, false);
-    showFrame(first, false);
+    showFrame(second, false, false);
+    showFrame(first, false, false);
     play(MissSound);
+    m_announcer->announce(Announcements::missed());
 }
 
 void BoardWindow::showGameComplete()
@@ -340,12 +357,16 @@ void BoardWindow::showRemovedPair(int first, int second)
 {
     m_cardImages[std::size_t(second)]->hide();
     m_cardImages[std::size_t(first)]->hide();
+    // The focus goes on to the next card still in play, not to one that is gone.
+    if (!run().board().isComplete() && (m_markedCard == first || m_markedCard == second))
+        moveMark(MarkMove::Right);
 }
 
-void BoardWindow::showFrame(int k, bool shown)
+void BoardWindow::showFrame(int k, bool shown, bool told)
 {
     m_selectionFrames[std::size_t(k)]->setVisible(shown);
-    m_cardImages[std::size_t(k)]->frameChanged();
+    if (told)
+        m_cardImages[std::size_t(k)]->frameChanged();
 }
 
 void BoardWindow::onPairShown()
@@ -370,17 +391,25 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
             return used;
         }
     }
+    if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark &&
+        watched == m_mark->window()) {
+        // After the window's own focus event, which would leave the tools on the window.
+        QPointer<CardImage> card = m_cardImages[std::size_t(m_markedCard)];
+        QTimer::singleShot(0, card, [card] { card->setMarked(true); });
+    }
     return ProgramWindow::eventFilter(watched, event);
 }
 
 bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
+    // Mirrored, the next card lies to the left.
+    const bool mirrored = window()->layoutDirection() == Qt::RightToLeft;
     switch (event->key()) {
     case Qt::Key_Left:
-        moveMark(MarkMove::Left);
+        moveMark(mirrored ? MarkMove::Right : MarkMove::Left);
         return true;
     case Qt::Key_Right:
-        moveMark(MarkMove::Right);
+        moveMark(mirrored ? MarkMove::Left : MarkMove::Right);
         return true;
     case Qt::Key_Up:
         moveMark(MarkMove::Up);
@@ -393,10 +422,8 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
     case Qt::Key_Enter:
         if (event->isAutoRepeat())
             return true;
-        // The first key only shows the mark; later ones click its card as the mouse does.
-        if (m_markedCard < 0)
-            moveMark(MarkMove::Right);
-        else
+        // Clicks the marked card as the mouse does.
+        if (m_markedCard >= 0)
             onCardClicked(m_markedCard);
         return true;
     default:
@@ -424,9 +451,10 @@ void BoardWindow::onClockTick()
     run().board().clock().tick();
 }
 
-void BoardWindow::showClock(int secondsLeft)
+void BoardWindow::showClock(int seconds)
 {
-    m_clockLabel->setText(secondsCaption(secondsLeft));
+    m_clockLabel->setText(secondsCaption(seconds));
+    m_clockLabel->setAccessibleName(Announcements::clock(run().board().clock()));
 }
 
 void BoardWindow::onCloseClicked()

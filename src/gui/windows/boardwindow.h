@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cards/keyboardmark.h"
+#include "controls/announcer.h"
 #include "controls/cardbox.h"
 #include "controls/cardimage.h"
 #include "controls/cardmark.h"
@@ -52,7 +53,7 @@ private:
     void showMiss(int first, int second);
     void showGameComplete();
     void showRemovedPair(int first, int second);
-    void showClock(int secondsLeft);
+    void showClock(int seconds);
 
     void layOutCards();
     void placeTopBar();
@@ -60,8 +61,8 @@ private:
     bool startDeal();
     void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
-    // Shows or hides card k's selection frame.
-    void showFrame(int k, bool shown);
+    // Shows or hides card k's selection frame, telling assistive tools when `told`.
+    void showFrame(int k, bool shown, bool told = true);
     // Moves the keyboard's mark and shows it on its card.
     void moveMark(MarkMove move);
 
@@ -73,9 +74,12 @@ private:
     QPointer<PictureButton> m_closeButton;
     QPointer<PictureButton> m_listButton;
     QPointer<CardMark> m_mark;
+    // Says what each turn came to.
+    QPointer<Announcer> m_announcer;
     WindowTimer *m_pairTimer = nullptr;
     WindowTimer *m_clockTimer = nullptr;
-    // The card the keyboard's mark is on; -1 until a key is used on this board.
+    // The card the keyboard's mark is on, the first card in play as the board opens; -1
+    // while the board holds none.
     int m_markedCard = -1;
     bool m_dealStopped = false;
     // The run's board reaches these controls only while they are there.

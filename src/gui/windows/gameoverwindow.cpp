@@ -7,6 +7,7 @@
 #include "look/colours.h"
 #include "look/design.h"
 #include "platform/services.h"
+#include "run/announcements.h"
 #include "run/gameoverpause.h"
 #include "run/run.h"
 #include "screen/twips.h"
@@ -32,7 +33,8 @@ void GameOverWindow::buildControls(WindowWidget *window)
     m_messageLabel = addLabel("messageLabel", 720);
 
     m_keepPlayingButton =
-        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window);
+        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window,
+                         Colours::KeepPlayingText);
     m_keepPlayingButton->setObjectName(QStringLiteral("keepPlayingButton"));
     m_keepPlayingButton->setFont(designFont(18));
     m_keepPlayingButton->setGeometry(twipsRect(240, 3480, 3855, 975));
@@ -59,7 +61,10 @@ void GameOverWindow::onLoad()
     m_keepPlayingButton->setText(lines.caption(LanguageLine::KeepPlayingButton));
     m_finishButton->setText(lines.caption(LanguageLine::FinishButton));
     m_messageLabel->setText(lines.caption(LanguageLine::GameOverMessage));
-    m_secondsLabel->setText(secondsCaption(run().board().clock().shownSeconds()));
+    const GameClock &gameClock = run().board().clock();
+    m_secondsLabel->setText(secondsCaption(gameClock.shownSeconds()));
+    // Said with its word: a number alone leaves the player guessing what it counts.
+    m_secondsLabel->setAccessibleName(Announcements::clock(gameClock));
     window()->setAccessibleName(lines.caption(LanguageLine::GameOverMessage));
 }
 

@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
@@ -25,16 +26,52 @@ const QIcon &fishIcon()
     return icon;
 }
 
+// Places the controls of `parent`, and those of the frames among them, where their mirror
+// images lie; the toolkit's own controls lay out their insides themselves.
+void mirrorControls(QWidget *parent)
+{
+    for (QWidget *control : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow())
+            continue;
+        control->move(parent->width() - control->x() - control->width(), control->y());
+        if (qobject_cast<QGroupBox *>(control))
+            mirrorControls(control);
+    }
+}
+
 } // namespace
 
 // A window takes the role its form gives it; one without a title (the intro, the board) is
-// named after the game.
+// named after the game. Unnamed panels, such as the cards' boxes, are nothing to read: the
+// window lists what they hold, and leaves out unnamed drawing, such as the keyboard's mark.
 class WindowAccessible : public QAccessibleWidget
 {
 public:
     explicit WindowAccessible(WindowWidget *window)
         : QAccessibleWidget(window, window->form()->accessibleRole())
     {
+    }
+
+    QList<QAccessibleInterface *> children() const
+    {
+        QList<QAccessibleInterface *> shown;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *c = QAccessibleWidget::child(i);
+            const bool unnamed = c && c->text(QAccessible::Name).isEmpty();
+            if (unnamed && c->role() == QAccessible::Grouping) {
+                for (int j = 0; j < c->childCount(); ++j)
+                    shown << c->child(j);
+            } else if (c && !(unnamed && c->role() == QAccessible::Client)) {
+                shown << c;
+            }
+        }
+        return shown;
+    }
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override { return children().value(index); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(children().indexOf(child));
     }
 
     QString text(QAccessible::Text t) const override
@@ -158,8 +195,13 @@ void ProgramWindow::load()
     if (m_window)
         return;
     m_window = new WindowWidget(this);
+    // Texts of a right-to-left script read from the right: the window is laid out mirrored,
+    // its captions aligned to their right, each control where its mirror image lies.
+    m_window->setLayoutDirection(run().texts().direction());
     buildControls(m_window);
     runHandler([this] { onLoad(); });
+    if (m_window && m_window->layoutDirection() == Qt::RightToLeft)
+        mirrorControls(m_window);
 }
 
 void ProgramWindow::show()

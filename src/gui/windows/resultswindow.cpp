@@ -11,16 +11,20 @@
 #include "screen/twips.h"
 #include "windows/windowflow.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QTimer>
 
 ResultsWindow::ResultsWindow(WindowFlow &flow) : ProgramWindow(flow)
 {
     // The list holds a line for every result of the run, loading the window hidden if
     // needed.
     QObject::connect(&run().results(), &Results::added, this, [this](const GameResult &result) {
-        if (m_resultList)
+        if (m_resultList) {
             m_resultList->addItem(resultLine(result));
-        else
+            m_resultList->setCurrentRow(m_resultList->count() - 1);
+            m_resultList->installEventFilter(this);
+        } else
             load();
     });
 }
@@ -48,6 +52,7 @@ void ResultsWindow::buildControls(WindowWidget *window)
     m_resultList->setPalette(palette);
     for (const GameResult &result : run().results().all())
         m_resultList->addItem(resultLine(result));
+    m_resultList->setCurrentRow(m_resultList->count() - 1);
 
     m_backButton = new ColourButton(QString(), Colours::BackButton, window);
     m_backButton->setObjectName(QStringLiteral("backButton"));
@@ -57,22 +62,27 @@ void ResultsWindow::buildControls(WindowWidget *window)
     picture->setObjectName(QStringLiteral("backPicture"));
     picture->setGeometry(m_backButton->rect());
     connectHandler(m_backButton.data(), &QPushButton::clicked, [this] { onBackClicked(); });
-    m_backButton->setFocus();
+    if (m_resultList->count() > 0)
+        m_resultList->setFocus();
+    else
+        m_backButton->setFocus();
 }
 
 void ResultsWindow::onLoad()
 {
     flow().centreOnScreen(*this);
-    // The back button goes on with the game: it and its picture are named by the
-    // keep-playing caption.
+    // The back button goes on with the game: it is named by the keep-playing caption.
     const QString back = run().texts().caption(LanguageLine::KeepPlayingButton);
     m_backButton->setAccessibleName(back);
-    m_backButton->findChild<QLabel *>()->setAccessibleName(back);
 }
 
-void ResultsWindow::focusBackButton()
+void ResultsWindow::takeFocus()
 {
-    if (m_backButton)
+    if (!m_backButton)
+        return;
+    if (m_resultList->count() > 0)
+        m_resultList->setFocus(Qt::ActiveWindowFocusReason);
+    else
         m_backButton->setFocus(Qt::ActiveWindowFocusReason);
 }
 
@@ -83,6 +93,20 @@ bool ResultsWindow::onKeyDown(QKeyEvent *event)
         return false;
     onBackClicked();
     return true;
+}
+
+bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list says only itself as it takes the focus: its line follows, after the list.
+    if (event->type() == QEvent::FocusIn && watched == m_resultList) {
+        QTimer::singleShot(0, m_resultList, [list = m_resultList] {
+            QAccessibleEvent focus(list, QAccessible::Focus);
+            focus.setChild(list->currentRow());
+            if (list->hasFocus() && list->currentRow() >= 0)
+                QAccessible::updateAccessibility(&focus);
+        });
+    }
+    return ProgramWindow::eventFilter(watched, event);
 }
 
 void ResultsWindow::closeRequested()

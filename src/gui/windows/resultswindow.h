@@ -19,13 +19,15 @@ public:
     void setCaption(const QString &caption);
 
     void closeRequested() override;
-    // The back button takes the focus and shows its mark, as when the window opens.
-    void focusBackButton();
+    // The list takes the focus on its latest result, where a screen reader reads it and the
+    // arrow keys go through the others; an empty list leaves it to the back button.
+    void takeFocus();
 
 protected:
     void buildControls(WindowWidget *window) override;
     void onLoad() override;
     bool onKeyDown(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onBackClicked();

@@ -187,7 +187,7 @@ void WindowFlow::resultsWanted()
         centreOnScreen(resultsWindow());
     resultsWindow().setOwner(boardWindow().isShown() ? &boardWindow() : nullptr);
     resultsWindow().show();
-    resultsWindow().focusBackButton();
+    resultsWindow().takeFocus();
 }
 
 void WindowFlow::gameOver()
