@@ -9,9 +9,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QTest>
 #include <QtEndian>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -95,4 +98,16 @@ QImage filled(QSize size, QColor colour)
 QColor centreOf(const CardPicture &card)
 {
     return card.image.pixelColor(card.image.rect().center());
+}
+
+void onAFullDisk(qint64 bytes, const std::function<void()> &write)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = rlim_t(bytes);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    write();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QImageIOHandler>
 #include <QTemporaryDir>
+#include <functional>
 
 // A folder of a test's own that is the program folder and holds the home ("home", no XDG
 // variables, shared data folders "share"), so that no test reads or writes the real user's
@@ -35,3 +36,6 @@ QByteArray withSize(QByteArray png, quint32 width, quint32 height);
 // A picture of one colour, and the colour a card shows at its centre.
 QImage filled(QSize size, QColor colour);
 QColor centreOf(const CardPicture &card);
+// Runs `write` as on a full disk: no file grows past `bytes`, and writing more fails instead
+// of ending the test.
+void onAFullDisk(qint64 bytes, const std::function<void()> &write);
