@@ -280,6 +280,7 @@ bool BoardWindow::startDeal()
     const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
     run().board().deal(outcome);
     showDealtCards(outcome);
+    run().keptPictures().thumbnails().writeHeld();
     return true;
 }
 
