@@ -377,6 +377,17 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
     return image;
 }
 
+// The whole picture at `size`, upright, the file opened anew.
+QImage decodeWhole(const QString &path, QSize size, const DecodeLimits &limits)
+{
+    PictureFile file;
+    QImageReader reader;
+    Header header;
+    if (!readHeader(path, file, reader, header))
+        return {};
+    return decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
+}
+
 // What is wanted of the picture, from its thumbnail: never larger than 1024 pixels a side,
 // so that scaling it whole is cheap.
 QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
@@ -427,7 +438,8 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
             const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
             thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
             if (!thumbnail.isNull() && writer)
-                writer->hold(source, edge, thumbnail);
+                writer->hold(source, edge, thumbnail,
+                             [path, size, limits] { return decodeWhole(path, size, limits); });
             else if (!thumbnail.isNull())
                 Thumbnails::write(source, edge, thumbnail);
         }

@@ -19,16 +19,17 @@ ThumbnailWriter::~ThumbnailWriter()
     m_writing.waitForDone();
 }
 
-void ThumbnailWriter::hold(const Thumbnails::Source &source, int edge, const QImage &thumbnail)
+void ThumbnailWriter::hold(const Thumbnails::Source &source, int edge, const QImage &thumbnail,
+                           std::function<QImage()> make)
 {
     const std::lock_guard lock(m_mutex);
-    if (m_heldBytes + thumbnail.sizeInBytes() > m_maxHeldBytes) {
-        qCDebug(thumbnailsLog) << "no thumbnail of" << shownFileName(source.path)
-                               << "written this time: too many are waiting";
-        return;
-    }
-    m_heldBytes += thumbnail.sizeInBytes();
-    m_held.push_back({source, edge, thumbnail});
+    const bool kept = m_heldBytes + thumbnail.sizeInBytes() <= m_maxHeldBytes;
+    if (kept)
+        m_heldBytes += thumbnail.sizeInBytes();
+    else
+        qCDebug(thumbnailsLog) << "the thumbnail of" << shownFileName(source.path)
+                               << "will be decoded again: too many are waiting";
+    m_held.push_back({source, edge, kept ? thumbnail : QImage(), std::move(make)});
 }
 
 void ThumbnailWriter::writeHeld()
@@ -41,7 +42,9 @@ void ThumbnailWriter::writeHeld()
     // Counted until written, so that the next boards cannot pile up more.
     for (Held &h : held) {
         m_writing.start([this, h = std::move(h)] {
-            Thumbnails::write(h.source, h.edge, h.thumbnail);
+            const QImage thumbnail = h.thumbnail.isNull() ? h.make() : h.thumbnail;
+            if (!thumbnail.isNull())
+                Thumbnails::write(h.source, h.edge, thumbnail);
             const std::lock_guard lock(m_mutex);
             m_heldBytes -= h.thumbnail.sizeInBytes();
         });

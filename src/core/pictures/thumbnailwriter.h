@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QThreadPool>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -16,15 +17,17 @@
 class ThumbnailWriter
 {
 public:
-    // Thumbnails held or being written beyond this many bytes are not written this time; a
-    // later board decodes them again.
+    // Beyond this many bytes of thumbnails held or being written, a thumbnail is made again
+    // from its file when its turn comes.
     explicit ThumbnailWriter(qint64 maxHeldBytes);
     // Waits for the thumbnail being written; those still held are dropped.
     ~ThumbnailWriter();
     ThumbnailWriter(const ThumbnailWriter &) = delete;
     ThumbnailWriter &operator=(const ThumbnailWriter &) = delete;
 
-    void hold(const Thumbnails::Source &source, int edge, const QImage &thumbnail);
+    // `thumbnail` is what `make` decodes again.
+    void hold(const Thumbnails::Source &source, int edge, const QImage &thumbnail,
+              std::function<QImage()> make);
     // Starts writing every thumbnail held until now.
     void writeHeld();
     // Waits until those started are written.
@@ -35,6 +38,7 @@ private:
         Thumbnails::Source source;
         int edge;
         QImage thumbnail;
+        std::function<QImage()> make;
     };
 
     const qint64 m_maxHeldBytes;
