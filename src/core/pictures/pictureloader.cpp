@@ -377,6 +377,16 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
     return image;
 }
 
+// Whether the whole picture at `thumbnail` (upright) takes more decoding than at `card`: a
+// JPEG scaled by a smaller factor on the way decodes up to four times the pixels.
+bool decodesMore(const Header &header, QSize thumbnail, QSize card)
+{
+    const auto factor = [&header](QSize upright) {
+        return jpegFactor(header.size, turned(header) ? upright.transposed() : upright);
+    };
+    return isJpeg(header.format) && factor(thumbnail) < factor(card);
+}
+
 // The whole picture at `size`, upright, the file opened anew.
 QImage decodeWhole(const QString &path, QSize size, const DecodeLimits &limits)
 {
@@ -436,10 +446,16 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
             qCDebug(picturesLog) << shownFileName(path) << "from its shared thumbnail";
         } else if (const int edge = Thumbnails::edgeFor(kept.natural, wanted->scaled)) {
             const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
+            const auto again = [path, size, limits] { return decodeWhole(path, size, limits); };
+            if (writer && decodesMore(header, size, wanted->scaled)) {
+                // The board does not wait for the extra pixels: the thumbnail is decoded again
+                // once it shows.
+                writer->hold(source, edge, {}, again);
+                return decodeWanted(path, reader, header, *wanted, limits);
+            }
             thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
             if (!thumbnail.isNull() && writer)
-                writer->hold(source, edge, thumbnail,
-                             [path, size, limits] { return decodeWhole(path, size, limits); });
+                writer->hold(source, edge, thumbnail, again);
             else if (!thumbnail.isNull())
                 Thumbnails::write(source, edge, thumbnail);
         }

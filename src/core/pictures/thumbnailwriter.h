@@ -25,7 +25,8 @@ public:
     ThumbnailWriter(const ThumbnailWriter &) = delete;
     ThumbnailWriter &operator=(const ThumbnailWriter &) = delete;
 
-    // `thumbnail` is what `make` decodes again.
+    // `thumbnail` is what `make` decodes again; a null one is made by `make` when its turn
+    // comes.
     void hold(const Thumbnails::Source &source, int edge, const QImage &thumbnail,
               std::function<QImage()> make);
     // Starts writing every thumbnail held until now.
