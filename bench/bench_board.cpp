@@ -18,7 +18,8 @@
 // --sharpness compares cards made while only small thumbnails exist with the photos scaled.
 // --one opens one first board, or decodes its pictures alone, and ends, for timing the process
 // from outside: of the benchmark's photos or the set in FOLDER (36 pairs unless --pairs says),
-// without thumbnails unless --thumbnails keeps those a board left (then it waits for its own).
+// without thumbnails unless --thumbnails keeps those a board left (then it waits for its own to
+// be written); decoding alone never reads nor removes thumbnails.
 // The thumbnails go to a cache folder of the benchmark's own.
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
@@ -362,7 +363,11 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // As a player plays on: the thumbnails the board left are written.
-    void writeThumbnails() { m_program.run.keptPictures().thumbnails().waitForWritten(); }
+    void writeThumbnails()
+    {
+        QCoreApplication::processEvents();
+        m_program.run.keptPictures().thumbnails().waitForWritten();
+    }
     int dealt() const { return m_dealt; }
     int opens() const { return m_opens; }
     double busyAt() const { return m_busyAt; }
@@ -630,7 +635,7 @@ int benchOne(int argc, char *argv[], const Options &o)
         if (PairCounts::pairsFor(c) == o.pairs)
             choice = c;
     }
-    if (!o.thumbnails)
+    if (!o.thumbnails && o.one != QLatin1String("decode"))
         noThumbnails();
     if (o.scale != 1)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(o.scale));
@@ -773,7 +778,8 @@ int main(int argc, char *argv[])
     const Options o = parse(argc, argv);
     if (o.threads > 0)
         useCores(o.threads);
-    noThumbnails();
+    if (!o.thumbnails)
+        noThumbnails();
     std::printf("decoding threads: %d%s\n", QThread::idealThreadCount(),
                 o.threads > 0 ? " (simulated)" : "");
     if (o.progressive) {

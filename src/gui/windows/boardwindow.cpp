@@ -21,6 +21,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace
 {
@@ -280,7 +281,8 @@ bool BoardWindow::startDeal()
     const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
     run().board().deal(outcome);
     showDealtCards(outcome);
-    run().keptPictures().thumbnails().writeHeld();
+    // Once the board shows: the thumbnails its pictures left never hold it up.
+    QTimer::singleShot(0, window(), [this] { run().keptPictures().thumbnails().writeHeld(); });
     return true;
 }
 
