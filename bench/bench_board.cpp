@@ -778,7 +778,7 @@ int main(int argc, char *argv[])
     const Options o = parse(argc, argv);
     if (o.threads > 0)
         useCores(o.threads);
-    if (!o.thumbnails)
+    if (o.one.isEmpty())
         noThumbnails();
     std::printf("decoding threads: %d%s\n", QThread::idealThreadCount(),
                 o.threads > 0 ? " (simulated)" : "");
