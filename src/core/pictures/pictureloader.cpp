@@ -377,14 +377,16 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
     return image;
 }
 
-// Whether the whole picture at `thumbnail` (upright) takes more decoding than at `card`: a
-// JPEG scaled by a smaller factor on the way decodes up to four times the pixels.
-bool decodesMore(const Header &header, QSize thumbnail, QSize card)
+// Whether the whole picture at `thumbnail` (upright) takes more decoding than the card
+// wants of it: a JPEG scaled by a smaller factor on the way decodes up to four times the
+// pixels, and a card that shows part of its picture stops decoding below that part.
+bool decodesMore(const Header &header, QSize thumbnail, const Wanted &card)
 {
     const auto factor = [&header](QSize upright) {
         return jpegFactor(header.size, turned(header) ? upright.transposed() : upright);
     };
-    return isJpeg(header.format) && factor(thumbnail) < factor(card);
+    return isJpeg(header.format) &&
+           (factor(thumbnail) < factor(card.scaled) || card.part.size() != card.scaled);
 }
 
 // The whole picture at `size`, upright, the file opened anew.
@@ -447,7 +449,7 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
         } else if (const int edge = Thumbnails::edgeFor(kept.natural, wanted->scaled)) {
             const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
             const auto again = [path, size, limits] { return decodeWhole(path, size, limits); };
-            if (writer && decodesMore(header, size, wanted->scaled)) {
+            if (writer && decodesMore(header, size, *wanted)) {
                 // The board does not wait for the extra pixels: the thumbnail is decoded again
                 // once it shows.
                 writer->hold(source, edge, {}, again);
