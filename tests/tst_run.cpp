@@ -3,10 +3,15 @@
 
 #include "cards/keyboardmark.h"
 #include "fakes.h"
+#include "pictures/picturecache.h"
 #include "run/gameoverpause.h"
 #include "sets/dealing.h"
+#include "testfiles.h"
 
+#include <QDir>
 #include <QSignalSpy>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace
 {
@@ -207,6 +212,55 @@ private Q_SLOTS:
         // The keys in the order MarkMove lists them.
         const auto key = MarkMove(QStringLiteral("LRUD").indexOf(f[1]));
         QCOMPARE(moveCardMark(f[0].toInt(), key, 4, clickable), f[3].toInt());
+    }
+
+    void boardOpensEachPictureOnce_data()
+    {
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("ratio 1") << 1.0;
+        QTest::newRow("ratio 2") << 2.0;
+    }
+
+    // The check before the board and the deal share what they read, captions too: on a
+    // network share each open is a round trip. Thumbnails wait until the board shows.
+    void boardOpensEachPictureOnce()
+    {
+        QFETCH(double, ratio);
+        TestRun program;
+        const QByteArray picture = encoded(filled({1200, 900}, Qt::darkGreen), "JPEG").mid(2);
+        for (int p = 0; p < 12; ++p)
+            program.writeFile(QStringLiteral("set/%1/%2.jpg").arg(p % 2 + 1).arg(p / 2),
+                              QByteArray("\xff\xd8\xff\xfe\0\x03", 6) + char('0' + p / 2) +
+                                  picture);
+        const int watch = inotify_init1(IN_NONBLOCK);
+        for (const char *half : {"set/1", "set/2"})
+            inotify_add_watch(watch, qPrintable(program.path(half)), IN_OPEN);
+        const CardBoxSize box = firstCardBox(0, 800 * 15, 600 * 15, ratio);
+        PictureCache cache(RunPictureCacheBytes);
+        QCOMPARE(checkSet(program.path("set"), box, cache), DealCheck::Dealable);
+        const DealPlan plan = planDeal(program.path("set"), std::vector(12, box), program.random);
+        const std::vector<CardPicture> cards = loadCardPictures(plan.requests, &cache, true);
+        QMap<QString, int> opens;
+        alignas(inotify_event) char events[4096];
+        for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;) {
+            for (char *at = events; at < events + n;) {
+                const auto *e = reinterpret_cast<const inotify_event *>(at);
+                at += sizeof(inotify_event) + e->len;
+                if (!(e->mask & IN_ISDIR))
+                    ++opens[QString::number(e->wd) + e->name];
+            }
+        }
+        close(watch);
+        QCOMPARE(opens.values(), QList<int>(12, 1));
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            QCOMPARE(cards[i].caption, QString::number(plan.draws.chosen[i / 2]));
+        QDir written(program.path(ratio == 1 ? "home/.cache/thumbnails/large"
+                                             : "home/.cache/thumbnails/x-large"));
+        QVERIFY(written.isEmpty());
+        cache.thumbnails().writeHeld();
+        cache.thumbnails().waitForWritten();
+        written.refresh();
+        QCOMPARE(written.entryList(QDir::Files).size(), 12);
     }
 };
 

@@ -105,7 +105,12 @@ std::optional<QString> embeddedCaption(const QString &path, const QString &langu
     QFile file;
     if (!openRegularFile(file, path))
         return std::nullopt;
-    const EmbeddedMetadata embedded = readEmbeddedMetadata(file);
+    return embeddedCaption(readEmbeddedMetadata(file), path, language);
+}
+
+std::optional<QString> embeddedCaption(const EmbeddedMetadata &embedded, const QString &path,
+                                       const QString &language)
+{
     if (embedded.overBudget) {
         qCWarning(picturesLog) << shownFileName(path) << "has more than" << MetadataBudgetBytes
                                << "bytes of metadata: none of it is read for its caption";
@@ -123,9 +128,23 @@ std::optional<QString> embeddedCaption(const QString &path, const QString &langu
     return m.description;
 }
 
+namespace
+{
+
+QString fileCaption(const QString &path)
+{
+    return cleanText(shownFileName(QFileInfo(path).completeBaseName()));
+}
+
+} // namespace
+
 QString pictureCaption(const QString &path, const QString &language)
 {
-    if (auto caption = embeddedCaption(path, language))
-        return *caption;
-    return cleanText(shownFileName(QFileInfo(path).completeBaseName()));
+    return embeddedCaption(path, language).value_or(fileCaption(path));
+}
+
+QString pictureCaption(const EmbeddedMetadata &embedded, const QString &path,
+                       const QString &language)
+{
+    return embeddedCaption(embedded, path, language).value_or(fileCaption(path));
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+struct EmbeddedMetadata;
+
 // A caption is spoken, not read: at most this many characters of it are kept.
 inline constexpr int CaptionMaxLength = 200;
 
@@ -18,7 +20,12 @@ inline constexpr int CaptionMaxLength = 200;
 // compressed texts), when the metadata cannot be read, and when there is more of it than
 // MetadataBudgetBytes. Safe to call from several threads.
 std::optional<QString> embeddedCaption(const QString &path, const QString &language);
+// The same from the metadata of the file at `path`, already read: nothing is opened.
+std::optional<QString> embeddedCaption(const EmbeddedMetadata &embedded, const QString &path,
+                                       const QString &language);
 
 // The words that name the picture at `path`: its embedded caption, or else its file name
 // without the extension, as shownFileName shows it.
 QString pictureCaption(const QString &path, const QString &language);
+QString pictureCaption(const EmbeddedMetadata &embedded, const QString &path,
+                       const QString &language);

@@ -66,7 +66,7 @@ std::optional<KeptPicture> PictureCache::find(const QString &path, const FileSta
 
 void PictureCache::keep(const QString &path, const FileStamp &stamp, KeptPicture picture)
 {
-    const qint64 size = picture.image.sizeInBytes();
+    const qint64 size = picture.image.sizeInBytes() + picture.metadata.exifAndXmp.size();
     const std::lock_guard lock(m_mutex);
     // A picture larger than the bound is not kept, and what was kept of the file goes.
     m_kept.insert(path, new Entry{stamp, std::move(picture)}, size);

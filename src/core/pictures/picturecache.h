@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "pictures/embeddedmetadata.h"
+#include "pictures/thumbnailwriter.h"
+
 #include <QCache>
 #include <QImage>
 #include <QRect>
@@ -27,28 +30,35 @@ std::optional<FileStamp> stampOf(const QString &path);
 
 // Part of a picture as it was decoded: the picture scaled whole to `scaled` (upright,
 // device pixels) and the part `part` of it that `image` holds.
+// What it says of itself is kept too, so that its caption needs no second reading.
 struct KeptPicture {
     QSize natural; // upright, the file's pixels
     QSize scaled;
     QRect part;
     QImage image;
+    EmbeddedMetadata metadata;
 };
 
 // The bound of the pictures the run keeps for its boards.
 inline constexpr qint64 RunPictureCacheBytes = 128ll * 1024 * 1024;
+// The bound of the thumbnails it holds until its board shows: those of a 36-pair board at
+// 1920 x 1080.
+inline constexpr qint64 HeldThumbnailBytes = 64ll * 1024 * 1024;
 
 // Pictures decoded for earlier boards, kept so that the next board opens at once. Least
 // recently used pictures go first when the kept pictures would take more than the bound.
-// Safe to use from several threads.
+// The thumbnails made on the way wait in `thumbnails()` until the board shows. Safe to use
+// from several threads.
 class PictureCache
 {
 public:
-    explicit PictureCache(qint64 maxBytes) : m_kept(maxBytes) {}
+    explicit PictureCache(qint64 maxBytes) : m_kept(maxBytes), m_thumbnails(HeldThumbnailBytes) {}
 
     // What is kept of the file, when the file has the same stamp as then.
     std::optional<KeptPicture> find(const QString &path, const FileStamp &stamp);
     void keep(const QString &path, const FileStamp &stamp, KeptPicture picture);
     qint64 bytes() const;
+    ThumbnailWriter &thumbnails() { return m_thumbnails; }
 
 private:
     struct Entry {
@@ -59,6 +69,7 @@ private:
     mutable std::mutex m_mutex;
     // Costs are the pictures' bytes.
     QCache<QString, Entry> m_kept;
+    ThumbnailWriter m_thumbnails;
 };
 
 // The part `part` of the picture scaled whole to `scaled`, made from what was kept when a

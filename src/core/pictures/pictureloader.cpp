@@ -11,6 +11,7 @@
 #include "pictures/picturecache.h"
 #include "pictures/splicedfile.h"
 #include "pictures/thumbnails.h"
+#include "pictures/thumbnailwriter.h"
 #include "screen/twips.h"
 
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -280,10 +282,12 @@ struct Wanted {
 // be shown.
 using WantFor = std::function<std::optional<Wanted>(QSize upright)>;
 
-// A picture file as its decoder reads it: without the texts, comments and XMP it has no use
-// for, which could otherwise hold it for minutes and gigabytes.
+// A picture file, opened once: what it says of itself, for its caption, and the picture as
+// its decoder reads it, without the texts, comments and XMP it has no use for, which could
+// otherwise hold it for minutes and gigabytes.
 struct PictureFile {
     QFile file;
+    EmbeddedMetadata metadata;
     SplicedFile picture;
 };
 
@@ -291,8 +295,10 @@ struct PictureFile {
 // size. The reader turns the picture upright.
 bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, Header &header)
 {
-    if (!openRegularFile(source.file, path) ||
-        !source.picture.open(&source.file, readEmbeddedMetadata(source.file).pictureParts))
+    if (!openRegularFile(source.file, path))
+        return false;
+    source.metadata = readEmbeddedMetadata(source.file);
+    if (!source.picture.open(&source.file, std::exchange(source.metadata.pictureParts, {})))
         return false;
     header.coefficientBytes = jpegCoefficientBytes(source.picture);
     source.picture.seek(0);
@@ -371,6 +377,29 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
     return image;
 }
 
+// Whether the whole picture at `thumbnail` (upright) takes more decoding than the card
+// wants of it: a JPEG scaled by a smaller factor on the way decodes up to four times the
+// pixels, and a card that shows part of its picture stops decoding below that part.
+bool decodesMore(const Header &header, QSize thumbnail, const Wanted &card)
+{
+    const auto factor = [&header](QSize upright) {
+        return jpegFactor(header.size, turned(header) ? upright.transposed() : upright);
+    };
+    return isJpeg(header.format) &&
+           (factor(thumbnail) < factor(card.scaled) || card.part.size() != card.scaled);
+}
+
+// The whole picture at `size`, upright, the file opened anew.
+QImage decodeWhole(const QString &path, QSize size, const DecodeLimits &limits)
+{
+    PictureFile file;
+    QImageReader reader;
+    Header header;
+    if (!readHeader(path, file, reader, header))
+        return {};
+    return decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
+}
+
 // What is wanted of the picture, from its thumbnail: never larger than 1024 pixels a side,
 // so that scaling it whole is cheap.
 QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
@@ -381,16 +410,19 @@ QImage fromThumbnail(const QImage &thumbnail, const Wanted &wanted)
     return image;
 }
 
-// Decodes what `want` asks of the file. With the file's `stamp`, the shared thumbnails
-// serve first; when none does but one would, the picture is decoded at that thumbnail's
-// size and leaves it behind, so that the next run and the next board find it.
+// Decodes what `want` asks of the file, and keeps what the file says of itself. With the
+// file's `stamp`, the shared thumbnails serve first; when none does but one would, the
+// picture is decoded at that thumbnail's size and leaves it behind, so that the next run and
+// the next board find it: in `writer` until the board shows, or else at once.
 QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const FileStamp *stamp,
-              const DecodeLimits &limits)
+              ThumbnailWriter *writer, const DecodeLimits &limits)
 {
     PictureFile file;
     QImageReader reader;
     Header header;
-    if (!readHeader(path, file, reader, header)) {
+    const bool read = readHeader(path, file, reader, header);
+    kept.metadata = std::move(file.metadata);
+    if (!read) {
         if (file.file.isOpen())
             qCWarning(picturesLog) << shownFileName(path)
                                    << "left out: no size in its header:" << reader.errorString();
@@ -416,8 +448,17 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
             qCDebug(picturesLog) << shownFileName(path) << "from its shared thumbnail";
         } else if (const int edge = Thumbnails::edgeFor(kept.natural, wanted->scaled)) {
             const QSize size = Thumbnails::thumbnailSize(kept.natural, edge);
+            const auto again = [path, size, limits] { return decodeWhole(path, size, limits); };
+            if (writer && decodesMore(header, size, *wanted)) {
+                // The board does not wait for the extra pixels: the thumbnail is decoded again
+                // once it shows.
+                writer->hold(source, edge, {}, again);
+                return decodeWanted(path, reader, header, *wanted, limits);
+            }
             thumbnail = decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
-            if (!thumbnail.isNull())
+            if (!thumbnail.isNull() && writer)
+                writer->hold(source, edge, thumbnail, again);
+            else if (!thumbnail.isNull())
                 Thumbnails::write(source, edge, thumbnail);
         }
         if (!thumbnail.isNull())
@@ -426,10 +467,12 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
     return decodeWanted(path, reader, header, *wanted, limits);
 }
 
-// The picture at `path` as `want` asks for it: made from what the cache kept when that
-// serves, decoded otherwise (and then kept).
+// The picture at `path` as `want` asks for it, and what the file says of itself: made from
+// what the cache kept when that serves, without opening the file; decoded otherwise (and
+// then kept).
 QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache,
-                   bool thumbnails = false, const DecodeLimits &limits = {})
+                   bool thumbnails = false, const DecodeLimits &limits = {},
+                   EmbeddedMetadata *metadata = nullptr)
 {
     const std::optional<FileStamp> stamp = cache || thumbnails ? stampOf(path) : std::nullopt;
     if (stamp && cache) {
@@ -440,12 +483,17 @@ QImage loadPicture(const QString &path, const WantFor &want, PictureCache *cache
             QImage image = reuseKept(*kept, wanted->scaled, wanted->part);
             if (!image.isNull()) {
                 image.setDevicePixelRatio(wanted->ratio);
+                if (metadata)
+                    *metadata = kept->metadata;
                 return image;
             }
         }
     }
     KeptPicture kept;
-    QImage image = decode(path, want, kept, thumbnails && stamp ? &*stamp : nullptr, limits);
+    QImage image = decode(path, want, kept, thumbnails && stamp ? &*stamp : nullptr,
+                          cache ? &cache->thumbnails() : nullptr, limits);
+    if (metadata)
+        *metadata = kept.metadata;
     if (stamp && cache && !image.isNull()) {
         kept.image = image;
         cache->keep(path, *stamp, std::move(kept));
@@ -488,11 +536,13 @@ CardPicture loadOne(const CardPictureRequest &request, PictureCache *cache, bool
                     const DecodeLimits &limits)
 {
     CardPicture card;
-    QImage image = loadPicture(request.path, cardWants(request, card), cache, thumbnails, limits);
+    EmbeddedMetadata metadata;
+    QImage image =
+        loadPicture(request.path, cardWants(request, card), cache, thumbnails, limits, &metadata);
     card.loaded = !image.isNull();
     card.image = std::move(image);
     if (card.loaded)
-        card.caption = pictureCaption(request.path, request.language);
+        card.caption = pictureCaption(metadata, request.path, request.language);
     return card;
 }
 

@@ -32,7 +32,9 @@ qint64 decodeBytesFor(const CardPictureRequest &request);
 // Decodes the pictures of a board, several at once, each at the size its card shows it and
 // no more of it than its box shows; pictures kept in `cache` are used where they serve,
 // and what is decoded is kept there. With `sharedThumbnails` the desktop's thumbnails serve
-// too, and pictures decoded leave thumbnails behind. A picture that cannot be decoded, that would
+// too (never one smaller than the card), and pictures decoded leave thumbnails behind: held in
+// the cache's writer until the board shows, written at once without a cache. Each file is
+// opened once, its caption read with its picture. A picture that cannot be decoded, that would
 // show less than one pixel high, or that alone would need more than the decoding budget does not
 // load.
 std::vector<CardPicture> loadCardPictures(const std::vector<CardPictureRequest> &requests,

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
@@ -54,9 +55,14 @@ public:
         QObject::connect(&m_dialog, &QProgressDialog::canceled, this, [this] { cancel(); });
         QObject::connect(&m_dialog, &QDialog::rejected, this, [this] { cancel(); });
         qApp->installEventFilter(this);
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     }
 
-    ~WorkProgress() override { qApp->removeEventFilter(this); }
+    ~WorkProgress() override
+    {
+        QGuiApplication::restoreOverrideCursor();
+        qApp->removeEventFilter(this);
+    }
 
     void wait()
     {

@@ -300,6 +300,8 @@ bool BoardWindow::startDeal()
     const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
     run().board().deal(outcome);
     showDealtCards(outcome);
+    // Once the board shows: the thumbnails its pictures left never hold it up.
+    QTimer::singleShot(0, window(), [this] { run().keptPictures().thumbnails().writeHeld(); });
     return true;
 }
 

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QFutureWatcher>
+#include <QScopeGuard>
 #include <QScreen>
 #include <memory>
 
@@ -77,6 +78,8 @@ ResultsWindow &WindowFlow::resultsWindow()
 DealCheck WindowFlow::openBoard()
 {
     if (!boardWindow().isLoaded()) {
+        m_opening.start();
+        const auto opened = qScopeGuard([this] { m_opening.invalidate(); });
         // The board plays on the setup window's monitor; the windows that follow it centre
         // there too.
         Screen *screen = m_run.services().screen;
@@ -92,7 +95,7 @@ DealCheck WindowFlow::openBoard()
                          shown ? shown->devicePixelRatio() : 1.0);
         QFutureWatcher<DealCheck> check;
         check.setFuture(startCheckingSet(folder, box, m_run.keptPictures()));
-        waitShowingProgress(check, dealOwner(), m_progressAfter);
+        waitShowingProgress(check, dealOwner(), progressAfter());
         // Closing the setup window meanwhile ended the run.
         if (check.isCanceled() || !setupWindow().isLoaded())
             return DealCheck::Cancelled;
@@ -111,6 +114,12 @@ DealCheck WindowFlow::openBoard()
     }
     boardWindow().show();
     return DealCheck::Dealable;
+}
+
+std::chrono::milliseconds WindowFlow::progressAfter() const
+{
+    const std::chrono::milliseconds spent(m_opening.isValid() ? m_opening.elapsed() : 0);
+    return std::max(std::chrono::milliseconds(0), m_progressAfter - spent);
 }
 
 QWidget *WindowFlow::dealOwner()

@@ -7,6 +7,7 @@
 #include "sets/dealing.h"
 #include "windows/windowmanager.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -66,8 +67,9 @@ public:
     // The window a deal's progress window belongs to: the setup window where it shows, else
     // the window in front.
     QWidget *dealOwner();
-    // How long a deal runs before its progress window shows; tests shorten it.
-    std::chrono::milliseconds progressAfter() const { return m_progressAfter; }
+    // How much longer a board's opening may run before its progress window shows: the check
+    // and the deal count from the same click. Tests shorten it.
+    std::chrono::milliseconds progressAfter() const;
     void setProgressAfter(std::chrono::milliseconds after) { m_progressAfter = after; }
 
     // The board's start-up: the name entry closes, the list window gets its title.
@@ -103,4 +105,5 @@ private:
     std::unique_ptr<GameOverWindow> m_gameOver;
     std::unique_ptr<ResultsWindow> m_results;
     std::chrono::milliseconds m_progressAfter = ProgressAfter;
+    QElapsedTimer m_opening;
 };
