@@ -328,49 +328,45 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QString>("caption");
         const QString longTitle = QString("perro ").repeated(100000);
-        QTest::newRow("PNG Title, blanks run together")
-            << QStringList{"07.png", "Title", " un\n perro "} << "un perro";
-        QTest::newRow("oversized PNG Title is cut, the card still deals")
-            << QStringList{"07.png", "Title", longTitle} << longTitle.left(200).trimmed();
-        QTest::newRow("PNG Title of a Latin-1 name") << QStringList{decodeFileName("\xf1"
-                                                                                   "and\xfa.png"),
-                                                                    "Title", "Rhea"}
-                                                     << "Rhea";
-        QTest::newRow("EXIF ImageDescription")
-            << QStringList{"07.jpg", "Exif.Image.ImageDescription", "Gato gris"} << "Gato gris";
-        QTest::newRow("XMP dc:title in the game's language (Spanish here), else the default one")
-            << QStringList{"07.jpg", "Xmp.dc.title", "lang=x-default owl|lang=\"es-ES\" búho"}
-            << "búho";
-        QTest::newRow("JPEG comment, whole though it reads as key: text")
-            << QStringList{"07.jpg", "Jpeg.Comment", "Nota: un pez"} << "Nota: un pez";
-        QTest::newRow("the first of several JPEG comments")
-            << QStringList{"07.jpg", "Jpeg.Comment", "primero|segundo"} << "primero";
-        QTest::newRow("ImageMagick's raw profile is never a caption")
-            << QStringList{"07.png", "zTXt|Raw profile type exif", "\nexif\n 4\n45786966\n"}
-            << "07";
-        QTest::newRow("Latin-1 tEXt Title")
-            << QStringList{"07.png", "tEXt|Title", decodeFileName("ni\xf1o")} << "niño";
-        QTest::newRow("zTXt Title after the picture data")
-            << QStringList{"07.png", "zTXt|Title|after", "gato"} << "gato";
-        QTest::newRow("iTXt Title is UTF-8")
-            << QStringList{"07.png", "iTXt|Title", "Καλή"} << "Καλή";
-        QTest::newRow("iTXt Title not UTF-8: the file name")
-            << QStringList{"07.png", "iTXt|Title", decodeFileName("ni\xf1o")} << "07";
+        const auto row = [](const char *tag, const QString &name, const QString &key,
+                            const QString &text, const QString &caption) {
+            QTest::newRow(tag) << QStringList{name, key, text} << caption;
+        };
+        row("PNG Title, blanks run together", "07.png", "Title", " un\n perro ", "un perro");
+        row("oversized PNG Title is cut, the card still deals", "07.png", "Title", longTitle,
+            longTitle.left(200).trimmed());
+        row("PNG Title of a Latin-1 name",
+            decodeFileName("\xf1"
+                           "and\xfa.png"),
+            "Title", "Rhea", "Rhea");
+        row("EXIF ImageDescription", "07.jpg", "Exif.Image.ImageDescription", "Gato gris",
+            "Gato gris");
+        row("XMP dc:title in the game's language (Spanish here), else the default one", "07.jpg",
+            "Xmp.dc.title", "lang=x-default owl|lang=\"es-ES\" búho", "búho");
+        row("JPEG comment, whole though it reads as key: text", "07.jpg", "Jpeg.Comment",
+            "Nota: un pez", "Nota: un pez");
+        row("the first of several JPEG comments", "07.jpg", "Jpeg.Comment", "primero|segundo",
+            "primero");
+        row("ImageMagick's raw profile is never a caption", "07.png", "zTXt|Raw profile type exif",
+            "\nexif\n 4\n45786966\n", "07");
+        row("Latin-1 tEXt Title", "07.png", "tEXt|Title", decodeFileName("ni\xf1o"), "niño");
+        row("zTXt Title after the picture data", "07.png", "zTXt|Title|after", "gato", "gato");
+        row("iTXt Title is UTF-8", "07.png", "iTXt|Title", "Καλή", "Καλή");
+        row("iTXt Title not UTF-8: the file name", "07.png", "iTXt|Title",
+            decodeFileName("ni\xf1o"), "07");
         const QString xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf="
                             "'http://www.w3.org/1999/02/22-rdf-syntax-ns#'><rdf:Description "
                             "xmlns:dc='http://purl.org/dc/elements/1.1/'><dc:title><rdf:Alt>"
                             "<rdf:li xml:lang='x-default'>búho</rdf:li></rdf:Alt></dc:title>"
                             "</rdf:Description></rdf:RDF></x:xmpmeta>";
-        QTest::newRow("XMP packet in a PNG")
-            << QStringList{"07.png", "iTXt|XML:com.adobe.xmp", xmp} << "búho";
-        QTest::newRow("XMP packet beyond the budget: the file name")
-            << QStringList{"07.png", "iTXt|XML:com.adobe.xmp", xmp + QString(3 << 20, ' ')} << "07";
-        QTest::newRow("broken EXIF block: the file name, the card still deals")
-            << QStringList{"07.jpg", "broken", ""} << "07";
-        QTest::newRow("blank Title: the file name without its extension, non-ASCII too")
-            << QStringList{"ñandú.07.png", "Title", " "} << "ñandú.07";
-        QTest::newRow("no caption: a Latin-1 name shown with U+FFFD")
-            << QStringList{decodeFileName("\xf1.png"), "", ""} << "\uFFFD";
+        row("XMP packet in a PNG", "07.png", "iTXt|XML:com.adobe.xmp", xmp, "búho");
+        row("XMP packet beyond the budget: the file name", "07.png", "iTXt|XML:com.adobe.xmp",
+            xmp + QString(3 << 20, ' '), "07");
+        row("broken EXIF block: the file name, the card still deals", "07.jpg", "broken", "", "07");
+        row("blank Title: the file name without its extension, non-ASCII too", "ñandú.07.png",
+            "Title", " ", "ñandú.07");
+        row("no caption: a Latin-1 name shown with U+FFFD", decodeFileName("\xf1.png"), "", "",
+            "\uFFFD");
     }
 
     void captions()

@@ -91,7 +91,6 @@ void BoardWindow::buildControls(WindowWidget *window)
     window->setObjectName(QStringLiteral("BoardWindow"));
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setBackgroundColour(window, Colours::BoardBackground);
-    window->resize(twipsRect(0, 0, 8250, 6465).size());
     // The board itself takes the keys, so that no single key presses one of its buttons.
     window->setFocusPolicy(Qt::StrongFocus);
     window->setFocus();

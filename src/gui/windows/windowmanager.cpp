@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
 
@@ -48,21 +49,21 @@ void sendToWindowManager(xcb_connection_t *c, QWidget *window, const char *type,
 }
 
 // The window manager counts monitors in the order the X server lists them.
-int monitorIndexAt(xcb_connection_t *c, QPoint nativePixel)
+std::optional<int> monitorIndexAt(xcb_connection_t *c, QPoint nativePixel)
 {
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     const std::unique_ptr<xcb_randr_get_monitors_reply_t, decltype(&free)> reply(
         xcb_randr_get_monitors_reply(c, xcb_randr_get_monitors(c, screen->root, 1), nullptr),
         &free);
     if (!reply)
-        return -1;
+        return std::nullopt;
     int index = 0;
     for (auto it = xcb_randr_get_monitors_monitors_iterator(reply.get()); it.rem;
          xcb_randr_monitor_info_next(&it), ++index) {
         if (QRect(it.data->x, it.data->y, it.data->width, it.data->height).contains(nativePixel))
             return index;
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace
@@ -114,9 +115,8 @@ void WindowManager::fullScreenOnOneMonitor(QWidget *window, QPoint monitorOrigin
     if (!c || QGuiApplication::screens().size() < 2)
         return;
     // A monitor's corner is at the same place in Qt's pixels and the X server's.
-    const int monitor = monitorIndexAt(c, monitorOrigin);
-    if (monitor >= 0) {
-        const auto m = uint32_t(monitor);
+    if (const std::optional<int> monitor = monitorIndexAt(c, monitorOrigin)) {
+        const auto m = uint32_t(*monitor);
         sendToWindowManager(c, window, "_NET_WM_FULLSCREEN_MONITORS", {m, m, m, m, 1});
     }
 }
