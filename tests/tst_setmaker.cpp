@@ -7,9 +7,12 @@
 #include "sets/dealing.h"
 #include "testfiles.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTest>
@@ -180,6 +183,11 @@ private Q_SLOTS:
         TestFolder home;
         MakerWindow window(home.path("Zindle"), "es");
         window.show();
+        // An empty window says how to begin and that it holds no pair.
+        QStringList shown;
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            shown << (label->isVisibleTo(&window) ? label->text().left(12) : QString());
+        QVERIFY(shown.contains("No pairs yet") && shown.contains("0 pairs. The"));
         window.addPictures({m_files.path("a.png"), m_files.path("turned.jpg"),
                             m_files.path("tall.png"), m_files.path("b.png")});
         // Every control the keys reach has a name; the rows are made anew as pairs change.
@@ -208,6 +216,20 @@ private Q_SLOTS:
         press("Save the set");
         QTRY_COMPARE(embeddedCaption(home.path("Zindle/Granja/2/01.jpg"), "es"), "oveja negra");
         QCOMPARE(QImageReader(home.path("Zindle/Granja/1/02.png")).size(), QSize(200, 300));
+        // Saved again, the set is replaced once the player says so.
+        control("Caption of picture 2 of pair 1")->setText(QAccessible::Value, "oveja");
+        press("Save the set");
+        const auto replace = [&] {
+            for (QMessageBox *box : window.findChildren<QMessageBox *>())
+                for (QAbstractButton *button : box->buttons())
+                    if (box->icon() == QMessageBox::Question &&
+                        box->buttonRole(button) == QMessageBox::AcceptRole)
+                        return button;
+            return static_cast<QAbstractButton *>(nullptr);
+        };
+        QTRY_VERIFY(replace());
+        replace()->click();
+        QTRY_COMPARE(embeddedCaption(home.path("Zindle/Granja/2/01.jpg"), "es"), "oveja");
     }
 };
 
