@@ -307,6 +307,9 @@ private Q_SLOTS:
             QVERIFY(!monitor.contains(setupFirst.geometry));
             XMoveWindow(x11, setupFirst.id, monitor.x() + 200, 100);
             XFlush(x11);
+            // The program hears of its new place a moment after the server moved it; a slow
+            // build (the sanitizers') a long moment.
+            QTest::qWait(1000);
         }
         QTRY_VERIFY(monitor.contains(waitForFocused(x11, SetupSize, 1).geometry.center()));
         // Six pairs, then past the counts this set cannot deal to the play button; later games

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QTimer>
 #include <cxxabi.h>
+#include <memory>
 
 QWidget *control(ProgramWindow &window, const QString &name)
 {
@@ -63,10 +64,10 @@ QStringList designOf(ProgramWindow &window)
             .arg(r.width() * 15)
             .arg(r.height() * 15);
     };
-    QStringList lines{
-        QStringLiteral("%1 at %2 \"%3\"")
-            .arg(abi::__cxa_demangle(typeid(window).name(), nullptr, nullptr, nullptr),
-                 twips(top->geometry()), top->windowTitle())};
+    const std::unique_ptr<char, decltype(&std::free)> kind(
+        abi::__cxa_demangle(typeid(window).name(), nullptr, nullptr, nullptr), &std::free);
+    QStringList lines{QStringLiteral("%1 at %2 \"%3\"")
+                          .arg(kind.get(), twips(top->geometry()), top->windowTitle())};
     for (QWidget *w : top->findChildren<QWidget *>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;

@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
+#include <utility>
 
 namespace
 {
@@ -179,7 +180,8 @@ QPoint ProgramWindow::screenOrigin() const
 
 ProgramWindow::~ProgramWindow()
 {
-    delete m_window;
+    // Forgotten first: the window's own events while it goes must not reach a half-gone one.
+    delete std::exchange(m_window, nullptr).data();
     for (auto &w : m_dying)
         delete w;
 }
