@@ -154,8 +154,9 @@ private Q_SLOTS:
         if (!broken.isEmpty())
             program.writeFile(inSets("s/" + broken), "not a picture");
         program.random.draws.assign(draws.begin(), draws.end());
-        const DealOutcome outcome = dealCards(program.run.sets().folderOf("s"),
-                                              {12, {900, 900, QSize(58, 58)}}, program.random);
+        const DealPlan plan = planDeal(program.run.sets().folderOf("s"),
+                                       {12, {900, 900, QSize(58, 58)}}, program.random, "es");
+        const DealOutcome outcome = finishDeal(plan, loadCardPictures(plan.requests, nullptr));
         QString dealt = QString::number(outcome.pairCount) + ':';
         for (const DealtCard &c : outcome.cards)
             dealt += QStringLiteral(" %1:%2").arg(c.position).arg(c.key);

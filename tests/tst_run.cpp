@@ -238,7 +238,8 @@ private Q_SLOTS:
         const CardBoxSize box = firstCardBox(0, 800 * 15, 600 * 15, ratio);
         PictureCache cache(RunPictureCacheBytes);
         QCOMPARE(checkSet(program.path("set"), box, cache), DealCheck::Dealable);
-        const DealPlan plan = planDeal(program.path("set"), std::vector(12, box), program.random);
+        const DealPlan plan =
+            planDeal(program.path("set"), std::vector(12, box), program.random, "es");
         const std::vector<CardPicture> cards = loadCardPictures(plan.requests, &cache, true);
         QMap<QString, int> opens;
         alignas(inotify_event) char events[4096];

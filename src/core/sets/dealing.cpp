@@ -86,7 +86,8 @@ DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random)
     return draws;
 }
 
-DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random)
+DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random,
+                  const QString &language)
 {
     const SetFiles files = listSetFiles(setFolder);
     // Said when it holds none; the positions are shuffled all the same.
@@ -106,6 +107,7 @@ DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxe
                                                            ? files.firstFolder + files.first[p]
                                                            : files.secondFolder + files.second[p],
                                                        box));
+            plan.requests.back().language = language;
         }
     }
     return plan;
@@ -136,13 +138,6 @@ DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures)
         qCWarning(setsLog) << "set not dealt: none of the" << draws.chosen.size()
                            << "pairs drawn loaded";
     return outcome;
-}
-
-DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random, PictureCache *cache)
-{
-    const DealPlan plan = planDeal(setFolder, boxes, random);
-    return finishDeal(plan, loadCardPictures(plan.requests, cache));
 }
 
 DealCheck checkSetFolders(const QString &setFolder)

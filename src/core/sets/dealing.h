@@ -62,14 +62,11 @@ struct DealPlan {
 };
 
 // Draws a deal of the set in `setFolder` on a board of `boxes`, one a card position, all
-// positions in the shuffle whatever the set holds.
-DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random);
+// positions in the shuffle whatever the set holds; the cards are captioned in `language`.
+DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxes, Random &random,
+                  const QString &language);
 // The deal once its pictures, one a request, have loaded.
 DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures);
-
-// Both at once, the pictures decoded while the caller waits.
-DealOutcome dealCards(const QString &setFolder, const std::vector<CardBoxSize> &boxes,
-                      Random &random, PictureCache *cache = nullptr);
 
 // Whether a set can be dealt, and why not: the player is told the reason.
 enum class DealCheck {

@@ -287,11 +287,8 @@ bool BoardWindow::startDeal()
     boxes.reserve(m_cardBoxes.size());
     for (const CardBox *box : m_cardBoxes)
         boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
-    DealPlan plan =
-        planDeal(run().sets().folderOf(run().boardSet()), boxes, *run().services().random);
-    const QString language = run().texts().choice().language;
-    for (CardPictureRequest &request : plan.requests)
-        request.language = language;
+    const DealPlan plan = planDeal(run().sets().folderOf(run().boardSet()), boxes,
+                                   *run().services().random, run().texts().choice().language);
     std::optional<std::vector<CardPicture>> pictures = decodeShowingProgress(
         plan.requests, run().keptPictures(), flow().dealOwner(), flow().progressAfter());
     if (!pictures)
