@@ -3,6 +3,8 @@
 
 #include "announcer.h"
 
+#include "controls/accessiblefactory.h"
+
 #include <QAccessibleWidget>
 
 namespace
@@ -23,22 +25,11 @@ public:
     }
 };
 
-QAccessibleInterface *announcerFactory(const QString &, QObject *object)
-{
-    if (auto *announcer = dynamic_cast<Announcer *>(object))
-        return new AnnouncerAccessible(announcer);
-    return nullptr;
-}
-
 } // namespace
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
-        return true;
-    }();
-    (void)installed;
+    useAccessibleInterface<Announcer, AnnouncerAccessible>();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
     hide();

@@ -4,6 +4,7 @@
 #include "cardbox.h"
 
 #include "cards/cardgeometry.h"
+#include "controls/accessiblefactory.h"
 #include "controls/cardimage.h"
 
 #include <QAccessibleWidget>
@@ -60,22 +61,11 @@ private:
     }
 };
 
-QAccessibleInterface *boxFactory(const QString &, QObject *object)
-{
-    if (auto *box = dynamic_cast<CardBox *>(object))
-        return new CardBoxAccessible(box);
-    return nullptr;
-}
-
 } // namespace
 
 CardBox::CardBox(QWidget *parent) : QFrame(parent), m_inner(new BoxInner(this))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(boxFactory);
-        return true;
-    }();
-    (void)installed;
+    useAccessibleInterface<CardBox, CardBoxAccessible>();
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(CardBoxFrame);
     setAutoFillBackground(true);

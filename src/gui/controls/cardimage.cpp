@@ -3,6 +3,8 @@
 
 #include "cardimage.h"
 
+#include "controls/accessiblefactory.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,22 +51,11 @@ private:
     CardImage *card() const { return static_cast<CardImage *>(widget()); }
 };
 
-QAccessibleInterface *cardFactory(const QString &, QObject *object)
-{
-    if (auto *card = dynamic_cast<CardImage *>(object))
-        return new CardAccessible(card);
-    return nullptr;
-}
-
 } // namespace
 
 CardImage::CardImage(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(cardFactory);
-        return true;
-    }();
-    (void)installed;
+    useAccessibleInterface<CardImage, CardAccessible>();
 }
 
 void CardImage::setPicture(const QImage &image, const QRect &visible)

@@ -3,6 +3,7 @@
 
 #include "focusbutton.h"
 
+#include "controls/accessiblefactory.h"
 #include "look/colours.h"
 
 #include <QAccessibleWidget>
@@ -76,13 +77,6 @@ private:
     FocusButton *button() const { return static_cast<FocusButton *>(widget()); }
 };
 
-QAccessibleInterface *buttonFactory(const QString &, QObject *object)
-{
-    if (auto *button = dynamic_cast<FocusButton *>(object))
-        return new ButtonAccessible(button);
-    return nullptr;
-}
-
 } // namespace
 
 void paintFocusMark(QPainter &painter, const QRect &rect, int width)
@@ -102,11 +96,7 @@ FocusButton::FocusButton(const QString &caption, QWidget *parent)
 {
     // Set once the button is whole, so that assistive tools meet it as one of the game's.
     setText(caption);
-    static const bool installed = [] {
-        QAccessible::installFactory(buttonFactory);
-        return true;
-    }();
-    (void)installed;
+    useAccessibleInterface<FocusButton, ButtonAccessible>();
 }
 
 void FocusButton::keyPressEvent(QKeyEvent *event)

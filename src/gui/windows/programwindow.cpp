@@ -3,6 +3,7 @@
 
 #include "programwindow.h"
 
+#include "controls/accessiblefactory.h"
 #include "platform/services.h"
 #include "run/run.h"
 #include "screen/twips.h"
@@ -80,22 +81,11 @@ public:
         const QString s = QAccessibleWidget::text(t);
         return t == QAccessible::Name && s.isEmpty() ? QStringLiteral("Zindle") : s;
     }
-
-    static QAccessibleInterface *factory(const QString &, QObject *object)
-    {
-        if (auto *window = dynamic_cast<WindowWidget *>(object))
-            return new WindowAccessible(window);
-        return nullptr;
-    }
 };
 
 WindowWidget::WindowWidget(ProgramWindow *form) : m_form(form)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(WindowAccessible::factory);
-        return true;
-    }();
-    (void)installed;
+    useAccessibleInterface<WindowWidget, WindowAccessible>();
     setWindowIcon(fishIcon());
 }
 
