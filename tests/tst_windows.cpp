@@ -156,9 +156,8 @@ private Q_SLOTS:
         QTEST(scale < 1, "scaled");
         TestProgram program;
         program.writeLanguage(SpanishTexts);
-        for (ProgramWindow *form :
-             {(ProgramWindow *)&setupWindow(), (ProgramWindow *)&nameWindow(),
-              (ProgramWindow *)&introWindow(), (ProgramWindow *)&resultsWindow()}) {
+        for (ProgramWindow *form : std::initializer_list<ProgramWindow *>{
+                 &setupWindow(), &nameWindow(), &introWindow(), &resultsWindow()}) {
             form->load();
             // With a title bar and borders of an ordinary window manager; the intro has none.
             const QSize frame = form == &introWindow() ? QSize() : QSize(8, 32);

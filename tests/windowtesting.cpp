@@ -58,11 +58,8 @@ QStringList designOf(ProgramWindow &window)
 {
     QWidget *top = window.window();
     const auto twips = [](QRect r) {
-        return QStringLiteral("%1 %2 %3 %4")
-            .arg(r.x() * 15)
-            .arg(r.y() * 15)
-            .arg(r.width() * 15)
-            .arg(r.height() * 15);
+        return QString::asprintf("%d %d %d %d", r.x() * 15, r.y() * 15, r.width() * 15,
+                                 r.height() * 15);
     };
     const std::unique_ptr<char, decltype(&std::free)> kind(
         abi::__cxa_demangle(typeid(window).name(), nullptr, nullptr, nullptr), &std::free);
