@@ -286,7 +286,9 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
         int done = 0;
         qint64 total = 0;
         archive_entry *entry = nullptr;
-        while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        for (int status = archive_read_next_header(reader.get(), &entry);
+             status == ARCHIVE_OK || status == ARCHIVE_WARN;
+             status = archive_read_next_header(reader.get(), &entry)) {
             if (cancelled(options))
                 return {};
             const QString path = decodeFileName(archive_entry_pathname(entry));
@@ -308,8 +310,9 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
                                                ? SetMaker::tr("the disk is full (%1)")
                                                      .arg(QString::fromLocal8Bit(strerror(error)))
                                                : QString::fromLocal8Bit(strerror(error)))};
+            ++done;
             if (options.progress)
-                options.progress(++done, count);
+                options.progress(done, count);
         }
         if (done != count)
             return {reader.broken()};

@@ -556,8 +556,8 @@ QString SetMaker::boardsAdvice(int pairCount)
 bool SetMaker::looksLikeCameraName(const QString &caption)
 {
     static const QRegularExpression camera(
-        QStringLiteral("^(?:(?:IMG|DSC[NF]?|DCIM|PXL|MVIMG|PANO|VID|DJI|GOPR|SAM|P|WP)[_ -]?)?"
-                       "\\d[\\d_ .-]*(?:[_ -]?(?:WA|HDR|BURST|COVER|MP)\\d*)?$"),
+        QStringLiteral("^(?:(?:IMG|DSC[NF]?|DCIM|PXL|MVIMG|PANO|VID|DJI|GOPR|SAM|P|WP)[_ -]?"
+                       "\\d{4}|\\d)[\\d_ .-]*(?:[_ -]?(?:WA|HDR|BURST|COVER|MP)\\d*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     return camera.match(caption.trimmed()).hasMatch();
 }
