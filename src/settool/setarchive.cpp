@@ -7,9 +7,9 @@
 #include "files/listing.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "makerfiles.h"
 #include "pictures/pictureloader.h"
 #include "setcheck.h"
-#include "setfiles.h"
 #include "sets/setlibrary.h"
 
 #include <QBuffer>
@@ -195,7 +195,7 @@ QString pictureProblem(const QString &path, const QByteArray &bytes)
             .arg(picture.neededBytes / (1024 * 1024));
     if (picture.image.isNull())
         return SetArchive::tr("%1: not a picture the game reads").arg(quoted(path));
-    if (picture.format == "jpeg" && (!buffer.seek(0) || !SetFiles::jpegIsWhole(buffer)))
+    if (picture.format == "jpeg" && (!buffer.seek(0) || !MakerFiles::jpegIsWhole(buffer)))
         return SetArchive::tr("%1: a picture cut short").arg(quoted(path));
     return {};
 }
@@ -260,7 +260,7 @@ Contents check(const QString &zipPath)
 
 bool cancelled(const SaveOptions &options)
 {
-    return (options.cancel && options.cancel->load()) || SetFiles::terminating();
+    return (options.cancel && options.cancel->load()) || MakerFiles::terminating();
 }
 
 } // namespace
@@ -274,8 +274,8 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
         return {QString(), contents.problems};
     }
     const auto fill = [&](int workFd, const QString &work) -> QStringList {
-        const SetFiles::Folder first(workFd, work, folderName(1));
-        const SetFiles::Folder second(workFd, work, folderName(2));
+        const MakerFiles::Folder first(workFd, work, folderName(1));
+        const MakerFiles::Folder second(workFd, work, folderName(2));
         if (first.fd < 0 || second.fd < 0)
             return {tr("cannot write in %1: %2")
                         .arg(quoted(work), QString::fromLocal8Bit(strerror(errno)))};
@@ -303,7 +303,7 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
                 picture->second.hash)
                 return {tr("%1 changed while it was read").arg(quoted(zipPath))};
             const int folder = picture->second.folder == 1 ? first.fd : second.fd;
-            if (const int error = SetFiles::writeNew(folder, picture->second.name, *bytes))
+            if (const int error = MakerFiles::writeNew(folder, picture->second.name, *bytes))
                 return {
                     tr("cannot write %1: %2")
                         .arg(quoted(path), error == ENOSPC || error == EDQUOT
@@ -336,7 +336,7 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
                                    file,
                                from + QLatin1Char('/') + file);
     }
-    const SetFiles::Saving saving;
+    const MakerFiles::Saving saving;
     // Written beside its place and renamed into it, so that a zip is never left half made.
     const QString part = QStringLiteral("%1.part-%2")
                              .arg(zipPath)
@@ -383,7 +383,7 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
           name + QLatin1Char('/') + folderName(2) + QLatin1Char('/')})
         written = written && add(dir, {}, true);
     for (const auto &[path, file] : files) {
-        if (!written || SetFiles::terminating())
+        if (!written || MakerFiles::terminating())
             break;
         QFile source;
         if (!openRegularFile(source, file) || source.size() > MostFileBytes) {
@@ -402,13 +402,13 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
                         .arg(quoted(zipPath), QString::fromLocal8Bit(strerror(errno)));
         written = false;
     }
-    if (written && !SetFiles::terminating() &&
+    if (written && !MakerFiles::terminating() &&
         ::rename(encodeFileName(part).constData(), encodeFileName(zipPath).constData()) != 0) {
         problems << tr("cannot write %1: %2")
                         .arg(quoted(zipPath), QString::fromLocal8Bit(strerror(errno)));
         written = false;
     }
-    if (!written || SetFiles::terminating())
+    if (!written || MakerFiles::terminating())
         ::unlink(encodeFileName(part).constData());
     if (!problems.isEmpty())
         qCWarning(setsLog) << "the set" << folder << "was not exported:" << problems;
