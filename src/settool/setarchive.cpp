@@ -68,7 +68,7 @@ public:
     explicit Reader(const QString &zipPath)
         : m_path(zipPath), m_archive(archive_read_new(), archive_read_free)
     {
-        archive_read_support_format_zip_streamable(m_archive.get());
+        archive_read_support_format_zip_seekable(m_archive.get());
         if (!openRegularFile(m_file, zipPath))
             m_problem = SetArchive::tr("%1 cannot be read").arg(quoted(zipPath));
         else if (archive_read_open_fd(m_archive.get(), m_file.handle(), 64 * 1024) != ARCHIVE_OK)
@@ -201,25 +201,23 @@ QString pictureProblem(const QString &path, const QByteArray &bytes)
 }
 
 // Reads the whole archive once, writing nothing: every entry checked, every picture decoded.
+// Reads the whole archive, writing nothing: first every entry's header, then every picture
+// inflated within the bounds and decoded.
 Contents check(const QString &zipPath)
 {
     Contents contents;
-    Reader reader(zipPath);
-    if (!reader.problem().isEmpty()) {
-        contents.problems << reader.problem();
+    Reader headers(zipPath);
+    if (!headers.problem().isEmpty()) {
+        contents.problems << headers.problem();
         return contents;
     }
     std::set<QString> seen;
     int entries = 0;
-    qint64 total = 0;
     std::array<int, 3> counts{};
-    for (;;) {
-        archive_entry *entry = nullptr;
-        const int status = archive_read_next_header(reader.get(), &entry);
-        if (status == ARCHIVE_EOF)
-            break;
+    archive_entry *entry = nullptr;
+    for (int status; (status = archive_read_next_header(headers.get(), &entry)) != ARCHIVE_EOF;) {
         if (status < ARCHIVE_WARN) {
-            contents.problems << reader.broken();
+            contents.problems << headers.broken();
             return contents;
         }
         if (++entries > MostEntries) {
@@ -238,8 +236,26 @@ Contents check(const QString &zipPath)
             contents.problems << problem;
             return contents;
         }
-        if (folder <= 0 || file.isEmpty())
+        if (folder > 0 && !file.isEmpty()) {
+            ++counts[std::size_t(folder)];
+            contents.pictures[path] = {folder, file, {}};
+        }
+    }
+    if (contents.set.isEmpty() || counts[1] == 0 || counts[2] == 0) {
+        contents.problems << SetArchive::tr("%1 holds no set: a folder with pictures in its "
+                                            "folders \"1\" and \"2\"")
+                                 .arg(quoted(zipPath));
+        return contents;
+    }
+    Reader reader(zipPath);
+    qint64 total = 0;
+    while (reader.problem().isEmpty() &&
+           archive_read_next_header(reader.get(), &entry) >= ARCHIVE_WARN) {
+        const QString path = decodeFileName(archive_entry_pathname(entry));
+        const auto picture = contents.pictures.find(path);
+        if (picture == contents.pictures.end())
             continue;
+        QString problem;
         const std::optional<QByteArray> bytes = reader.data(path, total, problem);
         if (bytes)
             problem = pictureProblem(path, *bytes);
@@ -247,14 +263,14 @@ Contents check(const QString &zipPath)
             contents.problems << problem;
             return contents;
         }
-        ++counts[std::size_t(folder)];
-        contents.pictures[path] = {folder, file,
-                                   QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256)};
+        picture->second.hash = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256);
     }
-    if (contents.set.isEmpty() || counts[1] == 0 || counts[2] == 0)
-        contents.problems << SetArchive::tr("%1 holds no set: a folder with pictures in its "
-                                            "folders \"1\" and \"2\"")
-                                 .arg(quoted(zipPath));
+    for (const auto &[path, picture] : contents.pictures) {
+        if (picture.hash.isEmpty()) {
+            contents.problems << reader.broken();
+            break;
+        }
+    }
     return contents;
 }
 
