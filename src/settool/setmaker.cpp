@@ -439,6 +439,14 @@ MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pict
             copy.edited = inside(pictures[i].source, options.editing);
             if (copy.edited)
                 copy.caption = embeddedCaption(pictures[i].source, m_language);
+            // Only a JPEG's or a PNG's caption is rewritten in place; another copy of a set
+            // made by hand is made anew when its caption changes.
+            const QString suffix = QFileInfo(pictures[i].source).suffix().toLower();
+            const QString caption = pictures[i].caption.simplified();
+            if (copy.edited && !caption.isEmpty() && caption != copy.caption &&
+                suffix != QLatin1String("jpg") && suffix != QLatin1String("jpeg") &&
+                suffix != QLatin1String("png"))
+                copy.edited = false;
         }
         std::vector<QString> failures(copies.size());
         std::atomic_int done = 0;
