@@ -294,13 +294,22 @@ bool inside(const QString &path, const QString &folder)
 
 SetMaker::SetMaker(QString setsFolder) : m_setsFolder(std::move(setsFolder)) {}
 
+namespace
+{
+
+QStringList placesBefore(const SetLibrary &library, const QString &setsFolder)
+{
+    const QStringList places = library.places();
+    const qsizetype own = places.indexOf(QDir::cleanPath(setsFolder));
+    return own < 0 ? QStringList() : places.first(own);
+}
+
+} // namespace
+
 SetMaker SetMaker::forPlayer(const SetLibrary &library, const QString &language)
 {
     SetMaker maker(ownSetsFolder(library));
-    QStringList earlier = library.places();
-    const qsizetype own = earlier.indexOf(maker.m_setsFolder);
-    earlier = own < 0 ? QStringList() : earlier.first(own);
-    maker.setEarlierPlaces(earlier);
+    maker.setEarlierPlaces(placesBefore(library, maker.m_setsFolder));
     maker.setLanguage(language);
     return maker;
 }
@@ -360,7 +369,11 @@ QStringList SetMaker::nameProblems(const QString &given, const SaveOptions &opti
                                      "game's list")
                             .arg(quoted(name), quoted(existing));
     }
-    for (const QString &place : m_earlierPlaces) {
+    // The shipped sets' place lies after the player's own: their language does not matter.
+    const QStringList earlier =
+        m_earlierPlaces ? *m_earlierPlaces
+                        : placesBefore(SetLibrary(executableFolder(), QString()), m_setsFolder);
+    for (const QString &place : earlier) {
         for (const QString &existing :
              QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System)) {
             if (lookAlike(existing) == key)
