@@ -10,10 +10,12 @@
 #include "pictures/embeddedmetadata.h"
 #include "pictures/picturecache.h"
 #include "pictures/splicedfile.h"
+#include "pictures/svgimages.h"
 #include "pictures/thumbnails.h"
 #include "pictures/thumbnailwriter.h"
 #include "screen/twips.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QSemaphore>
@@ -289,6 +291,8 @@ struct PictureFile {
     QFile file;
     EmbeddedMetadata metadata;
     SplicedFile picture;
+    // An SVG picture as it is decoded: without references outside the file.
+    QBuffer svg;
 };
 
 // Opens the file and reads what its header says; false when it cannot be opened or gives no
@@ -305,9 +309,21 @@ bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, 
     reader.setDevice(&source.picture);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    // Asking the SVG reader for the size would already load what its pictures name.
+    header.format = reader.format();
+    if (isSvgFormat(header.format)) {
+        std::optional<QByteArray> text =
+            svgWithoutExternalImages(source.picture, DecodeBudgetBytes / 8);
+        if (!text)
+            return false;
+        source.svg.setData(std::move(*text));
+        source.svg.open(QIODevice::ReadOnly);
+        reader.setDevice(&source.svg);
+        reader.setDecideFormatFromContent(true);
+        header.format = reader.format();
+    }
     header.size = reader.size();
     header.turn = reader.transformation();
-    header.format = reader.format();
     header.pixels = reader.imageFormat();
     return header.size.isValid() && !header.size.isEmpty();
 }
