@@ -3,6 +3,7 @@
 
 // zindle-sets: what the game's board will make of its picture sets, for the people who make
 // them, and a maker of sets from their own pictures.
+#include "files/xdgfolders.h"
 #include "makerwindow.h"
 #include "pictures/caption.h"
 #include "pictures/pictureloader.h"
@@ -166,6 +167,7 @@ int makeSet(const QStringList &arguments, bool replace, const QString &programFo
 
 int main(int argc, char *argv[])
 {
+    ignoreRelativeXdgFolders();
     // Only the sheet's texts need fonts, and so the GUI; it never shows a window. A check
     // alone runs without any screen.
     const bool sheetWanted = std::any_of(argv + 1, argv + argc, [](const char *arg) {
@@ -255,7 +257,8 @@ int main(int argc, char *argv[])
     if (reports.empty())
         print(QStringLiteral("error: no set in %1").arg(where));
     print(reportLines(reports).back());
-    std::fflush(stdout);
+    if (!reportWritten())
+        return 2;
 
     if (parser.isSet(sheet)) {
         // As much of it as a box on the sheet's screen can show.

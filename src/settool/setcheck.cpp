@@ -6,6 +6,7 @@
 #include "files/filenames.h"
 #include "files/listing.h"
 #include "files/regularfile.h"
+#include "pictures/svgimages.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
@@ -17,6 +18,9 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 #include <tuple>
@@ -120,6 +124,9 @@ QString decodeFailure(const CardPictureRequest &request)
         return QStringLiteral("cannot be read");
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    // The SVG reader would open the files the picture names, which the loader refused.
+    if (isSvgFormat(reader.format()))
+        return QStringLiteral("cannot be decoded (an SVG picture that is not well formed)");
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return QStringLiteral("has no size in its header (%1)").arg(reader.errorString());
@@ -549,6 +556,16 @@ QStringList reportLines(const std::vector<SetReport> &reports)
                  .arg(unplayable)
                  .arg(warned);
     return lines;
+}
+
+bool reportWritten()
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::fprintf(stderr, "zindle-sets: cannot write the report: %s\n",
+                 std::strerror(errno ? errno : EIO));
+    return false;
 }
 
 int exitStatus(const std::vector<SetReport> &reports)

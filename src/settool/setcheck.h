@@ -94,6 +94,10 @@ QStringList reportLines(const std::vector<SetReport> &reports);
 // played, or no set at all.
 int exitStatus(const std::vector<SetReport> &reports);
 
+// Whether everything printed on standard output reached it; when not (a full disk, a closed
+// pipe), says so on standard error: a report lost must not end as a success.
+bool reportWritten();
+
 // A text in double quotes, with quotes, backslashes and control characters escaped, so that
 // a name never breaks a report line.
 QString quoted(const QString &text);
