@@ -5,6 +5,7 @@
 
 #include "files/filenames.h"
 #include "logging.h"
+#include "pictures/thumbnailparts.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -17,6 +18,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -331,6 +333,17 @@ void write(const Source &source, int edge, const QImage &thumbnail)
     // replaced, never followed.
     const QByteArray partial =
         name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+    // Once a run, for each size: the part files of games killed outright.
+    static std::atomic<unsigned> cleaned = 0;
+    const unsigned bit = 1u << (size - Classes.begin());
+    if (!(cleaned.fetch_or(bit) & bit))
+        ThumbnailParts::removeStale(folder.fd());
+    const ThumbnailParts::Writing writing(encodeFileName(cacheFolder()) + '/' + size->folder + '/' +
+                                          partial);
+    if (!writing.allowed()) {
+        qCDebug(thumbnailsLog) << "no thumbnail of" << shown << "written: the game is ending";
+        return;
+    }
     const int fd = ::openat(folder.fd(), partial.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     int error = fd < 0 ? errno : 0;
