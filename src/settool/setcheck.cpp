@@ -122,6 +122,11 @@ QString decodeFailure(const CardPictureRequest &request)
     QFile file;
     if (!openRegularFile(file, request.path))
         return QStringLiteral("cannot be read");
+    if (file.size() > DecodeBudgetBytes)
+        return QStringLiteral("is too big to decode (a file of %1 MB; the game decodes at most "
+                              "%2 MB at a time)")
+            .arg(file.size() / (1024 * 1024))
+            .arg(DecodeBudgetBytes / (1024 * 1024));
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     // The SVG reader would open the files the picture names, which the loader refused.
@@ -280,7 +285,8 @@ void reportBareNumbers(Reporter &out, const SetReport &report)
 
 void reportNames(Reporter &out, const SetReport &report)
 {
-    const int both = int(std::min(report.first.size(), report.second.size()));
+    const int both = std::min(
+        {int(report.first.size()), int(report.second.size()), int(report.pictures.size() / 2)});
     const auto matches = [&](int p) {
         return QFileInfo(report.first[p])
                    .completeBaseName()
@@ -456,7 +462,11 @@ SetReport checkSet(const QString &name, const QString &folder)
                           .arg(files.second.size())
                           .arg(pairFolderText(SecondPairFolder)));
 
-    for (int p = 0; p < int(files.first.size()); ++p) {
+    // A set of tens of thousands of pairs would take minutes and print megabytes: past
+    // MaxCheckedPairs its pairs are counted, not checked.
+    const int pairs = int(files.first.size());
+    const int checked = std::min(pairs, MaxCheckedPairs);
+    for (int p = 0; p < checked; ++p) {
         PictureCheck first;
         first.name = inPairFolder(FirstPairFolder, files.first[p]);
         first.path = files.firstFolder + files.first[p];
@@ -485,7 +495,7 @@ SetReport checkSet(const QString &name, const QString &folder)
     out.info("offers", QStringLiteral(": ") + (offered.isEmpty() ? QStringLiteral("none")
                                                                  : offered.join(QLatin1Char(' '))));
     int dealable = 0;
-    for (int p = 0; p < int(files.first.size()); ++p) {
+    for (int p = 0; p < checked; ++p) {
         out.info("pair", QStringLiteral(" %1: %2 %3")
                              .arg(p + 1)
                              .arg(quoted(files.first[p]), p < int(files.second.size())
@@ -506,7 +516,18 @@ SetReport checkSet(const QString &name, const QString &folder)
         }
         out.warning(pairText(p) + QStringLiteral("never dealt: ") + why.join(QStringLiteral("; ")));
     }
-    for (qsizetype extra = files.first.size(); extra < files.second.size(); ++extra)
+    if (checked < pairs)
+        out.note(QStringLiteral(": pairs %1 to %2 not checked: a check stops at %3 pairs")
+                     .arg(checked + 1)
+                     .arg(pairs)
+                     .arg(MaxCheckedPairs));
+    const qsizetype extras = files.second.size() - files.first.size();
+    if (extras > MaxCheckedPairs)
+        out.note(QStringLiteral(": %1 files of %2 have no partner in %3 and are never dealt")
+                     .arg(extras)
+                     .arg(pairFolderText(SecondPairFolder), pairFolderText(FirstPairFolder)));
+    for (qsizetype extra = files.first.size();
+         extras <= MaxCheckedPairs && extra < files.second.size(); ++extra)
         out.note(QStringLiteral(": %1 has no partner in %2 and is never dealt")
                      .arg(quoted(inPairFolder(SecondPairFolder, files.second[extra])),
                           pairFolderText(FirstPairFolder)));

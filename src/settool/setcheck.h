@@ -61,6 +61,9 @@ struct SetReport {
 // subfolder, as the setup window lists them. Pairs of name and folder.
 std::vector<std::pair<QString, QString>> setsIn(const QString &folder);
 
+// The pairs of a set checked one by one; those past them are only counted.
+inline constexpr int MaxCheckedPairs = 1000;
+
 // Everything the board would do with a set, on every pair count it offers and every common
 // screen.
 SetReport checkSet(const QString &name, const QString &folder);

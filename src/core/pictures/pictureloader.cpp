@@ -301,6 +301,11 @@ bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, 
 {
     if (!openRegularFile(source.file, path))
         return false;
+    if (source.file.size() > DecodeBudgetBytes) {
+        qCWarning(picturesLog) << shownFileName(path) << "refused: a file of" << source.file.size()
+                               << "bytes cannot decode within the budget";
+        return false;
+    }
     source.metadata = readEmbeddedMetadata(source.file);
     if (!source.picture.open(&source.file, std::exchange(source.metadata.pictureParts, {})))
         return false;
