@@ -422,6 +422,7 @@ private Q_SLOTS:
         row("Latin-1 tEXt Title", "07.png", "tEXt|Title", decodeFileName("ni\xf1o"), "niño");
         row("zTXt Title after the picture data", "07.png", "zTXt|Title|after", "gato", "gato");
         row("iTXt Title is UTF-8", "07.png", "iTXt|Title", "Καλή", "Καλή");
+        row("PNG Description alone", "07.png", "Description", "un búho", "un búho");
         row("iTXt Title not UTF-8: the file name", "07.png", "iTXt|Title",
             decodeFileName("ni\xf1o"), "07");
         const QString xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf="

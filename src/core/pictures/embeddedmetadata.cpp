@@ -96,8 +96,13 @@ void readPngText(const QByteArray &type, const QByteArray &data, Scan &scan)
             return void(scan.found.overBudget = scan.found.overBudget || tooLarge);
         text = *plain;
     }
-    if (data.left(keyEnd) == "Title" && !scan.found.title)
-        scan.found.title = type == "iTXt" ? fromUtf8(text) : QString::fromLatin1(text);
+    const QByteArray key = data.left(keyEnd);
+    // A Description stands where a JPEG's comment does among the captions.
+    std::optional<QString> *found = key == "Title"         ? &scan.found.title
+                                    : key == "Description" ? &scan.found.comment
+                                                           : nullptr;
+    if (found && !*found)
+        *found = type == "iTXt" ? fromUtf8(text) : QString::fromLatin1(text);
 }
 
 // Every chunk, texts after the picture data too; the picture data is skipped unread.
