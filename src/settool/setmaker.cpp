@@ -6,6 +6,7 @@
 #include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "pictures/exiv2lock.h"
 #include "platform/programfolder.h"
 #include "setcheck.h"
 #include "sets/setlibrary.h"
@@ -66,8 +67,7 @@ QString pictureProblem(const QString &path)
 // Exiv2's XMP parser keeps shared state: one file at a time.
 bool writeXmpTitle(const QString &path, const QString &caption)
 {
-    static std::mutex exiv2;
-    const std::lock_guard lock(exiv2);
+    const auto lock = lockExiv2();
     try {
         auto image = Exiv2::ImageFactory::open(encodeFileName(path).toStdString());
         image->readMetadata();
