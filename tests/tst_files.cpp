@@ -6,6 +6,7 @@
 #include "files/regularfile.h"
 #include "files/textfile.h"
 #include "pictures/pictureloader.h"
+#include "pictures/thumbnailparts.h"
 #include "pictures/thumbnails.h"
 #include "screen/twips.h"
 #include "testfiles.h"
@@ -66,6 +67,15 @@ CardPicture loadCard(const QString &path, bool sharedThumbnails = false)
     const QSize inner(twipsToPixels(3000) - 2, 198);
     return loadCardPictures({{path, 3000, 3000, 1, inner, 1.0, "es"}}, nullptr, sharedThumbnails)
         .front();
+}
+
+// Writes a thumbnail of the file into the folder's cache, as the game does; the files then
+// in the cache's folder "large".
+int writeThumbnail(const TestFolder &folder, const char *file)
+{
+    Thumbnails::write(Thumbnails::sourceOf(folder.path(file), 0, 1, {800, 600}), 256,
+                      filled({256, 192}, Qt::red));
+    return int(QDir(folder.path("home/.cache/thumbnails/large")).entryList(QDir::Files).size());
 }
 
 } // namespace
@@ -577,6 +587,41 @@ private Q_SLOTS:
         // Owner, group and others' bits: 0600 and 0700.
         QCOMPARE(int(left.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(int(QFile(cache + "/large").permissions() & 0x7077), 0x7000);
+    }
+
+    void partFilesNeverStay_data()
+    {
+        // A part file's name and age in seconds in the cache's folder "large", and whether it
+        // is still there after the game's next thumbnail.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("kept");
+        const QString own = QString(32, 'a') + ".png.1x2y3z.part";
+        QTest::newRow("the game's own, an hour old: left by a kill") << own << 3600 << false;
+        QTest::newRow("the game's own, fresh: another game writes it") << own << 0 << true;
+        QTest::newRow("another program's") << "gnome-thumb.png.part" << 3600 << true;
+    }
+
+    void partFilesNeverStay()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, age);
+        QFETCH(bool, kept);
+        TestFolder folder;
+        const QString part = folder.path("home/.cache/thumbnails/large/" + name);
+        folder.writeFile("home/.cache/thumbnails/large/" + name, "PNG");
+        const timespec when[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(part).constData(), when, 0), 0);
+        QCOMPARE(writeThumbnail(folder, "a.png"), kept ? 2 : 1);
+        QCOMPARE(QFile::exists(part), kept);
+    }
+
+    // Last: the end closes the writing for the whole test program.
+    void nothingWrittenOnceTheProgramEnds()
+    {
+        TestFolder folder;
+        ThumbnailParts::finishWriting(std::chrono::seconds(1));
+        QCOMPARE(writeThumbnail(folder, "a.png"), 0);
     }
 };
 

@@ -34,7 +34,7 @@ struct Slot {
 };
 
 // The signal handler reads the slots, so they are fixed and lock-free.
-std::array<Slot, 16> slots;
+std::array<Slot, 16> partSlots;
 
 std::mutex mutex;
 std::condition_variable allDone;
@@ -46,7 +46,7 @@ std::array<struct sigaction, EndSignals.size()> previous;
 
 void removeHeld()
 {
-    for (Slot &slot : slots) {
+    for (Slot &slot : partSlots) {
         if (slot.state.load() == Holding)
             ::unlink(slot.path);
     }
@@ -97,11 +97,11 @@ Writing::Writing(const QByteArray &path)
     const std::lock_guard lock(mutex);
     if (ending)
         return;
-    for (std::size_t i = 0; i < slots.size(); ++i) {
+    for (std::size_t i = 0; i < partSlots.size(); ++i) {
         int free = Free;
-        if (slots[i].state.compare_exchange_strong(free, Taking)) {
-            std::memcpy(slots[i].path, path.constData(), std::size_t(path.size()) + 1);
-            slots[i].state.store(Holding);
+        if (partSlots[i].state.compare_exchange_strong(free, Taking)) {
+            std::memcpy(partSlots[i].path, path.constData(), std::size_t(path.size()) + 1);
+            partSlots[i].state.store(Holding);
             m_slot = int(i);
             ++writing;
             return;
@@ -113,7 +113,7 @@ Writing::~Writing()
 {
     if (m_slot < 0)
         return;
-    slots[std::size_t(m_slot)].state.store(Free);
+    partSlots[std::size_t(m_slot)].state.store(Free);
     const std::lock_guard lock(mutex);
     --writing;
     allDone.notify_all();

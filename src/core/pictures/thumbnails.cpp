@@ -14,14 +14,15 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -333,11 +334,14 @@ void write(const Source &source, int edge, const QImage &thumbnail)
     // replaced, never followed.
     const QByteArray partial =
         name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
-    // Once a run, for each size: the part files of games killed outright.
-    static std::atomic<unsigned> cleaned = 0;
-    const unsigned bit = 1u << (size - Classes.begin());
-    if (!(cleaned.fetch_or(bit) & bit))
+    // Once a run for each folder: the part files of games killed outright.
+    static std::mutex cleaning;
+    static QSet<QString> cleaned;
+    if (const std::lock_guard lock(cleaning);
+        !cleaned.contains(cacheFolder() + QLatin1String(size->folder))) {
+        cleaned.insert(cacheFolder() + QLatin1String(size->folder));
         ThumbnailParts::removeStale(folder.fd());
+    }
     const ThumbnailParts::Writing writing(encodeFileName(cacheFolder()) + '/' + size->folder + '/' +
                                           partial);
     if (!writing.allowed()) {
