@@ -6,6 +6,7 @@
 #include "files/regularfile.h"
 #include "files/textfile.h"
 #include "pictures/pictureloader.h"
+#include "pictures/thumbnailparts.h"
 #include "pictures/thumbnails.h"
 #include "screen/twips.h"
 #include "testfiles.h"
@@ -66,6 +67,15 @@ CardPicture loadCard(const QString &path, bool sharedThumbnails = false)
     const QSize inner(twipsToPixels(3000) - 2, 198);
     return loadCardPictures({{path, 3000, 3000, 1, inner, 1.0, "es"}}, nullptr, sharedThumbnails)
         .front();
+}
+
+// Writes a thumbnail of the file into the folder's cache, as the game does; the files then
+// in the cache's folder "large".
+int writeThumbnail(const TestFolder &folder, const char *file)
+{
+    Thumbnails::write(Thumbnails::sourceOf(folder.path(file), 0, 1, {800, 600}), 256,
+                      filled({256, 192}, Qt::red));
+    return int(QDir(folder.path("home/.cache/thumbnails/large")).entryList(QDir::Files).size());
 }
 
 } // namespace
@@ -188,10 +198,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF or a lone CR ends a line, CR CR LF is an empty one")
-            << QByteArray("a\r\nb\rc\r\r\nd") << QStringList{"a", "b", "c", "", "d"};
-        QTest::newRow("a lone LF ends a line too, LF CR are two ends")
-            << QByteArray("a\nb\r\nc\n\rd\n") << QStringList{"a", "b", "c", "", "d"};
+        QTest::newRow("CR LF, a lone CR or a lone LF ends a line")
+            << QByteArray("a\r\nb\rc\n\nd") << QStringList{"a", "b", "c", "", "d"};
+        QTest::newRow("CR CR LF, a CR LF file converted twice, ends one line")
+            << QByteArray("a\r\r\nb\r\r\n\r\r\nc") << QStringList{"a", "b", "", "c"};
+        QTest::newRow("LF CR ends one line")
+            << QByteArray("a\n\rb\n\r\n\rc\n\r") << QStringList{"a", "b", "", "c"};
         // 0xEF 0xBB without the byte-order mark's last byte is no mark.
         QTest::newRow("Windows-1252 as Windows decodes it")
             << QByteArray("\xEF\xBBx im\xE1genes \x80\x81\x8D\x8F\x90\x9D\x9F")
@@ -267,6 +279,46 @@ private Q_SLOTS:
                  parts[2]);
     }
 
+    void languageLines_data()
+    {
+        // The user's own file, then the sparse size it is stretched to; the shipped file
+        // completes it with "SHIPPED1", "SHIPPED2".
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("sparse");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("blanks or invisible marks take the shipped text")
+            << QByteArray("\xEF\xBB\xBF \xC2\xA0\t\r\n\xE2\x80\x8B\xE2\x80\x8E\r\n") << qint64(0)
+            << "SHIPPED1 SHIPPED2";
+        QTest::newRow("20 GB sparse: its first bytes, read once")
+            << QByteArray("OK\n") << (qint64(20) << 30) << "OK SHIPPED2";
+    }
+
+    void languageLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, sparse);
+        QFETCH(QString, read);
+        TestFolder folder;
+        folder.writeFile("idioma/es/idioma.txt", "SHIPPED1\nSHIPPED2\n");
+        const QString own = folder.path("home/.config/zindle/idioma.txt");
+        folder.writeFile("home/.config/zindle/idioma.txt", bytes);
+        if (sparse)
+            QCOMPARE(::truncate(encodeFileName(own).constData(), sparse), 0);
+        const auto readBytes = [] {
+            QFile io("/proc/self/io");
+            return io.open(QIODevice::ReadOnly) ? io.readAll().split('\n')[0].mid(7).toLongLong()
+                                                : 0;
+        };
+        const qint64 before = readBytes();
+        const LanguageLines lines =
+            readLanguageLines(chooseLanguage(folder.dir.path(), {"es"}), LanguageLine::IntroButton,
+                              LanguageLine::NameLabel);
+        QCOMPARE(lines.caption(LanguageLine::IntroButton) + ' ' +
+                     lines.caption(LanguageLine::NameLabel),
+                 read);
+        QCOMPARE_LT(readBytes() - before, 1 << 20);
+    }
+
     void cleanTexts_data()
     {
         QTest::addColumn<QString>("text");
@@ -319,6 +371,35 @@ private Q_SLOTS:
         QCOMPARE(regularFileUrl(folder.path("sonidos/abrir.wav")).isEmpty(), !read);
     }
 
+    void svgNamesNoFile_data()
+    {
+        // What the SVG's <image> over its blue names, and the colour its card then shows.
+        QTest::addColumn<QString>("href");
+        QTest::addColumn<QColor>("centre");
+        QTest::newRow("a FIFO: never opened") << "fifo" << QColor(Qt::blue);
+        QTest::newRow("a picture file: outside the budget, left out")
+            << "red.png" << QColor(Qt::blue);
+        QTest::newRow("a picture inside the file: shown")
+            << QString("data:image/png;base64," + encoded(filled({8, 6}, Qt::red)).toBase64())
+            << QColor(Qt::red);
+    }
+
+    void svgNamesNoFile()
+    {
+        QFETCH(QString, href);
+        TestFolder folder;
+        placeEntry(folder.path("fifo"), "fifo", {});
+        folder.writeFile("red.png", encoded(filled({8, 6}, Qt::red)));
+        folder.writeFile("p.svg",
+                         "<svg xmlns='http://www.w3.org/2000/svg' "
+                         "xmlns:xlink='http://www.w3.org/1999/xlink' width='40' "
+                         "height='30'><rect width='40' height='30' fill='blue'/><image "
+                         "width='40' height='30' xlink:href='" +
+                             (href.startsWith("data:") ? href : folder.path(href)).toUtf8() +
+                             "'/></svg>");
+        QTEST(centreOf(loadCard(folder.path("p.svg"))), "centre");
+    }
+
     void captions_data()
     {
         // The file's name, and a PNG text's key (written by Qt, or "type|key" by hand, "|after"
@@ -351,6 +432,7 @@ private Q_SLOTS:
         row("Latin-1 tEXt Title", "07.png", "tEXt|Title", decodeFileName("ni\xf1o"), "niño");
         row("zTXt Title after the picture data", "07.png", "zTXt|Title|after", "gato", "gato");
         row("iTXt Title is UTF-8", "07.png", "iTXt|Title", "Καλή", "Καλή");
+        row("PNG Description alone", "07.png", "Description", "un búho", "un búho");
         row("iTXt Title not UTF-8: the file name", "07.png", "iTXt|Title",
             decodeFileName("ni\xf1o"), "07");
         const QString xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf="
@@ -505,6 +587,41 @@ private Q_SLOTS:
         // Owner, group and others' bits: 0600 and 0700.
         QCOMPARE(int(left.permissions() & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(int(QFile(cache + "/large").permissions() & 0x7077), 0x7000);
+    }
+
+    void partFilesNeverStay_data()
+    {
+        // A part file's name and age in seconds in the cache's folder "large", and whether it
+        // is still there after the game's next thumbnail.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("kept");
+        const QString own = QString(32, 'a') + ".png.1x2y3z.part";
+        QTest::newRow("the game's own, an hour old: left by a kill") << own << 3600 << false;
+        QTest::newRow("the game's own, fresh: another game writes it") << own << 0 << true;
+        QTest::newRow("another program's") << "gnome-thumb.png.part" << 3600 << true;
+    }
+
+    void partFilesNeverStay()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, age);
+        QFETCH(bool, kept);
+        TestFolder folder;
+        const QString part = folder.path("home/.cache/thumbnails/large/" + name);
+        folder.writeFile("home/.cache/thumbnails/large/" + name, "PNG");
+        const timespec when[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(part).constData(), when, 0), 0);
+        QCOMPARE(writeThumbnail(folder, "a.png"), kept ? 2 : 1);
+        QCOMPARE(QFile::exists(part), kept);
+    }
+
+    // Last: the end closes the writing for the whole test program.
+    void nothingWrittenOnceTheProgramEnds()
+    {
+        TestFolder folder;
+        ThumbnailParts::finishWriting(std::chrono::seconds(1));
+        QCOMPARE(writeThumbnail(folder, "a.png"), 0);
     }
 };
 

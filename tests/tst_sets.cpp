@@ -11,7 +11,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // A 4:3 picture on white paper with a block of its own colour in rows top to bottom (as
 // fractions of its height), across its middle half.
@@ -48,6 +50,11 @@ private Q_SLOTS:
         }
         m_sets.writeFile("broken/2/c.png", "not a picture");
         m_sets.writeFile("broken/2/e.png", withSize(encoded(drawn(0, 0.4, 0.6)), 30000, 30000));
+        QCOMPARE(::truncate(qPrintable(set("broken") + "/1/b.png"), qint64(20) << 30), 0);
+        for (int p = 0; p <= MaxCheckedPairs; ++p) {
+            for (const char *half : {"/1/", "/2/"})
+                m_sets.writeFile("many" + QString(half) + QString::number(p), {});
+        }
         QVERIFY(mkfifo(qPrintable(set("broken") + "/1/fifo"), 0644) == 0);
         QFile::remove(set("short") + "/2/f.png");
         m_sets.writeFile("cut/1/b.png", encoded(drawn(0, 0.02, 0.98)));
@@ -84,6 +91,12 @@ private Q_SLOTS:
             R"(warning "broken" pair 3: never dealt: "2/c.png" is not a picture)", 1);
         row("too big to decode", "broken",
             R"(warning "broken" pair 5: never dealt: "2/e.png" is too big)", 1);
+        row("20 GB sparse: too big by its size", "broken",
+            R"(warning "broken" pair 2: never dealt: "1/b.png" is too big to decode (a file of )"
+            R"(20480 MB)",
+            1);
+        row("past 1000 pairs only counted", "many",
+            R"(note "many": pairs 1001 to 1001 not checked)", 2);
         row("a FIFO is not listed", "broken", R"(files "broken": 6 in "1")", 1);
         row("2 shorter", "short", R"(warning "short" pair 6: never dealt: "2" has no)", 1);
         row("fewer than offered", "short", R"(warning "short": offers 6 pairs but can deal only 5)",
@@ -120,6 +133,21 @@ private Q_SLOTS:
                              [&](const QString &l) { return l.startsWith(line); }),
                  qPrintable(lines.join('\n')));
         QCOMPARE(exitStatus({report}), status);
+    }
+
+    void aReportLostIsAFailure()
+    {
+        const int kept = ::dup(1);
+        const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+        std::fflush(stdout);
+        QVERIFY(kept >= 0 && full >= 0 && ::dup2(full, 1) == 1);
+        std::fputs("summary: 1 sets\n", stdout);
+        const bool written = reportWritten();
+        std::clearerr(stdout);
+        ::dup2(kept, 1);
+        ::close(kept);
+        ::close(full);
+        QVERIFY(!written);
     }
 
     void folderOfAName_data()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/xdgfolders.h"
 #include "settings/preferences.h"
 #include "translations.h"
 
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <sys/stat.h>
 
 // What the program keeps and says beside the language file: its preferences and its own
 // translated texts.
@@ -31,6 +33,64 @@ private Q_SLOTS:
         QVERIFY(!Preferences().noClock() && !QFile::exists(file));
         Preferences().setNoClock(true);
         QVERIFY(Preferences().noClock() && QFile::exists(file));
+    }
+
+    void preferenceValues_data()
+    {
+        // What stands at the file's place, whether the test then sets noClock, and whether the
+        // next start plays without a clock.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("set");
+        QTest::addColumn<bool>("noClock");
+        QTest::newRow("true") << QByteArray("[General]\nnoClock=true\n") << false << true;
+        QTest::newRow("not a truth value: the default")
+            << QByteArray("[General]\nnoClock=banana\n") << false << false;
+        QTest::newRow("a typo: the default") << QByteArray("noClock=flase") << false << false;
+        QTest::newRow("another section's key")
+            << QByteArray("[Other]\nnoClock=true") << false << false;
+        QTest::newRow("set, other lines kept")
+            << QByteArray("[Other]\nx=1\n[General]\ny=2") << true << true;
+        QTest::newRow("a FIFO: unset, never waited for") << QByteArray("fifo") << false << false;
+        QTest::newRow("a folder in its place: not kept, said")
+            << QByteArray("folder") << true << false;
+    }
+
+    void preferenceValues()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, set);
+        const QString path = Preferences::filePath();
+        QDir(m_config.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (file == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (file == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (QFile f(path); !f.open(QIODevice::WriteOnly) || f.write(file) != file.size())
+            QFAIL("the preferences cannot be written");
+        if (set) {
+            QLoggingCategory::setFilterRules(QStringLiteral("zindle.files.warning=true"));
+            if (file == "folder")
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot be kept"));
+            QCOMPARE(Preferences().setNoClock(true), file != "folder");
+            QLoggingCategory::setFilterRules(QString());
+        }
+        QTEST(Preferences().noClock(), "noClock");
+        QFile written(path);
+        if (set && file != "folder")
+            QVERIFY(written.open(QIODevice::ReadOnly) &&
+                    written.readAll().contains("[Other]\nx=1"));
+    }
+
+    void relativeXdgFoldersIgnored()
+    {
+        const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        qputenv("XDG_DATA_DIRS", "share:/usr/share");
+        ignoreRelativeXdgFolders();
+        QCOMPARE(Preferences::filePath(), QDir::homePath() + "/.config/zindle/zindle.conf");
+        QCOMPARE(qgetenv("XDG_DATA_DIRS"), "/usr/share");
+        qputenv("XDG_CONFIG_HOME", kept);
     }
 
     void startMessagesInEveryShippedLanguage()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "files/xdgfolders.h"
 #include "platform/programfolder.h"
 #include "realservices.h"
 #include "run/run.h"
@@ -157,6 +158,7 @@ int main(int argc, char *argv[])
     // The preferences' file: ~/.config/zindle/zindle.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
     QCoreApplication::setApplicationName(QStringLiteral("zindle"));
+    ignoreRelativeXdgFolders();
     choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);

@@ -3,6 +3,7 @@
 
 // zindle-sets: what the game's board will make of its picture sets, for the people who make
 // them, and a maker of sets from their own pictures.
+#include "files/xdgfolders.h"
 #include "makerwindow.h"
 #include "pictures/caption.h"
 #include "pictures/pictureloader.h"
@@ -185,11 +186,7 @@ void print(const QString &line)
 // Whatever was printed reached standard output: 0, else 2 with a word why.
 int printed()
 {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return 0;
-    complain(SetsCommand::tr("cannot write to standard output: %1")
-                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
-    return 2;
+    return reportWritten() ? 0 : 2;
 }
 
 // Progress on a terminal only: a file or pipe gets the result alone. A line left unfinished
@@ -257,6 +254,7 @@ template <typename Window> bool openIn(Window &window, const LoadedSet &set)
 
 int main(int argc, char *argv[])
 {
+    ignoreRelativeXdgFolders();
     // Only a window or the sheet's texts need the GUI: the rest runs without any screen.
     std::unique_ptr<QCoreApplication> app = std::make_unique<QCoreApplication>(argc, argv);
     // A picture the decoder finds damaged is named in the program's own words, once.
@@ -470,7 +468,8 @@ int main(int argc, char *argv[])
     if (reports.empty())
         print(QStringLiteral("error: no set in %1").arg(where));
     print(reportLines(reports).back());
-    std::fflush(stdout);
+    if (const int status = printed())
+        return status;
 
     if (parser.isSet(sheet)) {
         // As much of it as a box on the sheet's screen can show.

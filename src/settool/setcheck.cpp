@@ -6,17 +6,22 @@
 #include "files/filenames.h"
 #include "files/listing.h"
 #include "files/regularfile.h"
+#include "pictures/svgimages.h"
 #include "run/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
 #include "sets/pairbuttons.h"
 #include "sets/setlibrary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 #include <tuple>
@@ -118,8 +123,16 @@ QString decodeFailure(const CardPictureRequest &request)
     QFile file;
     if (!openRegularFile(file, request.path))
         return QStringLiteral("cannot be read");
+    if (file.size() > DecodeBudgetBytes)
+        return QStringLiteral("is too big to decode (a file of %1 MB; the game decodes at most "
+                              "%2 MB at a time)")
+            .arg(file.size() / (1024 * 1024))
+            .arg(DecodeBudgetBytes / (1024 * 1024));
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
+    // The SVG reader would open the files the picture names, which the loader refused.
+    if (isSvgFormat(reader.format()))
+        return QStringLiteral("cannot be decoded (an SVG picture that is not well formed)");
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return QStringLiteral("has no size in its header (%1)").arg(reader.errorString());
@@ -273,7 +286,8 @@ void reportBareNumbers(Reporter &out, const SetReport &report)
 
 void reportNames(Reporter &out, const SetReport &report)
 {
-    const int both = int(std::min(report.first.size(), report.second.size()));
+    const int both = std::min(
+        {int(report.first.size()), int(report.second.size()), int(report.pictures.size() / 2)});
     const auto matches = [&](int p) {
         return QFileInfo(report.first[p])
                    .completeBaseName()
@@ -449,7 +463,11 @@ SetReport checkSet(const QString &name, const QString &folder)
                           .arg(files.second.size())
                           .arg(pairFolderText(SecondPairFolder)));
 
-    for (int p = 0; p < int(files.first.size()); ++p) {
+    // A set of tens of thousands of pairs would take minutes and print megabytes: past
+    // MaxCheckedPairs its pairs are counted, not checked.
+    const int pairs = int(files.first.size());
+    const int checked = std::min(pairs, MaxCheckedPairs);
+    for (int p = 0; p < checked; ++p) {
         PictureCheck first;
         first.name = inPairFolder(FirstPairFolder, files.first[p]);
         first.path = files.firstFolder + files.first[p];
@@ -478,7 +496,7 @@ SetReport checkSet(const QString &name, const QString &folder)
     out.info("offers", QStringLiteral(": ") + (offered.isEmpty() ? QStringLiteral("none")
                                                                  : offered.join(QLatin1Char(' '))));
     int dealable = 0;
-    for (int p = 0; p < int(files.first.size()); ++p) {
+    for (int p = 0; p < checked; ++p) {
         out.info("pair", QStringLiteral(" %1: %2 %3")
                              .arg(p + 1)
                              .arg(quoted(files.first[p]), p < int(files.second.size())
@@ -499,7 +517,18 @@ SetReport checkSet(const QString &name, const QString &folder)
         }
         out.warning(pairText(p) + QStringLiteral("never dealt: ") + why.join(QStringLiteral("; ")));
     }
-    for (qsizetype extra = files.first.size(); extra < files.second.size(); ++extra)
+    if (checked < pairs)
+        out.note(QStringLiteral(": pairs %1 to %2 not checked: a check stops at %3 pairs")
+                     .arg(checked + 1)
+                     .arg(pairs)
+                     .arg(MaxCheckedPairs));
+    const qsizetype extras = files.second.size() - files.first.size();
+    if (extras > MaxCheckedPairs)
+        out.note(QStringLiteral(": %1 files of %2 have no partner in %3 and are never dealt")
+                     .arg(extras)
+                     .arg(pairFolderText(SecondPairFolder), pairFolderText(FirstPairFolder)));
+    for (qsizetype extra = files.first.size();
+         extras <= MaxCheckedPairs && extra < files.second.size(); ++extra)
         out.note(QStringLiteral(": %1 has no partner in %2 and is never dealt")
                      .arg(quoted(inPairFolder(SecondPairFolder, files.second[extra])),
                           pairFolderText(FirstPairFolder)));
@@ -549,6 +578,20 @@ QStringList reportLines(const std::vector<SetReport> &reports)
                  .arg(unplayable)
                  .arg(warned);
     return lines;
+}
+
+bool reportWritten()
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    const QString why = QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+    const QByteArray line =
+        QCoreApplication::translate("SetsCommand", "cannot write to standard output: %1")
+            .arg(why)
+            .toUtf8();
+    std::fprintf(stderr, "zindle-sets: %s\n", line.constData());
+    return false;
 }
 
 int exitStatus(const std::vector<SetReport> &reports)

@@ -61,6 +61,9 @@ struct SetReport {
 // subfolder, as the setup window lists them. Pairs of name and folder.
 std::vector<std::pair<QString, QString>> setsIn(const QString &folder);
 
+// The pairs of a set checked one by one; those past them are only counted.
+inline constexpr int MaxCheckedPairs = 1000;
+
 // Everything the board would do with a set, on every pair count it offers and every common
 // screen.
 SetReport checkSet(const QString &name, const QString &folder);
@@ -93,6 +96,10 @@ QStringList reportLines(const std::vector<SetReport> &reports);
 // 0: every set playable with nothing to warn about; 1: warnings; 2: a set that cannot be
 // played, or no set at all.
 int exitStatus(const std::vector<SetReport> &reports);
+
+// Whether everything printed on standard output reached it; when not (a full disk, a closed
+// pipe), says so on standard error: a report lost must not end as a success.
+bool reportWritten();
 
 // A text in double quotes, with quotes, backslashes and control characters escaped, so that
 // a name never breaks a report line.

@@ -9,6 +9,7 @@
 #include "logging.h"
 #include "makerfiles.h"
 #include "pictures/caption.h"
+#include "pictures/exiv2lock.h"
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
 #include "run/paircounts.h"
@@ -174,8 +175,7 @@ QStringList duplicates(const std::vector<MadePicture> &pictures)
 // Exiv2's XMP parser keeps shared state: one file at a time.
 bool writeXmpTitle(const QString &path, const QString &caption)
 {
-    static std::mutex exiv2;
-    const std::lock_guard lock(exiv2);
+    const auto lock = lockExiv2();
     try {
         auto image = Exiv2::ImageFactory::open(encodeFileName(path).toStdString());
         image->readMetadata();

@@ -6,6 +6,7 @@
 #include "files/filenames.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "pictures/thumbnailparts.h"
 #include "platform/programfolder.h"
 #include "screen/twips.h"
 
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -155,6 +157,8 @@ QPoint SystemScreen::originPixels()
 
 void SystemProgram::end()
 {
+    // The thumbnail being written finishes, or its part file goes: the cache is shared.
+    ThumbnailParts::finishWriting(std::chrono::seconds(1));
     std::fflush(nullptr);
     std::_Exit(0);
 }

@@ -22,9 +22,10 @@ bool isLineEnd(char16_t unit)
 
 } // namespace
 
-bool TextFile::open(const QString &path)
+bool TextFile::open(const QString &path, qint64 byteBound)
 {
     close();
+    m_bytesLeft = byteBound;
     if (!openRegularFile(m_file, path))
         return false;
     fill();
@@ -48,15 +49,18 @@ bool TextFile::fill()
     m_buffer.remove(0, m_pos);
     m_pos = 0;
     const qsizetype kept = m_buffer.size();
-    m_buffer.resize(kept + ChunkSize);
-    const qint64 got = m_file.isOpen() ? m_file.read(m_buffer.data() + kept, ChunkSize) : -1;
+    const qint64 wanted = std::min<qint64>(ChunkSize, m_bytesLeft);
+    m_buffer.resize(kept + wanted);
+    const qint64 got =
+        m_file.isOpen() && wanted > 0 ? m_file.read(m_buffer.data() + kept, wanted) : -1;
     m_buffer.resize(kept + std::max<qint64>(got, 0));
+    m_bytesLeft -= std::max<qint64>(got, 0);
     return got > 0;
 }
 
-bool TextFile::unitAhead()
+bool TextFile::unitAhead(qsizetype units)
 {
-    while (m_buffer.size() - m_pos < m_unitBytes) {
+    while (m_buffer.size() - m_pos < units * m_unitBytes) {
         if (!fill())
             return false;
     }
@@ -111,13 +115,28 @@ bool TextFile::readLine(QString &line)
         const char16_t terminator = unitAt(m_pos);
         if (isLineEnd(terminator)) {
             m_pos += m_unitBytes;
-            if (terminator == u'\r' && unitAhead() && unitAt(m_pos) == u'\n')
-                m_pos += m_unitBytes;
+            skipRestOfLineEnd(terminator);
             break;
         }
     }
     line = decode(bytes);
     return true;
+}
+
+void TextFile::skipRestOfLineEnd(char16_t first)
+{
+    // CR CR LF is what a CR LF file becomes when converted twice, and LF CR what some
+    // converters write: both end one line, never two.
+    if (first == u'\n') {
+        if (unitAhead() && unitAt(m_pos) == u'\r')
+            m_pos += m_unitBytes;
+        return;
+    }
+    if (unitAhead() && unitAt(m_pos) == u'\n') {
+        m_pos += m_unitBytes;
+    } else if (unitAhead(2) && unitAt(m_pos) == u'\r' && unitAt(m_pos + m_unitBytes) == u'\n') {
+        m_pos += 2 * m_unitBytes;
+    }
 }
 
 QString TextFile::decode(const QByteArray &bytes) const

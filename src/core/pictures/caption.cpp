@@ -7,12 +7,12 @@
 #include "files/regularfile.h"
 #include "logging.h"
 #include "pictures/embeddedmetadata.h"
+#include "pictures/exiv2lock.h"
 #include "texts/cleantext.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <exiv2/exiv2.hpp>
-#include <mutex>
 
 namespace
 {
@@ -66,19 +66,14 @@ struct Metadata {
     std::optional<QString> title, imageDescription, description;
 };
 
-// EXIF and XMP through Exiv2, from the metadata alone. Its XMP parser keeps shared state, so
-// one file is read at a time; metadata it cannot make sense of gives nothing.
+// EXIF and XMP through Exiv2, from the metadata alone, one file at a time; metadata it
+// cannot make sense of gives nothing.
 Metadata exiv2Metadata(const QByteArray &exifAndXmp, const QString &path, const QString &language)
 {
-    static std::mutex exiv2;
-    const std::lock_guard lock(exiv2);
-    static const bool ready = [] {
-        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
-        return Exiv2::XmpParser::initialize();
-    }();
     Metadata m;
-    if (!ready || exifAndXmp.isEmpty())
+    if (exifAndXmp.isEmpty())
         return m;
+    const auto lock = lockExiv2();
     try {
         auto image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte *>(exifAndXmp.constData()), long(exifAndXmp.size()));

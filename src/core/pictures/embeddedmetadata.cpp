@@ -3,6 +3,8 @@
 
 #include "embeddedmetadata.h"
 
+#include "pictures/jpegsegments.h"
+
 #include <QStringDecoder>
 #include <QtEndian>
 #include <zlib.h>
@@ -96,8 +98,13 @@ void readPngText(const QByteArray &type, const QByteArray &data, Scan &scan)
             return void(scan.found.overBudget = scan.found.overBudget || tooLarge);
         text = *plain;
     }
-    if (data.left(keyEnd) == "Title" && !scan.found.title)
-        scan.found.title = type == "iTXt" ? fromUtf8(text) : QString::fromLatin1(text);
+    const QByteArray key = data.left(keyEnd);
+    // A Description stands where a JPEG's comment does among the captions.
+    std::optional<QString> *found = key == "Title"         ? &scan.found.title
+                                    : key == "Description" ? &scan.found.comment
+                                                           : nullptr;
+    if (found && !*found)
+        *found = type == "iTXt" ? fromUtf8(text) : QString::fromLatin1(text);
 }
 
 // Every chunk, texts after the picture data too; the picture data is skipped unread.
@@ -134,32 +141,18 @@ void scanJpeg(QIODevice &file, Scan &scan)
 {
     bool exifKept = false, commentSeen = false;
     qint64 keptApplicationBytes = 0;
-    char byte = 0;
-    for (;;) {
-        if (!file.getChar(&byte) || uchar(byte) != 0xFF)
-            return;
-        // Any number of fill bytes may come before a marker.
-        while (uchar(byte) == 0xFF) {
-            if (!file.getChar(&byte))
-                return;
-        }
-        const uchar kind = uchar(byte);
-        if (kind == 0x01 || (kind >= 0xD0 && kind <= 0xD7))
-            continue;
-        const QByteArray size = file.read(2);
-        if (kind == 0xDA || kind == 0xD9 || size.size() != 2)
-            return;
-        const qint64 start = file.pos() - 4;
-        const qint64 length = qFromBigEndian<quint16>(size.constData());
-        if (length < 2)
-            return;
-        const qint64 end = start + 2 + length;
+    walkJpegSegments(file, [&](const JpegSegment &segment) {
+        const uchar kind = segment.kind;
+        const qint64 length = segment.length;
+        if (kind == 0xDA)
+            return false;
         const bool comment = kind == 0xFE, forCaption = comment || kind == 0xE1 || kind == 0xED;
         if (forCaption && scan.spend(length)) {
             QByteArray data = file.read(length - 2);
             if (data.size() != length - 2)
-                return;
-            scan.found.exifAndXmp += QByteArray(1, char(0xFF)) + char(kind) + size + data;
+                return false;
+            scan.found.exifAndXmp +=
+                QByteArray(1, char(0xFF)) + char(kind) + segment.lengthBytes + data;
             scan.anyMetadata = true;
             if (comment && !std::exchange(commentSeen, true)) {
                 while (data.endsWith('\0'))
@@ -169,15 +162,14 @@ void scanJpeg(QIODevice &file, Scan &scan)
             // The decoder reads the turn of the picture from the first EXIF block alone.
             if (!exifKept && kind == 0xE1 && data.startsWith(QByteArray("Exif\0\0", 6))) {
                 exifKept = true;
-                continue;
+                return true;
             }
         }
         const bool application = kind >= 0xE0 && kind <= 0xEF;
         if (forCaption || (application && (keptApplicationBytes += length) > MetadataBudgetBytes))
-            scan.drop(start, end);
-        if (!file.seek(end))
-            return;
-    }
+            scan.drop(segment.start, segment.end());
+        return true;
+    });
 }
 
 } // namespace
@@ -192,7 +184,6 @@ EmbeddedMetadata readEmbeddedMetadata(QIODevice &file)
         scanPng(file, scan);
     } else if (start.startsWith("\xFF\xD8")) {
         scan.found.exifAndXmp = start.left(2);
-        file.seek(2);
         scanJpeg(file, scan);
         scan.found.exifAndXmp += "\xFF\xD9";
     } else if (file.size() <= MetadataBudgetBytes) {

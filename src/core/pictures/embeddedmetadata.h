@@ -20,7 +20,8 @@ inline constexpr qint64 MetadataBudgetBytes = 2 * 1024 * 1024;
 struct EmbeddedMetadata {
     // More metadata than the budget: nothing of it is read.
     bool overBudget = false;
-    // A PNG's Title text, before or after the picture data; a JPEG's first comment. Texts
+    // A PNG's Title text, before or after the picture data; a PNG's Description or a
+    // JPEG's first comment. Texts
     // that are not valid in their encoding count as none.
     std::optional<QString> title;
     std::optional<QString> comment;

@@ -7,17 +7,19 @@
 #include "files/regularfile.h"
 #include "logging.h"
 #include "pictures/caption.h"
+#include "pictures/decodeplan.h"
+#include "pictures/decodepool.h"
 #include "pictures/embeddedmetadata.h"
 #include "pictures/picturecache.h"
 #include "pictures/splicedfile.h"
+#include "pictures/svgimages.h"
 #include "pictures/thumbnails.h"
 #include "pictures/thumbnailwriter.h"
 #include "screen/twips.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QSemaphore>
-#include <QThreadPool>
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
@@ -27,248 +29,6 @@
 
 namespace
 {
-
-using Transformations = QImageIOHandler::Transformations;
-
-// A JPEG is coded in blocks of this many pixels a side; its decoder scales down by 1/2,
-// 1/4 or 1/8 on the way.
-constexpr int JpegBlock = 8;
-constexpr int JpegMaxScaleDown = 8;
-
-void allowLargePictures()
-{
-    // The decoding budget guards memory; Qt's default limit would refuse big photos that
-    // are shown scaled down.
-    static const bool done = [] {
-        QImageReader::setAllocationLimit(int(DecodeBudgetBytes / (1024 * 1024)));
-        return true;
-    }();
-    (void)done;
-}
-
-bool isJpeg(const QByteArray &format)
-{
-    return format == "jpeg" || format == "jpg";
-}
-
-qint64 bytesPerPixel(QImage::Format format)
-{
-    if (format == QImage::Format_Invalid)
-        return 4;
-    return std::max(1, QImage::toPixelFormat(format).bitsPerPixel() / 8);
-}
-
-quint16 bigEndian16(const char *bytes)
-{
-    return quint16((quint8(bytes[0]) << 8) | quint8(bytes[1]));
-}
-
-// What the decoder keeps of a JPEG beside the rows it scales: a progressive file, or one
-// whose first scan holds only some of its colours, makes it hold every coefficient of the
-// whole picture (two bytes each, 64 a block), whatever size it is scaled to. 0 for a file
-// decoded in one pass. Reads the headers from the file's start.
-qint64 jpegCoefficientBytes(QIODevice &file)
-{
-    struct Component {
-        int h, v;
-    };
-    std::vector<Component> components;
-    int width = 0, height = 0;
-    bool wholePicture = false;
-    char marker[4];
-    if (file.read(marker, 2) != 2 || quint8(marker[0]) != 0xFF || quint8(marker[1]) != 0xD8)
-        return 0;
-    for (;;) {
-        if (file.read(marker, 4) != 4 || quint8(marker[0]) != 0xFF)
-            break;
-        const quint8 kind = quint8(marker[1]);
-        const int length = bigEndian16(marker + 2);
-        if (length < 2)
-            break;
-        const QByteArray segment = file.read(length - 2);
-        if (segment.size() != length - 2)
-            break;
-        const bool frame =
-            kind >= 0xC0 && kind <= 0xCF && kind != 0xC4 && kind != 0xC8 && kind != 0xCC;
-        if (frame && segment.size() >= 6) {
-            wholePicture = kind == 0xC2 || kind == 0xC6 || kind == 0xCA || kind == 0xCE;
-            height = bigEndian16(segment.constData() + 1);
-            width = bigEndian16(segment.constData() + 3);
-            const int count = quint8(segment[5]);
-            for (int i = 0; i < count && 6 + 3 * i + 1 < segment.size(); ++i) {
-                const quint8 sampling = quint8(segment[6 + 3 * i + 1]);
-                components.push_back({std::max(1, sampling >> 4), std::max(1, sampling & 0xF)});
-            }
-        } else if (kind == 0xDA) {
-            if (!segment.isEmpty() && quint8(segment[0]) < components.size())
-                wholePicture = true;
-            break;
-        }
-    }
-    if (!wholePicture || components.empty())
-        return 0;
-    int hMax = 1, vMax = 1;
-    for (const Component &c : components) {
-        hMax = std::max(hMax, c.h);
-        vMax = std::max(vMax, c.v);
-    }
-    const auto blocks = [](qint64 edge, int sampling, int most) {
-        const qint64 pixels = (edge * sampling + most - 1) / most;
-        const qint64 count = (pixels + JpegBlock - 1) / JpegBlock;
-        return (count + sampling - 1) / sampling * sampling;
-    };
-    qint64 bytes = 0;
-    for (const Component &c : components)
-        bytes += blocks(width, c.h, hMax) * blocks(height, c.v, vMax) * JpegBlock * JpegBlock * 2;
-    return bytes;
-}
-
-// What the file says of itself before it is decoded.
-struct Header {
-    QSize size; // as the picture lies in the file
-    Transformations turn;
-    QByteArray format;
-    QImage::Format pixels = QImage::Format_Invalid;
-    qint64 coefficientBytes = 0;
-};
-
-// The JPEG decoder scales by 1/2, 1/4 or 1/8 on the way; the reader scales the rest.
-int jpegFactor(QSize full, QSize scaled)
-{
-    int factor = 1;
-    while (factor < JpegMaxScaleDown && full.width() / (factor * 2) >= scaled.width() &&
-           full.height() / (factor * 2) >= scaled.height())
-        factor *= 2;
-    return factor;
-}
-
-// How the reader gets `part` of the picture scaled whole to `scaled` (both as the picture
-// lies in the file) and the bytes that holds at its peak. Either it scales the whole picture
-// and cuts the part out, or it clips the file's pixels around the part first and scales only
-// those: a picture far taller or wider than its card would otherwise be scaled whole to
-// billions of pixels.
-struct DecodePlan {
-    bool clip = false;
-    QRect clipRect;   // file pixels
-    QSize clipScaled; // the clip scaled as the whole picture is
-    QRect within;     // the part, within the scaled clip
-    qint64 bytes = 0;
-};
-
-qint64 pixelBytes(QSize size, qint64 perPixel = 4)
-{
-    return qint64(size.width()) * size.height() * perPixel;
-}
-
-// The file pixels around `part`, each edge out to the next multiple of `grid` within the
-// picture, and the scaled clip that holds the part.
-DecodePlan clipAround(QRect part, QSize scaled, QSize full, int grid)
-{
-    const double sx = double(scaled.width()) / full.width();
-    const double sy = double(scaled.height()) / full.height();
-    const auto down = [grid](double e) { return int(std::floor(e)) / grid * grid; };
-    const auto up = [grid](double e, int most) {
-        return std::min(most, (int(std::ceil(e)) + grid - 1) / grid * grid);
-    };
-    const int left = down(part.left() / sx);
-    const int top = down(part.top() / sy);
-    const int right = up((part.left() + part.width()) / sx, full.width());
-    const int bottom = up((part.top() + part.height()) / sy, full.height());
-    DecodePlan plan;
-    plan.clip = true;
-    plan.clipRect = QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
-    plan.clipScaled = QSize(std::max(1, qRound(plan.clipRect.width() * sx)),
-                            std::max(1, qRound(plan.clipRect.height() * sy)));
-    plan.within =
-        QRect(QPoint(qRound(part.x() - left * sx), qRound(part.y() - top * sy)), part.size())
-            .intersected(QRect(QPoint(0, 0), plan.clipScaled));
-    return plan;
-}
-
-// Every image the reader holds counts, each stage beside what it is made from: the decoded
-// pixels and the decoders' own buffers (up to a quarter more), the clip copied out of them,
-// a copy widened to 4 bytes a pixel to scale it and the scaled clip, then the part cut out
-// of that and the part turned upright.
-DecodePlan planDecode(const Header &header, QSize scaled, QRect part)
-{
-    const qint64 out = pixelBytes(part.size());
-    const QSize full = header.size;
-    if (isJpeg(header.format) && part.size() == scaled) {
-        // The whole picture, scaled by 1/2 to 1/8 while it decodes, then by the reader.
-        const int factor = jpegFactor(full, scaled);
-        DecodePlan plan;
-        plan.bytes = header.coefficientBytes +
-                     pixelBytes(QSize((full.width() + factor - 1) / factor,
-                                      (full.height() + factor - 1) / factor)) +
-                     2 * out;
-        return plan;
-    }
-    if (isJpeg(header.format)) {
-        // A JPEG decodes only the rows and columns around the part, scaled by 1/2 to 1/8 on
-        // the way when the clip lies on its block grid.
-        DecodePlan plan = clipAround(part, scaled, full, JpegBlock);
-        const bool onGrid = (plan.clipRect.x() + plan.clipRect.width()) % JpegBlock == 0 &&
-                            (plan.clipRect.y() + plan.clipRect.height()) % JpegBlock == 0;
-        if (onGrid) {
-            const int factor = jpegFactor(full, scaled);
-            const QSize decoded((plan.clipRect.width() + factor - 1) / factor,
-                                (plan.clipRect.height() + factor - 1) / factor);
-            plan.bytes = header.coefficientBytes + pixelBytes(decoded) +
-                         pixelBytes(plan.clipScaled) + 2 * out;
-            return plan;
-        }
-        plan = clipAround(part, scaled, full, 1);
-        plan.bytes = header.coefficientBytes + pixelBytes(plan.clipRect.size()) +
-                     pixelBytes(plan.clipScaled) + 2 * out;
-        return plan;
-    }
-    const qint64 bpp = bytesPerPixel(header.pixels);
-    const qint64 decoded = pixelBytes(full, bpp);
-    const qint64 widened = bpp < 4 ? 4 : 0;
-    if (part.size() == scaled) {
-        DecodePlan plan;
-        plan.bytes = decoded + decoded / 4 + pixelBytes(full, widened) + 2 * out;
-        return plan;
-    }
-    DecodePlan plan = clipAround(part, scaled, full, 1);
-    const qint64 clip = pixelBytes(plan.clipRect.size(), bpp);
-    const qint64 clipScaled = pixelBytes(plan.clipScaled);
-    plan.bytes = std::max({decoded + decoded / 4, decoded + clip,
-                           clip + pixelBytes(plan.clipRect.size(), widened) + clipScaled,
-                           clipScaled + 2 * out});
-    return plan;
-}
-
-// The memory that all decodes running at once may hold together, in KiB: a process-wide
-// resource of a fixed size, as the threads are.
-constexpr qint64 BudgetUnit = 1024;
-
-QSemaphore &budget()
-{
-    static QSemaphore kibibytes(int(DecodeBudgetBytes / BudgetUnit));
-    return kibibytes;
-}
-
-// The threads that decode pictures: one a core the process may run on.
-QThreadPool &decodePool()
-{
-    static QThreadPool pool;
-    return pool;
-}
-
-// The part of the upright picture `upright` as it lies in the file, whose picture (at the
-// same scale) has the size `file`. Qt mirrors and flips first, then turns clockwise.
-QRect fileRect(QRect upright, QSize file, Transformations t)
-{
-    QRect r = upright;
-    if (t & QImageIOHandler::TransformationRotate90)
-        r = QRect(r.y(), file.height() - r.x() - r.width(), r.height(), r.width());
-    if (t & QImageIOHandler::TransformationFlip)
-        r.moveTop(file.height() - r.y() - r.height());
-    if (t & QImageIOHandler::TransformationMirror)
-        r.moveLeft(file.width() - r.x() - r.width());
-    return r;
-}
 
 // Where a picture goes: the whole picture scaled to `scaled` (upright, device pixels), of
 // which `part` is wanted, drawn at `ratio` device pixels a pixel.
@@ -289,13 +49,21 @@ struct PictureFile {
     QFile file;
     EmbeddedMetadata metadata;
     SplicedFile picture;
+    // An SVG picture as it is decoded: without references outside the file.
+    QBuffer svg;
 };
 
-// Opens the file and reads what its header says; false when it cannot be opened or gives no
-// size. The reader turns the picture upright.
-bool readHeaderOf(QIODevice &device, EmbeddedMetadata &metadata, SplicedFile &picture,
-                  QImageReader &reader, Header &header)
+// Reads what the header of the picture in `device` says; false when it gives no size or is
+// too big to decode. The reader turns the picture upright; an SVG is read from `svg`, without
+// the files it names.
+bool readHeaderOf(QIODevice &device, const QString &name, EmbeddedMetadata &metadata,
+                  SplicedFile &picture, QBuffer &svg, QImageReader &reader, PictureHeader &header)
 {
+    if (device.size() > DecodeBudgetBytes) {
+        qCWarning(picturesLog) << name << "refused: a file of" << device.size()
+                               << "bytes cannot decode within the budget";
+        return false;
+    }
     metadata = readEmbeddedMetadata(device);
     if (!picture.open(&device, std::exchange(metadata.pictureParts, {})))
         return false;
@@ -304,25 +72,39 @@ bool readHeaderOf(QIODevice &device, EmbeddedMetadata &metadata, SplicedFile &pi
     reader.setDevice(&picture);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    // Asking the SVG reader for the size would already load what its pictures name.
+    header.format = reader.format();
+    if (isSvgFormat(header.format)) {
+        std::optional<QByteArray> text = svgWithoutExternalImages(picture, DecodeBudgetBytes / 8);
+        if (!text)
+            return false;
+        svg.setData(std::move(*text));
+        svg.open(QIODevice::ReadOnly);
+        reader.setDevice(&svg);
+        reader.setDecideFormatFromContent(true);
+        header.format = reader.format();
+    }
     header.size = reader.size();
     header.turn = reader.transformation();
-    header.format = reader.format();
     header.pixels = reader.imageFormat();
     return header.size.isValid() && !header.size.isEmpty();
 }
 
-bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, Header &header)
+// Opens the file and reads what its header says.
+bool readHeader(const QString &path, PictureFile &source, QImageReader &reader,
+                PictureHeader &header)
 {
     return openRegularFile(source.file, path) &&
-           readHeaderOf(source.file, source.metadata, source.picture, reader, header);
+           readHeaderOf(source.file, shownFileName(path), source.metadata, source.picture,
+                        source.svg, reader, header);
 }
 
-bool turned(const Header &header)
+bool turned(const PictureHeader &header)
 {
     return header.turn & QImageIOHandler::TransformationRotate90;
 }
 
-QSize upright(const Header &header)
+QSize upright(const PictureHeader &header)
 {
     return turned(header) ? header.size.transposed() : header.size;
 }
@@ -334,14 +116,14 @@ struct FilePart {
     QRect part;
 };
 
-FilePart inFile(const Header &header, const Wanted &wanted)
+FilePart inFile(const PictureHeader &header, const Wanted &wanted)
 {
     const QSize scaled = turned(header) ? wanted.scaled.transposed() : wanted.scaled;
     return {scaled, fileRect(wanted.part, scaled, header.turn)};
 }
 
 // Decodes what is wanted of the picture whose header the reader has read.
-QImage decodeWanted(const QString &path, QImageReader &reader, const Header &header,
+QImage decodeWanted(const QString &path, QImageReader &reader, const PictureHeader &header,
                     const Wanted &wanted, const DecodeLimits &limits)
 {
     const auto [scaled, part] = inFile(header, wanted);
@@ -352,15 +134,8 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
                                << "bytes, more than the budget of" << most;
         return {};
     }
-    // Waiting cannot last: every decode that holds part of the budget gives it back.
-    const int units = int((plan.bytes + BudgetUnit - 1) / BudgetUnit);
-    if (!budget().tryAcquire(units)) {
-        qCDebug(picturesLog) << shownFileName(path) << "waits for" << plan.bytes
-                             << "bytes of the budget";
-        budget().acquire(units);
-    }
     // Given back once the picture is cut and turned, which the plan counts too.
-    const QSemaphoreReleaser held(budget(), units);
+    const DecodeBudgetHold held(plan.bytes, path);
     if (plan.clip) {
         reader.setClipRect(plan.clipRect);
         reader.setScaledSize(plan.clipScaled);
@@ -385,7 +160,7 @@ QImage decodeWanted(const QString &path, QImageReader &reader, const Header &hea
 // Whether the whole picture at `thumbnail` (upright) takes more decoding than the card
 // wants of it: a JPEG scaled by a smaller factor on the way decodes up to four times the
 // pixels, and a card that shows part of its picture stops decoding below that part.
-bool decodesMore(const Header &header, QSize thumbnail, const Wanted &card)
+bool decodesMore(const PictureHeader &header, QSize thumbnail, const Wanted &card)
 {
     const auto factor = [&header](QSize upright) {
         return jpegFactor(header.size, turned(header) ? upright.transposed() : upright);
@@ -399,7 +174,7 @@ QImage decodeWhole(const QString &path, QSize size, const DecodeLimits &limits)
 {
     PictureFile file;
     QImageReader reader;
-    Header header;
+    PictureHeader header;
     if (!readHeader(path, file, reader, header))
         return {};
     return decodeWanted(path, reader, header, {size, QRect({}, size), 1.0}, limits);
@@ -424,7 +199,7 @@ QImage decode(const QString &path, const WantFor &want, KeptPicture &kept, const
 {
     PictureFile file;
     QImageReader reader;
-    Header header;
+    PictureHeader header;
     const bool read = readHeader(path, file, reader, header);
     kept.metadata = std::move(file.metadata);
     if (!read) {
@@ -557,7 +332,7 @@ qint64 decodeBytesFor(const CardPictureRequest &request)
 {
     PictureFile file;
     QImageReader reader;
-    Header header;
+    PictureHeader header;
     if (!readHeader(request.path, file, reader, header))
         return -1;
     CardPicture card;
@@ -610,8 +385,9 @@ ScaledPicture loadScaledPicture(QIODevice &device, int longSide, const QString &
     EmbeddedMetadata metadata;
     SplicedFile picture;
     QImageReader reader;
-    Header header;
-    if (!readHeaderOf(device, metadata, picture, reader, header)) {
+    QBuffer svg;
+    PictureHeader header;
+    if (!readHeaderOf(device, name, metadata, picture, svg, reader, header)) {
         result.error = reader.errorString();
         return result;
     }

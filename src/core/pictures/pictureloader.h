@@ -15,7 +15,9 @@
 class PictureCache;
 
 // All decoding together holds at most this much memory at a time, whatever the number of
-// cores; a picture that alone needs more does not load. It decodes on threads of its own,
+// cores; a picture that alone needs more does not load, nor does a file larger than this
+// (its pixels, stored plainly or compressed, take at least as much), which is refused
+// before any of it is read. It decodes on threads of its own,
 // one a core the process may run on.
 inline constexpr qint64 DecodeBudgetBytes = 512ll * 1024 * 1024;
 

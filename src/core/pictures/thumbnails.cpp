@@ -5,6 +5,7 @@
 
 #include "files/filenames.h"
 #include "logging.h"
+#include "pictures/thumbnailparts.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -13,6 +14,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -331,6 +334,20 @@ void write(const Source &source, int edge, const QImage &thumbnail)
     // replaced, never followed.
     const QByteArray partial =
         name + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+    // Once a run for each folder: the part files of games killed outright.
+    static std::mutex cleaning;
+    static QSet<QString> cleaned;
+    if (const std::lock_guard lock(cleaning);
+        !cleaned.contains(cacheFolder() + QLatin1String(size->folder))) {
+        cleaned.insert(cacheFolder() + QLatin1String(size->folder));
+        ThumbnailParts::removeStale(folder.fd());
+    }
+    const ThumbnailParts::Writing writing(encodeFileName(cacheFolder()) + '/' + size->folder + '/' +
+                                          partial);
+    if (!writing.allowed()) {
+        qCDebug(thumbnailsLog) << "no thumbnail of" << shown << "written: the game is ending";
+        return;
+    }
     const int fd = ::openat(folder.fd(), partial.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     int error = fd < 0 ? errno : 0;

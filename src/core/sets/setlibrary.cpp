@@ -73,12 +73,19 @@ std::vector<SetEntry> SetLibrary::list() const
     QCollator collator(QLocale().language() == QLocale::C ? QLocale(m_language) : QLocale());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
-    std::sort(names.begin(), names.end(), [&collator](const QString &a, const QString &b) {
-        const int c = collator.compare(a, b);
-        return c != 0 ? c < 0 : a < b;
+    // Each name's key made once: comparing through the collator costs a hundred thousand
+    // folders seconds.
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(std::size_t(names.size()));
+    for (const QString &name : names)
+        keyed.emplace_back(collator.sortKey(name), name);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int c = a.first.compare(b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
     });
     std::vector<SetEntry> sets;
-    for (const QString &name : names)
+    sets.reserve(keyed.size());
+    for (const auto &[key, name] : keyed)
         sets.push_back(byName.value(name));
     return sets;
 }

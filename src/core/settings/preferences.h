@@ -3,19 +3,35 @@
 
 #pragma once
 
-#include <QSettings>
+#include <QByteArray>
+#include <QString>
 
-// The player's preferences, kept by QSettings under the application's organisation and name
-// ("zindle" and "zindle": ~/.config/zindle/zindle.conf, $XDG_CONFIG_HOME too). Reading one
-// writes nothing: the file appears when a preference is first set. Each object reads the
-// file anew, so one made after another one's change reads that change.
+// The player's preferences, kept in the configuration folder's "<organisation>/<name>.conf"
+// of the application (~/.config/zindle/zindle.conf, $XDG_CONFIG_HOME too) as QSettings
+// writes it: "noClock=true" under "[General]". The file is read once, when the object is
+// made, through the regular-file rule and only its first 64 KiB, so that a named pipe or a
+// huge file in its place never holds up the start; reading writes nothing, the file appears
+// when a preference is first set. A value that is not a truth value (true, false, 1, 0,
+// yes, no, on, off) reads as the preference's default.
 class Preferences
 {
 public:
+    Preferences();
+
     // Play without a clock. Off unless set.
     bool noClock() const;
-    void setNoClock(bool on);
+    // False, said once on standard error and in the log, when the preference cannot be
+    // kept (a read-only file or folder, a folder in the file's place); the file is then left
+    // as it was.
+    bool setNoClock(bool on);
+
+    // Where the preferences are kept.
+    static QString filePath();
 
 private:
-    QSettings m_settings;
+    bool set(QByteArrayView key, QByteArrayView value);
+    // The [General] key's value as written, empty when the file does not set it.
+    QByteArray value(QByteArrayView key) const;
+
+    QByteArray m_text;
 };

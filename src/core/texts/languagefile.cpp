@@ -12,9 +12,22 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace
 {
+
+// Thirteen lines of at most 4096 characters, UTF-16 at most: more is never read, so a huge
+// or sparse file costs no more than a small one.
+constexpr qint64 LanguageFileBound = 2 * MaxLineLength * LanguageLineCount + 4096;
+
+bool hasVisibleCharacter(const QString &line)
+{
+    return std::any_of(line.cbegin(), line.cend(), [](QChar c) {
+        return c.isLetterOrNumber() || c.isPunct() || c.isSymbol() ||
+               c.category() == QChar::Mark_SpacingCombining;
+    });
+}
 
 bool isThere(const QString &file)
 {
@@ -72,13 +85,14 @@ LanguageLines readLanguageLines(const QString &path, LanguageLine first, Languag
 {
     LanguageLines lines;
     TextFile file;
-    if (!file.open(path))
+    if (!file.open(path, LanguageFileBound))
         return lines;
     QString line;
     for (int n = 1; n <= int(last); ++n) {
         if (!file.readLine(line))
             break;
-        if (n >= int(first))
+        // A line of blanks or invisible marks would make a blank button: it counts as unread.
+        if (n >= int(first) && hasVisibleCharacter(line))
             lines.m_lines[std::size_t(n) - 1] = cleanText(line);
     }
     file.close();
@@ -88,8 +102,12 @@ LanguageLines readLanguageLines(const QString &path, LanguageLine first, Languag
 LanguageLines readLanguageLines(const LanguageChoice &choice, LanguageLine first, LanguageLine last)
 {
     LanguageLines lines = readLanguageLines(choice.file, first, last);
-    // Lines are read in order: the last there means all are.
-    if (choice.completion.isEmpty() || lines.line(last))
+    if (choice.completion.isEmpty())
+        return lines;
+    bool complete = true;
+    for (int n = int(first); n <= int(last); ++n)
+        complete = complete && lines.line(LanguageLine(n));
+    if (complete)
         return lines;
     const LanguageLines completion = readLanguageLines(choice.completion, first, last);
     for (std::size_t i = 0; i < lines.m_lines.size(); ++i) {

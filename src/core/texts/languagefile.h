@@ -64,7 +64,8 @@ class LanguageLines
 {
 public:
     // Empty (nullopt) where the line could not be read: the file is missing or ends before
-    // it, or the pass did not reach it. A line read is clean (texts/cleantext.h).
+    // it (only its first 110 KiB are read), the line has no visible character, or the pass
+    // did not reach it. A line read is clean (texts/cleantext.h).
     const std::optional<QString> &line(LanguageLine which) const
     {
         return m_lines[std::size_t(which) - 1];
