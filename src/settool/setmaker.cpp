@@ -181,6 +181,40 @@ QString SetMaker::folderOf(const QString &name) const
 QStringList SetMaker::problems(const QString &name, const std::vector<MadePicture> &pictures,
                                bool replace) const
 {
+    SaveOptions options;
+    options.replace = replace;
+    return problems(name, pictures, options);
+}
+
+MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pictures,
+                       bool replace) const
+{
+    SaveOptions options;
+    options.replace = replace;
+    return save(name, pictures, options);
+}
+
+LoadedSet SetMaker::load(const QString &name) const
+{
+    LoadedSet set{name, folderOf(name), {}, {}};
+    set.problems << SetMaker::tr("the set %1 cannot be opened yet").arg(quoted(name));
+    return set;
+}
+
+QString SetMaker::boardsAdvice(int pairCount)
+{
+    return SetMaker::tr("%n pairs", nullptr, pairCount);
+}
+
+bool SetMaker::looksLikeCameraName(const QString &)
+{
+    return false;
+}
+
+QStringList SetMaker::problems(const QString &name, const std::vector<MadePicture> &pictures,
+                               const SaveOptions &options) const
+{
+    const bool replace = options.replace || !options.editing.isEmpty();
     QStringList problems;
     const QString badName = nameProblem(name);
     if (!badName.isEmpty())
@@ -203,11 +237,12 @@ QStringList SetMaker::problems(const QString &name, const std::vector<MadePictur
 }
 
 MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pictures,
-                       bool replace) const
+                       const SaveOptions &options) const
 {
+    const bool replace = options.replace || !options.editing.isEmpty();
     MadeSet made;
     made.folder = folderOf(name);
-    made.problems = problems(name, pictures, replace);
+    made.problems = problems(name, pictures, options);
     if (!made.saved())
         return made;
     if (!QDir().mkpath(m_setsFolder)) {
