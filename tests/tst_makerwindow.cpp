@@ -34,15 +34,17 @@ private:
             paths << m_files.path(QString("c%1.png").arg(i));
         return paths;
     }
-    // The accessible node named `name` in the window; every control the keys reach has a
-    // name, and every row of the pairs list too.
+    // The accessible node named `name` in the window; every control the keys reach, every
+    // row of the pairs list and every other part has a name.
     static QAccessibleInterface *node(QWidget *window, const QString &name)
     {
         QAccessibleInterface *found = nullptr;
         std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *n) {
             if (n->state().invisible)
                 return;
-            if ((n->state().focusable || n->role() == QAccessible::ListItem) &&
+            // A nameless filler or a control without a name says nothing.
+            if ((n->state().focusable || n->role() == QAccessible::ListItem ||
+                 n->role() == QAccessible::Client) &&
                 n->text(QAccessible::Name).isEmpty())
                 qFatal("a control without a name: %s %s", n->object()->metaObject()->className(),
                        qPrintable(n->text(QAccessible::Value)));

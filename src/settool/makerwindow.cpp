@@ -3,6 +3,7 @@
 
 #include "makerwindow.h"
 
+#include "controls/accessiblefactory.h"
 #include "controls/announcer.h"
 #include "files/filenames.h"
 #include "logging.h"
@@ -10,7 +11,9 @@
 #include "pairlist.h"
 #include "setarchive.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
 #include <QDialog>
@@ -74,11 +77,22 @@ QString actionName(const char *action, int pair)
     return QStringLiteral("%1-%2").arg(QLatin1String(action)).arg(pair);
 }
 
+// A window to assistive tools, where a plain widget would be a nameless filler.
+class MakerWindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit MakerWindowAccessible(MakerWindow *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+};
+
 } // namespace
 
 MakerWindow::MakerWindow(QString setsFolder, QString language, QWidget *parent)
     : QWidget(parent), m_maker(std::move(setsFolder)), m_language(std::move(language))
 {
+    useAccessibleInterface<MakerWindow, MakerWindowAccessible>();
     setWindowTitle(tr("Make a picture set"));
     setAcceptDrops(true);
     m_announcer = new Announcer(this);
@@ -113,8 +127,9 @@ MakerWindow::MakerWindow(QString setsFolder, QString language, QWidget *parent)
     help->setWordWrap(true);
     layout->addWidget(help);
 
-    m_pairs = new QScrollArea;
-    m_pairs->setWidgetResizable(true);
+    m_empty = new QLabel(tr("No pairs yet: add pictures, or drop them here."));
+    layout->addWidget(m_empty);
+    m_pairs = new PairList;
     m_pairs->setAccessibleName(tr("Pairs"));
     layout->addWidget(m_pairs, 1);
 
@@ -127,24 +142,21 @@ MakerWindow::MakerWindow(QString setsFolder, QString language, QWidget *parent)
     m_status->hide();
     layout->addWidget(m_status);
 
-    m_progressRow = new QWidget;
-    m_progressRow->setAccessibleName(tr("Progress"));
-    auto *progressLayout = new QHBoxLayout(m_progressRow);
-    progressLayout->setContentsMargins(0, 0, 0, 0);
+    auto *progressRow = new QHBoxLayout;
     m_progressText = new QLabel;
     m_progress = new QProgressBar;
     m_progress->setAccessibleName(tr("Progress"));
-    auto *cancel = new QPushButton(tr("Cancel"));
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    m_cancelWork = new QPushButton(tr("Cancel"));
+    connect(m_cancelWork, &QPushButton::clicked, this, [this] {
         if (m_cancel)
             m_cancel->store(true);
         m_progressText->setText(tr("Stopping…"));
     });
-    progressLayout->addWidget(m_progressText);
-    progressLayout->addWidget(m_progress, 1);
-    progressLayout->addWidget(cancel);
-    m_progressRow->hide();
-    layout->addWidget(m_progressRow);
+    progressRow->addWidget(m_progressText);
+    progressRow->addWidget(m_progress, 1);
+    progressRow->addWidget(m_cancelWork);
+    layout->addLayout(progressRow);
+    showWorking(false);
 
     auto *buttons = new QHBoxLayout;
     m_undo = new QPushButton(tr("&Undo removal"));
@@ -175,7 +187,6 @@ MakerWindow::MakerWindow(QString setsFolder, QString language, QWidget *parent)
     buttons->addWidget(saveButton);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(&m_work, &QFutureWatcher<MadeSet>::finished, this, [this] { m_progressRow->hide(); });
 
     // Room for two cards side by side, within the desktop's free area and a title bar: a
     // laptop's 768 lines less its panels.
@@ -487,30 +498,40 @@ void MakerWindow::runWork(const QString &what, std::function<MadeSet(SaveOptions
     };
     m_progressText->setText(what);
     m_progress->setRange(0, 0);
-    m_progressRow->show();
-    for (QWidget *editor : {static_cast<QWidget *>(m_pairs), static_cast<QWidget *>(m_name)})
-        editor->setEnabled(false);
-    for (QPushButton *button : findChildren<QPushButton *>()) {
-        if (!m_progressRow->isAncestorOf(button) && !m_pairs->isAncestorOf(button))
-            button->setEnabled(false);
-    }
-    m_progressRow->findChild<QPushButton *>()->setFocus();
+    showWorking(true);
     // The cancel flag lives as long as the worker's copy of it.
     const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
     disconnect(&m_work, &QFutureWatcher<MadeSet>::finished, this, nullptr);
     connect(&m_work, &QFutureWatcher<MadeSet>::finished, this, [this, done] {
-        m_progressRow->hide();
-        m_pairs->setEnabled(true);
-        m_name->setEnabled(true);
-        for (QPushButton *button : findChildren<QPushButton *>())
-            button->setEnabled(true);
-        const MadeSet made = m_work.result();
-        done(made);
+        showWorking(false);
+        done(m_work.result());
         showPairs();
         if (m_closeWhenDone)
             close();
     });
     m_work.setFuture(QtConcurrent::run([work, options, cancel] { return work(options); }));
+}
+
+void MakerWindow::showWorking(bool working)
+{
+    for (QWidget *progress :
+         {static_cast<QWidget *>(m_progressText), static_cast<QWidget *>(m_progress),
+          static_cast<QWidget *>(m_cancelWork)})
+        progress->setVisible(working);
+    // Nothing changes the set while it is being saved; the rows are made anew after.
+    m_pairs->setEnabled(!working);
+    m_name->setEnabled(!working);
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        if (button != m_cancelWork && !m_pairs->isAncestorOf(button))
+            button->setEnabled(!working);
+    }
+    // The keys go to Cancel, and come back where they were.
+    if (working) {
+        m_focusBefore = QApplication::focusWidget();
+        m_cancelWork->setFocus();
+    } else if (m_focusBefore && m_focusBefore->isEnabled()) {
+        m_focusBefore->setFocus();
+    }
 }
 
 void MakerWindow::showProgress(int done, int total)
@@ -600,17 +621,12 @@ void MakerWindow::showPairs(const QStringList &focus)
     // The old rows go once the button pressed in them has returned.
     if (QWidget *old = m_pairs->takeWidget())
         old->deleteLater();
-    auto *rows = new PairList;
-    rows->setAccessibleName(tr("Pairs"));
+    auto *rows = new QWidget;
     auto *layout = new QVBoxLayout(rows);
     for (int p = 0; p < m_draft.pairCount(); ++p)
         layout->addWidget(pairRow(p));
-    if (m_draft.pairCount() == 0) {
-        auto *empty = new QLabel(tr("No pairs yet: add pictures, or drop them here."));
-        empty->setAlignment(Qt::AlignCenter);
-        layout->addWidget(empty);
-    }
     layout->addStretch(1);
+    m_empty->setVisible(m_draft.pairCount() == 0);
     m_pairs->setWidget(rows);
     showCount();
     m_undo->setEnabled(m_draft.removals() > 0);
@@ -644,10 +660,10 @@ PairRow *MakerWindow::pairRow(int pair)
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     number->setFont(bold);
     layout->addWidget(number, 0, 0, Qt::AlignTop);
-    layout->addWidget(pictureCell(2 * pair, row), 0, 1);
+    layout->addLayout(pictureCell(2 * pair, row), 0, 1);
     const bool whole = 2 * pair + 1 < m_draft.pictureCount();
     if (whole) {
-        layout->addWidget(pictureCell(2 * pair + 1, row), 0, 2);
+        layout->addLayout(pictureCell(2 * pair + 1, row), 0, 2);
     } else {
         auto *waiting = new QPushButton(tr("Choose its &partner…"));
         waiting->setObjectName(QStringLiteral("picture-%1").arg(2 * pair + 1));
@@ -683,13 +699,11 @@ PairRow *MakerWindow::pairRow(int pair)
     return row;
 }
 
-QWidget *MakerWindow::pictureCell(int index, PairRow *row)
+QLayout *MakerWindow::pictureCell(int index, PairRow *row)
 {
     const int pair = index / 2 + 1, half = index % 2 + 1;
     const MadePicture &picture = m_draft.picture(index);
-    auto *cell = new QWidget;
-    auto *layout = new QVBoxLayout(cell);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto *layout = new QVBoxLayout;
 
     auto *shown = new QLabel;
     shown->setPixmap(preview(index));
@@ -765,7 +779,7 @@ QWidget *MakerWindow::pictureCell(int index, PairRow *row)
     shown->setAccessibleDescription(note);
     layout->addWidget(noteLabel);
     layout->addStretch(1);
-    return cell;
+    return layout;
 }
 
 QPixmap MakerWindow::preview(int index) const

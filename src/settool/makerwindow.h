@@ -7,6 +7,7 @@
 #include "setmaker.h"
 
 #include <QFutureWatcher>
+#include <QPointer>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -20,7 +21,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QScrollArea;
+class QLayout;
 
 // The set maker: a name, pairs of pictures chosen or dropped, shown side by side as a board
 // shows them with a caption each; Open, Save, Export and Import. It shows the draft and
@@ -64,13 +65,15 @@ private:
     // Runs `work` on a worker thread with the bar shown, then `done` with its outcome.
     void runWork(const QString &what, std::function<MadeSet(SaveOptions)> work,
                  std::function<void(const MadeSet &)> done);
+    // Shows the bar and Cancel, and holds off every change, while the work runs.
+    void showWorking(bool working);
     void showProgress(int done, int total);
     void changePair(int pair, PairAction action);
     void exchangeMenu(int index, QPushButton *button);
     // Shows the draft anew, the keys on the first enabled control of those named `focus`.
     void showPairs(const QStringList &focus = {});
     PairRow *pairRow(int pair);
-    QWidget *pictureCell(int index, PairRow *row);
+    QLayout *pictureCell(int index, PairRow *row);
     QPixmap preview(int index) const;
     void showCount();
     void tell(const QString &message, bool problem);
@@ -82,12 +85,14 @@ private:
     QString m_editing;
     bool m_unsaved = false;
     QLineEdit *m_name = nullptr;
-    QScrollArea *m_pairs = nullptr;
+    QLabel *m_empty = nullptr;
+    PairList *m_pairs = nullptr;
     QWidget *m_editor = nullptr;
     QLabel *m_count = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_undo = nullptr;
-    QWidget *m_progressRow = nullptr;
+    QPushButton *m_cancelWork = nullptr;
+    QPointer<QWidget> m_focusBefore;
     QLabel *m_progressText = nullptr;
     QProgressBar *m_progress = nullptr;
     Announcer *m_announcer = nullptr;

@@ -4,15 +4,20 @@
 #pragma once
 
 #include <QFrame>
+#include <QScrollArea>
 
-// The maker's pairs as assistive tools see them: a list named by the window, whose rows are
-// its items, each named by the text it is given ("pair 3: vaca, herba").
-class PairList : public QWidget
+// The maker's pairs: a scrolled column of rows, which assistive tools see as one list named
+// by the window, its items the rows, with nothing between them.
+class PairList : public QScrollArea
 {
 public:
     explicit PairList(QWidget *parent = nullptr);
+
+    // What the list holds now, in order.
+    QWidgetList items() const;
 };
 
+// A row of the pairs list, named by the text it is given ("pair 3: vaca, herba").
 class PairRow : public QFrame
 {
 public:
