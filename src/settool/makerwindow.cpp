@@ -223,11 +223,13 @@ void MakerWindow::addPictures(const QStringList &paths)
     if (paths.isEmpty())
         return;
     const int firstPair = m_draft.pictureCount() / 2;
+    const int first = m_draft.pictureCount();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_draft.add(paths, m_language);
     QGuiApplication::restoreOverrideCursor();
     m_unsaved = true;
-    showPairs();
+    // The keys go to the first caption added, to be read and corrected.
+    showPairs({QStringLiteral("caption-%1").arg(first)});
     if (paths.size() > 2) {
         QStringList pairs;
         for (int p = firstPair; p < m_draft.pairCount(); ++p)
