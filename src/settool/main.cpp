@@ -8,6 +8,7 @@
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
 #include "run/paircounts.h"
+#include "setarchive.h"
 #include "setcheck.h"
 #include "setmaker.h"
 #include "sets/setlibrary.h"
@@ -22,16 +23,34 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <unistd.h>
 
 namespace
 {
 
-const char *const Help =
-    R"(Usage: zindle-sets [FOLDER] [--sheet FILE.png [--pairs N] [--screen WxH]]
+// The command's own texts, for translation.
+class SetsCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(SetsCommand)
+
+public:
+    static QString usage();
+    static QString report();
+};
+
+QString SetsCommand::usage()
+{
+    return tr(R"(Usage: zindle-sets [FOLDER] [--sheet FILE.png [--pairs N] [--screen WxH]]
        zindle-sets --new [NAME FIRST1 SECOND1 FIRST2 SECOND2 ... [--replace]]
+       zindle-sets --edit NAME
+       zindle-sets --export NAME FILE.zip
+       zindle-sets --import FILE.zip [--replace]
 
 Checks Zindle's picture sets the way the game's board deals and shows them: the same
 listing, the same picture decoding (in parallel, as the board does) and the same card
@@ -43,8 +62,13 @@ sets, or one set: a folder that holds the folders "1" and "2".
 A set is two folders. File p of "1" and file p of "2", both counted in name order
 ignoring case, form pair p; hidden files (a leading ".") do not count. The number of
 files in "1" decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
+)");
+}
 
-Every line of the report is one finding. Its first word says what it is; the set's name
+QString SetsCommand::report()
+{
+    return tr(
+        R"(Every line of the report is one finding. Its first word says what it is; the set's name
 follows in double quotes (a quote, backslash or control character in a name or file name
 is written \", \\ or \uXXXX). Pairs are numbered from 1, in name order.
   set "S" "FOLDER"           where the set lies
@@ -92,38 +116,62 @@ is written \", \\ or \uXXXX). Pairs are numbered from 1, in name order.
 
 Exit status: 0 when every set is playable at the pair counts it offers with nothing to
 warn about; 1 when there are warnings; 2 when a set cannot be played, when there is no
-set or no such folder, or on a usage error.
+set or no such folder, when a set cannot be made, edited, exported or imported, or on a
+usage error.
+)");
+}
 
-Options:
-  --sheet FILE.png   also draws the pairs of every set side by side: the pair number, each
-                     picture in a card box exactly as the board shows it, clipped, over
-                     the card background "fondo.jpg" beside zindle-sets when there is
-                     one, and the two file names below; a red cross marks a picture that
-                     is never dealt. At most 120 pairs a set. zindle-sets writes nothing
-                     but this file.
-  --new              opens the set maker's window: a set name, pairs of pictures chosen or
-                     dropped there, a caption each, how a board shows each card; Save
-  --new NAME FIRST1 SECOND1 ...
-                     makes the set NAME of the pictures given, a pair each two in order,
-                     without a window, and prints its folder: "Zindle/NAME" in the Pictures
-                     folder (~/.local/share/zindle/graficos/NAME without one). The copies
-                     in its folders "1" and "2" are named 01, 02 ... in both, turned upright,
-                     at most 2048 pixels long, and carry each picture's caption (its own
-                     title, else its file name). The originals are only read. A set that
-                     cannot be made (a name that cannot be a folder's, an odd number of
-                     pictures, a file missing or not a picture, a set of the name already
-                     there, a folder that cannot be written) is named on standard error,
-                     nothing is written and the exit status is 2
-  --replace          with --new NAME: replaces the set NAME, once the new one is complete
-  --pairs N          the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs
-                     (default 36)
-  --screen WxH       its screen in logical pixels (default 1920x1080)
-  -h, --help         shows this text
-)";
+// The options, each with its description wrapped beside it.
+QString optionsHelp(const QList<QCommandLineOption> &options)
+{
+    QString text = SetsCommand::tr("Options:") + QLatin1Char('\n');
+    for (const QCommandLineOption &option : options) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString head = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            head += QLatin1Char(' ') + option.valueName();
+        constexpr int Indent = 21, Width = 88;
+        QString line = head.leftJustified(Indent - 1) + QLatin1Char(' ');
+        if (head.size() >= Indent - 1) {
+            text += head + QLatin1Char('\n');
+            line = QString(Indent, QLatin1Char(' '));
+        }
+        for (const QString &word : option.description().split(QLatin1Char(' '))) {
+            if (line.size() + word.size() > Width && line.size() > Indent) {
+                text += line.trimmed().isEmpty() ? QString() : line.chopped(1) + QLatin1Char('\n');
+                line = QString(Indent, QLatin1Char(' '));
+            }
+            line += word + QLatin1Char(' ');
+        }
+        text += line.chopped(1) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// A message fit for a terminal: control characters written as \uXXXX, never sent raw.
+QString printable(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control && c != QLatin1Char('\n'))
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+void complain(const QString &message)
+{
+    const QByteArray bytes = (QStringLiteral("zindle-sets: ") + printable(message)).toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
 
 int usageError(const QString &message)
 {
-    std::fprintf(stderr, "zindle-sets: %s\nTry 'zindle-sets --help'.\n", qPrintable(message));
+    complain(SetsCommand::tr("%1 (try 'zindle-sets --help')").arg(message));
     return 2;
 }
 
@@ -133,99 +181,239 @@ void print(const QString &line)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
 }
 
-// The maker's window without `arguments`, else the set they name made at once.
-int makeSet(const QStringList &arguments, bool replace, const QString &programFolder)
+// Whatever was printed reached standard output: 0, else 2 with a word why.
+int printed()
 {
-    const QString language = currentLanguage(programFolder).language;
-    installTranslations(language);
-    const SetMaker maker(SetMaker::ownSetsFolder(SetLibrary(programFolder, language)));
-    if (arguments.isEmpty()) {
-        MakerWindow window(maker.setsFolder(), language);
-        window.show();
-        return QApplication::exec();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    complain(SetsCommand::tr("cannot write to standard output: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return 2;
+}
+
+// Progress on a terminal only: a file or pipe gets the result alone.
+std::function<void(int, int)> terminalProgress(const QString &doing)
+{
+    if (!::isatty(STDERR_FILENO))
+        return {};
+    return [doing](int done, int total) {
+        static std::mutex writing;
+        const std::lock_guard lock(writing);
+        const QByteArray line =
+            '\r' + doing.arg(done).arg(total).toUtf8() + (done == total ? "\n" : "");
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+    };
+}
+
+// What a made set deals, and the captions a teacher will want to rename.
+void adviseOn(const std::vector<MadePicture> &pictures)
+{
+    complain(SetMaker::boardsAdvice(int(pictures.size() / 2)));
+    for (const MadePicture &picture : pictures) {
+        if (SetMaker::looksLikeCameraName(picture.caption))
+            complain(SetsCommand::tr("%1 has the caption %2, a camera's name that tells a "
+                                     "player nothing: give it another with --edit")
+                         .arg(quoted(picture.source), quoted(picture.caption)));
     }
-    std::vector<MadePicture> pictures;
-    for (const QString &path : arguments.mid(1))
-        pictures.push_back({path, pictureCaption(path, language)});
-    const MadeSet made = maker.save(arguments.front(), pictures, replace);
+}
+
+int reportMade(const MadeSet &made)
+{
     for (const QString &problem : made.problems)
-        std::fprintf(stderr, "zindle-sets: %s\n", qPrintable(problem));
+        complain(problem);
     if (!made.saved())
         return 2;
-    if (const int pairs = int(pictures.size() / 2); pairs < PairCounts::pairsFor(0))
-        std::fprintf(stderr, "zindle-sets: %s\n",
-                     qPrintable(SetMaker::tr("the game deals boards of %1 pairs and more: "
-                                             "this set of %2 offers none yet")
-                                    .arg(PairCounts::pairsFor(0))
-                                    .arg(pairs)));
     print(made.folder);
-    return 0;
+    return printed();
+}
+
+// Opens the set in the maker's window, where the window can open one.
+template <typename Window> bool openIn(Window &window, const LoadedSet &set)
+{
+    if constexpr (requires { window.openSet(set); }) {
+        window.openSet(set);
+        return true;
+    } else {
+        return false;
+    }
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Only the sheet's texts need fonts, and so the GUI; it never shows a window. A check
-    // alone runs without any screen.
-    const bool sheetWanted = std::any_of(argv + 1, argv + argc, [](const char *arg) {
-        return std::strncmp(arg, "--sheet", 7) == 0;
-    });
-    if (sheetWanted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // "--new" alone opens the maker's window.
-    const bool windowWanted =
-        std::any_of(argv + 1, argv + argc,
-                    [](const char *arg) { return std::strcmp(arg, "--new") == 0; }) &&
-        std::all_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; });
-    const std::unique_ptr<QCoreApplication> app =
-        windowWanted  ? std::make_unique<QApplication>(argc, argv)
-        : sheetWanted ? std::make_unique<QGuiApplication>(argc, argv)
-                      : std::make_unique<QCoreApplication>(argc, argv);
+    // Only a window or the sheet's texts need the GUI: the rest runs without any screen.
+    std::unique_ptr<QCoreApplication> app = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     const QString programFolder = executableFolder();
+    const QString language = currentLanguage(programFolder).language;
+    installTranslations(language);
 
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption sheet(QStringLiteral("sheet"), QString(), QStringLiteral("file"));
-    const QCommandLineOption pairs(QStringLiteral("pairs"), QString(), QStringLiteral("n"));
-    const QCommandLineOption screen(QStringLiteral("screen"), QString(), QStringLiteral("size"));
-    const QCommandLineOption newSet(QStringLiteral("new"), QString());
-    const QCommandLineOption replace(QStringLiteral("replace"), QString());
-    parser.addOptions({help, sheet, pairs, screen, newSet, replace});
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  SetsCommand::tr("shows this text"));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     SetsCommand::tr("shows the program's version"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        SetsCommand::tr("also draws the pairs of every set side by side: the pair number, each "
+                        "picture in a card box exactly as the board shows it, clipped, over the "
+                        "card background \"fondo.jpg\" beside zindle-sets when there is one, and "
+                        "the two file names below; a red cross marks a picture that is never "
+                        "dealt. At most 120 pairs a set. zindle-sets writes nothing but this "
+                        "file."),
+        QStringLiteral("FILE.png"));
+    const QCommandLineOption pairs(QStringLiteral("pairs"),
+                                   SetsCommand::tr("the board the sheet shows: 6, 10, 12, 15, 21, "
+                                                   "28 or 36 pairs (default 36)"),
+                                   QStringLiteral("N"));
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
+        SetsCommand::tr("its screen in logical pixels (default 1920x1080)"), QStringLiteral("WxH"));
+    const QCommandLineOption newSet(
+        QStringLiteral("new"),
+        SetsCommand::tr(
+            "alone: opens the set maker's window. With NAME FIRST1 SECOND1 ...: makes the set "
+            "NAME of the pictures given, a pair each two in order, without a window, and prints "
+            "its folder: \"Zindle/NAME\" in the Pictures folder "
+            "(~/.local/share/zindle/graficos/NAME without one). The copies in its folders \"1\" "
+            "and \"2\" are named 01, 02 ... in both, turned upright, at most 2048 pixels long, "
+            "and carry each picture's caption (its own title, else its file name). The "
+            "originals are only read. On a terminal it shows its progress. A set that cannot be "
+            "made (a name that cannot be a folder's or that looks like another set's, an odd "
+            "number of pictures, a file missing, not a picture, cut short or given twice, a set "
+            "of the name already there, a full disk) is named on standard error, nothing is "
+            "written and the exit status is 2"));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"),
+        SetsCommand::tr("with --new NAME or --import: replaces the set of the name, once the "
+                        "new one is complete (a set that is a link: the link alone)"));
+    const QCommandLineOption edit(
+        QStringLiteral("edit"),
+        SetsCommand::tr("NAME: opens the set NAME in the set maker's window, its pairs and "
+                        "captions; saving it writes only what changed"));
+    const QCommandLineOption exportSet(
+        QStringLiteral("export"),
+        SetsCommand::tr("NAME FILE.zip: writes the set NAME into a zip file that any computer "
+                        "opens, holding NAME/1/... and NAME/2/..., the captions inside the "
+                        "pictures"));
+    const QCommandLineOption importSet(
+        QStringLiteral("import"),
+        SetsCommand::tr("FILE.zip: makes the set that the zip file holds, after checking all of "
+                        "it (one set, its folders \"1\" and \"2\" of pictures, nothing else, "
+                        "within sizes a set has); each refusal names the entry and says why"));
+    const QList<QCommandLineOption> options = {newSet, replace, edit,   exportSet, importSet,
+                                               sheet,  pairs,   screen, help,      version};
+    parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("folder"), QString());
     if (!parser.parse(app->arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs(Help, stdout);
-        return 0;
+        print(SetsCommand::usage() + QLatin1Char('\n') + SetsCommand::report() + QLatin1Char('\n') +
+              optionsHelp(options));
+        return printed();
     }
-    if (parser.isSet(newSet)) {
-        if (parser.isSet(sheet) || parser.isSet(pairs) || parser.isSet(screen))
-            return usageError(QStringLiteral("--new makes a set; --sheet checks them"));
-        return makeSet(parser.positionalArguments(), parser.isSet(replace), programFolder);
+    if (parser.isSet(version)) {
+        print(QStringLiteral("zindle-sets ") + QCoreApplication::applicationVersion());
+        return printed();
     }
-    if (parser.isSet(replace))
-        return usageError(QStringLiteral("--replace goes with --new NAME"));
-    if (parser.positionalArguments().size() > 1)
-        return usageError(QStringLiteral("one folder at most"));
+    const QStringList arguments = parser.positionalArguments();
+    const int modes = int(parser.isSet(newSet)) + int(parser.isSet(edit)) +
+                      int(parser.isSet(exportSet)) + int(parser.isSet(importSet));
+    if (modes > 1)
+        return usageError(SetsCommand::tr("--new, --edit, --export and --import go one at a time"));
+    if (modes == 1 && (parser.isSet(sheet) || parser.isSet(pairs) || parser.isSet(screen)))
+        return usageError(SetsCommand::tr("--sheet, --pairs and --screen go with a check alone"));
+    if (parser.isSet(replace) && !parser.isSet(importSet) &&
+        !(parser.isSet(newSet) && !arguments.isEmpty()))
+        return usageError(SetsCommand::tr("--replace goes with --new NAME or --import"));
+    const SetLibrary setLibrary(programFolder, language);
+    const SetMaker maker = SetMaker::forPlayer(setLibrary, language);
+    SaveOptions saveOptions;
+    saveOptions.replace = parser.isSet(replace);
+
+    if (parser.isSet(exportSet)) {
+        if (arguments.size() != 2)
+            return usageError(SetsCommand::tr("--export takes a set's NAME and FILE.zip"));
+        QString folder = maker.folderOf(arguments[0].trimmed());
+        if (!QFileInfo::exists(folder) && !setLibrary.folderOf(arguments[0].trimmed()).isEmpty())
+            folder = setLibrary.folderOf(arguments[0].trimmed());
+        const QStringList problems = SetArchive::exportSet(folder, arguments[1]);
+        for (const QString &problem : problems)
+            complain(problem);
+        if (!problems.isEmpty())
+            return 2;
+        print(arguments[1]);
+        return printed();
+    }
+    if (parser.isSet(importSet)) {
+        if (arguments.size() != 1)
+            return usageError(SetsCommand::tr("--import takes one FILE.zip"));
+        saveOptions.progress = terminalProgress(SetsCommand::tr("importing: %1 of %2 pictures"));
+        return reportMade(SetArchive::importSet(arguments[0], maker, saveOptions));
+    }
+    if (parser.isSet(newSet) && !arguments.isEmpty()) {
+        std::vector<MadePicture> pictures;
+        for (const QString &path : arguments.mid(1))
+            pictures.push_back({path, pictureCaption(path, language)});
+        saveOptions.progress = terminalProgress(SetsCommand::tr("saving: %1 of %2 pictures"));
+        const MadeSet made = maker.save(arguments.front(), pictures, saveOptions);
+        if (made.saved())
+            adviseOn(pictures);
+        return reportMade(made);
+    }
+    if (parser.isSet(newSet) || parser.isSet(edit)) {
+        LoadedSet loaded;
+        if (parser.isSet(edit)) {
+            if (arguments.size() != 1)
+                return usageError(SetsCommand::tr("--edit takes a set's NAME"));
+            loaded = maker.load(arguments.front());
+            for (const QString &problem : loaded.problems)
+                complain(problem);
+            if (loaded.pictures.empty())
+                return 2;
+        } else if (!arguments.isEmpty()) {
+            return usageError(SetsCommand::tr("--new takes a NAME and its pictures, or nothing"));
+        }
+        app.reset();
+        app = std::make_unique<QApplication>(argc, argv);
+        installTranslations(language);
+        MakerWindow window(maker.setsFolder(), language);
+        if (parser.isSet(edit) && !openIn(window, loaded)) {
+            complain(SetsCommand::tr("this maker's window cannot open a set"));
+            return 2;
+        }
+        window.show();
+        return QApplication::exec();
+    }
+    if (parser.isSet(sheet)) {
+        // The sheet's texts need fonts, and so the GUI; it never shows a window.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app.reset();
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        installTranslations(language);
+    }
+    if (arguments.size() > 1)
+        return usageError(SetsCommand::tr("one folder at most"));
 
     SheetBoard board;
     if (parser.isSet(pairs)) {
         const auto &table = PairCounts::PairsForChoice;
         const auto it = std::find(table.begin(), table.end(), parser.value(pairs).toInt());
         if (it == table.end())
-            return usageError(QStringLiteral("--pairs takes 6, 10, 12, 15, 21, 28 or 36"));
+            return usageError(SetsCommand::tr("--pairs takes 6, 10, 12, 15, 21, 28 or 36"));
         board.pairChoice = int(it - table.begin());
     }
     if (parser.isSet(screen)) {
         const auto m = QRegularExpression(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$"))
                            .match(parser.value(screen));
         if (!m.hasMatch())
-            return usageError(QStringLiteral("--screen takes a size such as 1920x1080"));
+            return usageError(SetsCommand::tr("--screen takes a size such as 1920x1080"));
         board.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
     }
     if ((parser.isSet(pairs) || parser.isSet(screen)) && !parser.isSet(sheet))
-        return usageError(QStringLiteral("--pairs and --screen choose the board of --sheet"));
+        return usageError(SetsCommand::tr("--pairs and --screen choose the board of --sheet"));
 
     std::vector<std::pair<QString, QString>> sets;
     QString where;

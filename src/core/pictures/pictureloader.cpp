@@ -293,16 +293,15 @@ struct PictureFile {
 
 // Opens the file and reads what its header says; false when it cannot be opened or gives no
 // size. The reader turns the picture upright.
-bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, Header &header)
+bool readHeaderOf(QIODevice &device, EmbeddedMetadata &metadata, SplicedFile &picture,
+                  QImageReader &reader, Header &header)
 {
-    if (!openRegularFile(source.file, path))
+    metadata = readEmbeddedMetadata(device);
+    if (!picture.open(&device, std::exchange(metadata.pictureParts, {})))
         return false;
-    source.metadata = readEmbeddedMetadata(source.file);
-    if (!source.picture.open(&source.file, std::exchange(source.metadata.pictureParts, {})))
-        return false;
-    header.coefficientBytes = jpegCoefficientBytes(source.picture);
-    source.picture.seek(0);
-    reader.setDevice(&source.picture);
+    header.coefficientBytes = jpegCoefficientBytes(picture);
+    picture.seek(0);
+    reader.setDevice(&picture);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
     header.size = reader.size();
@@ -310,6 +309,12 @@ bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, 
     header.format = reader.format();
     header.pixels = reader.imageFormat();
     return header.size.isValid() && !header.size.isEmpty();
+}
+
+bool readHeader(const QString &path, PictureFile &source, QImageReader &reader, Header &header)
+{
+    return openRegularFile(source.file, path) &&
+           readHeaderOf(source.file, source.metadata, source.picture, reader, header);
 }
 
 bool turned(const Header &header)
@@ -596,4 +601,35 @@ QImage loadBackground(const QString &path, QSize boxSize, double devicePixelRati
                       devicePixelRatio};
     };
     return loadPicture(path, want, cache);
+}
+
+ScaledPicture loadScaledPicture(QIODevice &device, int longSide, const QString &name)
+{
+    allowLargePictures();
+    ScaledPicture result;
+    EmbeddedMetadata metadata;
+    SplicedFile picture;
+    QImageReader reader;
+    Header header;
+    if (!readHeaderOf(device, metadata, picture, reader, header)) {
+        result.error = reader.errorString();
+        return result;
+    }
+    result.format = header.format;
+    const QSize whole = upright(header);
+    const int most = std::max(whole.width(), whole.height());
+    // Never below a pixel: a picture of 1 x 30000 stays one pixel wide.
+    const auto edge = [&](int e) {
+        return most <= longSide ? e : std::max(1, int(qint64(e) * longSide / most));
+    };
+    const QSize scaled(edge(whole.width()), edge(whole.height()));
+    const Wanted wanted{scaled, QRect({}, scaled), 1.0};
+    const auto [inFileScaled, part] = inFile(header, wanted);
+    result.neededBytes = planDecode(header, inFileScaled, part).bytes;
+    if (result.neededBytes > DecodeBudgetBytes)
+        return result;
+    result.image = decodeWanted(name, reader, header, wanted, {});
+    if (result.image.isNull())
+        result.error = reader.errorString();
+    return result;
 }

@@ -6,6 +6,7 @@
 #include "cards/cardgeometry.h"
 
 #include <QFuture>
+#include <QIODevice>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -53,3 +54,17 @@ QFuture<CardPicture> startLoadingCardPictures(const std::vector<CardPictureReque
 // cannot be loaded.
 QImage loadBackground(const QString &path, QSize boxSize, double devicePixelRatio = 1.0,
                       PictureCache *cache = nullptr);
+
+// A whole picture for a copy of it: upright, scaled down (never up) to at most `longSide`
+// pixels on its long side, decoded within the decoding budget as a card's picture is.
+struct ScaledPicture {
+    QImage image;
+    // As the decoder names it: "jpeg", "png" ...
+    QByteArray format;
+    // What decoding it needs; over DecodeBudgetBytes it is not decoded.
+    qint64 neededBytes = 0;
+    // Why the decoder gave no picture.
+    QString error;
+};
+// Reads `device`, open, from its start; `name` names it in the log.
+ScaledPicture loadScaledPicture(QIODevice &device, int longSide, const QString &name);
