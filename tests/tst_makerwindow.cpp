@@ -80,12 +80,14 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        // Each picture of its own colour: the same picture twice is refused.
         for (int i = 0; i < 8; ++i)
-            m_files.writeFile(QString("c%1.png").arg(i), encoded(filled({40, 30}, Qt::blue)));
-        QImage big(1600, 1200, QImage::Format_RGB32);
-        big.fill(Qt::darkGreen);
-        for (int i = 0; i < 12; ++i)
-            m_files.writeFile(QString("big%1.jpg").arg(i), encoded(big, "JPEG"));
+            m_files.writeFile(QString("c%1.png").arg(i),
+                              encoded(filled({40, 30}, QColor::fromHsv(i * 40, 200, 200))));
+        for (int i = 0; i < 24; ++i)
+            m_files.writeFile(
+                QString("big%1.jpg").arg(i),
+                encoded(filled({1600, 1200}, QColor::fromHsv(i * 15, 150, 150)), "JPEG"));
     }
 
     void undoPutsRemovedPairsBack_data()
@@ -179,22 +181,36 @@ private Q_SLOTS:
         QCOMPARE(MakerSettings::lastFolder(), QDir(m_files.path("")).absolutePath());
     }
 
+    void savingShowsItsProgressAndCancelLeavesNothing_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("cancelled at once") << true;
+        QTest::newRow("left to finish") << false;
+    }
     void savingShowsItsProgressAndCancelLeavesNothing()
     {
+        QFETCH(bool, cancelled);
         TestFolder home;
         MakerWindow window(home.path("Zindle"), "es");
         window.show();
-        window.addPictures(QStringList{m_files.path("big0.jpg")} + files(1));
-        for (int i = 1; i < 12; ++i)
-            window.addPictures({m_files.path(QString("big%1.jpg").arg(i)), files(2).back()});
+        QStringList big;
+        for (int i = 0; i < 24; ++i)
+            big << m_files.path(QString("big%1.jpg").arg(i));
+        window.addPictures(big);
         node(&window, "Set name")->setText(QAccessible::Value, "Granja");
         press(&window, "Save the set");
-        QVERIFY(window.findChild<QProgressBar *>()->isVisible());
-        press(&window, "Cancel");
-        QTRY_VERIFY(!window.findChild<QProgressBar *>()->isVisible());
-        QCOMPARE(QDir(home.path("Zindle"))
-                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
+        auto *bar = window.findChild<QProgressBar *>();
+        QVERIFY(bar->isVisible());
+        if (cancelled)
+            press(&window, "Cancel");
+        QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 30000);
+        const QStringList made =
+            QDir(home.path("Zindle"))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QCOMPARE(made, cancelled ? QStringList() : QStringList{"Granja"});
+        // The worker's progress reached the bar.
+        if (!cancelled)
+            QVERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());
     }
 
     void anEditedSetIsSavedOverWithoutAsking()
