@@ -667,7 +667,7 @@ PairRow *MakerWindow::pairRow(int pair)
     if (whole) {
         layout->addLayout(pictureCell(2 * pair + 1, row), 0, 2);
     } else {
-        auto *waiting = new QPushButton(tr("Choose its &partner…"));
+        auto *waiting = new QPushButton(tr("Choose its par&tner…"));
         waiting->setObjectName(QStringLiteral("picture-%1").arg(2 * pair + 1));
         connect(waiting, &QPushButton::clicked, this,
                 [this, pair] { choosePicture(2 * pair + 1); });
