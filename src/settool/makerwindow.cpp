@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
@@ -544,10 +545,13 @@ void MakerWindow::showProgress(int done, int total)
 
 void MakerWindow::undoRemoval()
 {
-    if (!m_draft.undoRemoval())
+    const int pair = m_draft.undoRemoval();
+    if (pair < 0)
         return;
     m_unsaved = true;
-    showPairs();
+    // The keys stay on Undo while there is more to undo, else go to the pair back.
+    const bool again = m_undo->hasFocus() && m_draft.removals() > 0;
+    showPairs(again ? QStringList() : QStringList{QStringLiteral("caption-%1").arg(2 * pair)});
     m_announcer->announce(m_count->text());
 }
 
@@ -593,8 +597,8 @@ void MakerWindow::changePair(int pair, PairAction action)
     // The keys go to Undo, never on to the next pair's Remove.
     if (action == Remove) {
         m_undo->setFocus();
-        m_announcer->announce(
-            tr("Pair %1 removed; Ctrl+Z puts it back. %2").arg(pair + 1).arg(m_count->text()));
+        tell(tr("Pair %1 removed; Ctrl+Z puts it back. %2").arg(pair + 1).arg(m_count->text()),
+             false);
     }
 }
 
@@ -620,7 +624,9 @@ void MakerWindow::exchangeMenu(int index, QPushButton *button)
 
 void MakerWindow::showPairs(const QStringList &focus)
 {
-    // The old rows go once the button pressed in them has returned.
+    // The old rows go once the button pressed in them has returned; the view stays where it
+    // was.
+    const int scrolled = m_pairs->verticalScrollBar()->value();
     if (QWidget *old = m_pairs->takeWidget())
         old->deleteLater();
     auto *rows = new QWidget;
@@ -630,12 +636,21 @@ void MakerWindow::showPairs(const QStringList &focus)
     layout->addStretch(1);
     m_empty->setVisible(m_draft.pairCount() == 0);
     m_pairs->setWidget(rows);
+    layout->activate();
+    m_pairs->verticalScrollBar()->setValue(scrolled);
     showCount();
     m_undo->setEnabled(m_draft.removals() > 0);
 
     for (const QString &name : focus) {
         if (auto *button = rows->findChild<QWidget *>(name); button && button->isEnabled()) {
             button->setFocus();
+            // The whole row where it fits, and the button in any case.
+            for (QWidget *row = button; row; row = row->parentWidget()) {
+                if (dynamic_cast<PairRow *>(row)) {
+                    m_pairs->ensureWidgetVisible(row, 0, 0);
+                    break;
+                }
+            }
             m_pairs->ensureWidgetVisible(button);
             break;
         }

@@ -128,10 +128,10 @@ void SetDraft::removePair(int pair)
     m_looks.erase(m_looks.begin() + from, m_looks.begin() + to);
 }
 
-bool SetDraft::undoRemoval()
+int SetDraft::undoRemoval()
 {
     if (m_removed.empty())
-        return false;
+        return -1;
     Removed removed = std::move(m_removed.back());
     m_removed.pop_back();
     // A pair still waiting for its partner stays last.
@@ -139,7 +139,7 @@ bool SetDraft::undoRemoval()
     const auto at = qsizetype(2 * std::min(removed.pair, whole));
     m_pictures.insert(m_pictures.begin() + at, removed.pictures.begin(), removed.pictures.end());
     m_looks.insert(m_looks.begin() + at, removed.looks.begin(), removed.looks.end());
-    return true;
+    return int(at / 2);
 }
 
 void SetDraft::saved(const std::vector<MadePicture> &copies, const QString &folder)

@@ -60,8 +60,8 @@ public:
     // The set was saved as `copies` over the folder `folder`: the pictures now read from
     // there, and removed pairs whose pictures lay in the folder replaced can no longer return.
     void saved(const std::vector<MadePicture> &copies, const QString &folder);
-    // Puts the pair removed last back where it was; false when none is left.
-    bool undoRemoval();
+    // Puts the pair removed last back where it was, and says where; -1 when none is left.
+    int undoRemoval();
     int removals() const { return int(m_removed.size()); }
     // "pair 3: vaca, herba", counted from 1; "" while `pair` has no picture.
     QString pairText(int pair) const;
