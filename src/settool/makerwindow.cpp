@@ -211,7 +211,7 @@ void MakerWindow::openSet(const LoadedSet &set)
     const QSignalBlocker quiet(m_name);
     m_name->setText(set.name);
     m_unsaved = false;
-    showPairs();
+    showPairs({QStringLiteral("caption-0")});
     if (set.problems.isEmpty())
         tell(tr("Opened the set \"%1\": %n pairs.", nullptr, m_draft.pairCount()).arg(set.name),
              false);
@@ -252,9 +252,9 @@ QFileDialog *MakerWindow::fileDialog(const QString &title, const QString &filter
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->resize(QSize(860, 560).boundedTo(screen()->availableGeometry().size() - WindowFrame));
-    connect(dialog, &QFileDialog::filesSelected, this, [dialog](const QStringList &files) {
+    connect(dialog, &QFileDialog::filesSelected, this, [](const QStringList &files) {
         if (!files.isEmpty())
-            MakerSettings::setLastFolder(dialog->directory().absolutePath());
+            MakerSettings::setLastFolder(QFileInfo(files.front()).absolutePath());
     });
     return dialog;
 }
@@ -463,8 +463,9 @@ void MakerWindow::saveAs(bool replace)
     const std::vector<MadePicture> pictures = m_draft.pictures();
     runWork(
         tr("Saving…"),
-        [maker, name, pictures, replace](SaveOptions options) {
+        [maker, name, pictures, replace, editing = m_editing](SaveOptions options) {
             options.replace = replace;
+            options.editing = editing;
             return maker.save(name, pictures, options);
         },
         [this, name](const MadeSet &made) {
@@ -493,7 +494,6 @@ void MakerWindow::runWork(const QString &what, std::function<MadeSet(SaveOptions
         return;
     m_cancel = std::make_shared<std::atomic_bool>(false);
     SaveOptions options;
-    options.editing = m_editing;
     options.cancel = m_cancel.get();
     options.progress = [this](int count, int total) {
         QMetaObject::invokeMethod(
@@ -627,6 +627,11 @@ void MakerWindow::showPairs(const QStringList &focus)
     // The old rows go once the button pressed in them has returned; the view stays where it
     // was.
     const int scrolled = m_pairs->verticalScrollBar()->value();
+    // Without a control named, the keys stay on the one of the old rows that has them.
+    QStringList wanted = focus;
+    if (QWidget *had = QApplication::focusWidget();
+        wanted.isEmpty() && had && m_pairs->widget() && m_pairs->widget()->isAncestorOf(had))
+        wanted << had->objectName();
     if (QWidget *old = m_pairs->takeWidget())
         old->deleteLater();
     auto *rows = new QWidget;
@@ -641,7 +646,7 @@ void MakerWindow::showPairs(const QStringList &focus)
     showCount();
     m_undo->setEnabled(m_draft.removals() > 0);
 
-    for (const QString &name : focus) {
+    for (const QString &name : std::as_const(wanted)) {
         if (auto *button = rows->findChild<QWidget *>(name); button && button->isEnabled()) {
             button->setFocus();
             // The whole row where it fits, and the button in any case.
