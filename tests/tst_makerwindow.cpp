@@ -4,6 +4,7 @@
 #include "makersettings.h"
 #include "makerwindow.h"
 #include "pictures/caption.h"
+#include "setarchive.h"
 #include "setmaker.h"
 #include "testfiles.h"
 
@@ -15,6 +16,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -181,6 +183,23 @@ private Q_SLOTS:
         QCOMPARE(MakerSettings::lastFolder(), QDir(m_files.path("")).absolutePath());
     }
 
+    void aPictureTradesPlacesWithOneOfAnotherPair()
+    {
+        MakerWindow window(m_files.path("sets"), "es");
+        window.show();
+        window.addPictures(files(4));
+        press(&window, "Exchange picture 2 of pair 1 with one of another pair");
+        QMenu *menu = nullptr;
+        QTRY_VERIFY((menu = window.findChild<QMenu *>()));
+        const QList<QAction *> others = menu->actions();
+        const auto second = std::find_if(others.begin(), others.end(), [](QAction *a) {
+            return a->text() == "picture 2 of pair 2: c3";
+        });
+        QVERIFY(second != others.end());
+        (*second)->trigger();
+        QCOMPARE(rows(&window), Names({"pair 1: c0, c3", "pair 2: c2, c1"}));
+    }
+
     void savingShowsItsProgressAndCancelLeavesNothing_data()
     {
         QTest::addColumn<bool>("cancelled");
@@ -230,6 +249,18 @@ private Q_SLOTS:
         press(&window, "Save the set");
         QTRY_COMPARE(maker.load("Granja").pictures.front().caption, "vaca negra");
         QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
+        // A shared copy of the set open is refused, never saved over it.
+        QVERIFY(
+            SetArchive::exportSet(home.path("Zindle/Granja"), home.path("granja.zip")).isEmpty());
+        QVERIFY(
+            maker.save("Granja", {{files(3)[2], "oveja"}, {files(4)[3], "lana"}}, true).saved());
+        press(&window, "Import…");
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = window.findChild<QFileDialog *>()));
+        dialog->selectFile(home.path("granja.zip"));
+        static_cast<QDialog *>(dialog)->accept();
+        QTRY_VERIFY(window.findChild<QMessageBox *>());
+        QCOMPARE(maker.load("Granja").pictures.front().caption, "oveja");
     }
 };
 
