@@ -7,9 +7,9 @@
 #include "files/listing.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "makerfiles.h"
 #include "pictures/pictureloader.h"
 #include "setcheck.h"
-#include "setfiles.h"
 #include "sets/setlibrary.h"
 
 #include <QBuffer>
@@ -68,7 +68,7 @@ public:
     explicit Reader(const QString &zipPath)
         : m_path(zipPath), m_archive(archive_read_new(), archive_read_free)
     {
-        archive_read_support_format_zip_streamable(m_archive.get());
+        archive_read_support_format_zip_seekable(m_archive.get());
         if (!openRegularFile(m_file, zipPath))
             m_problem = SetArchive::tr("%1 cannot be read").arg(quoted(zipPath));
         else if (archive_read_open_fd(m_archive.get(), m_file.handle(), 64 * 1024) != ARCHIVE_OK)
@@ -195,31 +195,29 @@ QString pictureProblem(const QString &path, const QByteArray &bytes)
             .arg(picture.neededBytes / (1024 * 1024));
     if (picture.image.isNull())
         return SetArchive::tr("%1: not a picture the game reads").arg(quoted(path));
-    if (picture.format == "jpeg" && (!buffer.seek(0) || !SetFiles::jpegIsWhole(buffer)))
+    if (picture.format == "jpeg" && (!buffer.seek(0) || !MakerFiles::jpegIsWhole(buffer)))
         return SetArchive::tr("%1: a picture cut short").arg(quoted(path));
     return {};
 }
 
 // Reads the whole archive once, writing nothing: every entry checked, every picture decoded.
+// Reads the whole archive, writing nothing: first every entry's header, then every picture
+// inflated within the bounds and decoded.
 Contents check(const QString &zipPath)
 {
     Contents contents;
-    Reader reader(zipPath);
-    if (!reader.problem().isEmpty()) {
-        contents.problems << reader.problem();
+    Reader headers(zipPath);
+    if (!headers.problem().isEmpty()) {
+        contents.problems << headers.problem();
         return contents;
     }
     std::set<QString> seen;
     int entries = 0;
-    qint64 total = 0;
     std::array<int, 3> counts{};
-    for (;;) {
-        archive_entry *entry = nullptr;
-        const int status = archive_read_next_header(reader.get(), &entry);
-        if (status == ARCHIVE_EOF)
-            break;
+    archive_entry *entry = nullptr;
+    for (int status; (status = archive_read_next_header(headers.get(), &entry)) != ARCHIVE_EOF;) {
         if (status < ARCHIVE_WARN) {
-            contents.problems << reader.broken();
+            contents.problems << headers.broken();
             return contents;
         }
         if (++entries > MostEntries) {
@@ -238,8 +236,26 @@ Contents check(const QString &zipPath)
             contents.problems << problem;
             return contents;
         }
-        if (folder <= 0 || file.isEmpty())
+        if (folder > 0 && !file.isEmpty()) {
+            ++counts[std::size_t(folder)];
+            contents.pictures[path] = {folder, file, {}};
+        }
+    }
+    if (contents.set.isEmpty() || counts[1] == 0 || counts[2] == 0) {
+        contents.problems << SetArchive::tr("%1 holds no set: a folder with pictures in its "
+                                            "folders \"1\" and \"2\"")
+                                 .arg(quoted(zipPath));
+        return contents;
+    }
+    Reader reader(zipPath);
+    qint64 total = 0;
+    while (reader.problem().isEmpty() &&
+           archive_read_next_header(reader.get(), &entry) >= ARCHIVE_WARN) {
+        const QString path = decodeFileName(archive_entry_pathname(entry));
+        const auto picture = contents.pictures.find(path);
+        if (picture == contents.pictures.end())
             continue;
+        QString problem;
         const std::optional<QByteArray> bytes = reader.data(path, total, problem);
         if (bytes)
             problem = pictureProblem(path, *bytes);
@@ -247,20 +263,20 @@ Contents check(const QString &zipPath)
             contents.problems << problem;
             return contents;
         }
-        ++counts[std::size_t(folder)];
-        contents.pictures[path] = {folder, file,
-                                   QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256)};
+        picture->second.hash = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256);
     }
-    if (contents.set.isEmpty() || counts[1] == 0 || counts[2] == 0)
-        contents.problems << SetArchive::tr("%1 holds no set: a folder with pictures in its "
-                                            "folders \"1\" and \"2\"")
-                                 .arg(quoted(zipPath));
+    for (const auto &[path, picture] : contents.pictures) {
+        if (picture.hash.isEmpty()) {
+            contents.problems << reader.broken();
+            break;
+        }
+    }
     return contents;
 }
 
 bool cancelled(const SaveOptions &options)
 {
-    return (options.cancel && options.cancel->load()) || SetFiles::terminating();
+    return (options.cancel && options.cancel->load()) || MakerFiles::terminating();
 }
 
 } // namespace
@@ -274,8 +290,8 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
         return {QString(), contents.problems};
     }
     const auto fill = [&](int workFd, const QString &work) -> QStringList {
-        const SetFiles::Folder first(workFd, work, folderName(1));
-        const SetFiles::Folder second(workFd, work, folderName(2));
+        const MakerFiles::Folder first(workFd, work, folderName(1));
+        const MakerFiles::Folder second(workFd, work, folderName(2));
         if (first.fd < 0 || second.fd < 0)
             return {tr("cannot write in %1: %2")
                         .arg(quoted(work), QString::fromLocal8Bit(strerror(errno)))};
@@ -286,7 +302,9 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
         int done = 0;
         qint64 total = 0;
         archive_entry *entry = nullptr;
-        while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        for (int status = archive_read_next_header(reader.get(), &entry);
+             status == ARCHIVE_OK || status == ARCHIVE_WARN;
+             status = archive_read_next_header(reader.get(), &entry)) {
             if (cancelled(options))
                 return {};
             const QString path = decodeFileName(archive_entry_pathname(entry));
@@ -301,15 +319,16 @@ MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
                 picture->second.hash)
                 return {tr("%1 changed while it was read").arg(quoted(zipPath))};
             const int folder = picture->second.folder == 1 ? first.fd : second.fd;
-            if (const int error = SetFiles::writeNew(folder, picture->second.name, *bytes))
+            if (const int error = MakerFiles::writeNew(folder, picture->second.name, *bytes))
                 return {
                     tr("cannot write %1: %2")
                         .arg(quoted(path), error == ENOSPC || error == EDQUOT
                                                ? SetMaker::tr("the disk is full (%1)")
                                                      .arg(QString::fromLocal8Bit(strerror(error)))
                                                : QString::fromLocal8Bit(strerror(error)))};
+            ++done;
             if (options.progress)
-                options.progress(++done, count);
+                options.progress(done, count);
         }
         if (done != count)
             return {reader.broken()};
@@ -333,7 +352,7 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
                                    file,
                                from + QLatin1Char('/') + file);
     }
-    const SetFiles::Saving saving;
+    const MakerFiles::Saving saving;
     // Written beside its place and renamed into it, so that a zip is never left half made.
     const QString part = QStringLiteral("%1.part-%2")
                              .arg(zipPath)
@@ -380,7 +399,7 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
           name + QLatin1Char('/') + folderName(2) + QLatin1Char('/')})
         written = written && add(dir, {}, true);
     for (const auto &[path, file] : files) {
-        if (!written || SetFiles::terminating())
+        if (!written || MakerFiles::terminating())
             break;
         QFile source;
         if (!openRegularFile(source, file) || source.size() > MostFileBytes) {
@@ -399,13 +418,13 @@ QStringList SetArchive::exportSet(const QString &setFolder, const QString &zipPa
                         .arg(quoted(zipPath), QString::fromLocal8Bit(strerror(errno)));
         written = false;
     }
-    if (written && !SetFiles::terminating() &&
+    if (written && !MakerFiles::terminating() &&
         ::rename(encodeFileName(part).constData(), encodeFileName(zipPath).constData()) != 0) {
         problems << tr("cannot write %1: %2")
                         .arg(quoted(zipPath), QString::fromLocal8Bit(strerror(errno)));
         written = false;
     }
-    if (!written || SetFiles::terminating())
+    if (!written || MakerFiles::terminating())
         ::unlink(encodeFileName(part).constData());
     if (!problems.isEmpty())
         qCWarning(setsLog) << "the set" << folder << "was not exported:" << problems;

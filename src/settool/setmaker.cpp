@@ -7,12 +7,12 @@
 #include "files/listing.h"
 #include "files/regularfile.h"
 #include "logging.h"
+#include "makerfiles.h"
 #include "pictures/caption.h"
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
 #include "run/paircounts.h"
 #include "setcheck.h"
-#include "setfiles.h"
 #include "sets/setlibrary.h"
 
 #include <QBuffer>
@@ -227,9 +227,9 @@ QString writeEditedCopy(const Copy &copy)
     const bool changed = !caption.isEmpty() && caption != copy.caption;
     const bool png = bytes.startsWith("\x89PNG\r\n\x1a\n");
     if (changed && png)
-        bytes = SetFiles::withPngTitle(bytes, caption);
+        bytes = MakerFiles::withPngTitle(bytes, caption);
     const QString name = copy.number + QLatin1Char('.') + QFileInfo(source).suffix().toLower();
-    if (const int error = SetFiles::writeNew(copy.folderFd, name, bytes))
+    if (const int error = MakerFiles::writeNew(copy.folderFd, name, bytes))
         return SetMaker::tr("cannot write the copy of %1: %2")
             .arg(quoted(source), errorText(error));
     if (changed && !png && !writeXmpTitle(copy.folder + QLatin1Char('/') + name, caption))
@@ -257,7 +257,7 @@ QString writeCopy(const Copy &copy)
     if (picture.image.isNull())
         return SetMaker::tr("%1 cannot be decoded (%2)").arg(quoted(source), picture.error);
     const bool jpeg = picture.format == "jpeg";
-    if (jpeg && (!file.seek(0) || !SetFiles::jpegIsWhole(file)))
+    if (jpeg && (!file.seek(0) || !MakerFiles::jpegIsWhole(file)))
         return SetMaker::tr("%1 is cut short: its end is missing").arg(quoted(source));
     QImage image = picture.image;
     QString caption = copy.picture->caption.simplified();
@@ -274,7 +274,7 @@ QString writeCopy(const Copy &copy)
         return SetMaker::tr("cannot encode the copy of %1 (%2)")
             .arg(quoted(source), writer.errorString());
     const QString name = copy.number + (jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
-    if (const int error = SetFiles::writeNew(copy.folderFd, name, bytes))
+    if (const int error = MakerFiles::writeNew(copy.folderFd, name, bytes))
         return SetMaker::tr("cannot write the copy of %1: %2")
             .arg(quoted(source), errorText(error));
     if (jpeg && !writeXmpTitle(copy.folder + QLatin1Char('/') + name, caption))
@@ -420,8 +420,8 @@ MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pict
         return {folderOf(savedName(name, options)), before};
     }
     const auto fill = [&](int workFd, const QString &work) -> QStringList {
-        SetFiles::Folder first(workFd, work, QLatin1String(FirstPairFolder));
-        SetFiles::Folder second(workFd, work, QLatin1String(SecondPairFolder));
+        MakerFiles::Folder first(workFd, work, QLatin1String(FirstPairFolder));
+        MakerFiles::Folder second(workFd, work, QLatin1String(SecondPairFolder));
         if (first.fd < 0 || second.fd < 0)
             return {SetMaker::tr("cannot write in the folder %1: %2")
                         .arg(quoted(m_setsFolder), errorText(errno))};
@@ -432,7 +432,7 @@ MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pict
         for (std::size_t i = 0; i < pictures.size(); ++i) {
             Copy &copy = copies[i];
             copy.picture = &pictures[i];
-            const SetFiles::Folder &folder = i % 2 == 0 ? first : second;
+            const MakerFiles::Folder &folder = i % 2 == 0 ? first : second;
             copy.folderFd = folder.fd;
             copy.folder = folder.path;
             copy.number = QStringLiteral("%1").arg(int(i / 2 + 1), width, 10, QLatin1Char('0'));
@@ -448,7 +448,7 @@ MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pict
         std::vector<int> order(copies.size());
         std::iota(order.begin(), order.end(), 0);
         QtConcurrent::blockingMap(&pool, order, [&](int i) {
-            if (cancelled(options) || SetFiles::terminating())
+            if (cancelled(options) || MakerFiles::terminating())
                 return;
             failures[std::size_t(i)] = writeCopy(copies[std::size_t(i)]);
             if (options.progress)
@@ -476,8 +476,8 @@ MadeSet SetMaker::commit(const QString &given, const SaveOptions &options, const
         made.problems << SetMaker::tr("cannot make the folder %1").arg(quoted(m_setsFolder));
         return made;
     }
-    const SetFiles::Saving saving;
-    SetFiles::Work work(m_setsFolder);
+    const MakerFiles::Saving saving;
+    MakerFiles::Work work(m_setsFolder);
     if (!work.isValid()) {
         made.problems << SetMaker::tr("cannot write in the folder %1: %2")
                              .arg(quoted(m_setsFolder), errorText(work.error()));
@@ -494,7 +494,7 @@ MadeSet SetMaker::commit(const QString &given, const SaveOptions &options, const
         return made;
     }
     made.problems = fill(work.fd(), work.path());
-    if (made.saved() && (cancelled(options) || SetFiles::terminating()))
+    if (made.saved() && (cancelled(options) || MakerFiles::terminating()))
         made.problems << SetMaker::tr("saving was cancelled: nothing was written");
     if (made.saved())
         made.problems << work.moveIn(name);
@@ -556,8 +556,8 @@ QString SetMaker::boardsAdvice(int pairCount)
 bool SetMaker::looksLikeCameraName(const QString &caption)
 {
     static const QRegularExpression camera(
-        QStringLiteral("^(?:(?:IMG|DSC[NF]?|DCIM|PXL|MVIMG|PANO|VID|DJI|GOPR|SAM|P|WP)[_ -]?)?"
-                       "\\d[\\d_ .-]*(?:[_ -]?(?:WA|HDR|BURST|COVER|MP)\\d*)?$"),
+        QStringLiteral("^(?:(?:IMG|DSC[NF]?|DCIM|PXL|MVIMG|PANO|VID|DJI|GOPR|SAM|P|WP)[_ -]?"
+                       "\\d{4}|\\d)[\\d_ .-]*(?:[_ -]?(?:WA|HDR|BURST|COVER|MP)\\d*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     return camera.match(caption.trimmed()).hasMatch();
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "setfiles.h"
+#include "makerfiles.h"
 
 #include "files/filenames.h"
 #include "logging.h"
@@ -23,7 +23,7 @@
 #include <vector>
 #include <zlib.h>
 
-namespace SetFiles
+namespace MakerFiles
 {
 
 namespace
@@ -394,4 +394,4 @@ QStringList Work::moveIn(const QString &name)
     return error != 0 ? failed(error) : QStringList();
 }
 
-} // namespace SetFiles
+} // namespace MakerFiles

@@ -11,7 +11,7 @@
 // How the set maker writes a set into the sets folder, which holds the user's own folders
 // and links too: only what it made is ever removed, entry by entry without following a
 // link; files and folders get the modes of the user's umask, as cp would make them.
-namespace SetFiles
+namespace MakerFiles
 {
 
 // Writes a new file `name` in the folder open as `folderFd`; 0, or the errno of the failure.
@@ -85,4 +85,4 @@ private:
     QByteArray m_old;
 };
 
-} // namespace SetFiles
+} // namespace MakerFiles
