@@ -619,6 +619,8 @@ void MakerWindow::exchangeMenu(int index, QPushButton *button)
             showPairs({QStringLiteral("exchange-%1").arg(index)});
         });
     }
+    // The first picture is marked, so that the arrow keys start from it.
+    menu->setActiveAction(menu->actions().value(0));
     menu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
@@ -667,7 +669,7 @@ void MakerWindow::showCount()
     const int pairs = m_draft.pictureCount() / 2;
     QString count = SetMaker::boardsAdvice(pairs);
     if (m_draft.pictureCount() % 2 != 0)
-        count += QLatin1Char(' ') + tr("A picture waits for its partner.");
+        count += QStringLiteral(". ") + tr("A picture waits for its partner.");
     m_count->setText(count);
 }
 
