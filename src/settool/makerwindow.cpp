@@ -221,7 +221,7 @@ void MakerWindow::openSet(const LoadedSet &set)
 
 void MakerWindow::addPictures(const QStringList &paths)
 {
-    if (paths.isEmpty())
+    if (paths.isEmpty() || m_work.isRunning())
         return;
     const int firstPair = m_draft.pictureCount() / 2;
     const int first = m_draft.pictureCount();
@@ -300,8 +300,7 @@ void MakerWindow::chooseOpen()
     auto *list = new QListWidget;
     label->setBuddy(list);
     list->setAccessibleName(tr("Your sets"));
-    QStringList names =
-        QDir(m_maker.setsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    QStringList names = QDir(m_maker.setsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCollator collator;
     std::sort(names.begin(), names.end(), collator);
     list->addItems(names);
@@ -409,19 +408,18 @@ void MakerWindow::dropEvent(QDropEvent *event)
 void MakerWindow::closeEvent(QCloseEvent *event)
 {
     if (m_work.isRunning()) {
-        // Closes once the work has stopped; a save cancelled writes nothing.
-        m_cancel->store(true);
+        // Closes once the work is done; a save that fails keeps the window open to say why.
         m_closeWhenDone = true;
         event->ignore();
         return;
     }
-    if (!m_closeWhenDone && m_unsaved && m_draft.pictureCount() > 0) {
+    if (!m_discarded && m_unsaved && m_draft.pictureCount() > 0) {
         auto *ask = new QMessageBox(QMessageBox::Question, tr("Close without saving?"),
                                     tr("The set has not been saved. Close and leave it unsaved?"),
                                     QMessageBox::Discard | QMessageBox::Cancel, this);
         ask->setAttribute(Qt::WA_DeleteOnClose);
         connect(ask->button(QMessageBox::Discard), &QAbstractButton::clicked, this, [this] {
-            m_closeWhenDone = true;
+            m_discarded = true;
             close();
         });
         ask->open();
@@ -509,7 +507,7 @@ void MakerWindow::runWork(const QString &what, std::function<MadeSet(SaveOptions
         showWorking(false);
         done(m_work.result());
         showPairs();
-        if (m_closeWhenDone)
+        if (std::exchange(m_closeWhenDone, false))
             close();
     });
     m_work.setFuture(QtConcurrent::run([work, options, cancel] { return work(options); }));

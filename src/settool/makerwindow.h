@@ -98,5 +98,7 @@ private:
     Announcer *m_announcer = nullptr;
     QFutureWatcher<MadeSet> m_work;
     std::shared_ptr<std::atomic_bool> m_cancel;
+    // Closing waits for the work running; closing unsaved asks once.
     bool m_closeWhenDone = false;
+    bool m_discarded = false;
 };
