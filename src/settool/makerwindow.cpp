@@ -515,6 +515,10 @@ void MakerWindow::runWork(const QString &what, std::function<MadeSet(SaveOptions
 
 void MakerWindow::showWorking(bool working)
 {
+    // The keys go to Cancel, and come back where they were: taken before the controls that
+    // have them are disabled.
+    if (working)
+        m_focusBefore = QApplication::focusWidget();
     for (QWidget *progress :
          {static_cast<QWidget *>(m_progressText), static_cast<QWidget *>(m_progress),
           static_cast<QWidget *>(m_cancelWork)})
@@ -526,13 +530,10 @@ void MakerWindow::showWorking(bool working)
         if (button != m_cancelWork && !m_pairs->isAncestorOf(button))
             button->setEnabled(!working);
     }
-    // The keys go to Cancel, and come back where they were.
-    if (working) {
-        m_focusBefore = QApplication::focusWidget();
+    if (working)
         m_cancelWork->setFocus();
-    } else if (m_focusBefore && m_focusBefore->isEnabled()) {
+    else if (m_focusBefore && m_focusBefore->isEnabled())
         m_focusBefore->setFocus();
-    }
 }
 
 void MakerWindow::showProgress(int done, int total)
