@@ -20,7 +20,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <sys/stat.h>
 
 using Names = QStringList;
 
@@ -198,6 +200,16 @@ private Q_SLOTS:
         QVERIFY(second != others.end());
         (*second)->trigger();
         QCOMPARE(rows(&window), Names({"pair 1: c0, c3", "pair 2: c2, c1"}));
+    }
+
+    void aSettingsFileThatIsAFifoIsLeftAlone()
+    {
+        TestFolder home;
+        QVERIFY(QDir().mkpath(home.path("home/.config/zindle")));
+        QCOMPARE(::mkfifo(qPrintable(home.path("home/.config/zindle/zindle.conf")), 0600), 0);
+        MakerSettings::setLastFolder(home.path(""));
+        QCOMPARE(MakerSettings::lastFolder(),
+                 QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     }
 
     void savingShowsItsProgressAndCancelLeavesNothing_data()

@@ -20,14 +20,15 @@ constexpr auto LastFolderKey = "maker/lastFolder";
 // fail to read.
 std::unique_ptr<QSettings> settings()
 {
-    auto s = std::make_unique<QSettings>(QStringLiteral("zindle"), QStringLiteral("zindle"));
-    const QFileInfo file(s->fileName());
+    // QSettings reads its file as it is made: the file is looked at first.
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/zindle/zindle.conf");
+    const QFileInfo file(path);
     if (file.exists() && (!file.isFile() || file.isSymLink())) {
-        qCWarning(filesLog) << "the settings file is not a regular file, left alone:"
-                            << s->fileName();
+        qCWarning(filesLog) << "the settings file is not a regular file, left alone:" << path;
         return nullptr;
     }
-    return s;
+    return std::make_unique<QSettings>(QStringLiteral("zindle"), QStringLiteral("zindle"));
 }
 
 } // namespace
