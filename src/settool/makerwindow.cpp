@@ -39,6 +39,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
@@ -391,6 +392,21 @@ void MakerWindow::chooseImport()
             });
     });
     dialog->open();
+}
+
+void MakerWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The cards are measured on the screen the window is on: moved to another, anew.
+    if (QWindow *window = windowHandle(); window && !m_followsScreen) {
+        m_followsScreen = true;
+        connect(window, &QWindow::screenChanged, this, [this](QScreen *now) {
+            if (!now || m_work.isRunning())
+                return;
+            m_draft.setScreen(now->geometry().size());
+            showPairs();
+        });
+    }
 }
 
 void MakerWindow::dragEnterEvent(QDragEnterEvent *event)

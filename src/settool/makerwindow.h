@@ -46,6 +46,7 @@ public Q_SLOTS:
     void undoRemoval();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -101,4 +102,5 @@ private:
     // Closing waits for the work running; closing unsaved asks once.
     bool m_closeWhenDone = false;
     bool m_discarded = false;
+    bool m_followsScreen = false;
 };
