@@ -61,6 +61,9 @@ private Q_SLOTS:
         m_files.writeFile("noise.png", encoded(noise));
         m_files.writeFile("notes.txt", "not a picture");
         m_files.writeFile("copy.png", encoded(halves(300, 200)));
+        m_files.writeFile("thin.png", encoded(halves(1, 30000)));
+        m_files.writeFile("flat.png", encoded(halves(30000, 1)));
+        m_files.writeFile("scan.tif", encoded(halves(4960, 7016), "TIFF"));
         m_files.writeFile("dir/x", "");
         const QByteArray photo = encoded(halves(3000, 1000), "JPEG");
         m_files.writeFile("cut.jpg", photo.left(photo.size() / 2));
@@ -87,6 +90,10 @@ private Q_SLOTS:
         row("an EXIF-turned photo stands upright", "turned.jpg", "oveja", "01.jpg", {300, 400});
         row("a BMP becomes PNG", "bitmap.bmp", "γάτα", "01.png", {64, 48});
         row("a blank caption is the file name", "a.png", " ", "01.png", {300, 200});
+        row("a thin picture stays a pixel wide", "thin.png", "hilo", "01.png", {1, 2048});
+        row("a flat picture stays a pixel high", "flat.png", "raya", "01.png", {2048, 1});
+        row("an A4 scan past Qt's own allocation limit", "scan.tif", "hoja", "01.png",
+            {1447, 2048});
     }
     void copies()
     {

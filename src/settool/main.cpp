@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
@@ -191,19 +192,33 @@ int printed()
     return 2;
 }
 
-// Progress on a terminal only: a file or pipe gets the result alone.
-std::function<void(int, int)> terminalProgress(const QString &doing)
-{
-    if (!::isatty(STDERR_FILENO))
-        return {};
-    return [doing](int done, int total) {
-        static std::mutex writing;
-        const std::lock_guard lock(writing);
-        const QByteArray line =
-            '\r' + doing.arg(done).arg(total).toUtf8() + (done == total ? "\n" : "");
-        std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
-    };
-}
+// Progress on a terminal only: a file or pipe gets the result alone. A line left unfinished
+// is ended once the work is.
+struct TerminalProgress {
+    explicit TerminalProgress(QString doing) : m_doing(std::move(doing)) {}
+    ~TerminalProgress()
+    {
+        if (*m_open)
+            std::fputc('\n', stderr);
+    }
+    std::function<void(int, int)> callback() const
+    {
+        if (!::isatty(STDERR_FILENO))
+            return {};
+        return [doing = m_doing, open = m_open](int done, int total) {
+            static std::mutex writing;
+            const std::lock_guard lock(writing);
+            const QByteArray line =
+                '\r' + doing.arg(done).arg(total).toUtf8() + (done == total ? "\n" : "");
+            std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+            *open = done != total;
+        };
+    }
+
+private:
+    QString m_doing;
+    std::shared_ptr<bool> m_open = std::make_shared<bool>(false);
+};
 
 // What a made set deals, and the captions a teacher will want to rename.
 void adviseOn(const std::vector<MadePicture> &pictures)
@@ -244,6 +259,9 @@ int main(int argc, char *argv[])
 {
     // Only a window or the sheet's texts need the GUI: the rest runs without any screen.
     std::unique_ptr<QCoreApplication> app = std::make_unique<QCoreApplication>(argc, argv);
+    // A picture the decoder finds damaged is named in the program's own words, once.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     const QString programFolder = executableFolder();
     const QString language = currentLanguage(programFolder).language;
@@ -349,15 +367,24 @@ int main(int argc, char *argv[])
     if (parser.isSet(importSet)) {
         if (arguments.size() != 1)
             return usageError(SetsCommand::tr("--import takes one FILE.zip"));
-        saveOptions.progress = terminalProgress(SetsCommand::tr("importing: %1 of %2 pictures"));
-        return reportMade(SetArchive::importSet(arguments[0], maker, saveOptions));
+        MadeSet made;
+        {
+            const TerminalProgress progress(SetsCommand::tr("importing: %1 of %2 pictures"));
+            saveOptions.progress = progress.callback();
+            made = SetArchive::importSet(arguments[0], maker, saveOptions);
+        }
+        return reportMade(made);
     }
     if (parser.isSet(newSet) && !arguments.isEmpty()) {
         std::vector<MadePicture> pictures;
         for (const QString &path : arguments.mid(1))
             pictures.push_back({path, pictureCaption(path, language)});
-        saveOptions.progress = terminalProgress(SetsCommand::tr("saving: %1 of %2 pictures"));
-        const MadeSet made = maker.save(arguments.front(), pictures, saveOptions);
+        MadeSet made;
+        {
+            const TerminalProgress progress(SetsCommand::tr("saving: %1 of %2 pictures"));
+            saveOptions.progress = progress.callback();
+            made = maker.save(arguments.front(), pictures, saveOptions);
+        }
         if (made.saved())
             adviseOn(pictures);
         return reportMade(made);

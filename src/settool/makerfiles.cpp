@@ -10,6 +10,7 @@
 #include "sets/setlibrary.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <atomic>
 #include <cerrno>
@@ -30,6 +31,14 @@ namespace
 {
 
 constexpr char WorkPrefix[] = ".new-";
+
+// The names of work folders, of this program and of its earlier versions: ".new-" and six
+// letters or digits, "-old" or ".old" after them for a set set aside.
+bool isWorkName(const QByteArray &name)
+{
+    static const QRegularExpression work(QStringLiteral("^\\.new-[A-Za-z0-9]{6}([-.]old)?$"));
+    return work.match(QString::fromLatin1(name)).hasMatch();
+}
 
 std::atomic_int saves = 0;
 std::atomic_int endingSignal = 0;
@@ -254,7 +263,7 @@ Work::Work(const QString &setsFolder) : m_setsFolder(setsFolder)
     // Saves take turns at this, so that none takes another's new work folder for stale.
     ::flock(m_setsFd, LOCK_EX);
     for (const QByteArray &entry : entriesOf(m_setsFd)) {
-        if (!entry.startsWith(WorkPrefix))
+        if (!isWorkName(entry))
             continue;
         const int fd = openFolder(m_setsFd, entry);
         struct stat info {

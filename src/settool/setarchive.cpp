@@ -203,7 +203,7 @@ QString pictureProblem(const QString &path, const QByteArray &bytes)
 // Reads the whole archive once, writing nothing: every entry checked, every picture decoded.
 // Reads the whole archive, writing nothing: first every entry's header, then every picture
 // inflated within the bounds and decoded.
-Contents check(const QString &zipPath)
+Contents check(const QString &zipPath, const SaveOptions &options)
 {
     Contents contents;
     Reader headers(zipPath);
@@ -247,6 +247,9 @@ Contents check(const QString &zipPath)
                                  .arg(quoted(zipPath));
         return contents;
     }
+    // The count is known: what is left takes the time.
+    if (options.progress)
+        options.progress(0, int(contents.pictures.size()));
     Reader reader(zipPath);
     qint64 total = 0;
     while (reader.problem().isEmpty() &&
@@ -284,7 +287,7 @@ bool cancelled(const SaveOptions &options)
 MadeSet SetArchive::importSet(const QString &zipPath, const SetMaker &maker,
                               const SaveOptions &options)
 {
-    const Contents contents = check(zipPath);
+    const Contents contents = check(zipPath, options);
     if (!contents.problems.isEmpty()) {
         qCWarning(setsLog) << "the archive" << zipPath << "was refused:" << contents.problems;
         return {QString(), contents.problems};

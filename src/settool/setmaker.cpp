@@ -294,13 +294,22 @@ bool inside(const QString &path, const QString &folder)
 
 SetMaker::SetMaker(QString setsFolder) : m_setsFolder(std::move(setsFolder)) {}
 
+namespace
+{
+
+QStringList placesBefore(const SetLibrary &library, const QString &setsFolder)
+{
+    const QStringList places = library.places();
+    const qsizetype own = places.indexOf(QDir::cleanPath(setsFolder));
+    return own < 0 ? QStringList() : places.first(own);
+}
+
+} // namespace
+
 SetMaker SetMaker::forPlayer(const SetLibrary &library, const QString &language)
 {
     SetMaker maker(ownSetsFolder(library));
-    QStringList earlier = library.places();
-    const qsizetype own = earlier.indexOf(maker.m_setsFolder);
-    earlier = own < 0 ? QStringList() : earlier.first(own);
-    maker.setEarlierPlaces(earlier);
+    maker.setEarlierPlaces(placesBefore(library, maker.m_setsFolder));
     maker.setLanguage(language);
     return maker;
 }
@@ -360,7 +369,11 @@ QStringList SetMaker::nameProblems(const QString &given, const SaveOptions &opti
                                      "game's list")
                             .arg(quoted(name), quoted(existing));
     }
-    for (const QString &place : m_earlierPlaces) {
+    // The shipped sets' place lies after the player's own: their language does not matter.
+    const QStringList earlier =
+        m_earlierPlaces ? *m_earlierPlaces
+                        : placesBefore(SetLibrary(executableFolder(), QString()), m_setsFolder);
+    for (const QString &place : earlier) {
         for (const QString &existing :
              QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System)) {
             if (lookAlike(existing) == key)
@@ -439,6 +452,14 @@ MadeSet SetMaker::save(const QString &name, const std::vector<MadePicture> &pict
             copy.edited = inside(pictures[i].source, options.editing);
             if (copy.edited)
                 copy.caption = embeddedCaption(pictures[i].source, m_language);
+            // Only a JPEG's or a PNG's caption is rewritten in place; another copy of a set
+            // made by hand is made anew when its caption changes.
+            const QString suffix = QFileInfo(pictures[i].source).suffix().toLower();
+            const QString caption = pictures[i].caption.simplified();
+            if (copy.edited && !caption.isEmpty() && caption != copy.caption &&
+                suffix != QLatin1String("jpg") && suffix != QLatin1String("jpeg") &&
+                suffix != QLatin1String("png"))
+                copy.edited = false;
         }
         std::vector<QString> failures(copies.size());
         std::atomic_int done = 0;

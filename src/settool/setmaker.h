@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class SetLibrary;
@@ -72,7 +73,7 @@ public:
     // The maker of the player's own sets, knowing the places the game looks in first.
     static SetMaker forPlayer(const SetLibrary &library, const QString &language);
     // Places whose sets the game lists before those of the sets folder: a name held there
-    // would hide the set made.
+    // would hide the set made. Unless set, those of the running program's set places.
     void setEarlierPlaces(QStringList places) { m_earlierPlaces = std::move(places); }
     // Of captions in several languages, the one read.
     void setLanguage(QString language) { m_language = std::move(language); }
@@ -124,6 +125,6 @@ private:
     QStringList nameProblems(const QString &name, const SaveOptions &options) const;
 
     QString m_setsFolder;
-    QStringList m_earlierPlaces;
+    std::optional<QStringList> m_earlierPlaces;
     QString m_language;
 };
