@@ -495,6 +495,7 @@ void MakerWindow::saveAs(bool replace)
                           m_editing.isEmpty() ? made.folder : m_editing);
             m_editing = made.folder;
             m_unsaved = false;
+            showPairs();
             tell(tr("Saved in %1. The game lists the set as \"%2\".")
                      .arg(QDir::toNativeSeparators(made.folder), name),
                  false);
@@ -521,8 +522,9 @@ void MakerWindow::runWork(const QString &what, std::function<MadeSet(SaveOptions
     disconnect(&m_work, &QFutureWatcher<MadeSet>::finished, this, nullptr);
     connect(&m_work, &QFutureWatcher<MadeSet>::finished, this, [this, done] {
         showWorking(false);
-        done(m_work.result());
         showPairs();
+        // Said last, so that the rows made anew do not clear it.
+        done(m_work.result());
         if (std::exchange(m_closeWhenDone, false))
             close();
     });
@@ -641,6 +643,8 @@ void MakerWindow::exchangeMenu(int index, QPushButton *button)
 
 void MakerWindow::showPairs(const QStringList &focus)
 {
+    // A message of the pairs as they were no longer holds.
+    m_status->hide();
     // The old rows go once the button pressed in them has returned; the view stays where it
     // was.
     const int scrolled = m_pairs->verticalScrollBar()->value();
