@@ -18,7 +18,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 program="$prefix/lib/zindle"
 for f in zindle fondo.jpg idioma/es/idioma.txt idioma/el/idioma.txt sonidos/abrir.wav \
          sonidos/cerrar.wav share/doc/zindle/copyright share/doc/zindle/changelog.gz \
-         sonidos/fallo.wav share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         sonidos/fallo.wav share/applications/$id.desktop share/applications/$id.maker.desktop \
+         share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
          share/man/es/man6/zindle.6.gz share/man/man6/zindle-sets.6.gz \
          share/man/es/man6/zindle-sets.6.gz; do
@@ -57,7 +58,8 @@ while [ "$(stat -c %X "$lang")" = "$before" ]; do
 done
 
 if command -v desktop-file-validate >/dev/null; then
-    out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" | grep -v ': hint: ' || true)
+    out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" \
+          "$prefix/share/applications/$id.maker.desktop" | grep -v ': hint: ' || true)
     [ -z "$out" ] || fail "desktop-file-validate: $out"
 else
     echo "desktop-file-validate is not installed: the desktop entry is not validated"

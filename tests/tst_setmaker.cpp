@@ -1,18 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "makerwindow.h"
 #include "pictures/caption.h"
 #include "setmaker.h"
 #include "sets/dealing.h"
 #include "testfiles.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
 #include <QDir>
 #include <QImageReader>
-#include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTest>
@@ -386,60 +381,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, caption);
         QTEST(SetMaker::looksLikeCameraName(caption), "camera");
-    }
-
-    void theWindowMakesASetThroughItsAccessibleControls()
-    {
-        TestFolder home;
-        MakerWindow window(home.path("Zindle"), "es");
-        window.show();
-        // An empty window says how to begin and that it holds no pair.
-        QStringList shown;
-        for (const QLabel *label : window.findChildren<QLabel *>())
-            shown << (label->isVisibleTo(&window) ? label->text().left(12) : QString());
-        QVERIFY(shown.contains("No pairs yet") && shown.contains("0 pairs. The"));
-        window.addPictures({m_files.path("a.png"), m_files.path("turned.jpg"),
-                            m_files.path("tall.png"), m_files.path("b.png")});
-        // Every control the keys reach has a name; the rows are made anew as pairs change.
-        const auto control = [&](const QString &name) {
-            QAccessibleInterface *found = nullptr;
-            std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
-                if (node->state().focusable && node->text(QAccessible::Name).isEmpty())
-                    qFatal("a control without a name: %s",
-                           qPrintable(node->text(QAccessible::Value)));
-                if (node->text(QAccessible::Name) == name)
-                    found = node;
-                for (int i = 0; i < node->childCount(); ++i)
-                    walk(node->child(i));
-            };
-            walk(QAccessible::queryAccessibleInterface(&window));
-            return found;
-        };
-        const auto press = [&](const QString &name) {
-            control(name)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        };
-        control("Set name")->setText(QAccessible::Value, "Granja");
-        control("Caption of picture 2 of pair 1")->setText(QAccessible::Value, "oveja negra");
-        press("Swap the pictures of pair 2");
-        QTRY_COMPARE(control("Caption of picture 1 of pair 2")->text(QAccessible::Value), "b");
-        QVERIFY(!QFileInfo::exists(home.path("Zindle")));
-        press("Save the set");
-        QTRY_COMPARE(embeddedCaption(home.path("Zindle/Granja/2/01.jpg"), "es"), "oveja negra");
-        QCOMPARE(QImageReader(home.path("Zindle/Granja/1/02.png")).size(), QSize(200, 300));
-        // Saved again, the set is replaced once the player says so.
-        control("Caption of picture 2 of pair 1")->setText(QAccessible::Value, "oveja");
-        press("Save the set");
-        const auto replace = [&] {
-            for (QMessageBox *box : window.findChildren<QMessageBox *>())
-                for (QAbstractButton *button : box->buttons())
-                    if (box->icon() == QMessageBox::Question &&
-                        box->buttonRole(button) == QMessageBox::AcceptRole)
-                        return button;
-            return static_cast<QAbstractButton *>(nullptr);
-        };
-        QTRY_VERIFY(replace());
-        replace()->click();
-        QTRY_COMPARE(embeddedCaption(home.path("Zindle/Granja/2/01.jpg"), "es"), "oveja");
     }
 };
 

@@ -63,24 +63,8 @@
         <translation>&amp;Afegeix dibuixos…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Tria els dibuixos de dos en dos, cadascun seguit de la seva parella, o deixa’ls anar aquí. Cada carta es veu com la mostra el tauler: les files ombrejades es retallen a la carta més petita que pot tocar al joc. Cada rètol és el que un lector de pantalla diu de la seva carta.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Com crear un joc</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Parelles</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Parelles del joc</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Missatges</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Encara no hi ha parelles: afegeix dibuixos o deixa’ls anar aquí.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n parella</numerusform>
-            <numerusform>%n parelles</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>i un dibuix que espera la seva parella</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>El joc reparteix taulers de %1 parelles o més.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Parella %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Afegeix la seva parella amb «Afegeix dibuixos…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Puja</translation>
@@ -194,10 +155,6 @@
         <translation>Dibuix %1 de la parella %2 com el mostra el tauler</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Fitxer del dibuix %1 de la parella %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Rètol del dibuix %1 de la parella %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>No és un dibuix que el joc llegeixi: el joc no es pot desar amb ell.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ El tauler retalla el dibuix (files %1–%2 %): amb %3 parelles en una pantalla de %4×%5 una carta mostra les files %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Tots els taulers el mostren sencer.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Tots els taulers mostren el dibuix; la carta més petita mostra les files %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Avís</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>Obre un &amp;joc…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Com el mostra el tauler</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Tria els dibuixos de dos en dos, cadascun seguit de la seva parella, o arrossega’ls aquí. Cada carta es veu com la mostra el tauler en aquesta pantalla: les files ombrejades queden tallades a la carta més petita que pot tenir el joc. Cada rètol és el que un lector de pantalla diu de la seva carta.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>S’està aturant…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>&amp;Desfés la supressió</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporta…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Desa el joc com un sol fitxer .zip per compartir-lo</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Afegeix un joc compartit com a fitxer .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>S’ha obert el joc «%1»: %n parella.</numerusform>
+            <numerusform>S’ha obert el joc «%1»: %n parelles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Aparellats en l’ordre triat: %1. Per aparellar un dibuix amb un altre, fes servir «Canvia amb…» a sota.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Tria el dibuix %1 de la parella %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Tria la parella del dibuix de la parella %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Obre un joc</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Els teus jocs a %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Els teus jocs</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Encara no hi ha cap joc: crea’n un i desa’l.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Vols deixar aquest joc sense desar?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Aquest joc no s’ha desat. Vols obrir «%1» i deixar-lo sense desar?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Desa el joc abans d’exportar-lo.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Exporta el joc com a fitxer .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Fitxers zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>S’està exportant…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>S’ha exportat a %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>No s’ha exportat res:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Importa un joc d’un fitxer .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>S’està important…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>No s’ha importat res:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>S’està desant…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>S’ha tret la parella %1; Ctrl+Z la torna. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>dibuix %1 de la parella %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Un dibuix espera la seva parella.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Dibuix…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Canvia amb…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Canvia el dibuix %1 de la parella %2 per un d’una altra parella</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>És un nom de càmera: canvia’l pel que mostra la carta.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ En aquesta pantalla (%1×%2) un tauler de %3 parelles en talla el dibuix (files %4–%5 %): una carta mostra les files %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Tria’n la &amp;parella…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>parella %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>Bilder &amp;hinzufügen…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Wähle die Bilder paarweise, jedes gefolgt von seinem Partner, oder lege sie hier ab. Jede Karte erscheint so, wie das Brett sie zeigt: Die schattierten Zeilen schneidet die kleinste Karte ab, die das Set bekommen kann. Jede Beschriftung ist das, was ein Bildschirmleser von ihrer Karte sagt.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>So entsteht ein Set</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Paare</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Paare im Set</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Meldungen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Noch keine Paare: Bilder hinzufügen oder hier ablegen.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n Paar</numerusform>
-            <numerusform>%n Paare</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>und ein Bild, das auf seinen Partner wartet</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>Das Spiel teilt Bretter ab %1 Paaren aus.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Paar %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Füge seinen Partner mit „Bilder hinzufügen…“ hinzu.</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Hoch</translation>
@@ -194,10 +155,6 @@
         <translation>Bild %1 von Paar %2, wie das Brett es zeigt</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Datei von Bild %1 in Paar %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Beschriftung von Bild %1 in Paar %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Kein Bild, das das Spiel liest: Mit ihm kann das Set nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ Das Brett schneidet seine Zeichnung ab (Zeilen %1–%2 %): Bei %3 Paaren auf einem %4×%5-Bildschirm zeigt eine Karte die Zeilen %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Jedes Brett zeigt es ganz.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Jedes Brett zeigt seine Zeichnung; die kleinste Karte zeigt die Zeilen %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>&amp;Öffnen…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Wie das Brett es zeigt</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Wählen Sie die Bilder paarweise, jedes gefolgt von seinem Partner, oder ziehen Sie sie hierher. Jede Karte erscheint so, wie das Brett sie auf diesem Bildschirm zeigt: Die schattierten Zeilen schneidet die kleinste Karte ab, die das Set bekommen kann. Jede Beschriftung ist das, was ein Bildschirmleser von ihrer Karte sagt.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Entfernen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Das Set als eine .zip-Datei zum Weitergeben speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importieren…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Ein als .zip-Datei weitergegebenes Set hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Set „%1“ geöffnet: %n Paar.</numerusform>
+            <numerusform>Set „%1“ geöffnet: %n Paare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>In der gewählten Reihenfolge gepaart: %1. Um ein Bild mit einem anderen zu paaren, nutzen Sie „Tauschen mit…“ darunter.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Bild %1 von Paar %2 wählen</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Den Partner für Paar %1 wählen</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Ein Set öffnen</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Ihre Sets in %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Ihre Sets</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Noch kein Set: Erstellen und speichern Sie eines.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Dieses Set ungespeichert lassen?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Dieses Set wurde nicht gespeichert. „%1“ öffnen und es ungespeichert lassen?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Speichern Sie das Set, bevor Sie es exportieren.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Das Set als .zip-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Zip-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Wird exportiert…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportiert nach %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Nichts wurde exportiert:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Ein Set aus einer .zip-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Wird importiert…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Nichts wurde importiert:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Paar %1 entfernt; Strg+Z holt es zurück. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>Bild %1 von Paar %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Ein Bild wartet auf seinen Partner.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Bild…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Tauschen mit…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Bild %1 von Paar %2 mit einem eines anderen Paars tauschen</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>Ein Kameraname: Benennen Sie sie nach dem, was die Karte zeigt.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ Auf diesem Bildschirm (%1×%2) schneidet ein Brett mit %3 Paaren die Zeichnung (Zeilen %4–%5 %) ab: Eine Karte zeigt die Zeilen %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>&amp;Partner wählen…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>Paar %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>&amp;Προσθήκη εικόνων…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Διάλεξε τις εικόνες ανά δύο, καθεμιά ακολουθούμενη από το ταίρι της, ή άφησέ τες εδώ. Κάθε κάρτα φαίνεται όπως τη δείχνει το ταμπλό: οι σκιασμένες γραμμές κόβονται στη μικρότερη κάρτα που μπορεί να πάρει το σετ. Κάθε λεζάντα είναι ό,τι λέει ένας αναγνώστης οθόνης για την κάρτα της.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Πώς φτιάχνεται ένα σετ</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Ζευγάρια</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Ζευγάρια του σετ</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Μηνύματα</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Δεν υπάρχουν ακόμη ζευγάρια: πρόσθεσε εικόνες ή άφησέ τες εδώ.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n ζευγάρι</numerusform>
-            <numerusform>%n ζευγάρια</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>και μία εικόνα που περιμένει το ταίρι της</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>Το παιχνίδι μοιράζει ταμπλό από %1 ζευγάρια και πάνω.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Ζευγάρι %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Πρόσθεσε το ταίρι της με «Προσθήκη εικόνων…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Πάνω</translation>
@@ -194,10 +155,6 @@
         <translation>Εικόνα %1 του ζευγαριού %2 όπως τη δείχνει το ταμπλό</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Αρχείο της εικόνας %1 του ζευγαριού %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Λεζάντα της εικόνας %1 του ζευγαριού %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Δεν είναι εικόνα που διαβάζει το παιχνίδι: το σετ δεν μπορεί να αποθηκευτεί με αυτήν.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ Το ταμπλό κόβει το σχέδιο (γραμμές %1–%2 %): με %3 ζευγάρια σε οθόνη %4×%5 μια κάρτα δείχνει τις γραμμές %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Κάθε ταμπλό τη δείχνει ολόκληρη.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Κάθε ταμπλό δείχνει το σχέδιο· η μικρότερη κάρτα δείχνει τις γραμμές %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Προειδοποίηση</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>Άν&amp;οιγμα σετ…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Πώς τη δείχνει το ταμπλό</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Διαλέξτε τις εικόνες ανά δύο, την καθεμία ακολουθούμενη από το ταίρι της, ή σύρετέ τες εδώ. Κάθε κάρτα φαίνεται όπως τη δείχνει το ταμπλό σε αυτή την οθόνη: οι σκιασμένες γραμμές κόβονται στη μικρότερη κάρτα που μπορεί να πάρει το σετ. Κάθε λεζάντα είναι ό,τι λέει ένας αναγνώστης οθόνης για την κάρτα της.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Πρόοδος</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Διακοπή…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Αναί&amp;ρεση αφαίρεσης</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Εξαγωγή…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Αποθήκευση του σετ σε ένα αρχείο .zip για κοινή χρήση</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>Ε&amp;ισαγωγή…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Προσθήκη σετ που μοιράστηκε ως αρχείο .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Άνοιξε το σετ «%1»: %n ζευγάρι.</numerusform>
+            <numerusform>Άνοιξε το σετ «%1»: %n ζευγάρια.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Ζευγαρώθηκαν με τη σειρά που διαλέξατε: %1. Για να ζευγαρώσετε μια εικόνα με άλλη, χρησιμοποιήστε το «Ανταλλαγή με…» από κάτω της.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Επιλογή της εικόνας %1 του ζευγαριού %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Επιλογή του ταιριού του ζευγαριού %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Άνοιγμα σετ</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Τα σετ σας στο %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Τα σετ σας</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Δεν υπάρχει ακόμη σετ: φτιάξτε ένα και αποθηκεύστε το.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Να μείνει αυτό το σετ χωρίς αποθήκευση;</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Αυτό το σετ δεν έχει αποθηκευτεί. Να ανοίξει το «%1» και να μείνει χωρίς αποθήκευση;</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Αποθηκεύστε το σετ πριν το εξαγάγετε.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Εξαγωγή του σετ ως αρχείο .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Αρχεία zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Εξαγωγή…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Εξήχθη στο %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Δεν έγινε εξαγωγή:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Εισαγωγή σετ από αρχείο .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Εισαγωγή…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Δεν έγινε εισαγωγή:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Αποθήκευση…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Το ζευγάρι %1 αφαιρέθηκε· το Ctrl+Z το επαναφέρει. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>εικόνα %1 του ζευγαριού %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Μια εικόνα περιμένει το ταίρι της.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Εικόνα…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Ανταλλαγή με…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Ανταλλαγή της εικόνας %1 του ζευγαριού %2 με μία άλλου ζευγαριού</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>Όνομα κάμερας: μετονομάστε τη σε ό,τι δείχνει η κάρτα.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ Σε αυτή την οθόνη (%1×%2) ένα ταμπλό %3 ζευγαριών κόβει το σχέδιο (γραμμές %4–%5 %): μια κάρτα δείχνει τις γραμμές %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Επιλογή &amp;ταιριού…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>ζευγάρι %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>&amp;Add pictures…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>How to make a set</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Pairs</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Pairs in the set</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Messages</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>No pairs yet: add pictures, or drop them here.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n pair</numerusform>
-            <numerusform>%n pairs</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>and a picture waiting for its partner</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>The game deals boards of %1 pairs and more.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Pair %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Add its partner with “Add pictures…”.</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Up</translation>
@@ -194,10 +155,6 @@
         <translation>Picture %1 of pair %2 as the board shows it</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>File of picture %1 of pair %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Caption of picture %1 of pair %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Not a picture the game reads: the set cannot be saved with it.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Every board shows all of it.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Every board shows its drawing; the smallest card shows rows %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>O&amp;pen a set…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>How the board shows it</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>&amp;Undo removal</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Save the set as one .zip file to share</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Add a set shared as a .zip file</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Opened the set &quot;%1&quot;: %n pair.</numerusform>
+            <numerusform>Opened the set &quot;%1&quot;: %n pairs.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Choose picture %1 of pair %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Choose the partner of pair %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Open a set</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Your sets in %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Your sets</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>No set yet: make one and save it.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Leave this set unsaved?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Save the set before exporting it.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Export the set as a .zip file</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Zip files (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exporting…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exported to %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Nothing was exported:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Import a set from a .zip file</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Importing…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Nothing was imported:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Saving…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Pair %1 removed; Ctrl+Z puts it back. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>picture %1 of pair %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>A picture waits for its partner.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Picture…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Exchange…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Exchange picture %1 of pair %2 with one of another pair</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>A camera&apos;s name: rename it to what the card shows.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Choose its par&amp;tner…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>pair %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>&amp;Añadir dibujos…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Elige los dibujos de dos en dos, cada uno seguido de su pareja, o arrástralos aquí. Cada carta se ve como la muestra el tablero: las filas sombreadas se recortan en la carta más pequeña que puede tocarle al juego. Cada rótulo es lo que un lector de pantalla dice de su carta.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Cómo crear un juego</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Parejas</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Parejas del juego</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Mensajes</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Aún no hay parejas: añade dibujos o arrástralos aquí.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n pareja</numerusform>
-            <numerusform>%n parejas</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>y un dibujo que espera su pareja</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>El juego reparte tableros de %1 parejas o más.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Pareja %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Añade su pareja con «Añadir dibujos…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Subir</translation>
@@ -194,10 +155,6 @@
         <translation>Dibujo %1 de la pareja %2 como lo muestra el tablero</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Archivo del dibujo %1 de la pareja %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Rótulo del dibujo %1 de la pareja %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>No es un dibujo que el juego lea: el juego no se puede guardar con él.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ El tablero recorta su dibujo (filas %1–%2 %): con %3 parejas en una pantalla de %4×%5 una carta muestra las filas %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Todos los tableros lo muestran entero.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Todos los tableros muestran su dibujo; la carta más pequeña muestra las filas %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Aviso</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>Abrir un &amp;juego…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Cómo lo muestra el tablero</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Elige los dibujos de dos en dos, cada uno seguido de su pareja, o arrástralos aquí. Cada carta se ve como la muestra el tablero en esta pantalla: las filas sombreadas quedan cortadas en la carta más pequeña que puede tener el juego. Cada rótulo es lo que un lector de pantalla dice de su carta.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>&amp;Deshacer quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Guardar el juego como un solo archivo .zip para compartirlo</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Añadir un juego compartido como archivo .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Abierto el juego «%1»: %n pareja.</numerusform>
+            <numerusform>Abierto el juego «%1»: %n parejas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Emparejados en el orden elegido: %1. Para emparejar un dibujo con otro, usa «Cambiar con…» debajo de él.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Elegir el dibujo %1 de la pareja %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Elegir la pareja del dibujo de la pareja %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Abrir un juego</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Tus juegos en %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Tus juegos</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Aún no hay juegos: crea uno y guárdalo.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>¿Dejar este juego sin guardar?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Este juego no se ha guardado. ¿Abrir «%1» y dejarlo sin guardar?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Guarda el juego antes de exportarlo.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Exportar el juego como archivo .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Archivos zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exportando…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportado a %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>No se ha exportado nada:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Importar un juego de un archivo .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Importando…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>No se ha importado nada:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Guardando…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Pareja %1 quitada; Ctrl+Z la devuelve. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>dibujo %1 de la pareja %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Un dibujo espera su pareja.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Dibujo…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Cambiar con…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Cambiar el dibujo %1 de la pareja %2 por uno de otra pareja</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>Es un nombre de cámara: cámbialo por lo que muestra la carta.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ En esta pantalla (%1×%2) un tablero de %3 parejas corta su dibujo (filas %4–%5 %): una carta muestra las filas %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Elegir su &amp;pareja…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation>%1 no se puede leer o es demasiado grande para compartirlo</translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>pareja %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>&amp;Ajouter des images…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Choisissez les images deux par deux, chacune suivie de sa partenaire, ou déposez-les ici. Chaque carte apparaît comme le plateau la montre : les lignes ombrées sont coupées sur la plus petite carte que le jeu peut avoir. Chaque légende est ce qu’un lecteur d’écran dit de sa carte.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Comment créer un jeu</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Paires</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Paires du jeu</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Messages</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Pas encore de paires : ajoutez des images ou déposez-les ici.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n paire</numerusform>
-            <numerusform>%n paires</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>et une image qui attend sa partenaire</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>Le jeu distribue des plateaux de %1 paires et plus.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Paire %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Ajoutez sa partenaire avec « Ajouter des images… ».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Monter</translation>
@@ -194,10 +155,6 @@
         <translation>Image %1 de la paire %2 telle que le plateau la montre</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Fichier de l’image %1 de la paire %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Légende de l’image %1 de la paire %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Ce n’est pas une image que le jeu lit : le jeu ne peut pas être enregistré avec elle.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ Le plateau coupe son dessin (lignes %1–%2 %) : avec %3 paires sur un écran de %4×%5, une carte montre les lignes %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Tous les plateaux la montrent en entier.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Tous les plateaux montrent son dessin ; la plus petite carte montre les lignes %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>&amp;Ouvrir un jeu…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Comment le plateau la montre</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Choisissez les images deux par deux, chacune suivie de sa partenaire, ou déposez-les ici. Chaque carte s’affiche comme le plateau la montre sur cet écran : les lignes ombrées sont coupées sur la plus petite carte que le jeu peut avoir. Chaque légende est ce qu’un lecteur d’écran dit de sa carte.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Annuler le &amp;retrait</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Enregistrer le jeu dans un seul fichier .zip à partager</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importer…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Ajouter un jeu partagé dans un fichier .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Jeu « %1 » ouvert : %n paire.</numerusform>
+            <numerusform>Jeu « %1 » ouvert : %n paires.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Appariées dans l’ordre choisi : %1. Pour apparier une image à une autre, utilisez « Échanger avec… » en dessous.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Choisir l’image %1 de la paire %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Choisir la partenaire de la paire %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Ouvrir un jeu</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Vos jeux dans %1 :</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Vos jeux</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Pas encore de jeu : créez-en un et enregistrez-le.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Laisser ce jeu sans l’enregistrer ?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Ce jeu n’a pas été enregistré. Ouvrir « %1 » et le laisser sans l’enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Enregistrez le jeu avant de l’exporter.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Exporter le jeu dans un fichier .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Fichiers zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exportation…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exporté dans %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Rien n’a été exporté :</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Importer un jeu depuis un fichier .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Importation…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Rien n’a été importé :</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Paire %1 retirée ; Ctrl+Z la remet. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>image %1 de la paire %2 : %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Une image attend sa partenaire.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Image…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Échanger avec…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Échanger l’image %1 de la paire %2 avec une d’une autre paire</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>C’est un nom d’appareil photo : renommez-la selon ce que montre la carte.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ Sur cet écran (%1×%2), un plateau de %3 paires coupe son dessin (lignes %4–%5 %) : une carte montre les lignes %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Choisir sa &amp;partenaire…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>paire %1 : %2</translation>
     </message>
 </context>
 <context>

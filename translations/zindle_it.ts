@@ -63,24 +63,8 @@
         <translation>&amp;Aggiungi immagini…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Scegli le immagini due alla volta, ognuna seguita dalla sua compagna, o trascinale qui. Ogni carta appare come la mostra la tavola: le righe ombreggiate vengono tagliate sulla carta più piccola che la serie può avere. Ogni didascalia è ciò che un lettore di schermo dice della sua carta.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Come creare una serie</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Coppie</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Coppie della serie</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Messaggi</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Ancora nessuna coppia: aggiungi immagini o trascinale qui.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n coppia</numerusform>
-            <numerusform>%n coppie</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>e un’immagine che aspetta la sua compagna</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>Il gioco distribuisce tavole da %1 coppie in su.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Coppia %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Aggiungi la sua compagna con «Aggiungi immagini…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Su</translation>
@@ -194,10 +155,6 @@
         <translation>Immagine %1 della coppia %2 come la mostra la tavola</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>File dell’immagine %1 della coppia %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Didascalia dell’immagine %1 della coppia %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Non è un’immagine che il gioco legge: la serie non può essere salvata con essa.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ La tavola taglia il disegno (righe %1–%2 %): con %3 coppie su uno schermo %4×%5 una carta mostra le righe %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Ogni tavola la mostra intera.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Ogni tavola mostra il disegno; la carta più piccola mostra le righe %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Avviso</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>A&amp;pri una serie…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Come la mostra la tavola</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Scegli le immagini a due a due, ognuna seguita dalla sua compagna, o trascinale qui. Ogni carta appare come la mostra la tavola su questo schermo: le righe ombreggiate sono tagliate sulla carta più piccola che la serie può avere. Ogni didascalia è ciò che un lettore di schermo dice della sua carta.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Interruzione…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Annulla &amp;rimozione</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Esporta…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Salva la serie in un solo file .zip da condividere</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importa…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Aggiungi una serie condivisa come file .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Aperta la serie «%1»: %n coppia.</numerusform>
+            <numerusform>Aperta la serie «%1»: %n coppie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Accoppiate nell’ordine scelto: %1. Per accoppiare un’immagine con un’altra, usa «Scambia con…» sotto di essa.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Scegli l’immagine %1 della coppia %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Scegli la compagna della coppia %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Apri una serie</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Le tue serie in %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Le tue serie</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Ancora nessuna serie: creane una e salvala.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Lasciare questa serie senza salvarla?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Questa serie non è stata salvata. Aprire «%1» e lasciarla senza salvarla?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Salva la serie prima di esportarla.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Esporta la serie come file .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>File zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Esportazione…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Esportata in %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Non è stato esportato nulla:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Importa una serie da un file .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Importazione…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Non è stato importato nulla:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Salvataggio…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Coppia %1 rimossa; Ctrl+Z la rimette. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>immagine %1 della coppia %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Un’immagine aspetta la sua compagna.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Immagine…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Scambia con…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Scambia l’immagine %1 della coppia %2 con una di un’altra coppia</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>È un nome della fotocamera: rinominala con ciò che mostra la carta.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ Su questo schermo (%1×%2) una tavola di %3 coppie taglia il disegno (righe %4–%5 %): una carta mostra le righe %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Scegli la &amp;compagna…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>coppia %1: %2</translation>
     </message>
 </context>
 <context>

@@ -63,24 +63,8 @@
         <translation>&amp;Adicionar imagens…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Escolhe as imagens duas a duas, cada uma seguida do seu par, ou larga-as aqui. Cada carta aparece como o tabuleiro a mostra: as linhas sombreadas são cortadas na carta mais pequena que o conjunto pode ter. Cada legenda é o que um leitor de ecrã diz da sua carta.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Como criar um conjunto</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Pares</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Pares do conjunto</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Mensagens</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -134,29 +118,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Ainda não há pares: adiciona imagens ou larga-as aqui.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n par</numerusform>
-            <numerusform>%n pares</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>e uma imagem à espera do seu par</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>O jogo distribui tabuleiros de %1 pares ou mais.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Par %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Adiciona o seu par com «Adicionar imagens…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Subir</translation>
@@ -194,10 +155,6 @@
         <translation>Imagem %1 do par %2 como o tabuleiro a mostra</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Ficheiro da imagem %1 do par %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Legenda da imagem %1 do par %2</translation>
     </message>
@@ -210,10 +167,6 @@
         <translation>Não é uma imagem que o jogo leia: o conjunto não pode ser guardado com ela.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ O tabuleiro corta o desenho (linhas %1–%2 %): com %3 pares num ecrã de %4×%5 uma carta mostra as linhas %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Todos os tabuleiros a mostram inteira.</translation>
     </message>
@@ -222,12 +175,163 @@
         <translation>Todos os tabuleiros mostram o desenho; a carta mais pequena mostra as linhas %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Aviso</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>A&amp;brir um conjunto…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Como o tabuleiro a mostra</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Escolha as imagens duas a duas, cada uma seguida do seu par, ou arraste-as para aqui. Cada carta aparece como o tabuleiro a mostra neste ecrã: as linhas sombreadas ficam cortadas na carta mais pequena que o conjunto pode ter. Cada legenda é o que um leitor de ecrã diz da sua carta.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>A parar…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Des&amp;fazer remoção</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportar…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Guardar o conjunto num único ficheiro .zip para partilhar</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Importar…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Adicionar um conjunto partilhado como ficheiro .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Aberto o conjunto «%1»: %n par.</numerusform>
+            <numerusform>Aberto o conjunto «%1»: %n pares.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Emparelhadas pela ordem escolhida: %1. Para emparelhar uma imagem com outra, use «Trocar com…» por baixo dela.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Escolher a imagem %1 do par %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Escolher o par da imagem do par %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Abrir um conjunto</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Os seus conjuntos em %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Os seus conjuntos</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Ainda não há conjuntos: crie um e guarde-o.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Deixar este conjunto por guardar?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Este conjunto não foi guardado. Abrir «%1» e deixá-lo por guardar?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Guarde o conjunto antes de o exportar.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Exportar o conjunto como ficheiro .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Ficheiros zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>A exportar…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportado para %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Nada foi exportado:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Importar um conjunto de um ficheiro .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>A importar…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Nada foi importado:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>A guardar…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Par %1 removido; Ctrl+Z repõe-o. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>imagem %1 do par %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Uma imagem espera pelo seu par.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Imagem…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Trocar com…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Trocar a imagem %1 do par %2 por uma de outro par</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>É um nome de câmara: mude-o para o que a carta mostra.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ Neste ecrã (%1×%2) um tabuleiro de %3 pares corta o desenho (linhas %4–%5 %): uma carta mostra as linhas %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Escolher o &amp;par…</translation>
     </message>
 </context>
 <context>
@@ -346,6 +450,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>par %1: %2</translation>
     </message>
 </context>
 <context>

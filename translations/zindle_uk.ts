@@ -67,24 +67,8 @@
         <translation>&amp;Додати малюнки…</translation>
     </message>
     <message>
-        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
-        <translation>Обирайте малюнки по два, кожен разом із його парою, або перетягніть їх сюди. Кожну картку видно так, як її покаже поле: затінені рядки обрізає найменша картка, яка може випасти набору. Кожен підпис — це те, що програма читання з екрана скаже про картку.</translation>
-    </message>
-    <message>
-        <source>How to make a set</source>
-        <translation>Як створити набір</translation>
-    </message>
-    <message>
         <source>Pairs</source>
         <translation>Пари</translation>
-    </message>
-    <message>
-        <source>Pairs in the set</source>
-        <translation>Пари в наборі</translation>
-    </message>
-    <message>
-        <source>Messages</source>
-        <translation>Повідомлення</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -138,30 +122,6 @@
         <source>No pairs yet: add pictures, or drop them here.</source>
         <translation>Пар ще немає: додайте малюнки або перетягніть їх сюди.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n pairs</source>
-        <translation>
-            <numerusform>%n пара</numerusform>
-            <numerusform>%n пари</numerusform>
-            <numerusform>%n пар</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>and a picture waiting for its partner</source>
-        <translation>і малюнок, що чекає на пару</translation>
-    </message>
-    <message>
-        <source>The game deals boards of %1 pairs and more.</source>
-        <translation>Гра роздає поля від %1 пар.</translation>
-    </message>
-    <message>
-        <source>Pair %1</source>
-        <translation>Пара %1</translation>
-    </message>
-    <message>
-        <source>Add its partner with “Add pictures…”.</source>
-        <translation>Додайте пару кнопкою «Додати малюнки…».</translation>
-    </message>
     <message>
         <source>Up</source>
         <translation>Вгору</translation>
@@ -199,10 +159,6 @@
         <translation>Малюнок %1 пари %2 так, як його покаже поле</translation>
     </message>
     <message>
-        <source>File of picture %1 of pair %2</source>
-        <translation>Файл малюнка %1 пари %2</translation>
-    </message>
-    <message>
         <source>Caption of picture %1 of pair %2</source>
         <translation>Підпис малюнка %1 пари %2</translation>
     </message>
@@ -215,10 +171,6 @@
         <translation>Гра не читає цей малюнок: набір із ним не можна зберегти.</translation>
     </message>
     <message>
-        <source>⚠ The board cuts its drawing (rows %1–%2 %): with %3 pairs on a %4×%5 screen a card shows rows %6–%7 %.</source>
-        <translation>⚠ Поле обрізає малюнок (рядки %1–%2 %): з %3 парами на екрані %4×%5 картка показує рядки %6–%7 %.</translation>
-    </message>
-    <message>
         <source>Every board shows all of it.</source>
         <translation>Кожне поле показує його повністю.</translation>
     </message>
@@ -227,12 +179,164 @@
         <translation>Кожне поле показує малюнок; найменша картка показує рядки %1–%2 %.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Попередження</translation>
+        <source>O&amp;pen a set…</source>
+        <translation>&amp;Відкрити набір…</translation>
     </message>
     <message>
-        <source>How the board shows it</source>
-        <translation>Як його покаже поле</translation>
+        <source>Choose the pictures two by two, each followed by its partner, or drop them here. Each card shows as the board shows it on this screen: the shaded rows are cut off on the smallest card the set can get. Every caption is what a screen reader says of its card.</source>
+        <translation>Вибирайте малюнки по два, кожен разом із його парою, або перетягніть їх сюди. Кожна картка показана так, як її покаже поле на цьому екрані: затінені рядки обрізає найменша картка, яку може отримати набір. Кожен підпис — це те, що читач екрана скаже про свою картку.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Поступ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Зупинка…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo removal</source>
+        <translation>Скасувати ви&amp;лучення</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Експорт…</translation>
+    </message>
+    <message>
+        <source>Save the set as one .zip file to share</source>
+        <translation>Зберегти набір одним файлом .zip, щоб поділитися</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>&amp;Імпорт…</translation>
+    </message>
+    <message>
+        <source>Add a set shared as a .zip file</source>
+        <translation>Додати набір, отриманий файлом .zip</translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened the set &quot;%1&quot;: %n pairs.</source>
+        <translation>
+            <numerusform>Відкрито набір «%1»: %n пара.</numerusform>
+            <numerusform>Відкрито набір «%1»: %n пари.</numerusform>
+            <numerusform>Відкрито набір «%1»: %n пар.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Paired in the order chosen: %1. To pair a picture with another one, use &quot;Exchange…&quot; under it.</source>
+        <translation>Об’єднано в пари в порядку вибору: %1. Щоб поєднати малюнок з іншим, скористайтеся «Обміняти з…» під ним.</translation>
+    </message>
+    <message>
+        <source>Choose picture %1 of pair %2</source>
+        <translation>Вибрати малюнок %1 пари %2</translation>
+    </message>
+    <message>
+        <source>Choose the partner of pair %1</source>
+        <translation>Вибрати пару для пари %1</translation>
+    </message>
+    <message>
+        <source>Open a set</source>
+        <translation>Відкрити набір</translation>
+    </message>
+    <message>
+        <source>Your sets in %1:</source>
+        <translation>Ваші набори в %1:</translation>
+    </message>
+    <message>
+        <source>Your sets</source>
+        <translation>Ваші набори</translation>
+    </message>
+    <message>
+        <source>No set yet: make one and save it.</source>
+        <translation>Ще немає наборів: створіть і збережіть один.</translation>
+    </message>
+    <message>
+        <source>Leave this set unsaved?</source>
+        <translation>Залишити цей набір незбереженим?</translation>
+    </message>
+    <message>
+        <source>This set has not been saved. Open &quot;%1&quot; and leave it unsaved?</source>
+        <translation>Цей набір не збережено. Відкрити «%1» і залишити його незбереженим?</translation>
+    </message>
+    <message>
+        <source>Save the set before exporting it.</source>
+        <translation>Збережіть набір перед експортом.</translation>
+    </message>
+    <message>
+        <source>Export the set as a .zip file</source>
+        <translation>Експортувати набір у файл .zip</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Файли zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Експорт…</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Експортовано до %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported:</source>
+        <translation>Нічого не експортовано:</translation>
+    </message>
+    <message>
+        <source>Import a set from a .zip file</source>
+        <translation>Імпортувати набір із файлу .zip</translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation>Імпорт…</translation>
+    </message>
+    <message>
+        <source>Nothing was imported:</source>
+        <translation>Нічого не імпортовано:</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Збереження…</translation>
+    </message>
+    <message>
+        <source>Pair %1 removed; Ctrl+Z puts it back. %2</source>
+        <translation>Пару %1 вилучено; Ctrl+Z поверне її. %2</translation>
+    </message>
+    <message>
+        <source>picture %1 of pair %2: %3</source>
+        <translation>малюнок %1 пари %2: %3</translation>
+    </message>
+    <message>
+        <source>A picture waits for its partner.</source>
+        <translation>Малюнок чекає на свою пару.</translation>
+    </message>
+    <message>
+        <source>Picture…</source>
+        <translation>Малюнок…</translation>
+    </message>
+    <message>
+        <source>Exchange…</source>
+        <translation>Обміняти з…</translation>
+    </message>
+    <message>
+        <source>Exchange picture %1 of pair %2 with one of another pair</source>
+        <translation>Обміняти малюнок %1 пари %2 на малюнок іншої пари</translation>
+    </message>
+    <message>
+        <source>A camera&apos;s name: rename it to what the card shows.</source>
+        <translation>Це назва з камери: перейменуйте відповідно до того, що показує картка.</translation>
+    </message>
+    <message>
+        <source>⚠ On this screen (%1×%2) a board of %3 pairs cuts its drawing (rows %4–%5 %): a card shows rows %6–%7 %.</source>
+        <translation>⚠ На цьому екрані (%1×%2) поле з %3 пар обрізає малюнок (рядки %4–%5 %): картка показує рядки %6–%7 %.</translation>
+    </message>
+    <message>
+        <source>Choose its par&amp;tner…</source>
+        <translation>Вибрати &amp;пару…</translation>
     </message>
 </context>
 <context>
@@ -351,6 +455,13 @@
     <message>
         <source>%1 cannot be read, or is too big to share</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDraft</name>
+    <message>
+        <source>pair %1: %2</source>
+        <translation>пара %1: %2</translation>
     </message>
 </context>
 <context>
