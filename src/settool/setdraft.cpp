@@ -5,11 +5,11 @@
 
 #include "files/regularfile.h"
 #include "pictures/caption.h"
+#include "pictures/pictureloader.h"
 #include "sets/pairbuttons.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QImageReader>
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
 
@@ -30,16 +30,15 @@ Added measured(const QString &path, const QString &language)
     QFile file;
     if (!openRegularFile(file, path))
         return added;
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (!size.isValid())
+    // Through the board's own loader: an SVG never opens what it names, a huge picture
+    // never decodes past the budget.
+    const ScaledPicture scaled = loadScaledPicture(file, PreviewWidth * 4, path);
+    if (!scaled.upright.isValid())
         return added;
-    const bool sideways = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    added.look.upright = sideways ? size.transposed() : size;
-    reader.setScaledSize(size.scaled(PreviewWidth, PreviewWidth * 4, Qt::KeepAspectRatio));
-    added.look.preview = reader.read();
+    added.look.upright = scaled.upright;
+    added.look.preview = scaled.image.width() > PreviewWidth
+                             ? scaled.image.scaledToWidth(PreviewWidth, Qt::SmoothTransformation)
+                             : scaled.image;
     if (!added.look.preview.isNull())
         added.look.drawing = drawingRows(added.look.preview);
     return added;

@@ -393,6 +393,7 @@ ScaledPicture loadScaledPicture(QIODevice &device, int longSide, const QString &
     }
     result.format = header.format;
     const QSize whole = upright(header);
+    result.upright = whole;
     const int most = std::max(whole.width(), whole.height());
     // Never below a pixel: a picture of 1 x 30000 stays one pixel wide.
     const auto edge = [&](int e) {

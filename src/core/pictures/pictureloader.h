@@ -61,6 +61,8 @@ QImage loadBackground(const QString &path, QSize boxSize, double devicePixelRati
 // pixels on its long side, decoded within the decoding budget as a card's picture is.
 struct ScaledPicture {
     QImage image;
+    // The whole picture's size, upright; invalid when its header does not read.
+    QSize upright;
     // As the decoder names it: "jpeg", "png" ...
     QByteArray format;
     // What decoding it needs; over DecodeBudgetBytes it is not decoded.
