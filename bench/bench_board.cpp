@@ -26,7 +26,7 @@
 #include "pictures/picturecache.h"
 #include "pictures/pictureloader.h"
 #include "pictures/thumbnails.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "screen/twips.h"
 #include "sets/setlibrary.h"
 #include "windows/boardwindow.h"

@@ -4,7 +4,7 @@
 #include "makerwindow.h"
 
 #include "files/filenames.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>

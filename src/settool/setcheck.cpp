@@ -6,7 +6,7 @@
 #include "files/filenames.h"
 #include "files/listing.h"
 #include "files/regularfile.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
 #include "sets/pairbuttons.h"

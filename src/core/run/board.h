@@ -4,7 +4,7 @@
 #pragma once
 
 #include "run/gameclock.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <QObject>
 #include <QString>
