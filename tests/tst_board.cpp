@@ -183,14 +183,12 @@ private Q_SLOTS:
         QCOMPARE(control(board, "clockLabel")->pos(), QPoint(895, 2));
         QCOMPARE(textOf(board, "nameLabel") + resultsWindow().window()->windowTitle(),
                  " Ana  Ana  - resultados");
-        // The real clock ticks from the end of start-up.
-        QTRY_COMPARE_WITH_TIMEOUT(textOf(board, "clockLabel"), "60", 3000);
-        // A second a tick.
-        QTest::qWait(250);
+        // The clock ticks a second after the deal, and a second a tick.
+        program.clock.advance(std::chrono::milliseconds(999));
+        QCOMPARE(textOf(board, "clockLabel"), "");
+        program.clock.advance(std::chrono::milliseconds(1));
         QCOMPARE(textOf(board, "clockLabel"), "60");
-        board.clockTimer()->setEnabled(false);
-        board.clockTimer()->tick();
-        board.clockTimer()->tick();
+        program.clock.advance(std::chrono::milliseconds(2000));
 
         const auto pairs = pairsOnBoard();
         const std::vector<int> first = pairs.begin()->second, other = pairs.rbegin()->second;
@@ -214,10 +212,11 @@ private Q_SLOTS:
         QCOMPARE(program.sound.played.join(' '),
                  "abrir.wav abrir.wav fallo.wav abrir.wav abrir.wav cerrar.wav");
         QVERIFY(board.cardImage(first[1])->isVisible());
-        // The found pair vanishes on the real 200 ms tick; its frames stay.
-        QTRY_VERIFY_WITH_TIMEOUT(!board.cardImage(first[1])->isVisible(), 2000);
+        // The found pair shows for 200 ms, then vanishes; its frames stay.
+        program.clock.advance(std::chrono::milliseconds(199));
+        QVERIFY(board.cardImage(first[1])->isVisible());
+        program.clock.advance(std::chrono::milliseconds(1));
         QVERIFY(!board.cardImage(first[0])->isVisible() && frameOf(first[0])->isVisible());
-        QVERIFY(!board.pairTimer()->isEnabled());
         QString shown;
         playToTheEnd(
             [&] { shown = textOf(gameOverWindow(), "secondsLabel"), gameOverWindow().unload(); });
@@ -231,7 +230,6 @@ private Q_SLOTS:
         const QString name = "Αλεξάνδρα Παπαδοπούλου-Καραγιαννοπούλου";
         program.run.player().setName(name);
         BoardWindow &board = openBoard(program, 8, 0);
-        board.clockTimer()->setEnabled(false);
         // A name too long for its box is cut with an ellipsis and read whole.
         const auto *nameBox = control<QLabel>(board, "nameLabel");
         QVERIFY(nameBox->text().endsWith(u'…') &&
@@ -259,8 +257,7 @@ private Q_SLOTS:
         QTest::keyClick(board.window()->focusWidget(), Qt::Key_Down);
         QVERIFY(!accessible(board.cardImage(0))->state().focused &&
                 accessible(board.cardImage(4))->state().focused);
-        board.clockTimer()->tick();
-        board.clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(2));
         QVERIFY(findAccessible(window, QAccessible::StaticText, "59 seconds left"));
         // A notification says what each turn came to.
         const auto said = [&] {
@@ -276,7 +273,7 @@ private Q_SLOTS:
         press(a[0], QAccessibleActionInterface::toggleAction());
         press(a[1]);
         QCOMPARE(said(), "Pair found, 1 of 6");
-        board.pairTimer()->tick();
+        program.run.board().removeFoundPair();
         QVERIFY(a[0]->state().invisible && a[1]->state().invisible);
         QStringList alert;
         playToTheEnd(
@@ -320,9 +317,8 @@ private Q_SLOTS:
         TestProgram program;
         BoardWindow &board = openBoard(program, pairs, choice);
         QCOMPARE(board.cards(), PairCounts::pairsFor(choice) * 2);
-        for (int i = 0; i < ticks; ++i)
-            board.clockTimer()->tick();
-        QCOMPARE(board.clockTimer()->isEnabled(), ticks < 84);
+        program.clock.advance(std::chrono::seconds(ticks));
+        QCOMPARE(program.run.board().clock().isRunning(), ticks < 84);
         // The board's list button shows the list and the game goes on.
         click(board, "listButton");
         QVERIFY(resultsWindow().window()->isVisible() && !resultsWindow().window()->isModal());

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "run/gameoverpause.h"
 #include "screen/fitting.h"
 #include "windows/boardwindow.h"
 #include "windows/gameoverwindow.h"
@@ -65,11 +64,9 @@ private Q_SLOTS:
         design << designOf(boardWindow());
         // A set deleted under its board leaves the board playable: its cards are in memory.
         QVERIFY(QDir(program.path(inSets("animales"))).removeRecursively());
-        boardWindow().clockTimer()->setEnabled(false);
-        for (int s = 0; s < 3; ++s)
-            boardWindow().clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(3));
         playToTheEnd([&] {
-            QVERIFY(!program.clock.pauses.empty() && boardWindow().isLoaded());
+            QVERIFY(boardWindow().isLoaded());
             design << designOf(gameOverWindow())
                    << gameOverWindow().window()->focusWidget()->objectName();
             click(gameOverWindow(), "keepPlayingButton");
@@ -85,11 +82,10 @@ private Q_SLOTS:
         QCOMPARE(boardWindow().cards(), 20);
         click(boardWindow(), "closeButton");
         QCOMPARE(program.program.ended, 1);
-        boardWindow().clockTimer()->setEnabled(false);
-        boardWindow().clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(1));
         playToTheEnd([] {
             click(gameOverWindow(), "finishButton");
-            // The counting end leaves the windows open: the modal wait ends here.
+            // The counting end leaves the windows open.
             gameOverWindow().unload();
         });
         QCOMPARE(program.program.ended, 2);

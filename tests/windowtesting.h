@@ -78,9 +78,9 @@ inline QWidget *frameOf(int k)
 QStringList resultLines();
 // The dealt cards of the open board, by key.
 std::map<QString, std::vector<int>> pairsOnBoard();
-// Finds every pair of the open board by `click`, the 200 ms timer ticking after each;
-// `onGameOver` runs once the game-over window shows, and must take it away.
-void playToTheEnd(std::function<void()> onGameOver,
+// Finds every pair of the open board by `click`, each leaving the board at once; `onGameOver`
+// runs once the game-over window shows after its pause, and must take it away.
+void playToTheEnd(const std::function<void()> &onGameOver,
                   const std::function<void(int)> &click = clickCard);
 // Every named control of a window, a line each: where it sits in twips, its font, its
 // colours and its text; the window's own place and title first.

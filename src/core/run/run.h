@@ -36,11 +36,13 @@ public:
         return SetLibrary(m_services.programFolder, m_texts.choice().language);
     }
 
-    // A new board of `setName` at the chosen pair count.
+    // A new board of `setName` at the chosen pair count. It reads the language lines from
+    // the finish button's to the list title's in one pass, among them the words its result
+    // line will be worded with.
     void startBoard(const QString &setName);
-    // The words its result line will be worded with, as the board read them.
-    void setBoardWords(const ResultWords &words) { m_boardWords = words; }
     const QString &boardSet() const { return m_boardSet; }
+    // The lines the board read as it started.
+    const LanguageLines &boardLines() const { return m_boardLines; }
 
 private:
     void boardCompleted();
@@ -53,5 +55,5 @@ private:
     Results m_results;
     PictureCache m_keptPictures;
     QString m_boardSet;
-    ResultWords m_boardWords;
+    LanguageLines m_boardLines;
 };

@@ -140,9 +140,6 @@ void BoardWindow::buildControls(WindowWidget *window)
     m_announcer->setObjectName(QStringLiteral("announcer"));
     m_markedCard = -1;
 
-    m_pairTimer = addTimer(200, false, [this] { onPairShown(); });
-    m_clockTimer = addTimer(1000, true, [this] { onClockTick(); });
-
     // Back on the board, assistive tools follow the keyboard's mark again.
     window->installEventFilter(this);
 
@@ -154,12 +151,9 @@ void BoardWindow::buildControls(WindowWidget *window)
         QObject::connect(&board, &Board::pairFound, window, [this] { showFoundPair(); }),
         QObject::connect(&board, &Board::missed, window,
                          [this](int first, int second) { showMiss(first, second); }),
-        QObject::connect(&board, &Board::completed, window, [this] { showGameComplete(); }),
         QObject::connect(&board, &Board::pairRemoved, window,
                          [this](int first, int second) { showRemovedPair(first, second); }),
         QObject::connect(&clock, &GameClock::ticked, window, [this](int left) { showClock(left); }),
-        QObject::connect(&clock, &GameClock::stopped, window,
-                         [this] { m_clockTimer->setEnabled(false); }),
     };
 }
 
@@ -171,14 +165,11 @@ void BoardWindow::controlsDestroyed()
     m_cardBoxes.clear();
     m_cardImages.clear();
     m_selectionFrames.clear();
-    m_pairTimer = nullptr;
-    m_clockTimer = nullptr;
 }
 
 void BoardWindow::onLoad()
 {
     const BusyPointer busy;
-    m_clockTimer->setEnabled(false);
     const Services &services = run().services();
     services.random->seedFromClock();
     run().startBoard(run().choice().setName());
@@ -194,9 +185,7 @@ void BoardWindow::onLoad()
     flow().boardLoading();
     // Two lines also name the picture buttons for assistive tools: the finish button's
     // caption, and the list window's title without its leading dash.
-    const LanguageLines lines =
-        run().texts().read(LanguageLine::FinishButton, LanguageLine::ListTitle);
-    run().setBoardWords(resultWords(lines));
+    const LanguageLines &lines = run().boardLines();
     const QString listTitle = lines.caption(LanguageLine::ListTitle);
     m_closeButton->setAccessibleName(lines.caption(LanguageLine::FinishButton));
     m_listButton->setAccessibleName(QString(listTitle).remove(QRegularExpression(
@@ -213,7 +202,6 @@ void BoardWindow::onLoad()
                                                      board.clock().countsDown()));
     // The first card takes the focus, so that a screen reader says it as the board opens.
     moveMark(MarkMove::Right);
-    m_clockTimer->setEnabled(true);
 }
 
 void BoardWindow::layOutCards()
@@ -335,7 +323,6 @@ void BoardWindow::showFoundPair()
     play(PairSound);
     const Board &board = run().board();
     m_announcer->announce(Announcements::pairFound(board.pairsFound(), board.pairCount()));
-    m_pairTimer->setEnabled(true);
 }
 
 void BoardWindow::showMiss(int first, int second)
@@ -344,11 +331,6 @@ void BoardWindow::showMiss(int first, int second)
     showFrame(first, false, false);
     play(MissSound);
     m_announcer->announce(Announcements::missed());
-}
-
-void BoardWindow::showGameComplete()
-{
-    m_pairTimer->setEnabled(true);
 }
 
 void BoardWindow::showRemovedPair(int first, int second)
@@ -367,26 +349,13 @@ void BoardWindow::showFrame(int k, bool shown, bool told)
         m_cardImages[std::size_t(k)]->frameChanged();
 }
 
-void BoardWindow::onPairShown()
-{
-    Board &board = run().board();
-    board.removeFoundPair();
-    if (!board.isComplete()) {
-        m_pairTimer->setEnabled(false);
-        return;
-    }
-    flow().gameOver();
-}
-
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress &&
         (watched == m_closeButton.data() || watched == m_listButton.data())) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down) {
-            bool used = false;
-            runHandler([this, key, &used] { used = onKeyDown(key); });
-            return used;
+            return onKeyDown(key);
         }
     }
     if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark &&
@@ -442,11 +411,6 @@ void BoardWindow::moveMark(MarkMove move)
     window()->setFocus(Qt::OtherFocusReason);
     m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
     m_cardImages[std::size_t(m_markedCard)]->setMarked(true);
-}
-
-void BoardWindow::onClockTick()
-{
-    run().board().clock().tick();
 }
 
 void BoardWindow::showClock(int seconds)

@@ -27,9 +27,6 @@ public:
     // Card k's picture while the board is loaded; 0 <= k < cards on the board.
     CardImage *cardImage(int k) const { return m_cardImages[std::size_t(k)]; }
     int cards() const { return int(m_cardImages.size()); }
-    // The 200 ms timer after a found pair and the one-second clock.
-    WindowTimer *pairTimer() const { return m_pairTimer; }
-    WindowTimer *clockTimer() const { return m_clockTimer; }
     // Whether the player stopped the deal of the board just loaded: it holds no card.
     bool dealStopped() const { return m_dealStopped; }
 
@@ -42,8 +39,6 @@ protected:
 
 private:
     void onCardClicked(int index);
-    void onPairShown();
-    void onClockTick();
     void onCloseClicked();
     void onListClicked();
 
@@ -51,7 +46,6 @@ private:
     void showChosenCard(int index);
     void showFoundPair();
     void showMiss(int first, int second);
-    void showGameComplete();
     void showRemovedPair(int first, int second);
     void showClock(int seconds);
 
@@ -76,8 +70,6 @@ private:
     QPointer<CardMark> m_mark;
     // Says what each turn came to.
     QPointer<Announcer> m_announcer;
-    WindowTimer *m_pairTimer = nullptr;
-    WindowTimer *m_clockTimer = nullptr;
     // The card the keyboard's mark is on, the first card in play as the board opens; -1
     // while the board holds none.
     int m_markedCard = -1;

@@ -92,16 +92,12 @@ WindowWidget::WindowWidget(ProgramWindow *form) : m_form(form)
 void WindowWidget::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    ProgramWindow *form = m_form;
-    form->runHandler([form] { form->closeRequested(); });
+    m_form->closeRequested();
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent *event)
 {
-    bool used = false;
-    ProgramWindow *form = m_form;
-    form->runHandler([form, event, &used] { used = form->onKeyDown(event); });
-    if (!used)
+    if (!m_form->onKeyDown(event))
         QWidget::keyPressEvent(event);
 }
 
@@ -131,32 +127,6 @@ void WindowWidget::changeEvent(QEvent *event)
         setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
-WindowTimer::WindowTimer(ProgramWindow *form, QWidget *window, int interval, bool enabled,
-                         std::function<void()> handler)
-    : QObject(window), m_form(form), m_handler(std::move(handler))
-{
-    m_timer.setInterval(interval);
-    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-    setEnabled(enabled);
-}
-
-void WindowTimer::setEnabled(bool enabled)
-{
-    if (enabled && !m_retired)
-        m_timer.start();
-    else
-        m_timer.stop();
-}
-
-void WindowTimer::tick()
-{
-    if (m_inTick || m_retired)
-        return;
-    m_inTick = true;
-    m_form->runHandler(m_handler);
-    m_inTick = false;
-}
-
 Run &ProgramWindow::run() const
 {
     return m_flow.run();
@@ -172,8 +142,6 @@ ProgramWindow::~ProgramWindow()
 {
     // Forgotten first: the window's own events while it goes must not reach a half-gone one.
     delete std::exchange(m_window, nullptr).data();
-    for (auto &w : m_dying)
-        delete w;
 }
 
 QWidget *ProgramWindow::window()
@@ -191,7 +159,7 @@ void ProgramWindow::load()
     // its captions aligned to their right, each control where its mirror image lies.
     m_window->setLayoutDirection(run().texts().direction());
     buildControls(m_window);
-    runHandler([this] { onLoad(); });
+    onLoad();
     if (m_window && m_window->layoutDirection() == Qt::RightToLeft)
         mirrorControls(m_window);
 }
@@ -226,7 +194,7 @@ void ProgramWindow::showBehind()
     m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
-void ProgramWindow::showModal(ProgramWindow *owner)
+void ProgramWindow::open(ProgramWindow *owner)
 {
     load();
     if (!m_window)
@@ -239,10 +207,6 @@ void ProgramWindow::showModal(ProgramWindow *owner)
     m_window->show();
     m_window->activateWindow();
     m_flow.windowManager().activate(m_window);
-    QEventLoop loop;
-    m_modalLoops.push_back(&loop);
-    loop.exec();
-    std::erase(m_modalLoops, &loop);
 }
 
 void ProgramWindow::setOwner(ProgramWindow *owner)
@@ -267,7 +231,7 @@ void ProgramWindow::unload()
 {
     if (!m_window)
         return;
-    runHandler([this] { onUnload(); });
+    onUnload();
     discard();
 }
 
@@ -278,42 +242,13 @@ void ProgramWindow::discard()
     WindowWidget *window = m_window;
     m_window = nullptr;
     m_activateOnExpose = false;
-    for (auto &timer : m_timers) {
-        if (timer) {
-            timer->m_retired = true;
-            timer->m_timer.stop();
-        }
-    }
-    m_timers.clear();
     window->hide();
-    for (QEventLoop *loop : m_modalLoops)
-        loop->quit();
-    m_dying.emplace_back(window);
-    if (m_handlerDepth == 0)
-        destroyDying();
+    // The handler that unloads the window may be one of its controls'.
+    window->deleteLater();
+    controlsDestroyed();
 }
 
 void ProgramWindow::closeRequested() {}
-
-void ProgramWindow::runHandler(const std::function<void()> &handler)
-{
-    ++m_handlerDepth;
-    handler();
-    --m_handlerDepth;
-    if (m_handlerDepth == 0 && !m_dying.empty())
-        destroyDying();
-}
-
-void ProgramWindow::destroyDying()
-{
-    for (auto &w : m_dying) {
-        if (w)
-            w->deleteLater();
-    }
-    m_dying.clear();
-    if (!m_window)
-        controlsDestroyed();
-}
 
 void ProgramWindow::moveTwips(int left, int top)
 {
@@ -386,11 +321,4 @@ bool ProgramWindow::isOnScreen() const
     Screen *screen = run().services().screen;
     const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
     return m_window && QRect(screenOrigin(), size).contains(centrePixels());
-}
-
-WindowTimer *ProgramWindow::addTimer(int interval, bool enabled, std::function<void()> handler)
-{
-    auto *timer = new WindowTimer(this, m_window, interval, enabled, std::move(handler));
-    m_timers.emplace_back(timer);
-    return timer;
 }

@@ -20,7 +20,10 @@
 #include <QScreen>
 #include <memory>
 
-WindowFlow::WindowFlow(Run &run) : m_run(run) {}
+WindowFlow::WindowFlow(Run &run) : m_run(run)
+{
+    QObject::connect(&run.board(), &Board::gameOver, this, [this] { gameOver(); });
+}
 
 // Every window lets go of its controls first, as when the program ends.
 WindowFlow::~WindowFlow()
@@ -201,8 +204,7 @@ void WindowFlow::resultsWanted()
 
 void WindowFlow::gameOver()
 {
-    gameOverWindow().showModal(&boardWindow());
-    closeBoard();
+    gameOverWindow().open(&boardWindow());
 }
 
 void WindowFlow::keepPlaying()

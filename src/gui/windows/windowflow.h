@@ -8,6 +8,7 @@
 #include "windows/windowmanager.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -25,7 +26,7 @@ class QWidget;
 // Which window follows which: every hand-over between the windows, and the ends of the
 // run. It owns the one object of each window kind, created on first use; a window's
 // handler calls the step it takes, and only this class knows the other windows.
-class WindowFlow
+class WindowFlow : public QObject
 {
 public:
     explicit WindowFlow(Run &run);
@@ -77,7 +78,7 @@ public:
     void titleResults(const QString &caption);
     // The board's list button brings the list window forward.
     void resultsWanted();
-    // The tick after the last pair: the game-over window, modal, then the board closes.
+    // The run's game is over: the game-over window opens, modal over the board.
     void gameOver();
     // The game-over window's keep-playing button: the board and it close, setup comes
     // forward.
