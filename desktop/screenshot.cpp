@@ -88,10 +88,16 @@ bool showBoard(WindowFlow &flow)
         return fail("the program folder has no set \"colores\"");
     setBox->setEditText(SetName);
     flow.playChosen();
+    return true;
+}
+
+// Once dealt: the clock shows the first second gone, and the first card is clicked.
+bool clickFirstCard(WindowFlow &flow)
+{
+    Run &run = flow.run();
     BoardWindow &board = flow.boardWindow();
     if (!board.isShown() || run.board().pairCount() != Pairs)
         return fail("the board did not deal 12 pairs");
-    // The clock shows the first second gone.
     run.board().clock().tick();
     click(board.cardImage(0));
     return true;
@@ -113,15 +119,23 @@ int main(int argc, char *argv[])
     SystemProgram program;
     Run run({&clock, &random, &silence, &screen, &program, QString::fromLocal8Bit(argv[1])});
     WindowFlow flow(run);
+    QObject::connect(&run.opening(), &BoardOpening::notDealt, &app, [] {
+        fail("the set was not dealt");
+        QCoreApplication::exit(1);
+    });
+    QObject::connect(&run.opening(), &BoardOpening::dealt, &app, [&] {
+        if (!clickFirstCard(flow))
+            return QCoreApplication::exit(1);
+        // Time for the X server to show the board before the screen is read.
+        QTimer::singleShot(1000, &app, [&] {
+            const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+            const bool saved = !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
+            if (!saved)
+                fail("could not read the screen or write the picture");
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
     if (!showBoard(flow))
         return 1;
-    // Time for the X server to show the board before the screen is read.
-    QTimer::singleShot(1000, [&] {
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-        const bool saved = !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
-        if (!saved)
-            fail("could not read the screen or write the picture");
-        QCoreApplication::exit(saved ? 0 : 1);
-    });
     return app.exec();
 }

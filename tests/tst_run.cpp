@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <map>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -111,32 +112,39 @@ private Q_SLOTS:
             << 30 << "Con 2 parejas quedaban 0 segundos";
     }
 
-    // A whole game on the fake clock, without a window: the clock's ticks, a miss, a pair on
-    // show, the last pair, the pause before game over and the result line.
+    // A whole game on the fake clock, without a window: the deal, the clock's ticks, a miss, a
+    // pair on show, the last pair, the pause before game over and the result line.
     void wholeTimedGame()
     {
         QFETCH(int, before);
         TestRun test;
         test.writeLanguage(SpanishTexts);
+        test.writeSet("animales", 2);
         Run &run = test.run;
         Board &board = run.board();
         run.player().setName(" Ana ");
         run.choice().setPairChoice(0);
-        run.startBoard("animales");
-        board.deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
+        QSignalSpy dealt(&run.opening(), &BoardOpening::dealt);
+        run.opening().start(1.0);
+        QVERIFY(dealt.wait());
+        std::map<QString, std::vector<int>> pairs;
+        for (const DealtCard &card : run.opening().outcome().cards)
+            pairs[card.key].push_back(card.position);
+        const std::vector<int> a = pairs.begin()->second, b = pairs.rbegin()->second;
+        QVERIFY(a.size() == 2 && b.size() == 2 && board.pairCount() == 2);
         QSignalSpy removed(&board, &Board::pairRemoved);
         QSignalSpy over(&board, &Board::gameOver);
         test.clock.advance(std::chrono::seconds(before));
-        for (int k : {0, 2, 0, 1})
+        for (int k : {a[0], b[0], a[0], a[1]})
             board.click(k);
         // On show for 200 ms, taking no click meanwhile.
         test.clock.advance(std::chrono::milliseconds(199));
-        board.click(2);
+        board.click(b[0]);
         QVERIFY(removed.isEmpty() && board.firstCard() < 0);
         test.clock.advance(std::chrono::milliseconds(1));
         QCOMPARE(removed.count(), 1);
-        board.click(2);
-        board.click(3);
+        board.click(b[0]);
+        board.click(b[1]);
         QCOMPARE(run.results().all().size(), std::size_t(1));
         // The pair leaves, and the game is over at two seconds past the reading rounded half
         // to even: 36000 + before + 0.4 s waits 1.6 s.
@@ -146,6 +154,7 @@ private Q_SLOTS:
         QCOMPARE(over.count(), 1);
         QCOMPARE(test.clock.running(), 0);
         QCOMPARE(run.results().all().at(0).player, " Ana ");
+        QCOMPARE(run.results().all().at(0).set, "animales");
         QTEST(resultLine(run.results().all().at(0)), "line");
     }
 

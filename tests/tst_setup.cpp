@@ -124,6 +124,7 @@ private Q_SLOTS:
             control<QComboBox>(setupWindow(), "setBox")->setEditText(typed);
         const QString title = resultsWindow().window()->windowTitle();
         click(setupWindow(), "playButton");
+        waitForTheDeal();
         QCOMPARE(boardWindow().isLoaded(), typed.isNull());
         QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
         QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
@@ -140,6 +141,7 @@ private Q_SLOTS:
         for (const char *next : {"a", "missing"}) {
             control<QComboBox>(setupWindow(), "setBox")->setEditText(next);
             click(setupWindow(), "playButton");
+            waitForTheDeal();
         }
         QVERIFY(boardWindow().isLoaded());
         // Only where the check passed did a board start to load.

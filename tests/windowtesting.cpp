@@ -4,6 +4,7 @@
 #include "windowtesting.h"
 
 #include <QListWidget>
+#include <QTestEventLoop>
 #include <cxxabi.h>
 #include <memory>
 
@@ -13,6 +14,19 @@ QWidget *control(ProgramWindow &window, const QString &name)
     if (!w)
         qFatal("no control %s", qPrintable(name));
     return w;
+}
+
+void waitForTheDeal()
+{
+    BoardOpening &opening = TestProgram::current->run.opening();
+    if (!opening.isRunning())
+        return;
+    // Back as the deal ends, before the events that follow it: a board has just shown.
+    QTestEventLoop loop;
+    QObject::connect(&opening, &BoardOpening::dealt, &loop, &QTestEventLoop::exitLoop);
+    QObject::connect(&opening, &BoardOpening::notDealt, &loop, &QTestEventLoop::exitLoop);
+    loop.enterLoop(20);
+    QVERIFY(!loop.timeout());
 }
 
 QStringList resultLines()

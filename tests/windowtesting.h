@@ -75,6 +75,8 @@ inline QWidget *frameOf(int k)
 {
     return control(boardWindow(), QStringLiteral("selectionFrame%1").arg(k));
 }
+// Waits until the board the run is opening is dealt or not dealt.
+void waitForTheDeal();
 QStringList resultLines();
 // The dealt cards of the open board, by key.
 std::map<QString, std::vector<int>> pairsOnBoard();

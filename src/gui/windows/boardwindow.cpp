@@ -5,22 +5,17 @@
 
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
+#include "cards/dealtcards.h"
 #include "controls/announcer.h"
-#include "controls/workprogress.h"
 #include "look/colours.h"
 #include "look/design.h"
-#include "pictures/picturecache.h"
-#include "pictures/pictureloader.h"
 #include "platform/services.h"
 #include "run/announcements.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "sets/dealing.h"
 #include "texts/cleantext.h"
 #include "windows/windowflow.h"
 
-#include <QFutureWatcher>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTimer>
@@ -31,7 +26,6 @@ namespace
 constexpr auto OpenSound = "/sonidos/abrir.wav";
 constexpr auto PairSound = "/sonidos/cerrar.wav";
 constexpr auto MissSound = "/sonidos/fallo.wav";
-constexpr auto Background = "/fondo.jpg";
 
 // The top bar, in twips: the close button 10 from the screen's right edge and the list
 // button 20 left of it, both 1 from the top; the clock 800 left of the list button and the
@@ -55,33 +49,6 @@ void setTwips(QWidget *w, int left, int top, int width, int height)
 int widthTwips(const QWidget *w)
 {
     return w->width() * TwipsPerPixel;
-}
-
-// The pointer shows that the program is busy while a board is being dealt, and that the
-// deal's cancel button can still be clicked.
-class BusyPointer
-{
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
-
-// Decodes on the decoding threads, with the shared thumbnails and what earlier boards kept,
-// while the windows keep painting and a progress window rises on a long deal. Nothing when
-// the player stopped it.
-std::optional<std::vector<CardPicture>>
-decodeShowingProgress(const std::vector<CardPictureRequest> &requests, PictureCache &kept,
-                      QWidget *owner, std::chrono::milliseconds progressAfter)
-{
-    QFutureWatcher<CardPicture> watcher;
-    watcher.setFuture(startLoadingCardPictures(requests, &kept, true));
-    waitShowingProgress(watcher, owner, progressAfter);
-    if (watcher.isCanceled())
-        return std::nullopt;
-    const QList<CardPicture> cards = watcher.future().results();
-    return std::vector<CardPicture>(cards.begin(), cards.end());
 }
 
 } // namespace
@@ -169,19 +136,14 @@ void BoardWindow::controlsDestroyed()
 
 void BoardWindow::onLoad()
 {
-    const BusyPointer busy;
     const Services &services = run().services();
-    services.random->seedFromClock();
-    run().startBoard(run().choice().setName());
     layOutCards();
     placeTopBar();
     for (auto literal : {OpenSound, PairSound, MissSound})
         services.sound->preload(programPath(services, QString::fromLatin1(literal)));
-    m_dealStopped = !startDeal();
-    // A board that dealt no pair goes no further: the flow closes it before it shows, and
-    // the name entry and the list window stay as they were.
-    if (run().board().pairCount() == 0)
-        return;
+    showDealtCards(run().opening().outcome());
+    // Once the board shows: the thumbnails its pictures left never hold it up.
+    QTimer::singleShot(0, window(), [this] { run().boardShown(); });
     flow().boardLoading();
     // Two lines also name the picture buttons for assistive tools: the finish button's
     // caption, and the list window's title without its leading dash.
@@ -246,9 +208,8 @@ void BoardWindow::layOutCards()
     QSize inner;
     for (const CardBox *box : m_cardBoxes)
         inner = inner.expandedTo(box->contentsRect().size());
-    const QPixmap background = QPixmap::fromImage(
-        loadBackground(programPath(run().services(), QString::fromLatin1(Background)), inner,
-                       w->devicePixelRatioF(), &run().keptPictures()));
+    const QPixmap background =
+        QPixmap::fromImage(run().cardBackground(inner, w->devicePixelRatioF()));
     for (CardBox *box : m_cardBoxes)
         box->setBackground(background);
 }
@@ -267,26 +228,6 @@ void BoardWindow::placeTopBar()
     m_listButton->move(twipsToPixels(listLeft), twipsToPixels(ButtonsTop));
     m_clockLabel->move(twipsToPixels(listLeft - ClockBeforeButtons), twipsToPixels(LabelsTop));
     m_nameLabel->move(m_cardBoxes[0]->x(), twipsToPixels(LabelsTop));
-}
-
-bool BoardWindow::startDeal()
-{
-    std::vector<CardBoxSize> boxes;
-    boxes.reserve(m_cardBoxes.size());
-    for (const CardBox *box : m_cardBoxes)
-        boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
-    const DealPlan plan = planDeal(run().sets().folderOf(run().boardSet()), boxes,
-                                   *run().services().random, run().texts().choice().language);
-    std::optional<std::vector<CardPicture>> pictures = decodeShowingProgress(
-        plan.requests, run().keptPictures(), flow().dealOwner(), flow().progressAfter());
-    if (!pictures)
-        return false;
-    const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
-    run().board().deal(outcome);
-    showDealtCards(outcome);
-    // Once the board shows: the thumbnails its pictures left never hold it up.
-    QTimer::singleShot(0, window(), [this] { run().keptPictures().thumbnails().writeHeld(); });
-    return true;
 }
 
 void BoardWindow::showDealtCards(const DealOutcome &outcome)

@@ -27,8 +27,6 @@ public:
     // Card k's picture while the board is loaded; 0 <= k < cards on the board.
     CardImage *cardImage(int k) const { return m_cardImages[std::size_t(k)]; }
     int cards() const { return int(m_cardImages.size()); }
-    // Whether the player stopped the deal of the board just loaded: it holds no card.
-    bool dealStopped() const { return m_dealStopped; }
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -51,8 +49,6 @@ private:
 
     void layOutCards();
     void placeTopBar();
-    // False when the player stopped the deal: the board is left undealt.
-    bool startDeal();
     void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
     // Shows or hides card k's selection frame, telling assistive tools when `told`.
@@ -73,7 +69,6 @@ private:
     // The card the keyboard's mark is on, the first card in play as the board opens; -1
     // while the board holds none.
     int m_markedCard = -1;
-    bool m_dealStopped = false;
     // The run's board reaches these controls only while they are there.
     std::vector<QMetaObject::Connection> m_boardConnections;
 };

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "controls/workprogress.h"
-#include "sets/dealing.h"
+#include "rules/dealcheck.h"
 #include "windows/windowmanager.h"
 
-#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -59,18 +59,16 @@ public:
 
     // The setup window's start-up closes a game-over window still open.
     void setupLoading();
-    // The setup window's play button, and the list window's: a board opens when the chosen
-    // set can deal a pair; an open board only comes forward. Says why no board opened: the
-    // set cannot be dealt, or the player stopped the deal.
-    DealCheck playChosen();
+    // The setup window's play button, and the list window's: the run opens a board of the
+    // chosen set, which shows once it is dealt; where it cannot be, the setup window says
+    // why. An open board only comes forward, and a board being opened is not asked again.
+    void playChosen();
     void boardWanted();
 
     // The window a deal's progress window belongs to: the setup window where it shows, else
     // the window in front.
     QWidget *dealOwner();
-    // How much longer a board's opening may run before its progress window shows: the check
-    // and the deal count from the same click. Tests shorten it.
-    std::chrono::milliseconds progressAfter() const;
+    // How long a board's opening may run before its progress window shows. Tests shorten it.
     void setProgressAfter(std::chrono::milliseconds after) { m_progressAfter = after; }
 
     // The board's start-up: the name entry closes, the list window gets its title.
@@ -94,7 +92,9 @@ public:
     void resultsClosing();
 
 private:
-    DealCheck openBoard();
+    void openBoard();
+    void boardDealt();
+    void boardNotDealt(DealCheck why);
     void closeBoard();
 
     Run &m_run;
@@ -106,5 +106,5 @@ private:
     std::unique_ptr<GameOverWindow> m_gameOver;
     std::unique_ptr<ResultsWindow> m_results;
     std::chrono::milliseconds m_progressAfter = ProgressAfter;
-    QElapsedTimer m_opening;
+    QPointer<WorkProgress> m_progress;
 };
