@@ -106,6 +106,7 @@ void BoardWindow::buildControls(WindowWidget *window)
     m_announcer = new Announcer(window);
     m_announcer->setObjectName(QStringLiteral("announcer"));
     m_markedCard = -1;
+    m_markShown = false;
 
     // Back on the board, assistive tools follow the keyboard's mark again.
     window->installEventFilter(this);
@@ -312,31 +313,34 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
     // Mirrored, the next card lies to the left.
     const bool mirrored = window()->layoutDirection() == Qt::RightToLeft;
+    MarkMove move = MarkMove::Right;
     switch (event->key()) {
     case Qt::Key_Left:
-        moveMark(mirrored ? MarkMove::Right : MarkMove::Left);
-        return true;
+        move = mirrored ? MarkMove::Right : MarkMove::Left;
+        break;
     case Qt::Key_Right:
-        moveMark(mirrored ? MarkMove::Left : MarkMove::Right);
-        return true;
+        move = mirrored ? MarkMove::Left : MarkMove::Right;
+        break;
     case Qt::Key_Up:
-        moveMark(MarkMove::Up);
-        return true;
+        move = MarkMove::Up;
+        break;
     case Qt::Key_Down:
-        moveMark(MarkMove::Down);
-        return true;
+        move = MarkMove::Down;
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (event->isAutoRepeat())
-            return true;
+        showMark();
         // Clicks the marked card as the mouse does.
-        if (m_markedCard >= 0)
+        if (!event->isAutoRepeat() && m_markedCard >= 0)
             onCardClicked(m_markedCard);
         return true;
     default:
         return false;
     }
+    showMark();
+    moveMark(move);
+    return true;
 }
 
 void BoardWindow::moveMark(MarkMove move)
@@ -351,7 +355,15 @@ void BoardWindow::moveMark(MarkMove move)
     // The keys that follow click the marked card, whatever had the focus.
     window()->setFocus(Qt::OtherFocusReason);
     m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
+    m_mark->setVisible(m_markShown);
     m_cardImages[std::size_t(m_markedCard)]->setMarked(true);
+}
+
+void BoardWindow::showMark()
+{
+    m_markShown = true;
+    if (m_markedCard >= 0)
+        m_mark->show();
 }
 
 void BoardWindow::showClock(int seconds)

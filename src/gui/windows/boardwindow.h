@@ -53,8 +53,10 @@ private:
     void play(const char *literal);
     // Shows or hides card k's selection frame, telling assistive tools when `told`.
     void showFrame(int k, bool shown, bool told = true);
-    // Moves the keyboard's mark and shows it on its card.
+    // Moves the keyboard's mark, and the focus of assistive tools, to the next card.
     void moveMark(MarkMove move);
+    // The mark shows from the first key pressed on the board on.
+    void showMark();
 
     std::vector<CardBox *> m_cardBoxes;
     std::vector<CardImage *> m_cardImages;
@@ -69,6 +71,9 @@ private:
     // The card the keyboard's mark is on, the first card in play as the board opens; -1
     // while the board holds none.
     int m_markedCard = -1;
+    // As a browser shows the focus only to who uses the keys: a fresh board, and a board
+    // played by mouse, show no mark, while the first card still has the focus.
+    bool m_markShown = false;
     // The run's board reaches these controls only while they are there.
     std::vector<QMetaObject::Connection> m_boardConnections;
 };
