@@ -17,7 +17,11 @@
 // A run with its windows. One at a time: the window helpers below reach the windows of the
 // one that lives.
 struct TestProgram : TestRun {
-    TestProgram() { current = this; }
+    TestProgram()
+    {
+        current = this;
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    }
     ~TestProgram() { current = nullptr; }
     WindowFlow flow{run};
     static inline TestProgram *current = nullptr;

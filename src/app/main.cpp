@@ -157,6 +157,7 @@ int main(int argc, char *argv[])
     // The preferences' file: ~/.config/zindle/zindle.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
     QCoreApplication::setApplicationName(QStringLiteral("zindle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
