@@ -110,6 +110,7 @@ private Q_SLOTS:
         QTest::newRow("won with time left") << 5 << "Con 2 parejas quedaban 16 segundos";
         QTest::newRow("running out changes only the clock")
             << 30 << "Con 2 parejas quedaban 0 segundos";
+        QTest::newRow("won before the first tick") << 0 << "Con 2 parejas quedaban  segundos";
     }
 
     // A whole game on the fake clock, without a window: the deal, the clock's ticks, a miss, a

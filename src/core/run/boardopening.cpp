@@ -43,7 +43,7 @@ void BoardOpening::start(double devicePixelRatio)
             cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()), devicePixelRatio));
     Q_EMIT progressRangeChanged(0, 0);
     m_check.setFuture(
-        startCheckingSet(m_folder, m_boxes.front(), m_run.keptPictures(), SetCheckBound));
+        startCheckingSet(m_folder, m_boxes.front(), m_run.keptPictures(), m_checkBound));
 }
 
 void BoardOpening::cancel()

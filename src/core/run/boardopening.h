@@ -34,6 +34,8 @@ public:
     // Stops the opening after the picture it is loading: it ends in notDealt(Cancelled).
     void cancel();
     bool isRunning() const { return m_running; }
+    // How long the check may look for a pair; tests shorten it.
+    void setCheckBound(std::chrono::milliseconds bound) { m_checkBound = bound; }
     // The set the opening was asked for, by the name the player gave.
     const QString &setName() const { return m_setName; }
     // The cards of the board that dealt() announced.
@@ -63,4 +65,5 @@ private:
     DealPlan m_plan;
     DealOutcome m_outcome;
     bool m_running = false;
+    std::chrono::milliseconds m_checkBound = SetCheckBound;
 };
