@@ -133,6 +133,7 @@ void BoardWindow::controlsDestroyed()
     m_cardBoxes.clear();
     m_cardImages.clear();
     m_selectionFrames.clear();
+    m_markedCard = -1;
 }
 
 void BoardWindow::onLoad()
