@@ -32,7 +32,7 @@ private Q_SLOTS:
     void windowLifeCycle()
     {
         TestProgram program;
-        ProbeWindow form(program.flow);
+        ProbeWindow form(program.flow.windowContext());
         form.show();
         form.show();
         // Without a close control of its own the window stays.

@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "windows/windowflow.h"
 #include "windows/windowmanager.h"
 
 #include <QAccessibleWidget>
@@ -129,7 +128,7 @@ void WindowWidget::changeEvent(QEvent *event)
 
 Run &ProgramWindow::run() const
 {
-    return m_flow.run();
+    return m_context.run;
 }
 
 // Also where more than one monitor forms the desktop.
@@ -180,7 +179,7 @@ void ProgramWindow::show()
         m_activateOnExpose = true;
     }
     m_window->activateWindow();
-    m_flow.windowManager().activate(m_window);
+    m_context.windowManager.activate(m_window);
 }
 
 void ProgramWindow::showBehind()
@@ -206,7 +205,7 @@ void ProgramWindow::open(ProgramWindow *owner)
         setOwner(owner);
     m_window->show();
     m_window->activateWindow();
-    m_flow.windowManager().activate(m_window);
+    m_context.windowManager.activate(m_window);
 }
 
 void ProgramWindow::setOwner(ProgramWindow *owner)
@@ -224,7 +223,7 @@ void ProgramWindow::setOwner(ProgramWindow *owner)
     if (m_window->isVisible())
         WindowManager::setTransientFor(m_window, parent ? owner->m_window : nullptr);
     if (parent && owner->m_window->isFullScreen())
-        m_flow.windowManager().keepAboveWhileOwned(owner->m_window);
+        m_context.windowManager.keepAboveWhileOwned(owner->m_window);
 }
 
 void ProgramWindow::unload()
@@ -281,7 +280,7 @@ bool ProgramWindow::eventFilter(QObject *watched, QEvent *event)
         m_activateOnExpose = false;
         m_window->raise();
         m_window->activateWindow();
-        m_flow.windowManager().activate(m_window);
+        m_context.windowManager.activate(m_window);
     }
     if (m_fillScreen == FillScreen::No)
         return QObject::eventFilter(watched, event);

@@ -12,6 +12,15 @@ class ProgramWindow;
 class QKeyEvent;
 class Run;
 class WindowFlow;
+class WindowManager;
+
+// What a window works with: the flow that says which window follows, the run it shows, and
+// the window manager it asks for activation.
+struct WindowContext {
+    WindowFlow &flow;
+    Run &run;
+    WindowManager &windowManager;
+};
 
 // The top-level widget of a window: it holds the controls and turns the window manager's
 // close request into the window's own rule.
@@ -39,7 +48,7 @@ class ProgramWindow : public QObject
     friend class WindowAccessible;
 
 public:
-    explicit ProgramWindow(WindowFlow &flow) : m_flow(flow) {}
+    explicit ProgramWindow(const WindowContext &context) : m_context(context) {}
     ~ProgramWindow() override;
 
     bool isLoaded() const { return m_window != nullptr; }
@@ -83,7 +92,7 @@ public:
 
 protected:
     // Which window follows which, and the model of the run the windows show.
-    WindowFlow &flow() const { return m_flow; }
+    WindowFlow &flow() const { return m_context.flow; }
     Run &run() const;
 
     // Builds the design-time controls into the new top-level widget.
@@ -110,7 +119,7 @@ private:
     // The top left corner of the monitor the game plays on: positions count from there.
     QPoint screenOrigin() const;
 
-    WindowFlow &m_flow;
+    WindowContext m_context;
     QPointer<WindowWidget> m_window;
     // The window turns full screen once it shows, then checks what the window manager gave.
     enum class FillScreen { No, OnceShown, Asked };

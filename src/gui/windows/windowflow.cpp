@@ -42,7 +42,7 @@ namespace
 template <typename W> W &instance(std::unique_ptr<W> &slot, WindowFlow &flow)
 {
     if (!slot)
-        slot = std::make_unique<W>(flow);
+        slot = std::make_unique<W>(flow.windowContext());
     return *slot;
 }
 

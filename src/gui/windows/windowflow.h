@@ -5,6 +5,7 @@
 
 #include "controls/workprogress.h"
 #include "rules/dealcheck.h"
+#include "windows/programwindow.h"
 #include "windows/windowmanager.h"
 
 #include <QObject>
@@ -34,6 +35,8 @@ public:
 
     Run &run() const { return m_run; }
     WindowManager &windowManager() { return m_windowManager; }
+    // What the windows of this flow work with.
+    WindowContext windowContext() { return {*this, m_run, m_windowManager}; }
 
     IntroWindow &introWindow();
     NameWindow &nameWindow();
