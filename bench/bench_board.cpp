@@ -26,7 +26,7 @@
 #include "pictures/picturecache.h"
 #include "pictures/pictureloader.h"
 #include "pictures/thumbnails.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "screen/twips.h"
 #include "sets/setlibrary.h"
 #include "windows/boardwindow.h"
@@ -351,6 +351,8 @@ public:
         watch.start(1);
         timer.start();
         flow().playChosen();
+        if (!QTest::qWaitFor([this] { return !m_program.run.opening().isRunning(); }, 600000))
+            std::fprintf(stderr, "bench_board: the deal did not end\n");
         const double s = seconds(timer);
         m_dealt = m_program.run.board().pairCount();
         m_opens = opens.read().first;

@@ -6,7 +6,7 @@
 #include "colourdifference.h"
 
 #include "cards/cardgeometry.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <QDir>
 #include <QFile>

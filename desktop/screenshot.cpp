@@ -40,6 +40,17 @@ private:
     QRandomGenerator m_generator;
 };
 
+// The board's time stands still while the screen is read.
+class StillClock : public SystemClock
+{
+public:
+    std::unique_ptr<ClockTimer> startTimer(std::chrono::milliseconds, bool,
+                                           std::function<void()>) override
+    {
+        return std::make_unique<ClockTimer>();
+    }
+};
+
 // A screenshot needs no sound, nor a sound system to play one.
 class Silence : public Sound
 {
@@ -77,12 +88,17 @@ bool showBoard(WindowFlow &flow)
         return fail("the program folder has no set \"colores\"");
     setBox->setEditText(SetName);
     flow.playChosen();
+    return true;
+}
+
+// Once dealt: the clock shows the first second gone, and the first card is clicked.
+bool clickFirstCard(WindowFlow &flow)
+{
+    Run &run = flow.run();
     BoardWindow &board = flow.boardWindow();
     if (!board.isShown() || run.board().pairCount() != Pairs)
         return fail("the board did not deal 12 pairs");
-    // The clock shows the first second gone, and stays so while the screen is read.
-    board.clockTimer()->setEnabled(false);
-    board.clockTimer()->tick();
+    run.board().clock().tick();
     click(board.cardImage(0));
     return true;
 }
@@ -96,22 +112,30 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT.png\n", argv[0]);
         return 2;
     }
-    SystemClock clock;
+    StillClock clock;
     FixedRandom random;
     Silence silence;
     SystemScreen screen;
     SystemProgram program;
     Run run({&clock, &random, &silence, &screen, &program, QString::fromLocal8Bit(argv[1])});
     WindowFlow flow(run);
+    QObject::connect(&run.opening(), &BoardOpening::notDealt, &app, [] {
+        fail("the set was not dealt");
+        QCoreApplication::exit(1);
+    });
+    QObject::connect(&run.opening(), &BoardOpening::dealt, &app, [&] {
+        if (!clickFirstCard(flow))
+            return QCoreApplication::exit(1);
+        // Time for the X server to show the board before the screen is read.
+        QTimer::singleShot(1000, &app, [&] {
+            const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+            const bool saved = !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
+            if (!saved)
+                fail("could not read the screen or write the picture");
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    });
     if (!showBoard(flow))
         return 1;
-    // Time for the X server to show the board before the screen is read.
-    QTimer::singleShot(1000, [&] {
-        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-        const bool saved = !shot.isNull() && shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
-        if (!saved)
-            fail("could not read the screen or write the picture");
-        QCoreApplication::exit(saved ? 0 : 1);
-    });
     return app.exec();
 }

@@ -21,16 +21,24 @@ inline const QStringList SpanishTexts = {
     "CONTINUAR", "Nombre", "ACEPTAR", "Selecciona", "JUGAR",    "SEGUIR JUGANDO", "FIN JUEGO",
     "Fin",       "Con",    "parejas", "quedaban",   "segundos", "- resultados"};
 
-// Moved by hand; a pause lets the events that wait be handled once, and is recorded.
+// Time moves only when a test moves it on: the timers due meanwhile fire in their order.
 struct FakeClock : Clock {
     double now = 36000.0;
-    std::vector<double> pauses;
     double secondsSinceMidnight() override { return now; }
-    void pause(double seconds) override
-    {
-        pauses.push_back(seconds);
-        QCoreApplication::processEvents();
-    }
+    std::unique_ptr<ClockTimer> startTimer(std::chrono::milliseconds interval, bool repeating,
+                                           std::function<void()> handler) override;
+    // Moves time on by `by`.
+    void advance(std::chrono::milliseconds by);
+    // Timers running now.
+    int running() const;
+
+    struct Due {
+        double at;
+        double interval;
+        bool repeating;
+        std::function<void()> handler;
+    };
+    std::vector<std::shared_ptr<Due>> timers;
 };
 
 // Replays the draws a test gives, then draws from a fixed seed.

@@ -14,14 +14,12 @@
 #include "windowtesting.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QTimer>
 #include <cstdio>
 
 namespace
@@ -33,7 +31,8 @@ BoardWindow &openBoard(TestProgram &program, int pairs, int choice)
     program.writeLanguage(SpanishTexts);
     program.run.choice().setPairChoice(choice);
     program.run.choice().setSetName("s");
-    boardWindow().show();
+    flow().boardWanted();
+    waitForTheDeal();
     return boardWindow();
 }
 
@@ -183,14 +182,9 @@ private Q_SLOTS:
         QCOMPARE(control(board, "clockLabel")->pos(), QPoint(895, 2));
         QCOMPARE(textOf(board, "nameLabel") + resultsWindow().window()->windowTitle(),
                  " Ana  Ana  - resultados");
-        // The real clock ticks from the end of start-up.
-        QTRY_COMPARE_WITH_TIMEOUT(textOf(board, "clockLabel"), "60", 3000);
-        // A second a tick.
-        QTest::qWait(250);
-        QCOMPARE(textOf(board, "clockLabel"), "60");
-        board.clockTimer()->setEnabled(false);
-        board.clockTimer()->tick();
-        board.clockTimer()->tick();
+        // The label shows the clock's ticks; the run's own test times them.
+        program.clock.advance(std::chrono::seconds(3));
+        QCOMPARE(textOf(board, "clockLabel"), "58");
 
         const auto pairs = pairsOnBoard();
         const std::vector<int> first = pairs.begin()->second, other = pairs.rbegin()->second;
@@ -214,10 +208,9 @@ private Q_SLOTS:
         QCOMPARE(program.sound.played.join(' '),
                  "abrir.wav abrir.wav fallo.wav abrir.wav abrir.wav cerrar.wav");
         QVERIFY(board.cardImage(first[1])->isVisible());
-        // The found pair vanishes on the real 200 ms tick; its frames stay.
-        QTRY_VERIFY_WITH_TIMEOUT(!board.cardImage(first[1])->isVisible(), 2000);
+        // The found pair vanishes as it leaves the run's board; its frames stay.
+        program.clock.advance(std::chrono::milliseconds(200));
         QVERIFY(!board.cardImage(first[0])->isVisible() && frameOf(first[0])->isVisible());
-        QVERIFY(!board.pairTimer()->isEnabled());
         QString shown;
         playToTheEnd(
             [&] { shown = textOf(gameOverWindow(), "secondsLabel"), gameOverWindow().unload(); });
@@ -231,7 +224,6 @@ private Q_SLOTS:
         const QString name = "Αλεξάνδρα Παπαδοπούλου-Καραγιαννοπούλου";
         program.run.player().setName(name);
         BoardWindow &board = openBoard(program, 8, 0);
-        board.clockTimer()->setEnabled(false);
         // A name too long for its box is cut with an ellipsis and read whole.
         const auto *nameBox = control<QLabel>(board, "nameLabel");
         QVERIFY(nameBox->text().endsWith(u'…') &&
@@ -250,7 +242,15 @@ private Q_SLOTS:
         }
         QCOMPARE(cards.size(), std::size_t(6));
         QVERIFY(QTest::qWaitForWindowActive(board.window()));
-        QVERIFY(accessible(board.cardImage(0))->state().focused);
+        // A fresh board shows no mark, while its first card has the focus and the first
+        // Space clicks it; a second is a miss.
+        const QWidget *mark = nullptr;
+        for (QWidget *w : board.window()->findChildren<QWidget *>())
+            mark = mark ? mark : dynamic_cast<CardMark *>(w);
+        QVERIFY(accessible(board.cardImage(0))->state().focused && !mark->isVisible());
+        QTest::keyClick(board.window(), Qt::Key_Space);
+        QVERIFY(mark->isVisible() && frameOf(0)->isVisible());
+        QTest::keyClick(board.window(), Qt::Key_Space);
         // To the list by keyboard and back: the first arrow moves the mark.
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space})
             QTest::keyClick(board.window()->focusWidget(), key);
@@ -259,8 +259,7 @@ private Q_SLOTS:
         QTest::keyClick(board.window()->focusWidget(), Qt::Key_Down);
         QVERIFY(!accessible(board.cardImage(0))->state().focused &&
                 accessible(board.cardImage(4))->state().focused);
-        board.clockTimer()->tick();
-        board.clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(2));
         QVERIFY(findAccessible(window, QAccessible::StaticText, "59 seconds left"));
         // A notification says what each turn came to.
         const auto said = [&] {
@@ -276,7 +275,7 @@ private Q_SLOTS:
         press(a[0], QAccessibleActionInterface::toggleAction());
         press(a[1]);
         QCOMPARE(said(), "Pair found, 1 of 6");
-        board.pairTimer()->tick();
+        program.run.board().removeFoundPair();
         QVERIFY(a[0]->state().invisible && a[1]->state().invisible);
         QStringList alert;
         playToTheEnd(
@@ -291,43 +290,10 @@ private Q_SLOTS:
             [](int k) { press(accessible(boardWindow().cardImage(k))); });
         QCOMPARE(alert, (QStringList{QString::number(QAccessible::AlertMessage), "Fin", "1"}));
 
-        // Every press sounds: 14 cards, and 7 pairs and misses.
-        QCOMPARE(program.sound.played.size(), 21);
+        // Every press sounds: 16 cards, and 8 pairs and misses.
+        QCOMPARE(program.sound.played.size(), 24);
         QVERIFY(findAccessible(accessible(resultsWindow().window()), QAccessible::ListItem,
                                "Con 6 parejas quedaban 59 segundos"));
-    }
-
-    void clockToTheResultLine_data()
-    {
-        QTest::addColumn<int>("pairs");
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QString>("line");
-        // 8 pairs x 10 + 2 ^ 2: the lowered count and the board's pair-count index.
-        QTest::newRow("a lowered board") << 8 << 2 << 83 << "Con 8 parejas quedaban 1 segundos";
-        QTest::newRow("the clock stops at zero")
-            << 8 << 2 << 84 << "Con 8 parejas quedaban 0 segundos";
-        // Won before the first tick, with the list window open: the clock as it shows, empty.
-        QTest::newRow("won in its first second")
-            << 6 << 0 << 0 << "Con 6 parejas quedaban  segundos";
-    }
-
-    void clockToTheResultLine()
-    {
-        QFETCH(int, pairs);
-        QFETCH(int, choice);
-        QFETCH(int, ticks);
-        TestProgram program;
-        BoardWindow &board = openBoard(program, pairs, choice);
-        QCOMPARE(board.cards(), PairCounts::pairsFor(choice) * 2);
-        for (int i = 0; i < ticks; ++i)
-            board.clockTimer()->tick();
-        QCOMPARE(board.clockTimer()->isEnabled(), ticks < 84);
-        // The board's list button shows the list and the game goes on.
-        click(board, "listButton");
-        QVERIFY(resultsWindow().window()->isVisible() && !resultsWindow().window()->isModal());
-        playToTheEnd([] { gameOverWindow().unload(); });
-        QTEST(resultLines().join(""), "line");
     }
 
     // Run a second time by CTest with QT_SCALE_FACTOR=2: a screen of twice the pixel density.
@@ -343,6 +309,7 @@ private Q_SLOTS:
         program.run.choice().setPairChoice(0);
         // Through the check before the board, which decodes a pair of the set.
         flow().boardWanted();
+        waitForTheDeal();
         BoardWindow &board = boardWindow();
         QCOMPARE(board.window()->devicePixelRatioF(), ratio);
         QSize largest;
@@ -452,15 +419,15 @@ private Q_SLOTS:
         TestProgram program;
         program.writeSet("s", 6, false, encoded(filled({2000, 1500}, Qt::red)));
         program.flow.setProgressAfter({});
+        program.run.choice().setSetName("s");
+        program.run.choice().setPairChoice(0);
+        flow().boardWanted();
         QList<int> values;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            QProgressDialog *bar = shownProgress();
-            if (bar && (values.isEmpty() || values.back() != bar->value()))
+        QObject::connect(&program.run.opening(), &BoardOpening::progressValueChanged, [&] {
+            if (QProgressDialog *bar = shownProgress())
                 values << bar->value();
         });
-        watch.start(1);
-        openBoard(program, 0, 0);
+        waitForTheDeal();
         // Shown while the pictures decode, rising with them.
         QVERIFY2(values.size() >= 3, qPrintable(QString::number(values.size())));
         QVERIFY(std::is_sorted(values.begin(), values.end()) && values.back() > values.front());
@@ -485,25 +452,18 @@ private Q_SLOTS:
         program.flow.setProgressAfter({});
         setupWindow().show();
         program.run.choice().setPairChoice(0);
-        int seen = 0;
-        QElapsedTimer stopped;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            QProgressDialog *bar = shownProgress();
-            if (!bar || bar->property("seen").toBool() || ++seen != window)
-                return void(bar && bar->setProperty("seen", true));
-            QCOMPARE(accessible(bar)->text(QAccessible::Name), "Dealing the cards…");
-            stopped.start();
-            if (how == "button")
-                QTest::mouseClick(bar->findChild<QPushButton *>(), Qt::LeftButton);
-            else if (how == "escape")
-                QTest::keyClick(bar, Qt::Key_Escape);
-            else
-                setupWindow().window()->close();
-        });
-        watch.start(1);
         click(setupWindow(), "playButton");
-        QVERIFY(stopped.isValid() && stopped.elapsed() < 1000);
+        // The set's check shows no range; the deal counts its pictures.
+        QTRY_VERIFY(shownProgress() && (window == 1 || shownProgress()->maximum() > 0));
+        QProgressDialog *bar = shownProgress();
+        QCOMPARE(accessible(bar)->text(QAccessible::Name), "Dealing the cards…");
+        if (how == "button")
+            QTest::mouseClick(bar->findChild<QPushButton *>(), Qt::LeftButton);
+        else if (how == "escape")
+            QTest::keyClick(bar, Qt::Key_Escape);
+        else
+            setupWindow().window()->close();
+        waitForTheDeal();
         QVERIFY(!boardWindow().isLoaded() && !shownProgress());
         QCOMPARE(program.program.ended, int(how == "close"));
         QCOMPARE(setupWindow().isShown(), how != "close");

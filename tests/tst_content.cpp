@@ -9,7 +9,7 @@
 #include "look/colours.h"
 #include "pictures/caption.h"
 #include "platform/programfolder.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "setcheck.h"
 #include "sets/setlibrary.h"
 #include "texts/languagefile.h"

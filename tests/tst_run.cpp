@@ -4,12 +4,12 @@
 #include "cards/keyboardmark.h"
 #include "fakes.h"
 #include "pictures/picturecache.h"
-#include "run/gameoverpause.h"
 #include "sets/dealing.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QSignalSpy>
+#include <map>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -102,29 +102,61 @@ private Q_SLOTS:
         QCOMPARE(stopped.count(), board.clock().isRunning() ? 0 : 1);
     }
 
-    void finishedBoardAddsItsResult()
+    void wholeTimedGame_data()
     {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("line");
+        // Two pairs: 2 x 10 + 2 ^ 0 seconds.
+        QTest::newRow("won with time left") << 5 << "Con 2 parejas quedaban 16 segundos";
+        QTest::newRow("running out changes only the clock")
+            << 30 << "Con 2 parejas quedaban 0 segundos";
+        QTest::newRow("won before the first tick") << 0 << "Con 2 parejas quedaban  segundos";
+    }
+
+    // A whole game on the fake clock, without a window: the deal, the clock's ticks, a miss, a
+    // pair on show, the last pair, the pause before game over and the result line.
+    void wholeTimedGame()
+    {
+        QFETCH(int, before);
         TestRun test;
+        test.writeLanguage(SpanishTexts);
+        test.writeSet("animales", 2);
         Run &run = test.run;
+        Board &board = run.board();
         run.player().setName(" Ana ");
         run.choice().setPairChoice(0);
-        run.startBoard("animales");
-        run.setBoardWords({"Con", "parejas", "quedaban", "segundos"});
-        run.board().deal({2, {{0, "1", {}}, {1, "1", {}}, {2, "2", {}}, {3, "2", {}}}, {}});
-        run.board().clock().tick();
-        QSignalSpy added(&run.results(), &Results::added);
-        for (int k : {0, 1, -1, 2, 3}) {
-            if (k < 0)
-                run.board().removeFoundPair();
-            run.board().click(k);
-        }
-        QCOMPARE(added.count(), 1);
-        const GameResult &result = run.results().all().front();
-        QCOMPARE(QStringList({result.player, result.set, resultLine(result)}),
-                 QStringList({" Ana ", "animales", "Con 2 parejas quedaban 20 segundos"}));
-        // The clock stopped with the last pair.
-        run.board().clock().tick();
-        QCOMPARE(run.board().clock().shownSeconds(), 20);
+        QSignalSpy dealt(&run.opening(), &BoardOpening::dealt);
+        run.opening().start(1.0);
+        QVERIFY(dealt.wait());
+        std::map<QString, std::vector<int>> pairs;
+        for (const DealtCard &card : run.opening().outcome().cards)
+            pairs[card.key].push_back(card.position);
+        const std::vector<int> a = pairs.begin()->second, b = pairs.rbegin()->second;
+        QVERIFY(a.size() == 2 && b.size() == 2 && board.pairCount() == 2);
+        QSignalSpy removed(&board, &Board::pairRemoved);
+        QSignalSpy over(&board, &Board::gameOver);
+        test.clock.advance(std::chrono::seconds(before));
+        for (int k : {a[0], b[0], a[0], a[1]})
+            board.click(k);
+        // On show for 200 ms, taking no click meanwhile.
+        test.clock.advance(std::chrono::milliseconds(199));
+        board.click(b[0]);
+        QVERIFY(removed.isEmpty() && board.firstCard() < 0);
+        test.clock.advance(std::chrono::milliseconds(1));
+        QCOMPARE(removed.count(), 1);
+        board.click(b[0]);
+        board.click(b[1]);
+        QCOMPARE(run.results().all().size(), std::size_t(1));
+        // The pair leaves, and the game is over at two seconds past the reading rounded half
+        // to even: 36000 + before + 0.4 s waits 1.6 s.
+        test.clock.advance(std::chrono::milliseconds(200 + 1599));
+        QVERIFY(removed.count() == 2 && over.isEmpty());
+        test.clock.advance(std::chrono::milliseconds(1));
+        QCOMPARE(over.count(), 1);
+        QCOMPARE(test.clock.running(), 0);
+        QCOMPARE(run.results().all().at(0).player, " Ana ");
+        QCOMPARE(run.results().all().at(0).set, "animales");
+        QTEST(resultLine(run.results().all().at(0)), "line");
     }
 
     void resultLines_data()
@@ -167,23 +199,6 @@ private Q_SLOTS:
             choice.setPairChoice(index);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(choice.pairs(), 36);
-    }
-
-    void gameOverPause_data()
-    {
-        QTest::addColumn<double>("reading");
-        QTest::addColumn<double>("pause");
-        // Until two seconds past the reading rounded half to even.
-        QTest::newRow("100.25 waits until 102") << 100.25 << 1.75;
-        QTest::newRow("100.5 rounds to the even 100") << 100.5 << 1.5;
-        QTest::newRow("101.5 rounds to the even 102") << 101.5 << 2.5;
-        QTest::newRow("just before midnight") << 86399.75 << 2.25;
-    }
-
-    void gameOverPause()
-    {
-        QFETCH(double, reading);
-        QTEST(gameOverPauseSeconds(reading), "pause");
     }
 
     void markMovesOverClickableCards_data()

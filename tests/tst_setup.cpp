@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTest>
 
@@ -91,6 +92,11 @@ private Q_SLOTS:
         QTest::newRow("six pairs each with a broken second picture") << "halves" << cut << noPair;
         // The check finds pair 0 whole; the deal draws the six others.
         QTest::newRow("a deal that differs from the check") << "seven" << cut << noPair;
+        // Thousands of files that are no pictures, within a check shortened to 100 ms.
+        QTest::newRow("folders that show no pair in time")
+            << "slow" << QByteArray()
+            << "The picture set «%1» could not be dealt in time: its folders hold too many files "
+               "that are no pictures, or answer too slowly.";
     }
 
     // Play opens a board only where the set deals a pair; else a message says why, and every
@@ -106,6 +112,11 @@ private Q_SLOTS:
         program.writeSet("../outside", 6);
         program.writeSet("gone", 6);
         program.writeFile(inSets("file1/1"), "a file");
+        QVERIFY(QDir().mkpath(program.path(inSets("slow"))));
+        for (const char *half : {"/1", "/2"})
+            QFile::link("/usr/lib/x86_64-linux-gnu", program.path(inSets("slow") + half));
+        if (typed == "slow")
+            program.run.opening().setCheckBound(std::chrono::milliseconds(100));
         const int pairs = typed == "seven" ? 7 : 6;
         for (int p = 0; !broken.isEmpty() && p < pairs; ++p) {
             for (const char *half : {"1", "2"})
@@ -124,6 +135,7 @@ private Q_SLOTS:
             control<QComboBox>(setupWindow(), "setBox")->setEditText(typed);
         const QString title = resultsWindow().window()->windowTitle();
         click(setupWindow(), "playButton");
+        waitForTheDeal();
         QCOMPARE(boardWindow().isLoaded(), typed.isNull());
         QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
         QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
@@ -140,6 +152,7 @@ private Q_SLOTS:
         for (const char *next : {"a", "missing"}) {
             control<QComboBox>(setupWindow(), "setBox")->setEditText(next);
             click(setupWindow(), "playButton");
+            waitForTheDeal();
         }
         QVERIFY(boardWindow().isLoaded());
         // Only where the check passed did a board start to load.

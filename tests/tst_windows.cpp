@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "run/gameoverpause.h"
 #include "screen/fitting.h"
 #include "windows/boardwindow.h"
 #include "windows/gameoverwindow.h"
@@ -60,16 +59,18 @@ private Q_SLOTS:
         design << designOf(setupWindow());
 
         click(setupWindow(), "pairButton0");
+        // As the board shows, before the offscreen screen's full-screen size reaches it.
+        const QMetaObject::Connection shown = connect(&program.run.opening(), &BoardOpening::dealt,
+                                                      [&] { design << designOf(boardWindow()); });
         click(setupWindow(), "playButton");
+        waitForTheDeal();
+        disconnect(shown);
         QVERIFY(!nameWindow().isLoaded());
-        design << designOf(boardWindow());
         // A set deleted under its board leaves the board playable: its cards are in memory.
         QVERIFY(QDir(program.path(inSets("animales"))).removeRecursively());
-        boardWindow().clockTimer()->setEnabled(false);
-        for (int s = 0; s < 3; ++s)
-            boardWindow().clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(3));
         playToTheEnd([&] {
-            QVERIFY(!program.clock.pauses.empty() && boardWindow().isLoaded());
+            QVERIFY(boardWindow().isLoaded());
             design << designOf(gameOverWindow())
                    << gameOverWindow().window()->focusWidget()->objectName();
             click(gameOverWindow(), "keepPlayingButton");
@@ -82,14 +83,14 @@ private Q_SLOTS:
         control<QComboBox>(setupWindow(), "setBox")->setEditText("barcos");
         click(setupWindow(), "pairButton1");
         click(setupWindow(), "playButton");
+        waitForTheDeal();
         QCOMPARE(boardWindow().cards(), 20);
         click(boardWindow(), "closeButton");
         QCOMPARE(program.program.ended, 1);
-        boardWindow().clockTimer()->setEnabled(false);
-        boardWindow().clockTimer()->tick();
+        program.clock.advance(std::chrono::seconds(1));
         playToTheEnd([] {
             click(gameOverWindow(), "finishButton");
-            // The counting end leaves the windows open: the modal wait ends here.
+            // The counting end leaves the windows open.
             gameOverWindow().unload();
         });
         QCOMPARE(program.program.ended, 2);
@@ -126,9 +127,10 @@ private Q_SLOTS:
         QVERIFY(!nameWindow().isLoaded());
         if (f[2] == "list") {
             click(resultsWindow(), "backButton");
+            waitForTheDeal();
+            // The run knows its first set without the setup window.
             QCOMPARE(boardWindow().isLoaded(), pairs > 0);
-            QVERIFY(setupWindow().isLoaded() && !setupWindow().window()->isVisible() &&
-                    !program.program.ended);
+            QVERIFY(!setupWindow().isLoaded() && !program.program.ended);
             QCOMPARE(program.run.choice().pairChoice(), 2);
             QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
         }

@@ -4,7 +4,7 @@
 #include "windowtesting.h"
 
 #include <QListWidget>
-#include <QTimer>
+#include <QTestEventLoop>
 #include <cxxabi.h>
 #include <memory>
 
@@ -14,6 +14,19 @@ QWidget *control(ProgramWindow &window, const QString &name)
     if (!w)
         qFatal("no control %s", qPrintable(name));
     return w;
+}
+
+void waitForTheDeal()
+{
+    BoardOpening &opening = TestProgram::current->run.opening();
+    if (!opening.isRunning())
+        return;
+    // Back as the deal ends, before the events that follow it: a board has just shown.
+    QTestEventLoop loop;
+    QObject::connect(&opening, &BoardOpening::dealt, &loop, &QTestEventLoop::exitLoop);
+    QObject::connect(&opening, &BoardOpening::notDealt, &loop, &QTestEventLoop::exitLoop);
+    loop.enterLoop(20);
+    QVERIFY(!loop.timeout());
 }
 
 QStringList resultLines()
@@ -38,20 +51,19 @@ std::map<QString, std::vector<int>> pairsOnBoard()
     return pairs;
 }
 
-void playToTheEnd(std::function<void()> onGameOver, const std::function<void(int)> &click)
+void playToTheEnd(const std::function<void()> &onGameOver, const std::function<void(int)> &click)
 {
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, onGameOver] {
-        if (gameOverWindow().isLoaded() && gameOverWindow().window()->isVisible())
-            poll->stop(), poll->deleteLater(), onGameOver();
-    });
-    poll->start(5);
+    Run &run = TestProgram::current->run;
     for (const auto &[key, cards] : pairsOnBoard()) {
         click(cards[0]);
         click(cards[1]);
-        if (boardWindow().isLoaded())
-            boardWindow().pairTimer()->tick();
+        // The pair has shown long enough; the clock moves on no further.
+        run.board().removeFoundPair();
     }
+    // The pause before the game-over window, at most two and a half seconds.
+    TestProgram::current->clock.advance(std::chrono::milliseconds(2500));
+    QVERIFY(gameOverWindow().isShown());
+    onGameOver();
 }
 
 QStringList designOf(ProgramWindow &window)

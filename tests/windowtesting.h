@@ -17,7 +17,11 @@
 // A run with its windows. One at a time: the window helpers below reach the windows of the
 // one that lives.
 struct TestProgram : TestRun {
-    TestProgram() { current = this; }
+    TestProgram()
+    {
+        current = this;
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    }
     ~TestProgram() { current = nullptr; }
     WindowFlow flow{run};
     static inline TestProgram *current = nullptr;
@@ -75,12 +79,14 @@ inline QWidget *frameOf(int k)
 {
     return control(boardWindow(), QStringLiteral("selectionFrame%1").arg(k));
 }
+// Waits until the board the run is opening is dealt or not dealt.
+void waitForTheDeal();
 QStringList resultLines();
 // The dealt cards of the open board, by key.
 std::map<QString, std::vector<int>> pairsOnBoard();
-// Finds every pair of the open board by `click`, the 200 ms timer ticking after each;
-// `onGameOver` runs once the game-over window shows, and must take it away.
-void playToTheEnd(std::function<void()> onGameOver,
+// Finds every pair of the open board by `click`, each leaving the board at once; `onGameOver`
+// runs once the game-over window shows after its pause, and must take it away.
+void playToTheEnd(const std::function<void()> &onGameOver,
                   const std::function<void(int)> &click = clickCard);
 // Every named control of a window, a line each: where it sits in twips, its font, its
 // colours and its text; the window's own place and title first.

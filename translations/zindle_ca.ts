@@ -873,6 +873,10 @@ usage error.
         <source>OK</source>
         <translation>D’acord</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>La carpeta d’imatges «%1» no s’ha pogut repartir a temps: té massa fitxers que no són imatges, o respon massa a poc a poc.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

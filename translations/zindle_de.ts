@@ -873,6 +873,10 @@ usage error.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Der Bilderordner „%1“ ließ sich nicht rechtzeitig austeilen: Er enthält zu viele Dateien, die keine Bilder sind, oder antwortet zu langsam.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

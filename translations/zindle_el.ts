@@ -873,6 +873,10 @@ usage error.
         <source>OK</source>
         <translation>Εντάξει</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Ο φάκελος εικόνων «%1» δεν μοιράστηκε εγκαίρως: έχει πάρα πολλά αρχεία που δεν είναι εικόνες ή απαντά πολύ αργά.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

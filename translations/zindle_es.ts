@@ -945,6 +945,10 @@ editar, exportar o importar, o con un error de uso.
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>La carpeta de imágenes «%1» no se ha podido repartir a tiempo: tiene demasiados archivos que no son imágenes, o responde demasiado despacio.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

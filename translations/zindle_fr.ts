@@ -873,6 +873,10 @@ usage error.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Le dossier d’images « %1 » n’a pas pu être distribué à temps : il contient trop de fichiers qui ne sont pas des images, ou répond trop lentement.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

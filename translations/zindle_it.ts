@@ -873,6 +873,10 @@ usage error.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>La cartella delle immagini «%1» non si è potuta distribuire in tempo: contiene troppi file che non sono immagini, o risponde troppo lentamente.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

@@ -882,6 +882,10 @@ usage error.
         <source>OK</source>
         <translation>Гаразд</translation>
     </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Теку з малюнками «%1» не вдалося роздати вчасно: у ній забагато файлів, що не є малюнками, або вона відповідає надто повільно.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

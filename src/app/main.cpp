@@ -159,6 +159,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("zindle"));
     QCoreApplication::setApplicationName(QStringLiteral("zindle"));
     ignoreRelativeXdgFolders();
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     choosePlatform(argc, argv);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);

@@ -8,7 +8,7 @@
 #include "pictures/caption.h"
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "setarchive.h"
 #include "setcheck.h"
 #include "setmaker.h"

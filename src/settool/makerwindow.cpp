@@ -9,6 +9,7 @@
 #include "logging.h"
 #include "makersettings.h"
 #include "pairlist.h"
+#include "rules/paircounts.h"
 #include "setarchive.h"
 
 #include <QAccessibleWidget>

@@ -7,7 +7,7 @@
 #include "files/listing.h"
 #include "files/regularfile.h"
 #include "pictures/svgimages.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
 #include "sets/pairbuttons.h"

@@ -12,7 +12,7 @@
 #include "pictures/exiv2lock.h"
 #include "pictures/pictureloader.h"
 #include "platform/programfolder.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "setcheck.h"
 #include "sets/setlibrary.h"
 

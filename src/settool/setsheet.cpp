@@ -4,7 +4,7 @@
 #include "setsheet.h"
 
 #include "cards/cardgeometry.h"
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 #include "screen/twips.h"
 #include "sets/dealing.h"
 

@@ -13,7 +13,6 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMediaDevices>
 #include <QScreen>
@@ -28,12 +27,39 @@ double SystemClock::secondsSinceMidnight()
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-void SystemClock::pause(double seconds)
+namespace
 {
-    QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(qRound64(seconds * 1000)), &loop,
-                       &QEventLoop::quit);
-    loop.exec();
+
+// A Qt timer, let go later: its owner may let it go from its own handler.
+class QtClockTimer : public ClockTimer
+{
+public:
+    QtClockTimer(std::chrono::milliseconds interval, bool repeating, std::function<void()> handler)
+        : m_timer(new QTimer)
+    {
+        m_timer->setInterval(interval);
+        m_timer->setSingleShot(!repeating);
+        QObject::connect(m_timer, &QTimer::timeout, m_timer, std::move(handler));
+        m_timer->start();
+    }
+    ~QtClockTimer() override
+    {
+        m_timer->stop();
+        m_timer->deleteLater();
+    }
+    QtClockTimer(const QtClockTimer &) = delete;
+    QtClockTimer &operator=(const QtClockTimer &) = delete;
+
+private:
+    QTimer *m_timer;
+};
+
+} // namespace
+
+std::unique_ptr<ClockTimer> SystemClock::startTimer(std::chrono::milliseconds interval,
+                                                    bool repeating, std::function<void()> handler)
+{
+    return std::make_unique<QtClockTimer>(interval, repeating, std::move(handler));
 }
 
 void SystemRandom::seedFromClock()

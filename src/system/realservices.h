@@ -22,7 +22,8 @@ class SystemClock : public Clock
 {
 public:
     double secondsSinceMidnight() override;
-    void pause(double seconds) override;
+    std::unique_ptr<ClockTimer> startTimer(std::chrono::milliseconds interval, bool repeating,
+                                           std::function<void()> handler) override;
 };
 
 class SystemRandom : public Random

@@ -3,7 +3,7 @@
 
 #include "boardlayout.h"
 
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <array>
 #include <cmath>

@@ -5,10 +5,20 @@
 
 #include <QPoint>
 #include <QString>
+#include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // The services the game takes from its surroundings. The program hands the real ones to
 // the run it starts; tests hand their own.
+
+// A timer the clock runs for its owner: it stops when it goes.
+class ClockTimer
+{
+public:
+    virtual ~ClockTimer() = default;
+};
 
 class Clock
 {
@@ -16,9 +26,12 @@ public:
     virtual ~Clock() = default;
     // Seconds since midnight, with the fraction of a second; 0 <= value < 86400.
     virtual double secondsSinceMidnight() = 0;
-    // Lets the event loop run for `seconds` before it returns, as a handler that pauses
-    // must: windows keep painting and taking clicks meanwhile.
-    virtual void pause(double seconds) = 0;
+    // Calls `handler` from the event loop once `interval` has passed, and every `interval`
+    // after that when `repeating`, until the timer returned goes. The handler may let its
+    // own timer go.
+    virtual std::unique_ptr<ClockTimer> startTimer(std::chrono::milliseconds interval,
+                                                   bool repeating,
+                                                   std::function<void()> handler) = 0;
 };
 
 class Random

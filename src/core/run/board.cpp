@@ -3,11 +3,21 @@
 
 #include "board.h"
 
+#include "run/gameoverpause.h"
 #include "sets/dealing.h"
+
+namespace
+{
+
+// How long a found pair stays on the board before it leaves.
+constexpr std::chrono::milliseconds FoundPairShown{200};
+
+} // namespace
 
 void Board::start(int pairChoice, bool withClock)
 {
     m_withClock = withClock;
+    m_timer.reset();
     m_clock.stop();
     m_cards = {};
     m_pairChoice = pairChoice;
@@ -61,6 +71,9 @@ void Board::click(int index)
         m_cards[std::size_t(m_firstCard)].key == m_cards[std::size_t(index)].key) {
         ++m_pairsFound;
         m_pairOnShow = true;
+        if (m_clockService)
+            m_timer =
+                m_clockService->startTimer(FoundPairShown, false, [this] { removeFoundPair(); });
         Q_EMIT pairFound(m_firstCard, index);
     } else {
         Q_EMIT missed(m_firstCard, index);
@@ -77,7 +90,20 @@ void Board::removeFoundPair()
     if (!m_pairOnShow)
         return;
     m_pairOnShow = false;
+    m_timer.reset();
     m_cards[std::size_t(m_firstCard)].inPlay = false;
     m_cards[std::size_t(m_secondCard)].inPlay = false;
     Q_EMIT pairRemoved(m_firstCard, m_secondCard);
+    if (!m_complete)
+        return;
+    if (!m_clockService) {
+        Q_EMIT gameOver();
+        return;
+    }
+    const double pause = gameOverPauseSeconds(m_clockService->secondsSinceMidnight());
+    m_timer = m_clockService->startTimer(std::chrono::milliseconds(qRound64(pause * 1000)), false,
+                                         [this] {
+                                             m_timer.reset();
+                                             Q_EMIT gameOver();
+                                         });
 }

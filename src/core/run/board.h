@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "rules/paircounts.h"
 #include "run/gameclock.h"
-#include "run/paircounts.h"
 
 #include <QObject>
 #include <QString>
@@ -16,10 +16,15 @@ struct DealOutcome;
 // The board in play: which card holds which pair, the cards still in play, the turn's
 // first card, the pair on show and the countdown. Cards are numbered row by row from the
 // top left, 0 <= index < PairCounts::MaxCards. The board window shows it and calls it.
+// Its time runs on the clock service: a found pair shows for 200 ms, and the game is over a
+// pause after the last pair left. Without a clock service (tests of its rules) nothing
+// happens by itself: removeFoundPair() takes the pair away.
 class Board : public QObject
 {
     Q_OBJECT
 public:
+    explicit Board(Clock *clock = nullptr) : m_clockService(clock), m_clock(clock) {}
+
     // A new game on a board laid out for pair-count index `pairChoice`: no card dealt yet,
     // the clock stopped. Without a clock the game's clock counts the seconds played.
     void start(int pairChoice, bool withClock = true);
@@ -32,7 +37,8 @@ public:
     // otherwise it emits cardChosen and, on a turn's second card, pairFound or missed (a
     // second click on the first card is a miss), then completed after the last pair.
     void click(int index);
-    // The found pair has been on show long enough: it leaves the board.
+    // The found pair has been on show long enough: it leaves the board. After the last
+    // pair the game is over once the pause before the game-over window has passed.
     void removeFoundPair();
 
     int pairChoice() const { return m_pairChoice; }
@@ -59,6 +65,8 @@ Q_SIGNALS:
     void completed();
     // The found pair is gone from the board.
     void pairRemoved(int first, int second);
+    // The last pair left and the pause after it passed: time for the game-over window.
+    void gameOver();
 
 private:
     struct Card {
@@ -76,5 +84,7 @@ private:
     bool m_pairOnShow = false;
     bool m_complete = false;
     bool m_withClock = true;
+    Clock *m_clockService;
+    std::unique_ptr<ClockTimer> m_timer;
     GameClock m_clock;
 };

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <QObject>
 #include <QString>
@@ -14,10 +14,14 @@ class GameChoice : public QObject
 {
     Q_OBJECT
 public:
+    // The set named by the player; the empty name too, once they named it.
     const QString &setName() const { return m_setName; }
+    bool isSetChosen() const { return m_setChosen; }
     void setSetName(const QString &name)
     {
-        if (name == m_setName)
+        const bool changed = !m_setChosen || name != m_setName;
+        m_setChosen = true;
+        if (!changed)
             return;
         m_setName = name;
         Q_EMIT setNameChanged(m_setName);
@@ -44,6 +48,7 @@ Q_SIGNALS:
 
 private:
     QString m_setName;
+    bool m_setChosen = false;
     int m_pairChoice = PairCounts::DefaultChoice;
     bool m_withClock = true;
 };

@@ -9,6 +9,8 @@ void GameClock::start(int seconds)
     m_elapsed = 0;
     m_running = true;
     m_countsDown = true;
+    if (m_clock)
+        m_timer = m_clock->startTimer(std::chrono::seconds(1), true, [this] { tick(); });
 }
 
 void GameClock::startCountingUp()
@@ -32,6 +34,7 @@ void GameClock::stop()
     if (!m_running)
         return;
     m_running = false;
+    m_timer.reset();
     Q_EMIT stopped();
 }
 

@@ -3,18 +3,24 @@
 
 #pragma once
 
+#include "platform/services.h"
+
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // The board's clock: the countdown, or for a game at the player's own pace the seconds
 // played. It shows nothing until its first tick, then its seconds; the countdown stops at
 // zero, where running out changes nothing but the clock. Both stop when the game is
-// complete. The window that shows it owns the one-second timer and calls tick().
+// complete. It ticks every second on the clock service while it runs; without one (tests of
+// its rules) tick() moves it on.
 class GameClock : public QObject
 {
     Q_OBJECT
 public:
+    explicit GameClock(Clock *clock = nullptr) : m_clock(clock) {}
+
     // A new countdown from `seconds`, running.
     void start(int seconds);
     // A new count of the seconds played, running until stopped.
@@ -30,10 +36,12 @@ public:
 
 Q_SIGNALS:
     void ticked(int shownSeconds);
-    // Ran out or the game is complete: the timer stops.
+    // Ran out or the game is complete.
     void stopped();
 
 private:
+    Clock *m_clock;
+    std::unique_ptr<ClockTimer> m_timer;
     int m_start = 0;
     int m_elapsed = 0;
     bool m_running = false;

@@ -3,19 +3,13 @@
 
 #pragma once
 
+#include "rules/resultwords.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <optional>
 #include <vector>
-
-// The words of a result line, from the language file as the board read it when it opened.
-struct ResultWords {
-    QString start;
-    QString afterPairs;
-    QString beforeSeconds;
-    QString end;
-};
 
 // One finished game, and the words its line is worded with.
 struct GameResult {

@@ -9,6 +9,7 @@
 #include "pictures/picturecache.h"
 #include "sets/setlibrary.h"
 
+#include <QElapsedTimer>
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
@@ -167,12 +168,21 @@ DealCheck checkSet(const QString &setFolder, const CardBoxSize &box, PictureCach
 }
 
 QFuture<DealCheck> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
-                                    PictureCache &cache)
+                                    PictureCache &cache, std::chrono::milliseconds within)
 {
     // Not on the decoding threads, which it waits for.
-    return QtConcurrent::run(
-        QThreadPool::globalInstance(), [setFolder, box, &cache](QPromise<DealCheck> &promise) {
-            promise.addResult(
-                checkSet(setFolder, box, cache, [&promise] { return promise.isCanceled(); }));
+    return QtConcurrent::run(QThreadPool::globalInstance(), [setFolder, box, &cache,
+                                                             within](QPromise<DealCheck> &promise) {
+        QElapsedTimer spent;
+        spent.start();
+        DealCheck check = checkSet(setFolder, box, cache, [&] {
+            return promise.isCanceled() || spent.elapsed() > within.count();
         });
+        if (check == DealCheck::Cancelled && !promise.isCanceled()) {
+            qCWarning(setsLog) << "set not dealt:" << setFolder << "showed no pair within"
+                               << within.count() << "ms";
+            check = DealCheck::TooSlow;
+        }
+        promise.addResult(check);
+    });
 }

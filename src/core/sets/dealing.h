@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "cards/dealtcards.h"
 #include "pictures/pictureloader.h"
 #include "platform/services.h"
+#include "rules/dealcheck.h"
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -31,29 +34,6 @@ struct DealDraws {
 };
 DealDraws drawDeal(int pairCount, int pictures, int boardPairs, Random &random);
 
-struct DealtCard {
-    int position = 0;
-    // The pair number as decimal text: two cards make a pair when their keys are equal.
-    QString key;
-    CardPicture picture;
-};
-
-// A pair drawn for the board whose two pictures did not both load.
-struct LeftOutPair {
-    int pair = 0;
-    bool firstLoaded = false;
-    bool secondLoaded = false;
-};
-
-// What a deal puts on the board. The set's pairs (both folders counted) cap the pairs in
-// play; a pair shows whole or not at all, so that every game can be completed, and
-// `pairCount` counts only the pairs dealt whole.
-struct DealOutcome {
-    int pairCount = 0;
-    std::vector<DealtCard> cards;
-    std::vector<LeftOutPair> leftOut;
-};
-
 // A deal drawn and not yet loaded: request 2i and 2i + 1 are the pictures of pair
 // draws.chosen[i].
 struct DealPlan {
@@ -68,22 +48,6 @@ DealPlan planDeal(const QString &setFolder, const std::vector<CardBoxSize> &boxe
 // The deal once its pictures, one a request, have loaded.
 DealOutcome finishDeal(const DealPlan &plan, std::vector<CardPicture> pictures);
 
-// Whether a set can be dealt, and why not: the player is told the reason.
-enum class DealCheck {
-    Dealable,
-    // No folder by that name: none was ever there, or it was deleted or moved away; also a
-    // name that names no set (empty, "..", holding a "/").
-    Missing,
-    // A pair folder is missing or cannot be read.
-    Unreadable,
-    // The pair folders can be read but hold no pair.
-    Empty,
-    // No pair whose two pictures both load.
-    NoPairShows,
-    // Stopped before it knew.
-    Cancelled,
-};
-
 // What the set's folders alone say, without decoding: Dealable when they hold a pair to try.
 DealCheck checkSetFolders(const QString &setFolder);
 
@@ -93,6 +57,7 @@ DealCheck checkSetFolders(const QString &setFolder);
 DealCheck checkSet(const QString &setFolder, const CardBoxSize &box, PictureCache &cache,
                    const std::function<bool()> &stop = {});
 // The same on a thread of its own; `cache` must outlive the check. Cancelling the future
-// stops it after the pair it is loading.
+// stops it after the pair it is loading; a check still looking for a pair after `within`
+// gives up there too, with TooSlow.
 QFuture<DealCheck> startCheckingSet(const QString &setFolder, const CardBoxSize &box,
-                                    PictureCache &cache);
+                                    PictureCache &cache, std::chrono::milliseconds within);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "run/paircounts.h"
+#include "rules/paircounts.h"
 
 #include <QString>
 #include <array>

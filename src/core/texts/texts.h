@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "run/results.h"
+#include "rules/resultwords.h"
 #include "texts/languagefile.h"
 
 #include <QString>

@@ -25,7 +25,6 @@ void CardMark::markBox(const QRect &box)
     constexpr int half = MarkWidth / 2;
     setGeometry(box.adjusted(-half, -half, half, half));
     raise();
-    show();
 }
 
 void CardMark::paintEvent(QPaintEvent *)

@@ -11,7 +11,7 @@ class CardMark : public QWidget
 {
 public:
     explicit CardMark(QWidget *parent);
-    // Marks the card box at `box`, in the parent's coordinates.
+    // Goes around the card box at `box`, in the parent's coordinates; it shows once shown.
     void markBox(const QRect &box);
 
 protected:

@@ -5,22 +5,17 @@
 
 #include "cards/boardlayout.h"
 #include "cards/cardgeometry.h"
+#include "cards/dealtcards.h"
 #include "controls/announcer.h"
-#include "controls/workprogress.h"
 #include "look/colours.h"
 #include "look/design.h"
-#include "pictures/picturecache.h"
-#include "pictures/pictureloader.h"
 #include "platform/services.h"
 #include "run/announcements.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "sets/dealing.h"
 #include "texts/cleantext.h"
 #include "windows/windowflow.h"
 
-#include <QFutureWatcher>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTimer>
@@ -31,7 +26,6 @@ namespace
 constexpr auto OpenSound = "/sonidos/abrir.wav";
 constexpr auto PairSound = "/sonidos/cerrar.wav";
 constexpr auto MissSound = "/sonidos/fallo.wav";
-constexpr auto Background = "/fondo.jpg";
 
 // The top bar, in twips: the close button 10 from the screen's right edge and the list
 // button 20 left of it, both 1 from the top; the clock 800 left of the list button and the
@@ -55,33 +49,6 @@ void setTwips(QWidget *w, int left, int top, int width, int height)
 int widthTwips(const QWidget *w)
 {
     return w->width() * TwipsPerPixel;
-}
-
-// The pointer shows that the program is busy while a board is being dealt, and that the
-// deal's cancel button can still be clicked.
-class BusyPointer
-{
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
-
-// Decodes on the decoding threads, with the shared thumbnails and what earlier boards kept,
-// while the windows keep painting and a progress window rises on a long deal. Nothing when
-// the player stopped it.
-std::optional<std::vector<CardPicture>>
-decodeShowingProgress(const std::vector<CardPictureRequest> &requests, PictureCache &kept,
-                      QWidget *owner, std::chrono::milliseconds progressAfter)
-{
-    QFutureWatcher<CardPicture> watcher;
-    watcher.setFuture(startLoadingCardPictures(requests, &kept, true));
-    waitShowingProgress(watcher, owner, progressAfter);
-    if (watcher.isCanceled())
-        return std::nullopt;
-    const QList<CardPicture> cards = watcher.future().results();
-    return std::vector<CardPicture>(cards.begin(), cards.end());
 }
 
 } // namespace
@@ -139,9 +106,7 @@ void BoardWindow::buildControls(WindowWidget *window)
     m_announcer = new Announcer(window);
     m_announcer->setObjectName(QStringLiteral("announcer"));
     m_markedCard = -1;
-
-    m_pairTimer = addTimer(200, false, [this] { onPairShown(); });
-    m_clockTimer = addTimer(1000, true, [this] { onClockTick(); });
+    m_markShown = false;
 
     // Back on the board, assistive tools follow the keyboard's mark again.
     window->installEventFilter(this);
@@ -154,12 +119,9 @@ void BoardWindow::buildControls(WindowWidget *window)
         QObject::connect(&board, &Board::pairFound, window, [this] { showFoundPair(); }),
         QObject::connect(&board, &Board::missed, window,
                          [this](int first, int second) { showMiss(first, second); }),
-        QObject::connect(&board, &Board::completed, window, [this] { showGameComplete(); }),
         QObject::connect(&board, &Board::pairRemoved, window,
                          [this](int first, int second) { showRemovedPair(first, second); }),
         QObject::connect(&clock, &GameClock::ticked, window, [this](int left) { showClock(left); }),
-        QObject::connect(&clock, &GameClock::stopped, window,
-                         [this] { m_clockTimer->setEnabled(false); }),
     };
 }
 
@@ -171,32 +133,23 @@ void BoardWindow::controlsDestroyed()
     m_cardBoxes.clear();
     m_cardImages.clear();
     m_selectionFrames.clear();
-    m_pairTimer = nullptr;
-    m_clockTimer = nullptr;
+    m_markedCard = -1;
 }
 
 void BoardWindow::onLoad()
 {
-    const BusyPointer busy;
-    m_clockTimer->setEnabled(false);
     const Services &services = run().services();
-    services.random->seedFromClock();
-    run().startBoard(run().choice().setName());
     layOutCards();
     placeTopBar();
     for (auto literal : {OpenSound, PairSound, MissSound})
         services.sound->preload(programPath(services, QString::fromLatin1(literal)));
-    m_dealStopped = !startDeal();
-    // A board that dealt no pair goes no further: the flow closes it before it shows, and
-    // the name entry and the list window stay as they were.
-    if (run().board().pairCount() == 0)
-        return;
+    showDealtCards(run().opening().outcome());
+    // Once the board shows: the thumbnails its pictures left never hold it up.
+    QTimer::singleShot(0, window(), [this] { run().boardShown(); });
     flow().boardLoading();
     // Two lines also name the picture buttons for assistive tools: the finish button's
     // caption, and the list window's title without its leading dash.
-    const LanguageLines lines =
-        run().texts().read(LanguageLine::FinishButton, LanguageLine::ListTitle);
-    run().setBoardWords(resultWords(lines));
+    const LanguageLines &lines = run().boardLines();
     const QString listTitle = lines.caption(LanguageLine::ListTitle);
     m_closeButton->setAccessibleName(lines.caption(LanguageLine::FinishButton));
     m_listButton->setAccessibleName(QString(listTitle).remove(QRegularExpression(
@@ -213,7 +166,6 @@ void BoardWindow::onLoad()
                                                      board.clock().countsDown()));
     // The first card takes the focus, so that a screen reader says it as the board opens.
     moveMark(MarkMove::Right);
-    m_clockTimer->setEnabled(true);
 }
 
 void BoardWindow::layOutCards()
@@ -258,9 +210,8 @@ void BoardWindow::layOutCards()
     QSize inner;
     for (const CardBox *box : m_cardBoxes)
         inner = inner.expandedTo(box->contentsRect().size());
-    const QPixmap background = QPixmap::fromImage(
-        loadBackground(programPath(run().services(), QString::fromLatin1(Background)), inner,
-                       w->devicePixelRatioF(), &run().keptPictures()));
+    const QPixmap background =
+        QPixmap::fromImage(run().cardBackground(inner, w->devicePixelRatioF()));
     for (CardBox *box : m_cardBoxes)
         box->setBackground(background);
 }
@@ -279,26 +230,6 @@ void BoardWindow::placeTopBar()
     m_listButton->move(twipsToPixels(listLeft), twipsToPixels(ButtonsTop));
     m_clockLabel->move(twipsToPixels(listLeft - ClockBeforeButtons), twipsToPixels(LabelsTop));
     m_nameLabel->move(m_cardBoxes[0]->x(), twipsToPixels(LabelsTop));
-}
-
-bool BoardWindow::startDeal()
-{
-    std::vector<CardBoxSize> boxes;
-    boxes.reserve(m_cardBoxes.size());
-    for (const CardBox *box : m_cardBoxes)
-        boxes.push_back(cardBoxSize(box->geometry(), box->devicePixelRatioF()));
-    const DealPlan plan = planDeal(run().sets().folderOf(run().boardSet()), boxes,
-                                   *run().services().random, run().texts().choice().language);
-    std::optional<std::vector<CardPicture>> pictures = decodeShowingProgress(
-        plan.requests, run().keptPictures(), flow().dealOwner(), flow().progressAfter());
-    if (!pictures)
-        return false;
-    const DealOutcome outcome = finishDeal(plan, std::move(*pictures));
-    run().board().deal(outcome);
-    showDealtCards(outcome);
-    // Once the board shows: the thumbnails its pictures left never hold it up.
-    QTimer::singleShot(0, window(), [this] { run().keptPictures().thumbnails().writeHeld(); });
-    return true;
 }
 
 void BoardWindow::showDealtCards(const DealOutcome &outcome)
@@ -335,7 +266,6 @@ void BoardWindow::showFoundPair()
     play(PairSound);
     const Board &board = run().board();
     m_announcer->announce(Announcements::pairFound(board.pairsFound(), board.pairCount()));
-    m_pairTimer->setEnabled(true);
 }
 
 void BoardWindow::showMiss(int first, int second)
@@ -344,11 +274,6 @@ void BoardWindow::showMiss(int first, int second)
     showFrame(first, false, false);
     play(MissSound);
     m_announcer->announce(Announcements::missed());
-}
-
-void BoardWindow::showGameComplete()
-{
-    m_pairTimer->setEnabled(true);
 }
 
 void BoardWindow::showRemovedPair(int first, int second)
@@ -367,26 +292,13 @@ void BoardWindow::showFrame(int k, bool shown, bool told)
         m_cardImages[std::size_t(k)]->frameChanged();
 }
 
-void BoardWindow::onPairShown()
-{
-    Board &board = run().board();
-    board.removeFoundPair();
-    if (!board.isComplete()) {
-        m_pairTimer->setEnabled(false);
-        return;
-    }
-    flow().gameOver();
-}
-
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress &&
         (watched == m_closeButton.data() || watched == m_listButton.data())) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down) {
-            bool used = false;
-            runHandler([this, key, &used] { used = onKeyDown(key); });
-            return used;
+            return onKeyDown(key);
         }
     }
     if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark &&
@@ -402,31 +314,34 @@ bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
     // Mirrored, the next card lies to the left.
     const bool mirrored = window()->layoutDirection() == Qt::RightToLeft;
+    MarkMove move = MarkMove::Right;
     switch (event->key()) {
     case Qt::Key_Left:
-        moveMark(mirrored ? MarkMove::Right : MarkMove::Left);
-        return true;
+        move = mirrored ? MarkMove::Right : MarkMove::Left;
+        break;
     case Qt::Key_Right:
-        moveMark(mirrored ? MarkMove::Left : MarkMove::Right);
-        return true;
+        move = mirrored ? MarkMove::Left : MarkMove::Right;
+        break;
     case Qt::Key_Up:
-        moveMark(MarkMove::Up);
-        return true;
+        move = MarkMove::Up;
+        break;
     case Qt::Key_Down:
-        moveMark(MarkMove::Down);
-        return true;
+        move = MarkMove::Down;
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (event->isAutoRepeat())
-            return true;
+        showMark();
         // Clicks the marked card as the mouse does.
-        if (m_markedCard >= 0)
+        if (!event->isAutoRepeat() && m_markedCard >= 0)
             onCardClicked(m_markedCard);
         return true;
     default:
         return false;
     }
+    showMark();
+    moveMark(move);
+    return true;
 }
 
 void BoardWindow::moveMark(MarkMove move)
@@ -441,12 +356,15 @@ void BoardWindow::moveMark(MarkMove move)
     // The keys that follow click the marked card, whatever had the focus.
     window()->setFocus(Qt::OtherFocusReason);
     m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
+    m_mark->setVisible(m_markShown);
     m_cardImages[std::size_t(m_markedCard)]->setMarked(true);
 }
 
-void BoardWindow::onClockTick()
+void BoardWindow::showMark()
 {
-    run().board().clock().tick();
+    m_markShown = true;
+    if (m_markedCard >= 0)
+        m_mark->show();
 }
 
 void BoardWindow::showClock(int seconds)

@@ -27,11 +27,6 @@ public:
     // Card k's picture while the board is loaded; 0 <= k < cards on the board.
     CardImage *cardImage(int k) const { return m_cardImages[std::size_t(k)]; }
     int cards() const { return int(m_cardImages.size()); }
-    // The 200 ms timer after a found pair and the one-second clock.
-    WindowTimer *pairTimer() const { return m_pairTimer; }
-    WindowTimer *clockTimer() const { return m_clockTimer; }
-    // Whether the player stopped the deal of the board just loaded: it holds no card.
-    bool dealStopped() const { return m_dealStopped; }
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -42,8 +37,6 @@ protected:
 
 private:
     void onCardClicked(int index);
-    void onPairShown();
-    void onClockTick();
     void onCloseClicked();
     void onListClicked();
 
@@ -51,20 +44,19 @@ private:
     void showChosenCard(int index);
     void showFoundPair();
     void showMiss(int first, int second);
-    void showGameComplete();
     void showRemovedPair(int first, int second);
     void showClock(int seconds);
 
     void layOutCards();
     void placeTopBar();
-    // False when the player stopped the deal: the board is left undealt.
-    bool startDeal();
     void showDealtCards(const DealOutcome &outcome);
     void play(const char *literal);
     // Shows or hides card k's selection frame, telling assistive tools when `told`.
     void showFrame(int k, bool shown, bool told = true);
-    // Moves the keyboard's mark and shows it on its card.
+    // Moves the keyboard's mark, and the focus of assistive tools, to the next card.
     void moveMark(MarkMove move);
+    // The mark shows from the first key pressed on the board on.
+    void showMark();
 
     std::vector<CardBox *> m_cardBoxes;
     std::vector<CardImage *> m_cardImages;
@@ -76,12 +68,12 @@ private:
     QPointer<CardMark> m_mark;
     // Says what each turn came to.
     QPointer<Announcer> m_announcer;
-    WindowTimer *m_pairTimer = nullptr;
-    WindowTimer *m_clockTimer = nullptr;
     // The card the keyboard's mark is on, the first card in play as the board opens; -1
     // while the board holds none.
     int m_markedCard = -1;
-    bool m_dealStopped = false;
+    // As a browser shows the focus only to who uses the keys: a fresh board, and a board
+    // played by mouse, show no mark, while the first card still has the focus.
+    bool m_markShown = false;
     // The run's board reaches these controls only while they are there.
     std::vector<QMetaObject::Connection> m_boardConnections;
 };

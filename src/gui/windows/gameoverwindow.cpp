@@ -6,9 +6,7 @@
 #include "controls/colourbutton.h"
 #include "look/colours.h"
 #include "look/design.h"
-#include "platform/services.h"
 #include "run/announcements.h"
-#include "run/gameoverpause.h"
 #include "run/run.h"
 #include "screen/twips.h"
 #include "windows/windowflow.h"
@@ -54,8 +52,6 @@ void GameOverWindow::buildControls(WindowWidget *window)
 void GameOverWindow::onLoad()
 {
     flow().centreOnScreen(*this);
-    Clock *clock = run().services().clock;
-    clock->pause(gameOverPauseSeconds(clock->secondsSinceMidnight()));
     const LanguageLines lines =
         run().texts().read(LanguageLine::KeepPlayingButton, LanguageLine::GameOverMessage);
     m_keepPlayingButton->setText(lines.caption(LanguageLine::KeepPlayingButton));

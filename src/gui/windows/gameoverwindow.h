@@ -9,7 +9,7 @@
 
 class ColourButton;
 
-// The game-over window, shown modally over the board.
+// The game-over window, modal over the board; its buttons answer through the flow.
 class GameOverWindow : public ProgramWindow
 {
 public:

@@ -10,6 +10,7 @@
 #include "screen/twips.h"
 #include "windows/windowflow.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 void NameWindow::closeRequested()
@@ -20,7 +21,8 @@ void NameWindow::closeRequested()
 void NameWindow::buildControls(WindowWidget *window)
 {
     window->setWindowFlags(CloseBoxOnly);
-    window->setWindowTitle(QStringLiteral("Zindle 1.0 zindle@example.org - juego@example.org"));
+    window->setWindowTitle(QStringLiteral("Zindle %1 zindle@example.org - juego@example.org")
+                               .arg(QCoreApplication::applicationVersion()));
     window->setFixedSize(twipsRect(0, 0, 6750, 4635).size());
     const QColor background = Colours::NameBackground;
     setBackgroundColour(window, background);

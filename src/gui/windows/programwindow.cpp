@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "windows/windowflow.h"
 #include "windows/windowmanager.h"
 
 #include <QAccessibleWidget>
@@ -92,16 +91,12 @@ WindowWidget::WindowWidget(ProgramWindow *form) : m_form(form)
 void WindowWidget::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    ProgramWindow *form = m_form;
-    form->runHandler([form] { form->closeRequested(); });
+    m_form->closeRequested();
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent *event)
 {
-    bool used = false;
-    ProgramWindow *form = m_form;
-    form->runHandler([form, event, &used] { used = form->onKeyDown(event); });
-    if (!used)
+    if (!m_form->onKeyDown(event))
         QWidget::keyPressEvent(event);
 }
 
@@ -131,35 +126,9 @@ void WindowWidget::changeEvent(QEvent *event)
         setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
-WindowTimer::WindowTimer(ProgramWindow *form, QWidget *window, int interval, bool enabled,
-                         std::function<void()> handler)
-    : QObject(window), m_form(form), m_handler(std::move(handler))
-{
-    m_timer.setInterval(interval);
-    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
-    setEnabled(enabled);
-}
-
-void WindowTimer::setEnabled(bool enabled)
-{
-    if (enabled && !m_retired)
-        m_timer.start();
-    else
-        m_timer.stop();
-}
-
-void WindowTimer::tick()
-{
-    if (m_inTick || m_retired)
-        return;
-    m_inTick = true;
-    m_form->runHandler(m_handler);
-    m_inTick = false;
-}
-
 Run &ProgramWindow::run() const
 {
-    return m_flow.run();
+    return m_context.run;
 }
 
 // Also where more than one monitor forms the desktop.
@@ -172,8 +141,6 @@ ProgramWindow::~ProgramWindow()
 {
     // Forgotten first: the window's own events while it goes must not reach a half-gone one.
     delete std::exchange(m_window, nullptr).data();
-    for (auto &w : m_dying)
-        delete w;
 }
 
 QWidget *ProgramWindow::window()
@@ -191,7 +158,7 @@ void ProgramWindow::load()
     // its captions aligned to their right, each control where its mirror image lies.
     m_window->setLayoutDirection(run().texts().direction());
     buildControls(m_window);
-    runHandler([this] { onLoad(); });
+    onLoad();
     if (m_window && m_window->layoutDirection() == Qt::RightToLeft)
         mirrorControls(m_window);
 }
@@ -212,7 +179,7 @@ void ProgramWindow::show()
         m_activateOnExpose = true;
     }
     m_window->activateWindow();
-    m_flow.windowManager().activate(m_window);
+    m_context.windowManager.activate(m_window);
 }
 
 void ProgramWindow::showBehind()
@@ -226,7 +193,7 @@ void ProgramWindow::showBehind()
     m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
-void ProgramWindow::showModal(ProgramWindow *owner)
+void ProgramWindow::open(ProgramWindow *owner)
 {
     load();
     if (!m_window)
@@ -238,11 +205,7 @@ void ProgramWindow::showModal(ProgramWindow *owner)
         setOwner(owner);
     m_window->show();
     m_window->activateWindow();
-    m_flow.windowManager().activate(m_window);
-    QEventLoop loop;
-    m_modalLoops.push_back(&loop);
-    loop.exec();
-    std::erase(m_modalLoops, &loop);
+    m_context.windowManager.activate(m_window);
 }
 
 void ProgramWindow::setOwner(ProgramWindow *owner)
@@ -260,14 +223,14 @@ void ProgramWindow::setOwner(ProgramWindow *owner)
     if (m_window->isVisible())
         WindowManager::setTransientFor(m_window, parent ? owner->m_window : nullptr);
     if (parent && owner->m_window->isFullScreen())
-        m_flow.windowManager().keepAboveWhileOwned(owner->m_window);
+        m_context.windowManager.keepAboveWhileOwned(owner->m_window);
 }
 
 void ProgramWindow::unload()
 {
     if (!m_window)
         return;
-    runHandler([this] { onUnload(); });
+    onUnload();
     discard();
 }
 
@@ -278,42 +241,13 @@ void ProgramWindow::discard()
     WindowWidget *window = m_window;
     m_window = nullptr;
     m_activateOnExpose = false;
-    for (auto &timer : m_timers) {
-        if (timer) {
-            timer->m_retired = true;
-            timer->m_timer.stop();
-        }
-    }
-    m_timers.clear();
     window->hide();
-    for (QEventLoop *loop : m_modalLoops)
-        loop->quit();
-    m_dying.emplace_back(window);
-    if (m_handlerDepth == 0)
-        destroyDying();
+    // The handler that unloads the window may be one of its controls'.
+    window->deleteLater();
+    controlsDestroyed();
 }
 
 void ProgramWindow::closeRequested() {}
-
-void ProgramWindow::runHandler(const std::function<void()> &handler)
-{
-    ++m_handlerDepth;
-    handler();
-    --m_handlerDepth;
-    if (m_handlerDepth == 0 && !m_dying.empty())
-        destroyDying();
-}
-
-void ProgramWindow::destroyDying()
-{
-    for (auto &w : m_dying) {
-        if (w)
-            w->deleteLater();
-    }
-    m_dying.clear();
-    if (!m_window)
-        controlsDestroyed();
-}
 
 void ProgramWindow::moveTwips(int left, int top)
 {
@@ -346,7 +280,7 @@ bool ProgramWindow::eventFilter(QObject *watched, QEvent *event)
         m_activateOnExpose = false;
         m_window->raise();
         m_window->activateWindow();
-        m_flow.windowManager().activate(m_window);
+        m_context.windowManager.activate(m_window);
     }
     if (m_fillScreen == FillScreen::No)
         return QObject::eventFilter(watched, event);
@@ -386,11 +320,4 @@ bool ProgramWindow::isOnScreen() const
     Screen *screen = run().services().screen;
     const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
     return m_window && QRect(screenOrigin(), size).contains(centrePixels());
-}
-
-WindowTimer *ProgramWindow::addTimer(int interval, bool enabled, std::function<void()> handler)
-{
-    auto *timer = new WindowTimer(this, m_window, interval, enabled, std::move(handler));
-    m_timers.emplace_back(timer);
-    return timer;
 }

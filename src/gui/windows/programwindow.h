@@ -4,18 +4,23 @@
 #pragma once
 
 #include <QAccessible>
-#include <QEventLoop>
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <vector>
 
 class ProgramWindow;
 class QKeyEvent;
 class Run;
 class WindowFlow;
+class WindowManager;
+
+// What a window works with: the flow that says which window follows, the run it shows, and
+// the window manager it asks for activation.
+struct WindowContext {
+    WindowFlow &flow;
+    Run &run;
+    WindowManager &windowManager;
+};
 
 // The top-level widget of a window: it holds the controls and turns the window manager's
 // close request into the window's own rule.
@@ -34,41 +39,16 @@ private:
     ProgramWindow *m_form;
 };
 
-// A timer control: an interval and an enabled flag. Its tick handler is never entered
-// again while an earlier tick is still running, also when that tick waits in a nested
-// event loop. Once its window unloads it stays stopped, even when a handler still running
-// on the old controls enables it.
-class WindowTimer : public QObject
-{
-    friend class ProgramWindow;
-
-public:
-    WindowTimer(ProgramWindow *form, QWidget *window, int interval, bool enabled,
-                std::function<void()> handler);
-    void setEnabled(bool enabled);
-    bool isEnabled() const { return m_timer.isActive(); }
-    // Runs the handler as a tick does; for tests that do not wait for the clock.
-    void tick();
-
-private:
-    ProgramWindow *m_form;
-    QTimer m_timer;
-    std::function<void()> m_handler;
-    bool m_inTick = false;
-    bool m_retired = false;
-};
-
 // One window kind. The object and its variables live for the whole run; the controls are
-// built when it loads and destroyed when it unloads, but never while one of its handlers
-// is still running: unloading hides the window and stops its timers at once and destroys
-// the controls when the last handler has returned.
+// built when it loads and go when it unloads: unloading hides the window at once and lets
+// its controls go once the handler that unloaded it has returned to the event loop.
 class ProgramWindow : public QObject
 {
     friend class WindowWidget;
     friend class WindowAccessible;
 
 public:
-    explicit ProgramWindow(WindowFlow &flow) : m_flow(flow) {}
+    explicit ProgramWindow(const WindowContext &context) : m_context(context) {}
     ~ProgramWindow() override;
 
     bool isLoaded() const { return m_window != nullptr; }
@@ -82,9 +62,9 @@ public:
     // Loads the window if needed and shows it without taking the keys from the window in
     // front, which a window manager may hand a newly mapped window.
     void showBehind();
-    // Shows the window modally, kept above `owner`'s window; returns when it has been
-    // unloaded.
-    void showModal(ProgramWindow *owner = nullptr);
+    // Shows the window modal to the whole program, kept above `owner`'s window; it answers
+    // through its handlers, and the input goes elsewhere again once it unloads.
+    void open(ProgramWindow *owner);
     // Keeps the window in front of `owner`'s window, as the window manager keeps a window in
     // front of the one it belongs to (and that one above panels while either is active);
     // without an owner it can go behind again. The tie ends when the owner becomes active.
@@ -97,9 +77,6 @@ public:
     // What the window manager's close request does: windows without a close control
     // ignore it.
     virtual void closeRequested();
-
-    // Runs a handler of this window, keeping its controls alive until it returns.
-    void runHandler(const std::function<void()> &handler);
 
     // Moves the window to a position in twips on the screen.
     void moveTwips(int left, int top);
@@ -115,7 +92,7 @@ public:
 
 protected:
     // Which window follows which, and the model of the run the windows show.
-    WindowFlow &flow() const { return m_flow; }
+    WindowFlow &flow() const { return m_context.flow; }
     Run &run() const;
 
     // Builds the design-time controls into the new top-level widget.
@@ -133,24 +110,17 @@ protected:
     template <typename Sender, typename Signal, typename Handler>
     void connectHandler(Sender *sender, Signal signal, Handler handler)
     {
-        QObject::connect(sender, signal, this,
-                         [this, handler](auto &&...) { runHandler(handler); });
+        QObject::connect(sender, signal, this, [handler](auto &&...) { handler(); });
     }
 
-    WindowTimer *addTimer(int interval, bool enabled, std::function<void()> handler);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void destroyDying();
     // The top left corner of the monitor the game plays on: positions count from there.
     QPoint screenOrigin() const;
 
-    WindowFlow &m_flow;
+    WindowContext m_context;
     QPointer<WindowWidget> m_window;
-    std::vector<QPointer<WindowWidget>> m_dying;
-    std::vector<QEventLoop *> m_modalLoops;
-    std::vector<QPointer<WindowTimer>> m_timers;
-    int m_handlerDepth = 0;
     // The window turns full screen once it shows, then checks what the window manager gave.
     enum class FillScreen { No, OnceShown, Asked };
     FillScreen m_fillScreen = FillScreen::No;

@@ -15,7 +15,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-ResultsWindow::ResultsWindow(WindowFlow &flow) : ProgramWindow(flow)
+ResultsWindow::ResultsWindow(const WindowContext &context) : ProgramWindow(context)
 {
     // The list holds a line for every result of the run, loading the window hidden if
     // needed.

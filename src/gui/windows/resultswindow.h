@@ -13,7 +13,7 @@ class ColourButton;
 class ResultsWindow : public ProgramWindow
 {
 public:
-    explicit ResultsWindow(WindowFlow &flow);
+    explicit ResultsWindow(const WindowContext &context);
 
     // Sets the title, loading the window hidden if needed.
     void setCaption(const QString &caption);

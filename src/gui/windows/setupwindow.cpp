@@ -9,8 +9,6 @@
 #include "look/design.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "sets/dealing.h"
-#include "sets/pairbuttons.h"
 #include "texts/cleantext.h"
 #include "windows/windowflow.h"
 
@@ -91,7 +89,6 @@ void SetupWindow::buildControls(WindowWidget *window)
     // The box's text, listed or typed, is the set the next board plays.
     QObject::connect(m_setBox.data(), &QComboBox::editTextChanged, &run().choice(),
                      &GameChoice::setSetName);
-    run().choice().setSetName(m_setBox->currentText());
 
     for (int i : ButtonsAfterSetBox)
         addPairButton(i);
@@ -117,13 +114,14 @@ void SetupWindow::onLoad()
 {
     m_loading = true;
     flow().centreOnScreen(*this);
-    run().choice().setPairChoice(PairCounts::DefaultChoice);
     flow().setupLoading();
+    showPairChoice(run().choice().pairChoice());
+    const QString chosen = run().chosenSet();
     m_listedSets.clear();
     for (const SetEntry &set : run().sets().list())
         m_listedSets << cleanText(set.name);
     m_setBox->addItems(m_listedSets);
-    m_setBox->setEditText(m_setBox->itemText(0));
+    m_setBox->setEditText(chosen);
     const LanguageLines lines =
         run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
     m_instructionLabel->setText(lines.caption(LanguageLine::SetupInstruction));
@@ -159,11 +157,7 @@ void SetupWindow::showPairChoice(int index)
 
 void SetupWindow::onPlayClicked()
 {
-    const QString set = run().choice().setName();
-    const DealCheck dealt = flow().playChosen();
-    // Closing this window while the cards were dealt ended the run.
-    if (isLoaded())
-        showNotDealt(dealt, set);
+    flow().playChosen();
 }
 
 void SetupWindow::showNotDealt(DealCheck why, const QString &set)
@@ -189,6 +183,10 @@ void SetupWindow::showNotDealt(DealCheck why, const QString &set)
     case DealCheck::NoPairShows:
         text = tr("The picture set «%1» has no pair of pictures that can be shown.");
         break;
+    case DealCheck::TooSlow:
+        text = tr("The picture set «%1» could not be dealt in time: its folders hold too many "
+                  "files that are no pictures, or answer too slowly.");
+        break;
     }
     if (text.contains(QLatin1String("%1")))
         text = text.arg(name);
@@ -204,13 +202,11 @@ void SetupWindow::showNotDealt(DealCheck why, const QString &set)
 
 void SetupWindow::checkPairButtons()
 {
-    const std::optional<int> pictures =
-        firstFolderPictures(run().sets().folderOf(run().choice().setName()));
+    const auto offered = run().offeredPairCounts();
     // At start-up an unreadable "1" folder leaves the buttons as designed; a set picked
     // later that has none offers no count.
-    if (!pictures && m_loading)
+    if (!offered && m_loading)
         return;
-    const auto enabled = pairButtonsEnabled(pictures.value_or(0));
     for (std::size_t i = 0; i < m_pairButtons.size(); ++i)
-        m_pairButtons[i]->setEnabled(enabled[i]);
+        m_pairButtons[i]->setEnabled(offered && (*offered)[i]);
 }

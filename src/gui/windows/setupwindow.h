@@ -3,7 +3,8 @@
 
 #pragma once
 
-#include "run/paircounts.h"
+#include "rules/dealcheck.h"
+#include "rules/paircounts.h"
 #include "windows/programwindow.h"
 
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <array>
 
 class ColourButton;
-enum class DealCheck;
 
 // The setup window: the picture set and the number of pairs, which it keeps in the run's
 // choice of the next game.
@@ -26,6 +26,8 @@ public:
 
     // What closing the window by its close box does: it ends the program.
     void closeRequested() override;
+    // Tells the player why the set chosen as `set` gave no board.
+    void showNotDealt(DealCheck why, const QString &set);
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -39,8 +41,6 @@ private:
     void checkPairButtons();
     // The chosen pair count in the buttons' colours.
     void showPairChoice(int index);
-    // Tells the player why the set chosen as `set` gave no board.
-    void showNotDealt(DealCheck why, const QString &set);
 
     std::array<QPointer<ColourButton>, PairCounts::ChoiceCount> m_pairButtons;
     QPointer<ColourButton> m_playButton;

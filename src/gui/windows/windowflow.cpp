@@ -3,7 +3,6 @@
 
 #include "windowflow.h"
 
-#include "cards/cardgeometry.h"
 #include "platform/services.h"
 #include "run/run.h"
 #include "screen/centring.h"
@@ -15,12 +14,16 @@
 #include "windows/setupwindow.h"
 
 #include <QApplication>
-#include <QFutureWatcher>
-#include <QScopeGuard>
 #include <QScreen>
 #include <memory>
 
-WindowFlow::WindowFlow(Run &run) : m_run(run) {}
+WindowFlow::WindowFlow(Run &run) : m_run(run)
+{
+    QObject::connect(&run.board(), &Board::gameOver, this, [this] { gameOver(); });
+    QObject::connect(&run.opening(), &BoardOpening::dealt, this, [this] { boardDealt(); });
+    QObject::connect(&run.opening(), &BoardOpening::notDealt, this,
+                     [this](DealCheck why) { boardNotDealt(why); });
+}
 
 // Every window lets go of its controls first, as when the program ends.
 WindowFlow::~WindowFlow()
@@ -39,7 +42,7 @@ namespace
 template <typename W> W &instance(std::unique_ptr<W> &slot, WindowFlow &flow)
 {
     if (!slot)
-        slot = std::make_unique<W>(flow);
+        slot = std::make_unique<W>(flow.windowContext());
     return *slot;
 }
 
@@ -70,61 +73,50 @@ ResultsWindow &WindowFlow::resultsWindow()
     return instance(m_results, *this);
 }
 
-// A board opens only when it will show a pair: the chosen set is checked by loading its
-// pictures as the deal does, at the size of the board's cards, off the window thread.
-// Should the deal still come out empty (the set changed in between), the board closes
-// before it shows, and the player is where they were. The player may stop either; a board
-// stopped while it deals closes before it shows too. An open board only comes forward.
-DealCheck WindowFlow::openBoard()
+// A board opens only when it will show a pair: the run checks the chosen set by loading its
+// pictures as the deal does, then deals it, while the windows go on. Should the deal still
+// come out empty (the set changed in between), no board shows, and the player is where they
+// were. The player may stop either.
+void WindowFlow::openBoard()
 {
-    if (!boardWindow().isLoaded()) {
-        m_opening.start();
-        const auto opened = qScopeGuard([this] { m_opening.invalidate(); });
-        // The board plays on the setup window's monitor; the windows that follow it centre
-        // there too.
-        Screen *screen = m_run.services().screen;
-        screen->chooseMonitorAt(
-            setupWindow().isShown() ? std::optional(setupWindow().centrePixels()) : std::nullopt);
-        // The setup window holds the chosen set once it has loaded, hidden where needed.
-        setupWindow().load();
-        const QString folder = m_run.sets().folderOf(m_run.choice().setName());
-        // At the board's device pixel ratio, so that the deal finds what the check decoded.
-        const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
-        const CardBoxSize box =
-            firstCardBox(m_run.choice().pairChoice(), screen->widthTwips(), screen->heightTwips(),
-                         shown ? shown->devicePixelRatio() : 1.0);
-        QFutureWatcher<DealCheck> check;
-        check.setFuture(startCheckingSet(folder, box, m_run.keptPictures()));
-        waitShowingProgress(check, dealOwner(), progressAfter());
-        // Closing the setup window meanwhile ended the run.
-        if (check.isCanceled() || !setupWindow().isLoaded())
-            return DealCheck::Cancelled;
-        if (check.result() != DealCheck::Dealable)
-            return check.result();
-        boardWindow().load();
-        if (boardWindow().dealStopped()) {
-            boardWindow().unload();
-            return DealCheck::Cancelled;
-        }
-        if (m_run.board().pairCount() == 0) {
-            boardWindow().unload();
-            const DealCheck folders = checkSetFolders(folder);
-            return folders == DealCheck::Dealable ? DealCheck::NoPairShows : folders;
-        }
+    if (boardWindow().isLoaded()) {
+        boardWindow().show();
+        return;
     }
-    boardWindow().show();
-    return DealCheck::Dealable;
+    BoardOpening &opening = m_run.opening();
+    if (opening.isRunning())
+        return;
+    // The board plays on the setup window's monitor; the windows that follow it centre
+    // there too.
+    Screen *screen = m_run.services().screen;
+    screen->chooseMonitorAt(m_setup && m_setup->isShown() ? std::optional(m_setup->centrePixels())
+                                                          : std::nullopt);
+    const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
+    m_progress = new WorkProgress(dealOwner(), m_progressAfter);
+    QObject::connect(m_progress, &QProgressDialog::canceled, &opening, &BoardOpening::cancel);
+    QObject::connect(&opening, &BoardOpening::progressRangeChanged, m_progress,
+                     &QProgressDialog::setRange);
+    QObject::connect(&opening, &BoardOpening::progressValueChanged, m_progress,
+                     &QProgressDialog::setValue);
+    opening.start(shown ? shown->devicePixelRatio() : 1.0);
 }
 
-std::chrono::milliseconds WindowFlow::progressAfter() const
+void WindowFlow::boardDealt()
 {
-    const std::chrono::milliseconds spent(m_opening.isValid() ? m_opening.elapsed() : 0);
-    return std::max(std::chrono::milliseconds(0), m_progressAfter - spent);
+    delete m_progress;
+    boardWindow().show();
+}
+
+void WindowFlow::boardNotDealt(DealCheck why)
+{
+    delete m_progress;
+    if (m_setup && m_setup->isLoaded())
+        m_setup->showNotDealt(why, m_run.opening().setName());
 }
 
 QWidget *WindowFlow::dealOwner()
 {
-    return setupWindow().isShown() ? setupWindow().window() : QApplication::activeWindow();
+    return m_setup && m_setup->isShown() ? m_setup->window() : QApplication::activeWindow();
 }
 
 void WindowFlow::start()
@@ -167,10 +159,10 @@ void WindowFlow::setupLoading()
     gameOverWindow().unload();
 }
 
-DealCheck WindowFlow::playChosen()
+void WindowFlow::playChosen()
 {
     introWindow().unload();
-    return openBoard();
+    openBoard();
 }
 
 void WindowFlow::boardWanted()
@@ -201,8 +193,7 @@ void WindowFlow::resultsWanted()
 
 void WindowFlow::gameOver()
 {
-    gameOverWindow().showModal(&boardWindow());
-    closeBoard();
+    gameOverWindow().open(&boardWindow());
 }
 
 void WindowFlow::keepPlaying()
@@ -223,6 +214,7 @@ void WindowFlow::closeBoard()
 
 void WindowFlow::endProgram()
 {
+    m_run.opening().cancel();
     m_run.services().program->end();
 }
 

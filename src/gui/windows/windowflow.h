@@ -4,10 +4,12 @@
 #pragma once
 
 #include "controls/workprogress.h"
-#include "sets/dealing.h"
+#include "rules/dealcheck.h"
+#include "windows/programwindow.h"
 #include "windows/windowmanager.h"
 
-#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -25,7 +27,7 @@ class QWidget;
 // Which window follows which: every hand-over between the windows, and the ends of the
 // run. It owns the one object of each window kind, created on first use; a window's
 // handler calls the step it takes, and only this class knows the other windows.
-class WindowFlow
+class WindowFlow : public QObject
 {
 public:
     explicit WindowFlow(Run &run);
@@ -33,6 +35,8 @@ public:
 
     Run &run() const { return m_run; }
     WindowManager &windowManager() { return m_windowManager; }
+    // What the windows of this flow work with.
+    WindowContext windowContext() { return {*this, m_run, m_windowManager}; }
 
     IntroWindow &introWindow();
     NameWindow &nameWindow();
@@ -58,18 +62,16 @@ public:
 
     // The setup window's start-up closes a game-over window still open.
     void setupLoading();
-    // The setup window's play button, and the list window's: a board opens when the chosen
-    // set can deal a pair; an open board only comes forward. Says why no board opened: the
-    // set cannot be dealt, or the player stopped the deal.
-    DealCheck playChosen();
+    // The setup window's play button, and the list window's: the run opens a board of the
+    // chosen set, which shows once it is dealt; where it cannot be, the setup window says
+    // why. An open board only comes forward, and a board being opened is not asked again.
+    void playChosen();
     void boardWanted();
 
     // The window a deal's progress window belongs to: the setup window where it shows, else
     // the window in front.
     QWidget *dealOwner();
-    // How much longer a board's opening may run before its progress window shows: the check
-    // and the deal count from the same click. Tests shorten it.
-    std::chrono::milliseconds progressAfter() const;
+    // How long a board's opening may run before its progress window shows. Tests shorten it.
     void setProgressAfter(std::chrono::milliseconds after) { m_progressAfter = after; }
 
     // The board's start-up: the name entry closes, the list window gets its title.
@@ -77,7 +79,7 @@ public:
     void titleResults(const QString &caption);
     // The board's list button brings the list window forward.
     void resultsWanted();
-    // The tick after the last pair: the game-over window, modal, then the board closes.
+    // The run's game is over: the game-over window opens, modal over the board.
     void gameOver();
     // The game-over window's keep-playing button: the board and it close, setup comes
     // forward.
@@ -93,7 +95,9 @@ public:
     void resultsClosing();
 
 private:
-    DealCheck openBoard();
+    void openBoard();
+    void boardDealt();
+    void boardNotDealt(DealCheck why);
     void closeBoard();
 
     Run &m_run;
@@ -105,5 +109,5 @@ private:
     std::unique_ptr<GameOverWindow> m_gameOver;
     std::unique_ptr<ResultsWindow> m_results;
     std::chrono::milliseconds m_progressAfter = ProgressAfter;
-    QElapsedTimer m_opening;
+    QPointer<WorkProgress> m_progress;
 };
