@@ -64,6 +64,43 @@ private Q_SLOTS:
         QCOMPARE(program.run.choice().setName(), "B");
     }
 
+    void arrowsGoInReadingOrder_data()
+    {
+        // Pictures in the set, the count focused, the arrow pressed, and the count it chooses;
+        // the buttons read 10 12 15, 6 21, 36 28.
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("left from 28 to 36") << 36 << "28 Left = 36";
+        QTest::newRow("right from 15 on to the next row") << 36 << "15 Right = 6";
+        QTest::newRow("up as left, down as right") << 36 << "6 Up = 15";
+        QTest::newRow("round from the last") << 36 << "28 Down = 10";
+        QTest::newRow("past the counts not offered") << 21 << "21 Right = 10";
+    }
+
+    void arrowsGoInReadingOrder()
+    {
+        QFETCH(int, pictures);
+        QFETCH(QString, keys);
+        const QStringList k = keys.split(' ');
+        TestProgram program;
+        program.writeSet("a", pictures, true);
+        setupWindow().show();
+        const auto button = [](const QString &pairs) {
+            const int index = int(std::find(PairCounts::PairsForChoice.begin(),
+                                            PairCounts::PairsForChoice.end(), pairs.toInt()) -
+                                  PairCounts::PairsForChoice.begin());
+            return control(setupWindow(), "pairButton" + QString::number(index));
+        };
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(button(k[0]))->text(QAccessible::Description),
+            k[0] + " pairs");
+        QTest::keyClick(button(k[0]), k[1] == "Left"    ? Qt::Key_Left
+                                      : k[1] == "Right" ? Qt::Key_Right
+                                      : k[1] == "Up"    ? Qt::Key_Up
+                                                        : Qt::Key_Down);
+        QCOMPARE(PairCounts::pairsFor(program.run.choice().pairChoice()), k[3].toInt());
+    }
+
     void playOpensOnlyABoardWithAPair_data()
     {
         // The set typed in the set box (none: the first set), the bytes of the last six pairs

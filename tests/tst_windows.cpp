@@ -73,6 +73,12 @@ private Q_SLOTS:
             QVERIFY(boardWindow().isLoaded());
             design << designOf(gameOverWindow())
                    << gameOverWindow().window()->focusWidget()->objectName();
+            // F9 shows the list over the game over, modal as it is; Escape goes back there.
+            QVERIFY(QTest::qWaitForWindowActive(gameOverWindow().window()));
+            QTest::keyClick(gameOverWindow().window()->focusWidget(), Qt::Key_F9);
+            QVERIFY(resultsWindow().window()->isModal() && resultsWindow().isShown());
+            QTest::keyClick(resultsWindow().window()->focusWidget(), Qt::Key_Escape);
+            QVERIFY(!resultsWindow().window()->isModal() && gameOverWindow().isShown());
             click(gameOverWindow(), "keepPlayingButton");
         });
         QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
@@ -139,6 +145,39 @@ private Q_SLOTS:
             resultsWindow().window()->close();
             QCOMPARE(program.program.ended, ended);
         }
+    }
+
+    void listByKeyFromSetup_data()
+    {
+        // How the list that F9 opened over the setup window is left, and whether that deals.
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("deals");
+        QTest::newRow("Escape goes back, never deals") << "escape" << false;
+        QTest::newRow("the window manager's close as well") << "close" << false;
+        QTest::newRow("the back button plays") << "back" << true;
+    }
+
+    void listByKeyFromSetup()
+    {
+        QFETCH(QString, how);
+        TestProgram program;
+        program.writeSet("a", 6);
+        nameWindow().show();
+        QTest::keyClicks(control(nameWindow(), "nameBox"), "Ana");
+        click(nameWindow(), "acceptButton");
+        QVERIFY(QTest::qWaitForWindowActive(setupWindow().window()));
+        QTest::keyClick(setupWindow().window()->focusWidget(), Qt::Key_F9);
+        QVERIFY(QTest::qWaitForWindowActive(resultsWindow().window()));
+        QCOMPARE(control(resultsWindow(), "backButton")->accessibleName(), "Play a new board");
+        if (how == "escape")
+            QTest::keyClick(resultsWindow().window()->focusWidget(), Qt::Key_Escape);
+        else if (how == "close")
+            resultsWindow().window()->close();
+        else
+            click(resultsWindow(), "backButton");
+        waitForTheDeal();
+        QTEST(boardWindow().isLoaded(), "deals");
+        QVERIFY(boardWindow().isLoaded() || QTest::qWaitForWindowActive(setupWindow().window()));
     }
 
     void windowsFitSmallScreens_data()
