@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Kein Paar</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n Sekunde</numerusform>
+            <numerusform>%1, %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Die Zeit ist um</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Die Zeit ist abgelaufen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Fertig mit %n Sekunde übrig</numerusform>
+            <numerusform>Fertig mit %n Sekunden übrig</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -238,6 +261,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Zurück zum Spielende</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Zurück zum Spielfeld</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Neues Spielfeld spielen</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 zeigt die Ergebnisse dieser Sitzung.</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -341,6 +383,17 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n Paar</numerusform>
+            <numerusform>%n Paare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Das Bilderset «%1» konnte nicht rechtzeitig ausgeteilt werden: seine Ordner enthalten zu viele Dateien, die keine Bilder sind, oder antworten zu langsam.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -374,6 +427,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Die Karten werden ausgeteilt… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Ce n’est pas une paire</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n seconde</numerusform>
+            <numerusform>%1, %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Le temps est écoulé</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Le temps s&apos;est écoulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Terminé avec %n seconde d&apos;avance</numerusform>
+            <numerusform>Terminé avec %n secondes d&apos;avance</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -238,6 +261,25 @@
     </message>
 </context>
 <context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Retour à la fin de partie</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Retour au plateau</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Jouer un nouveau plateau</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 affiche les résultats de la session.</translation>
+    </message>
+</context>
+<context>
     <name>SetMaker</name>
     <message>
         <source>the game deals boards of %1 pairs and more: this set of %2 offers none yet</source>
@@ -341,6 +383,17 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n paire</numerusform>
+            <numerusform>%n paires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
+        <translation>Le jeu d&apos;images «%1» n&apos;a pas pu être distribué à temps : ses dossiers contiennent trop de fichiers qui ne sont pas des images, ou répondent trop lentement.</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -374,6 +427,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Distribution des cartes… %1 %</translation>
     </message>
 </context>
 </TS>
