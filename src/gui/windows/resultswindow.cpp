@@ -50,6 +50,10 @@ void ResultsWindow::buildControls(WindowWidget *window)
     QPalette palette = m_resultList->palette();
     palette.setColor(QPalette::Base, Colours::ResultListBackground);
     palette.setColor(QPalette::Text, Colours::ResultListText);
+    // The current line in the list's colours swapped, whatever the desktop's selection colour,
+    // so that the line the keys are on stands out.
+    palette.setColor(QPalette::Highlight, Colours::ResultListText);
+    palette.setColor(QPalette::HighlightedText, Colours::ResultListBackground);
     m_resultList->setPalette(palette);
     for (const GameResult &result : run().results().all())
         m_resultList->addItem(resultLine(result));
