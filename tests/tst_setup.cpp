@@ -66,39 +66,27 @@ private Q_SLOTS:
 
     void arrowsGoInReadingOrder_data()
     {
-        // Pictures in the set, the count focused, the arrow pressed, and the count it chooses;
-        // the buttons read 10 12 15, 6 21, 36 28.
+        // Pictures in the set; the button index focused, the arrow, the index it chooses. The
+        // buttons read 10 12 15, 6 21, 36 28: indexes 1 2 3, 0 4, 6 5.
         QTest::addColumn<int>("pictures");
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("left from 28 to 36") << 36 << "28 Left = 36";
-        QTest::newRow("right from 15 on to the next row") << 36 << "15 Right = 6";
-        QTest::newRow("up as left, down as right") << 36 << "6 Up = 15";
-        QTest::newRow("round from the last") << 36 << "28 Down = 10";
-        QTest::newRow("past the counts not offered") << 21 << "21 Right = 10";
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("left from 28 to 36") << 36 << QList<int>{5, Qt::Key_Left, 6};
+        QTest::newRow("right from 15 to the next row") << 36 << QList<int>{3, Qt::Key_Right, 0};
+        QTest::newRow("round, past counts not offered") << 21 << QList<int>{4, Qt::Key_Down, 1};
     }
 
     void arrowsGoInReadingOrder()
     {
         QFETCH(int, pictures);
-        QFETCH(QString, keys);
-        const QStringList k = keys.split(' ');
+        QFETCH(QList<int>, keys);
         TestProgram program;
         program.writeSet("a", pictures, true);
         setupWindow().show();
-        const auto button = [](const QString &pairs) {
-            const int index = int(std::find(PairCounts::PairsForChoice.begin(),
-                                            PairCounts::PairsForChoice.end(), pairs.toInt()) -
-                                  PairCounts::PairsForChoice.begin());
-            return control(setupWindow(), "pairButton" + QString::number(index));
-        };
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(button(k[0]))->text(QAccessible::Description),
-            k[0] + " pairs");
-        QTest::keyClick(button(k[0]), k[1] == "Left"    ? Qt::Key_Left
-                                      : k[1] == "Right" ? Qt::Key_Right
-                                      : k[1] == "Up"    ? Qt::Key_Up
-                                                        : Qt::Key_Down);
-        QCOMPARE(PairCounts::pairsFor(program.run.choice().pairChoice()), k[3].toInt());
+        QWidget *button = control(setupWindow(), "pairButton" + QString::number(keys[0]));
+        QCOMPARE(button->accessibleDescription(),
+                 QString::number(PairCounts::pairsFor(keys[0])) + " pairs");
+        QTest::keyClick(button, Qt::Key(keys[1]));
+        QCOMPARE(program.run.choice().pairChoice(), keys[2]);
     }
 
     void playOpensOnlyABoardWithAPair_data()
