@@ -4,6 +4,7 @@
 #include "cards/keyboardmark.h"
 #include "fakes.h"
 #include "pictures/picturecache.h"
+#include "run/announcements.h"
 #include "sets/dealing.h"
 #include "testfiles.h"
 
@@ -100,6 +101,41 @@ private Q_SLOTS:
         QTEST(secondsCaption(board.clock().shownSeconds()), "shown");
         QTEST(board.clock().isRunning(), "running");
         QCOMPARE(stopped.count(), board.clock().isRunning() ? 0 : 1);
+    }
+
+    void clockSaid_data()
+    {
+        // The pair-count index, the seconds played, and what is said: the board as it opens,
+        // the moments of its clock, then how the game ended.
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("withClock");
+        QTest::addColumn<int>("played");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("won with time left")
+            << 0 << true << 2 << "a, 2 pairs, 21 seconds | Finished with 19 seconds left";
+        QTest::newRow("ran out, each moment once")
+            << 6 << true << 100
+            << "a, 2 pairs, 84 seconds | 30 seconds left | 10 seconds left | Time is up | "
+               "Time ran out";
+        QTest::newRow("no clock, no moments")
+            << 6 << false << 100 << "a, 2 pairs, no clock | 100 seconds played";
+    }
+
+    void clockSaid()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, withClock);
+        QFETCH(int, played);
+        FakeClock fake;
+        Board board(&fake);
+        dealTwoPairs(board, choice, withClock);
+        QStringList said{Announcements::board("a", board.pairCount(), board.clock())};
+        connect(&board.clock(), &GameClock::ticked, this,
+                [&] { said << Announcements::clockMoment(board.clock()); });
+        fake.advance(std::chrono::seconds(played));
+        said << Announcements::gameEnd(board.clock());
+        said.removeAll(QString());
+        QTEST(said.join(" | "), "said");
     }
 
     void wholeTimedGame_data()

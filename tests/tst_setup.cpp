@@ -65,6 +65,31 @@ private Q_SLOTS:
         QCOMPARE(program.run.choice().setName(), "B");
     }
 
+    void arrowsGoInReadingOrder_data()
+    {
+        // Pictures in the set; the button index focused, the arrow, the index it chooses. The
+        // buttons read 10 12 15, 6 21, 36 28: indexes 1 2 3, 0 4, 6 5.
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("left from 28 to 36") << 36 << QList<int>{5, Qt::Key_Left, 6};
+        QTest::newRow("right from 15 to the next row") << 36 << QList<int>{3, Qt::Key_Right, 0};
+        QTest::newRow("round, past counts not offered") << 21 << QList<int>{4, Qt::Key_Down, 1};
+    }
+
+    void arrowsGoInReadingOrder()
+    {
+        QFETCH(int, pictures);
+        QFETCH(QList<int>, keys);
+        TestProgram program;
+        program.writeSet("a", pictures, true);
+        setupWindow().show();
+        QWidget *button = control(setupWindow(), "pairButton" + QString::number(keys[0]));
+        QCOMPARE(button->accessibleDescription(),
+                 QString::number(PairCounts::pairsFor(keys[0])) + " pairs");
+        QTest::keyClick(button, Qt::Key(keys[1]));
+        QCOMPARE(program.run.choice().pairChoice(), keys[2]);
+    }
+
     void playOpensOnlyABoardWithAPair_data()
     {
         // The set typed in the set box (none: the first set), the bytes of the last six pairs

@@ -73,6 +73,11 @@ private Q_SLOTS:
             QVERIFY(boardWindow().isLoaded());
             design << designOf(gameOverWindow())
                    << gameOverWindow().window()->focusWidget()->objectName();
+            // F9 shows the list over the game over, modal as it is; Escape goes back there.
+            QTest::keyClick(gameOverWindow().window(), Qt::Key_F9);
+            QVERIFY(resultsWindow().window()->isModal() && resultsWindow().isShown());
+            QTest::keyClick(resultsWindow().window(), Qt::Key_Escape);
+            QVERIFY(!resultsWindow().window()->isModal() && gameOverWindow().isShown());
             click(gameOverWindow(), "keepPlayingButton");
         });
         QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
@@ -100,13 +105,14 @@ private Q_SLOTS:
 
     void listWindowWithoutTheSetupWindow_data()
     {
-        // Pairs in the set, whether the name was accepted, then the list's button pressed ("list")
-        // or its window closed, and how many times that ended the run (-1: a board is open, the
-        // list window is not the last).
+        // Pairs in the set, whether the name was accepted, then the list's button pressed ("list"),
+        // F9 there and Escape back ("escape") or its window closed, and how many times that
+        // ended the run (-1: a board is open, the list window is not the last).
         QTest::addColumn<QString>("row");
         QTest::newRow("list button, a set with pairs: a board") << "6 0 list -1";
         QTest::newRow("list button, no set: nothing, closing ends") << "0 0 list 1";
         QTest::newRow("beside the setup window it stays") << "0 1 close 0";
+        QTest::newRow("F9 from setup, Escape back never deals") << "6 1 escape 0";
         QTest::newRow("alone it ends the run") << "0 0 close 1";
     }
 
@@ -133,6 +139,12 @@ private Q_SLOTS:
             QVERIFY(!setupWindow().isLoaded() && !program.program.ended);
             QCOMPARE(program.run.choice().pairChoice(), 2);
             QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
+        }
+        if (f[2] == "escape") {
+            QTest::keyClick(setupWindow().window(), Qt::Key_F9);
+            QCOMPARE(control(resultsWindow(), "backButton")->accessibleName(), "Play a new board");
+            QTest::keyClick(resultsWindow().window(), Qt::Key_Escape);
+            QVERIFY(!program.run.opening().isRunning() && !boardWindow().isLoaded());
         }
         QCOMPARE(setupWindow().isShown(), f[1] == "1");
         if (ended >= 0) {

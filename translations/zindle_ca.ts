@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>No és parella</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n segon</numerusform>
+            <numerusform>%1, %n segons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>S&apos;ha acabat el temps</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>El temps s&apos;ha esgotat</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Acabat amb %n segon de sobres</numerusform>
+            <numerusform>Acabat amb %n segons de sobres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>sense rellotge, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Torna al final de la partida</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Torna al tauler</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Juga un tauler nou</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 mostra els resultats de la sessió.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>La carpeta d’imatges «%1» no s’ha pogut repartir a temps: té massa fitxers que no són imatges, o respon massa a poc a poc.</translation>
+        <translation>El joc d&apos;imatges «%1» no s&apos;ha pogut repartir a temps: les seves carpetes tenen massa fitxers que no són imatges, o responen massa a poc a poc.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n parella</numerusform>
+            <numerusform>%n parelles</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Juga contra rellotge.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Repartint les cartes… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Kein Paar</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n Sekunde</numerusform>
+            <numerusform>%1, %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Die Zeit ist um</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Die Zeit ist abgelaufen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Fertig mit %n Sekunde übrig</numerusform>
+            <numerusform>Fertig mit %n Sekunden übrig</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>ohne Uhr, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Zurück zum Spielende</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Zurück zum Spielfeld</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Neues Spielfeld spielen</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 zeigt die Ergebnisse dieser Sitzung.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>Der Bilderordner „%1“ ließ sich nicht rechtzeitig austeilen: Er enthält zu viele Dateien, die keine Bilder sind, oder antwortet zu langsam.</translation>
+        <translation>Das Bilderset «%1» konnte nicht rechtzeitig ausgeteilt werden: seine Ordner enthalten zu viele Dateien, die keine Bilder sind, oder antworten zu langsam.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n Paar</numerusform>
+            <numerusform>%n Paare</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Spiele gegen die Uhr.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Die Karten werden ausgeteilt… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Δεν είναι ζευγάρι</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n δευτερόλεπτο</numerusform>
+            <numerusform>%1, %n δευτερόλεπτα</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Ο χρόνος τελείωσε</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Ο χρόνος εξαντλήθηκε</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Τελείωσε με %n δευτερόλεπτο να περισσεύει</numerusform>
+            <numerusform>Τελείωσε με %n δευτερόλεπτα να περισσεύουν</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>χωρίς ρολόι, %1 δευτ.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Πίσω στο τέλος του παιχνιδιού</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Πίσω στο ταμπλό</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Παίξε νέο ταμπλό</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>Το F9 δείχνει τα αποτελέσματα της συνεδρίας.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>Ο φάκελος εικόνων «%1» δεν μοιράστηκε εγκαίρως: έχει πάρα πολλά αρχεία που δεν είναι εικόνες ή απαντά πολύ αργά.</translation>
+        <translation>Το σύνολο εικόνων «%1» δεν μοιράστηκε εγκαίρως: οι φάκελοί του έχουν πάρα πολλά αρχεία που δεν είναι εικόνες ή αποκρίνονται πολύ αργά.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n ζευγάρι</numerusform>
+            <numerusform>%n ζευγάρια</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Παίξε με το ρολόι.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Μοίρασμα των καρτών… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Not a pair</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n second</numerusform>
+            <numerusform>%1, %n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Time is up</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Time ran out</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Finished with %n second left</numerusform>
+            <numerusform>Finished with %n seconds left</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>no clock, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Back to the game over</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Back to the board</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Play a new board</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 shows the results of the run.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +919,13 @@ usage error.
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
         <translation>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n pair</numerusform>
+            <numerusform>%n pairs</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Play against the clock.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Dealing the cards… %1 %</translation>
     </message>
 </context>
 </TS>

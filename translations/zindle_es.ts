@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>No es pareja</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n segundo</numerusform>
+            <numerusform>%1, %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Se acabó el tiempo</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>El tiempo se agotó</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Terminado con %n segundo de sobra</numerusform>
+            <numerusform>Terminado con %n segundos de sobra</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>sin reloj, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Volver al fin del juego</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Volver al tablero</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Jugar un tablero nuevo</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 muestra los resultados de la sesión.</translation>
     </message>
 </context>
 <context>
@@ -947,7 +989,14 @@ editar, exportar o importar, o con un error de uso.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>La carpeta de imágenes «%1» no se ha podido repartir a tiempo: tiene demasiados archivos que no son imágenes, o responde demasiado despacio.</translation>
+        <translation>El juego de imágenes «%1» no se pudo repartir a tiempo: sus carpetas tienen demasiados archivos que no son imágenes, o responden demasiado despacio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n pareja</numerusform>
+            <numerusform>%n parejas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -972,6 +1021,11 @@ editar, exportar o importar, o con un error de uso.
         <source>Play against the clock.</source>
         <translation>Juega contra el reloj.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -982,6 +1036,10 @@ editar, exportar o importar, o con un error de uso.
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Repartiendo las cartas… %1 %</translation>
     </message>
 </context>
 </TS>

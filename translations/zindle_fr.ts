@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Ce n’est pas une paire</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n seconde</numerusform>
+            <numerusform>%1, %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Le temps est écoulé</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Le temps s&apos;est écoulé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Terminé avec %n seconde d&apos;avance</numerusform>
+            <numerusform>Terminé avec %n secondes d&apos;avance</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>sans chrono, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Retour à la fin de partie</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Retour au plateau</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Jouer un nouveau plateau</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 affiche les résultats de la session.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>Le dossier d’images « %1 » n’a pas pu être distribué à temps : il contient trop de fichiers qui ne sont pas des images, ou répond trop lentement.</translation>
+        <translation>Le jeu d&apos;images «%1» n&apos;a pas pu être distribué à temps : ses dossiers contiennent trop de fichiers qui ne sont pas des images, ou répondent trop lentement.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n paire</numerusform>
+            <numerusform>%n paires</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Joue contre la montre.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Distribution des cartes… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Non è una coppia</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n secondo</numerusform>
+            <numerusform>%1, %n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Il tempo è scaduto</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Il tempo è finito</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Finito con %n secondo rimasto</numerusform>
+            <numerusform>Finito con %n secondi rimasti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>senza orologio, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Torna alla fine della partita</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Torna al tavolo</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Gioca un nuovo tavolo</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 mostra i risultati della sessione.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>La cartella delle immagini «%1» non si è potuta distribuire in tempo: contiene troppi file che non sono immagini, o risponde troppo lentamente.</translation>
+        <translation>Il set di immagini «%1» non è stato distribuito in tempo: le sue cartelle contengono troppi file che non sono immagini, o rispondono troppo lentamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n coppia</numerusform>
+            <numerusform>%n coppie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Gioca contro il tempo.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Distribuzione delle carte… %1 %</translation>
     </message>
 </context>
 </TS>

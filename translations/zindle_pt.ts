@@ -39,6 +39,29 @@
         <source>Not a pair</source>
         <translation>Não é um par</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n segundo</numerusform>
+            <numerusform>%1, %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>O tempo acabou</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>O tempo se esgotou</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Terminado com %n segundo de sobra</numerusform>
+            <numerusform>Terminado com %n segundos de sobra</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -339,6 +362,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>sem relógio, %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Voltar ao fim do jogo</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Voltar ao tabuleiro</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Jogar um tabuleiro novo</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 mostra os resultados da sessão.</translation>
     </message>
 </context>
 <context>
@@ -875,7 +917,14 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>A pasta de imagens “%1” não pôde ser distribuída a tempo: tem demasiados ficheiros que não são imagens, ou responde demasiado devagar.</translation>
+        <translation>O conjunto de imagens «%1» não pôde ser distribuído a tempo: suas pastas têm arquivos demais que não são imagens, ou respondem devagar demais.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n par</numerusform>
+            <numerusform>%n pares</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -900,6 +949,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Jogue contra o relógio.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -910,6 +964,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Distribuindo as cartas… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,31 @@
         <source>Not a pair</source>
         <translation>Це не пара</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, %n seconds</source>
+        <comment>The board, then its time limit</comment>
+        <translation>
+            <numerusform>%1, %n секунда</numerusform>
+            <numerusform>%1, %n секунди</numerusform>
+            <numerusform>%1, %n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Time is up</source>
+        <translation>Час вийшов</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Час скінчився</translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished with %n seconds left</source>
+        <translation>
+            <numerusform>Завершено, залишилася %n секунда</numerusform>
+            <numerusform>Завершено, залишилося %n секунди</numerusform>
+            <numerusform>Завершено, залишилося %n секунд</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MakerWindow</name>
@@ -344,6 +369,25 @@
     <message>
         <source>no clock, %1 s</source>
         <translation>без годинника, %1 с</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Back to the game over</source>
+        <translation>Назад до завершення гри</translation>
+    </message>
+    <message>
+        <source>Back to the board</source>
+        <translation>Назад до поля</translation>
+    </message>
+    <message>
+        <source>Play a new board</source>
+        <translation>Грати нове поле</translation>
+    </message>
+    <message>
+        <source>F9 shows the results of the run.</source>
+        <translation>F9 показує результати сеансу.</translation>
     </message>
 </context>
 <context>
@@ -884,7 +928,15 @@ usage error.
     </message>
     <message>
         <source>The picture set «%1» could not be dealt in time: its folders hold too many files that are no pictures, or answer too slowly.</source>
-        <translation>Теку з малюнками «%1» не вдалося роздати вчасно: у ній забагато файлів, що не є малюнками, або вона відповідає надто повільно.</translation>
+        <translation>Набір зображень «%1» не вдалося роздати вчасно: його теки містять забагато файлів, що не є зображеннями, або відповідають надто повільно.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs</source>
+        <translation>
+            <numerusform>%n пара</numerusform>
+            <numerusform>%n пари</numerusform>
+            <numerusform>%n пар</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -909,6 +961,11 @@ usage error.
         <source>Play against the clock.</source>
         <translation>Грай на час.</translation>
     </message>
+    <message>
+        <source>%1: the preference is not kept: %2: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
@@ -919,6 +976,10 @@ usage error.
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Dealing the cards… %1 %</source>
+        <translation>Роздаємо картки… %1 %</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,18 @@ class GameClock;
 namespace Announcements
 {
 
-// "colores, 6 pairs": what the board plays, and when it has no clock.
-QString board(const QString &set, int pairs, bool withClock);
+// "colores, 6 pairs, 61 seconds": what the board plays, and its time or that it has no
+// clock. Said as it opens, after the deal started the clock.
+QString board(const QString &set, int pairs, const GameClock &clock);
 // The clock's seconds with their word; nothing before its first tick.
 QString clock(const GameClock &clock);
+// What a countdown's last tick brings to say: 30 and 10 seconds left, the time up at 0;
+// nothing at the other seconds and nothing without a countdown. The countdown shows each
+// second once, so each is said once.
+QString clockMoment(const GameClock &clock);
+// How the game ended, for the game over: with time left, the time ran out, or the seconds
+// played without a clock.
+QString gameEnd(const GameClock &clock);
 // The second card of a turn: a pair, and how many of the board's are found.
 QString pairFound(int found, int pairs);
 QString missed();

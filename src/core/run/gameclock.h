@@ -31,6 +31,8 @@ public:
 
     bool isRunning() const { return m_running; }
     bool countsDown() const { return m_countsDown; }
+    // The countdown's seconds as it started.
+    int limit() const { return m_start; }
     // What the clock shows, the seconds left or played: nothing before its first tick.
     std::optional<int> shownSeconds() const;
 

@@ -4,6 +4,7 @@
 #include "workprogress.h"
 
 #include <QGuiApplication>
+#include <QProgressBar>
 #include <QTimer>
 #include <limits>
 
@@ -16,6 +17,17 @@ WorkProgress::WorkProgress(QWidget *owner, std::chrono::milliseconds showAfter)
     // Qt's own words for the button are not among the game's translations.
     setCancelButtonText(tr("Cancel"));
     setAccessibleName(labelText());
+    // Named with its share done, as a screen reader says the window: "Dealing the cards…
+    // 40 %", only the words while the bar is busy.
+    if (auto *bar = findChild<QProgressBar *>()) {
+        connect(bar, &QProgressBar::valueChanged, this, [this, bar] {
+            const int span = bar->maximum() - bar->minimum();
+            setAccessibleName(span <= 0 || bar->value() < bar->minimum()
+                                  ? labelText()
+                                  : tr("Dealing the cards… %1 %")
+                                        .arg((bar->value() - bar->minimum()) * 100 / span));
+        });
+    }
     setRange(0, 0);
     setModal(false);
     // Shown by the timer alone: the dialog's own guess from its first values comes late.

@@ -162,8 +162,8 @@ void BoardWindow::onLoad()
     m_nameLabel->setAccessibleName(player);
     flow().titleResults(player + QLatin1Char(' ') + listTitle);
     const Board &board = run().board();
-    window()->setAccessibleName(Announcements::board(cleanText(run().boardSet()), board.pairCount(),
-                                                     board.clock().countsDown()));
+    window()->setAccessibleName(
+        Announcements::board(cleanText(run().boardSet()), board.pairCount(), board.clock()));
     // The first card takes the focus, so that a screen reader says it as the board opens.
     moveMark(MarkMove::Right);
 }
@@ -294,8 +294,11 @@ void BoardWindow::showFrame(int k, bool shown, bool told)
 
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_closeButton.data() || watched == m_listButton.data())) {
+    const bool topBar = watched == m_closeButton.data() || watched == m_listButton.data();
+    // One focus mark: the card's while the board has the keys, none while a button has.
+    if (topBar && m_mark && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_mark->setVisible(event->type() == QEvent::FocusOut && m_markedCard >= 0);
+    if (event->type() == QEvent::KeyPress && topBar) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down) {
             return onKeyDown(key);
@@ -370,7 +373,11 @@ void BoardWindow::showMark()
 void BoardWindow::showClock(int seconds)
 {
     m_clockLabel->setText(secondsCaption(seconds));
-    m_clockLabel->setAccessibleName(Announcements::clock(run().board().clock()));
+    const GameClock &clock = run().board().clock();
+    m_clockLabel->setAccessibleName(Announcements::clock(clock));
+    // A changed name goes unsaid: the moments of the countdown are told.
+    if (const QString moment = Announcements::clockMoment(clock); !moment.isEmpty())
+        m_announcer->announce(moment);
 }
 
 void BoardWindow::onCloseClicked()

@@ -9,7 +9,10 @@
 #include "run/announcements.h"
 #include "run/run.h"
 #include "screen/twips.h"
+#include "windows/resultswindow.h"
 #include "windows/windowflow.h"
+
+#include <QKeyEvent>
 
 void GameOverWindow::buildControls(WindowWidget *window)
 {
@@ -59,9 +62,10 @@ void GameOverWindow::onLoad()
     m_messageLabel->setText(lines.caption(LanguageLine::GameOverMessage));
     const GameClock &gameClock = run().board().clock();
     m_secondsLabel->setText(secondsCaption(gameClock.shownSeconds()));
-    // Said with its word: a number alone leaves the player guessing what it counts.
-    m_secondsLabel->setAccessibleName(Announcements::clock(gameClock));
+    // Said as how the game ended: a number alone leaves the player guessing what it counts.
+    m_secondsLabel->setAccessibleName(Announcements::gameEnd(gameClock));
     window()->setAccessibleName(lines.caption(LanguageLine::GameOverMessage));
+    window()->setAccessibleDescription(ResultsWindow::openKeyHint());
 }
 
 void GameOverWindow::onKeepPlayingClicked()
@@ -72,4 +76,12 @@ void GameOverWindow::onKeepPlayingClicked()
 void GameOverWindow::onFinishClicked()
 {
     flow().endProgram();
+}
+
+bool GameOverWindow::onKeyDown(QKeyEvent *event)
+{
+    if (!ResultsWindow::isOpenKey(event))
+        return false;
+    flow().resultsWindow().openFrom(this);
+    return true;
 }

@@ -21,6 +21,8 @@ protected:
     // of which the seconds left are new.
     QAccessible::Role accessibleRole() const override { return QAccessible::AlertMessage; }
     void onLoad() override;
+    // F9 opens the list of results.
+    bool onKeyDown(QKeyEvent *event) override;
 
 private:
     void onKeepPlayingClicked();

@@ -9,6 +9,7 @@
 #include "look/design.h"
 #include "run/run.h"
 #include "screen/twips.h"
+#include "windows/boardwindow.h"
 #include "windows/windowflow.h"
 
 #include <QAccessible>
@@ -49,6 +50,10 @@ void ResultsWindow::buildControls(WindowWidget *window)
     QPalette palette = m_resultList->palette();
     palette.setColor(QPalette::Base, Colours::ResultListBackground);
     palette.setColor(QPalette::Text, Colours::ResultListText);
+    // The current line in the list's colours swapped, whatever the desktop's selection colour,
+    // so that the line the keys are on stands out.
+    palette.setColor(QPalette::Highlight, Colours::ResultListText);
+    palette.setColor(QPalette::HighlightedText, Colours::ResultListBackground);
     m_resultList->setPalette(palette);
     for (const GameResult &result : run().results().all())
         m_resultList->addItem(resultLine(result));
@@ -62,6 +67,8 @@ void ResultsWindow::buildControls(WindowWidget *window)
     picture->setObjectName(QStringLiteral("backPicture"));
     picture->setGeometry(m_backButton->rect());
     connectHandler(m_backButton.data(), &QPushButton::clicked, [this] { onBackClicked(); });
+    // The back button's name follows what it does, which the other windows change.
+    window->installEventFilter(this);
     if (m_resultList->count() > 0)
         m_resultList->setFocus();
     else
@@ -71,32 +78,94 @@ void ResultsWindow::buildControls(WindowWidget *window)
 void ResultsWindow::onLoad()
 {
     flow().centreOnScreen(*this);
-    // The back button goes on with the game: it is named by the keep-playing caption.
-    const QString back = run().texts().caption(LanguageLine::KeepPlayingButton);
-    m_backButton->setAccessibleName(back);
+    nameBackButton();
+}
+
+void ResultsWindow::nameBackButton()
+{
+    if (!m_backButton)
+        return;
+    m_backButton->setAccessibleName(
+        cameFromModal() ? QCoreApplication::translate("ResultsWindow", "Back to the game over")
+        : flow().boardWindow().isLoaded()
+            ? QCoreApplication::translate("ResultsWindow", "Back to the board")
+            : QCoreApplication::translate("ResultsWindow", "Play a new board"));
+}
+
+bool ResultsWindow::cameFromModal() const
+{
+    return m_cameFrom && m_cameFrom->isLoaded() && m_cameFrom->window()->isModal();
+}
+
+QString ResultsWindow::openKeyHint()
+{
+    return QCoreApplication::translate("ResultsWindow", "F9 shows the results of the run.");
+}
+
+bool ResultsWindow::isOpenKey(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_F9 && event->modifiers() == Qt::NoModifier;
+}
+
+void ResultsWindow::openFrom(ProgramWindow *from)
+{
+    load();
+    if (!isLoaded())
+        return;
+    takeFocus();
+    m_cameFrom = from;
+    if (cameFromModal()) {
+        window()->hide();
+        window()->setWindowModality(Qt::ApplicationModal);
+    }
+    if (!isOnScreen())
+        flow().centreOnScreen(*this);
+    setOwner(from);
+    show();
+    nameBackButton();
+}
+
+void ResultsWindow::leave()
+{
+    ProgramWindow *from = m_cameFrom;
+    m_cameFrom = nullptr;
+    setOwner(nullptr);
+    if (window()->isModal()) {
+        window()->hide();
+        window()->setWindowModality(Qt::NonModal);
+        showBehind();
+    }
+    if (from && from->isShown())
+        from->show();
+    else if (flow().boardWindow().isLoaded())
+        flow().boardWanted();
 }
 
 void ResultsWindow::takeFocus()
 {
+    m_cameFrom = nullptr;
     if (!m_backButton)
         return;
+    nameBackButton();
     if (m_resultList->count() > 0)
         m_resultList->setFocus(Qt::ActiveWindowFocusReason);
     else
         m_backButton->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// Escape leaves the list as its back button does.
+// Escape goes back where the list came from.
 bool ResultsWindow::onKeyDown(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape)
         return false;
-    onBackClicked();
+    leave();
     return true;
 }
 
 bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::WindowActivate && watched == window())
+        nameBackButton();
     // The list says only itself as it takes the focus: its line follows, after the list.
     if (event->type() == QEvent::FocusIn && watched == m_resultList) {
         QTimer::singleShot(0, m_resultList, [list = m_resultList] {
@@ -109,12 +178,19 @@ bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
     return ProgramWindow::eventFilter(watched, event);
 }
 
+// The window manager's close goes back as Escape does; alone on the screen, the run ends.
 void ResultsWindow::closeRequested()
 {
-    flow().resultsClosing();
+    if (m_cameFrom || flow().boardWindow().isLoaded())
+        leave();
+    else
+        flow().resultsClosing();
 }
 
 void ResultsWindow::onBackClicked()
 {
-    flow().boardWanted();
+    if (cameFromModal())
+        leave();
+    else
+        flow().boardWanted();
 }

@@ -22,6 +22,13 @@ public:
     // The list takes the focus on its latest result, where a screen reader reads it and the
     // arrow keys go through the others; an empty list leaves it to the back button.
     void takeFocus();
+    // The key that opens the list from the setup and game-over windows; openKeyHint() says
+    // which.
+    static bool isOpenKey(const QKeyEvent *event);
+    static QString openKeyHint();
+    // Brings the list forward from `from`, the window Escape goes back to: over a modal
+    // window the list is modal too while it shows from there.
+    void openFrom(ProgramWindow *from);
 
 protected:
     void buildControls(WindowWidget *window) override;
@@ -31,7 +38,13 @@ protected:
 
 private:
     void onBackClicked();
+    // Back to the window the list came from, else to an open board; never a new board.
+    void leave();
+    void nameBackButton();
+    bool cameFromModal() const;
 
     QPointer<QListWidget> m_resultList;
     QPointer<ColourButton> m_backButton;
+    // The window that opened the list by its key; every window lives as long as the run.
+    ProgramWindow *m_cameFrom = nullptr;
 };

@@ -10,10 +10,13 @@
 #include "run/run.h"
 #include "screen/twips.h"
 #include "texts/cleantext.h"
+#include "windows/resultswindow.h"
 #include "windows/windowflow.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 namespace
 {
@@ -33,6 +36,19 @@ constexpr std::array<std::array<int, 2>, PairCounts::ChoiceCount> PairButtonCell
 // The buttons by tab order; the play button and the set box fall in between.
 constexpr std::array<int, 4> ButtonsBeforePlay = {0, 1, 2, 3};
 constexpr std::array<int, 3> ButtonsAfterSetBox = {4, 5, 6};
+
+// The buttons as read, row by row from the top, each row from its start.
+std::array<int, PairCounts::ChoiceCount> readingOrder()
+{
+    std::array<int, PairCounts::ChoiceCount> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::sort(order.begin(), order.end(), [](int a, int b) {
+        const auto &ca = PairButtonCells[std::size_t(a)], &cb = PairButtonCells[std::size_t(b)];
+        return std::pair(ca[1], ca[0]) < std::pair(cb[1], cb[0]);
+    });
+    return order;
+}
 
 } // namespace
 
@@ -64,6 +80,10 @@ void SetupWindow::buildControls(WindowWidget *window)
         const auto &cell = PairButtonCells[std::size_t(i)];
         button->setGeometry(twipsRect(cell[0], cell[1], 2655, 2295));
         connectHandler(button, &QPushButton::clicked, [this, i] { onPairButtonClicked(i); });
+        // The visible caption is the number; a screen reader says what it counts.
+        button->setAccessibleDescription(tr("%n pairs", nullptr, pairs));
+        // The arrows go through the counts in reading order.
+        button->installEventFilter(this);
         m_pairButtons[std::size_t(i)] = button;
     };
     for (int i : ButtonsBeforePlay)
@@ -125,11 +145,53 @@ void SetupWindow::onLoad()
     const LanguageLines lines =
         run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
     m_instructionLabel->setText(lines.caption(LanguageLine::SetupInstruction));
-    // The instruction says what the box is for.
+    // The instruction says what the box is for, and what the window is for as it opens.
     m_setBox->setAccessibleName(m_instructionLabel->text());
+    window()->setAccessibleDescription(m_instructionLabel->text() + QLatin1Char('\n') +
+                                       ResultsWindow::openKeyHint());
     m_playButton->setText(lines.caption(LanguageLine::PlayButton));
     checkPairButtons();
     m_loading = false;
+}
+
+bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto button = std::find(m_pairButtons.begin(), m_pairButtons.end(), watched);
+    if (event->type() != QEvent::KeyPress || button == m_pairButtons.end())
+        return ProgramWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    int step = 0;
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    default:
+        return ProgramWindow::eventFilter(watched, event);
+    }
+    // Mirrored, the row reads from the right, and so do the arrows.
+    if (window()->layoutDirection() == Qt::RightToLeft &&
+        (key == Qt::Key_Left || key == Qt::Key_Right))
+        step = -step;
+    const auto order = readingOrder();
+    const int count = int(order.size());
+    const int from = int(
+        std::find(order.begin(), order.end(), int(button - m_pairButtons.begin())) - order.begin());
+    // The next count offered, round the group as in any group of choices; it is chosen.
+    for (int k = 1; k < count; ++k) {
+        ColourButton *next = m_pairButtons[std::size_t(
+            order[std::size_t(((from + step * k) % count + count) % count)])];
+        if (next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+            break;
+        }
+    }
+    return true;
 }
 
 void SetupWindow::onUnload()
@@ -209,4 +271,12 @@ void SetupWindow::checkPairButtons()
         return;
     for (std::size_t i = 0; i < m_pairButtons.size(); ++i)
         m_pairButtons[i]->setEnabled(offered && (*offered)[i]);
+}
+
+bool SetupWindow::onKeyDown(QKeyEvent *event)
+{
+    if (!ResultsWindow::isOpenKey(event))
+        return false;
+    flow().resultsWindow().openFrom(this);
+    return true;
 }

@@ -32,7 +32,10 @@ public:
 protected:
     void buildControls(WindowWidget *window) override;
     void onLoad() override;
+    // F9 opens the list of results.
+    bool onKeyDown(QKeyEvent *event) override;
     void onUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onSetChosen();
