@@ -364,6 +364,18 @@
         <source>Play against the clock.</source>
         <translation>Παίξε με το ρολόι.</translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>καμία οθόνη: το Qt δεν έχει πλατφόρμα με το όνομα %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>καμία οθόνη: κανένας συνθέτης Wayland δεν απαντά στο %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>καμία οθόνη: δεν έχει οριστεί η DISPLAY</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

@@ -364,6 +364,18 @@
         <source>Play against the clock.</source>
         <translation>Juega contra el reloj.</translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>no hay pantalla: Qt no tiene ninguna plataforma llamada %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>no hay pantalla: ningún compositor Wayland responde en %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>no hay pantalla: DISPLAY no está definida</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>
