@@ -45,11 +45,12 @@ trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
 for factor in -1 nan inf 0 0.001; do
     QT_SCALE_FACTOR=$factor "$game" 2>/dev/null &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --pid $pid 2>/dev/null | head -n 1) ||
+    windows=$(timeout 30 xdotool search --sync --onlyvisible --pid $pid 2>/dev/null) ||
         fail "QT_SCALE_FACTOR=$factor: no window"
+    window=$(echo "$windows" | head -n 1)
     width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
     [ "$width" -ge 200 ] || fail "QT_SCALE_FACTOR=$factor: a window $width pixels wide"
     kill -0 $pid 2>/dev/null || fail "QT_SCALE_FACTOR=$factor: the game ended"
     kill $pid
-    wait $pid || [ $? -eq 143 ] || fail "QT_SCALE_FACTOR=$factor: ended by another signal"
+    wait $pid 2>/dev/null || [ $? -eq 143 ] || fail "QT_SCALE_FACTOR=$factor: ended by another signal"
 done
