@@ -39,9 +39,16 @@ run no-such-platform 1 1 QT_QPA_PLATFORM=nonsense "$game"
 # Every factor starts the game with its first window at least 200 pixels wide, the program
 # alive until it is ended.
 export DISPLAY=:$(( $$ % 500 + 100 ))
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Without -noreset the server would reset as each game ends and refuse the next one's start.
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
+tries=0
+until xdpyinfo >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -le 300 ] || fail "Xvfb did not start"
+    sleep 0.1
+done
 for factor in -1 nan inf 0 0.001; do
     QT_SCALE_FACTOR=$factor "$game" 2>/dev/null &
     pid=$!

@@ -45,38 +45,58 @@ namespace
 // never will.
 constexpr int XServerAnswerMs = 3000;
 
+// The probe's connection to the X server, held until Qt has its own: an X server whose last
+// client leaves resets itself, and refuses the clients that come meanwhile.
+xcb_connection_t *probeConnection = nullptr;
+
 // Whether the X server that DISPLAY names answers in time. A server that accepts the
 // connection and never answers would keep xcb_connect waiting for good, so it runs on a
 // thread of its own that is left behind when it does not return.
 bool xServerAnswers()
 {
     // Shared with the probe, which may outlive this call.
-    const auto reachable = std::make_shared<std::atomic<bool>>(false);
-    QThread *probe = QThread::create([reachable] {
-        xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-        *reachable = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
-    });
+    const auto connection = std::make_shared<std::atomic<xcb_connection_t *>>(nullptr);
+    QThread *probe = QThread::create([connection] { *connection = xcb_connect(nullptr, nullptr); });
     probe->start();
     if (!probe->wait(QDeadlineTimer(XServerAnswerMs)))
         return false;
     delete probe;
-    return *reachable;
+    if (xcb_connection_has_error(*connection) != 0) {
+        xcb_disconnect(*connection);
+        return false;
+    }
+    if (probeConnection)
+        xcb_disconnect(probeConnection);
+    probeConnection = *connection;
+    return true;
+}
+
+// Why the program cannot start: a text of the "Startup" context and what fills its %1.
+// Translated only once the platform is known to be missing, by a core application of its
+// own: none may live while the X server is probed.
+struct StartFailure {
+    const char *text;
+    QString argument;
+};
+
+StartFailure noXServer(const QByteArray &display)
+{
+    return {QT_TRANSLATE_NOOP("Startup", "the X server of display %1 does not answer"),
+            QString::fromLocal8Bit(display)};
 }
 
 // Says why the program cannot start, in one line in the player's language after the
 // program's name, which starts the line in every language as it does in every command's
 // messages, and ends it. Not exit(): the X server probe may still be waiting on its thread.
-[[noreturn]] void cannotStart(const QString &why)
+[[noreturn]] void cannotStart(int &argc, char *argv[], const StartFailure &failure)
 {
+    QCoreApplication app(argc, argv);
+    installTranslations(currentLanguage(executableFolder()).language);
+    QString why = QCoreApplication::translate("Startup", failure.text);
+    if (!failure.argument.isNull())
+        why = why.arg(failure.argument);
     std::fputs(qPrintable(QStringLiteral("zindle: ") + why + QLatin1Char('\n')), stderr);
     std::_Exit(1);
-}
-
-QString noXServerText(const QByteArray &display)
-{
-    return QCoreApplication::translate("Startup", "the X server of display %1 does not answer")
-        .arg(QString::fromLocal8Bit(display));
 }
 
 // Whether a Wayland compositor listens where the Wayland client library looks: the socket
@@ -135,71 +155,67 @@ QStringList platformNames()
 
 // Qt ends the program with an abort when the platform it is asked for cannot start, so the
 // platforms that QT_QPA_PLATFORM (or -platform) lists, "wayland;xcb" say, are tried here
-// first: the first that can start is the one Qt gets; with none the program says why the
-// first cannot, and ends.
-void checkChosenPlatform(const QString &chosen)
+// first: the first that can start is the one Qt gets; with none, why the first cannot.
+std::optional<StartFailure> checkChosenPlatform(const QString &chosen)
 {
     const QStringList known = platformNames();
-    std::optional<QString> firstReason;
+    const StartFailure unknown{
+        QT_TRANSLATE_NOOP("Startup", "no display: Qt has no platform called %1"), chosen};
+    std::optional<StartFailure> first;
     for (const QString &entry : chosen.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
-        QString reason;
+        std::optional<StartFailure> failure;
         QString socketPath;
         if (!known.isEmpty() && !known.contains(name))
-            reason =
-                QCoreApplication::translate("Startup", "no display: Qt has no platform called %1")
-                    .arg(name);
+            failure = StartFailure{unknown.text, name};
         else if (name.startsWith(QLatin1String("wayland")) &&
                  !waylandCompositorAnswers(&socketPath))
-            reason =
-                QCoreApplication::translate("Startup",
-                                            "no display: no Wayland compositor answers at %1")
-                    .arg(socketPath.isEmpty() ? QStringLiteral("XDG_RUNTIME_DIR") : socketPath);
+            failure = StartFailure{
+                QT_TRANSLATE_NOOP("Startup", "no display: no Wayland compositor answers at %1"),
+                socketPath.isEmpty() ? QStringLiteral("XDG_RUNTIME_DIR") : socketPath};
         else if (name == QLatin1String("xcb") && qEnvironmentVariableIsEmpty("DISPLAY"))
-            reason = QCoreApplication::translate("Startup", "no display: DISPLAY is not set");
+            failure =
+                StartFailure{QT_TRANSLATE_NOOP("Startup", "no display: DISPLAY is not set"), {}};
         else if (name == QLatin1String("xcb") && !xServerAnswers())
-            reason = noXServerText(qgetenv("DISPLAY"));
-        if (reason.isEmpty()) {
+            failure = noXServer(qgetenv("DISPLAY"));
+        if (!failure) {
             qputenv("QT_QPA_PLATFORM", entry.toLocal8Bit());
-            return;
+            return std::nullopt;
         }
-        if (!firstReason)
-            firstReason = reason;
+        if (!first)
+            first = failure;
     }
-    cannotStart(firstReason.value_or(
-        QCoreApplication::translate("Startup", "no display: Qt has no platform called %1")
-            .arg(chosen)));
+    return first.value_or(unknown);
 }
 
 // The window flow needs windows that place themselves, come to the front on request and
 // stay above the board while modal; only an X server gives a client all three. Where the
 // session offers one (XWayland included) and the player chose no platform, run on it, else
-// on Wayland. With neither the program says so in one line and ends.
-void choosePlatform(const QString &platformArgument)
+// on Wayland. With neither, why not.
+std::optional<StartFailure> choosePlatform(const QString &platformArgument)
 {
     if (!platformArgument.isEmpty())
         qputenv("QT_QPA_PLATFORM", platformArgument.toLocal8Bit());
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        checkChosenPlatform(qEnvironmentVariable("QT_QPA_PLATFORM"));
-        return;
-    }
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return checkChosenPlatform(qEnvironmentVariable("QT_QPA_PLATFORM"));
     const QByteArray display = qgetenv("DISPLAY");
     if (!display.isEmpty() && xServerAnswers()) {
         qputenv("QT_QPA_PLATFORM", "xcb");
-        return;
+        return std::nullopt;
     }
     QString socketPath;
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         if (waylandCompositorAnswers(&socketPath))
-            return;
-        cannotStart(QCoreApplication::translate("Startup",
-                                                "no display: no Wayland compositor answers at %1")
-                        .arg(socketPath));
+            return std::nullopt;
+        return StartFailure{
+            QT_TRANSLATE_NOOP("Startup", "no display: no Wayland compositor answers at %1"),
+            socketPath};
     }
-    cannotStart(display.isEmpty()
-                    ? QCoreApplication::translate(
-                          "Startup", "no display: neither DISPLAY nor WAYLAND_DISPLAY is set")
-                    : noXServerText(display));
+    if (display.isEmpty())
+        return StartFailure{
+            QT_TRANSLATE_NOOP("Startup", "no display: neither DISPLAY nor WAYLAND_DISPLAY is set"),
+            {}};
+    return noXServer(display);
 }
 
 // Qt takes QT_SCALE_FACTOR as it comes: a negative one crashes the program, zero or one
@@ -254,8 +270,8 @@ struct CommandLine {
 };
 
 // --help and --version answer, in the player's language, and an option the game does not
-// know ends it with a line and status 2, all before any display is looked for; then the
-// program chooses its platform. A core application of its own serves the translations.
+// know ends it with a line and status 2, all before any display is looked for. A core
+// application of its own serves the translations.
 CommandLine readCommandLine(int &argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -288,8 +304,6 @@ CommandLine readCommandLine(int &argc, char *argv[])
     if (parser.isSet(noClock) || parser.isSet(clock))
         line.withClock = !parser.isSet(noClock);
     line.platform = parser.value(QStringLiteral("platform"));
-    checkScaleFactor();
-    choosePlatform(line.platform);
     return line;
 }
 
@@ -355,10 +369,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("zindle"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     const CommandLine commandLine = readCommandLine(argc, argv);
+    checkScaleFactor();
+    if (const std::optional<StartFailure> failure = choosePlatform(commandLine.platform))
+        cannotStart(argc, argv, *failure);
     // Qt takes its own options out of argv.
     std::vector<char *> arguments(argv, argv + argc + 1);
     QAccessible::installFactory(GameAccessible::factory);
     QApplication app(argc, argv);
+    if (probeConnection)
+        xcb_disconnect(probeConnection);
     fitToScreen(arguments.data());
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     // The run ends only in the ways the window flow names, never because the last
