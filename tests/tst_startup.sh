@@ -38,17 +38,18 @@ run no-such-platform 1 1 QT_QPA_PLATFORM=nonsense "$game"
 
 # Every factor starts the game with its first window at least 200 pixels wide, the program
 # alive until it is ended.
-export DISPLAY=:$(( $$ % 500 + 100 ))
-# Without -noreset the server would reset as each game ends and refuse the next one's start.
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+# The server takes a free display and names it once it listens. Without -noreset it would
+# reset as each game ends and refuse the next one's start.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
 tries=0
-until xdpyinfo >/dev/null 2>&1; do
+until [ -s "$work/display" ]; do
     tries=$((tries + 1))
     [ $tries -le 300 ] || fail "Xvfb did not start"
     sleep 0.1
 done
+export DISPLAY=:$(cat "$work/display")
 for factor in -1 nan inf 0 0.001; do
     QT_SCALE_FACTOR=$factor "$game" 2>/dev/null &
     pid=$!
