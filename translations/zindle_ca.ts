@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>no hi ha pantalla: Qt no té cap plataforma anomenada %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>no hi ha pantalla: cap compositor Wayland no respon a %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>no hi ha pantalla: no s’ha definit DISPLAY</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

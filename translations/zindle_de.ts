@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>kein Bildschirm: Qt hat keine Plattform namens %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>kein Bildschirm: kein Wayland-Compositor antwortet unter %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>kein Bildschirm: DISPLAY ist nicht gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>καμία οθόνη: το Qt δεν έχει πλατφόρμα με το όνομα %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>καμία οθόνη: κανένας συνθέτης Wayland δεν απαντά στο %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>καμία οθόνη: δεν έχει οριστεί η DISPLAY</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

@@ -1026,6 +1026,18 @@ editar, exportar o importar, o con un error de uso.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>no hay pantalla: Qt no tiene ninguna plataforma llamada %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>no hay pantalla: ningún compositor Wayland responde en %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>no hay pantalla: DISPLAY no está definida</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>pas d’écran : Qt n’a aucune plateforme nommée %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>pas d’écran : aucun compositeur Wayland ne répond sur %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>pas d’écran : DISPLAY n’est pas défini</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

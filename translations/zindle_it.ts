@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>nessuno schermo: Qt non ha alcuna piattaforma chiamata %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>nessuno schermo: nessun compositor Wayland risponde su %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>nessuno schermo: DISPLAY non è impostata</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

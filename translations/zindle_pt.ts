@@ -954,6 +954,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>sem tela: o Qt não tem nenhuma plataforma chamada %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>sem tela: nenhum compositor Wayland responde em %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>sem tela: DISPLAY não está definida</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

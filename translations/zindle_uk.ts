@@ -966,6 +966,18 @@ usage error.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no display: Qt has no platform called %1</source>
+        <translation>немає дисплея: у Qt немає платформи з назвою %1</translation>
+    </message>
+    <message>
+        <source>no display: no Wayland compositor answers at %1</source>
+        <translation>немає дисплея: жоден композитор Wayland не відповідає на %1</translation>
+    </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>немає дисплея: не задано DISPLAY</translation>
+    </message>
 </context>
 <context>
     <name>WorkProgress</name>

@@ -21,3 +21,5 @@ Q_DECLARE_LOGGING_CATEGORY(filesLog)
 Q_DECLARE_LOGGING_CATEGORY(soundsLog)
 // Translations of the program's own texts that could not be installed.
 Q_DECLARE_LOGGING_CATEGORY(translationsLog)
+// Start-up settings of the environment that the program leaves out or corrects.
+Q_DECLARE_LOGGING_CATEGORY(startupLog)
