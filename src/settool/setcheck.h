@@ -94,6 +94,10 @@ QStringList reportLines(const std::vector<SetReport> &reports);
 // played, or no set at all.
 int exitStatus(const std::vector<SetReport> &reports);
 
+// The characters of a caption that a screen reader at its default punctuation level reads
+// out as words (": / — = &" ...), each once, in order; empty when it holds none.
+QString spokenPunctuation(const QString &text);
+
 // A text in double quotes, with quotes, backslashes and control characters escaped, so that
 // a name never breaks a report line.
 QString quoted(const QString &text);
