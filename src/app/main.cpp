@@ -81,7 +81,7 @@ void choosePlatform(int &argc, char *argv[])
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
     QCoreApplication app(argc, argv);
-    installTranslations(currentLanguage(executableFolder()).language);
+    installTranslations(currentLanguage(executableFolder()));
     std::fputs(qPrintable(noDisplayLine(display)), stderr);
     // Not exit(): the X server probe may still be waiting on its thread.
     std::_Exit(1);
@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     SystemServices system;
     Run run(system.services());
-    installTranslations(run.texts().choice().language);
+    installTranslations(run.texts().choice());
     run.choice().setWithClock(playsWithClock(app));
     WindowFlow flow(run);
     flow.start();
