@@ -67,7 +67,6 @@ private Q_SLOTS:
             << false << QStringList{"he-IL", "he"} << "en";
         QTest::newRow("the locale's first translated language")
             << false << QStringList{"he-IL", "pt-BR", "de"} << "pt";
-        QTest::newRow("a POSIX locale name") << false << QStringList{"uk_UA"} << "uk";
     }
 
     void programWordsFollowThePlayer()

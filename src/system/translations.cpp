@@ -38,9 +38,8 @@ QString programLanguage(const LanguageChoice &choice, const QStringList &uiLangu
         return QFile::exists(QStringLiteral(":/i18n/zindle_") + language + QStringLiteral(".qm"));
     };
     for (const QString &uiLanguage : uiLanguages) {
-        const QString language =
-            uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (!language.isEmpty() && !language.contains(QLatin1Char('/')) && translated(language))
+        const QString language = uiLanguage.section(QLatin1Char('-'), 0, 0).toLower();
+        if (!language.isEmpty() && translated(language))
             return language;
     }
     return QStringLiteral("en");
