@@ -3,7 +3,8 @@
 
 #include "languages.h"
 
-// "%1" and "%2" replaced one by one, so that neither's words are read as a placeholder.
+// Each placeholder replaced on its own: a pattern may hold %2 alone, which QString::arg
+// would fill with the first argument.
 QString timeInWords(const TimeWords &words, int hour, int minute)
 {
     const std::size_t quarter = std::size_t(minute / 15 % 4);
