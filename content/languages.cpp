@@ -3,33 +3,30 @@
 
 #include "languages.h"
 
-namespace
+// Each placeholder replaced on its own: a pattern may hold %2 alone, which QString::arg
+// would fill with the first argument.
+QString timeInWords(const TimeWords &words, int hour, int minute)
 {
-
-// An hour as Spanish says it in a time of day: "la una", "las tres".
-QString hourWords(int hour)
-{
-    static const std::array<const char *, 12> words = {
-        "la una",    "las dos",  "las tres",  "las cuatro", "las cinco", "las seis",
-        "las siete", "las ocho", "las nueve", "las diez",   "las once",  "las doce"};
-    return QString::fromUtf8(words[std::size_t((hour + 11) % 12)]);
+    const std::size_t quarter = std::size_t(minute / 15 % 4);
+    const std::size_t h = std::size_t((hour + (words.nextHour[quarter] ? 1 : 0) + 11) % 12);
+    QString text = QString::fromUtf8(words.patterns[quarter]);
+    text.replace(QStringLiteral("%1"), QString::fromUtf8(words.hours[h]));
+    if (words.otherHours[h])
+        text.replace(QStringLiteral("%2"), QString::fromUtf8(words.otherHours[h]));
+    return text;
 }
 
-} // namespace
-
-// "las tres y cuarto", "las cuatro menos cuarto".
-QString spanishTimeWords(int hour, int minute)
+QString dotsCaption(const Captions &captions, int count)
 {
-    switch (minute) {
-    case 15:
-        return hourWords(hour) + QStringLiteral(" y cuarto");
-    case 30:
-        return hourWords(hour) + QStringLiteral(" y media");
-    case 45:
-        return hourWords(hour + 1) + QStringLiteral(" menos cuarto");
-    default:
-        return hourWords(hour) + QStringLiteral(" en punto");
-    }
+    const int units = count % 10, tens = count / 10 % 10;
+    if (count == 1)
+        return QString::fromUtf8(captions.oneDot);
+    const char *pattern = captions.dots;
+    if (captions.unitDots && units == 1 && tens != 1)
+        pattern = captions.unitDots;
+    else if (captions.fewDots && units >= 2 && units <= 4 && tens != 1)
+        pattern = captions.fewDots;
+    return QString::fromUtf8(pattern).arg(count);
 }
 
 // The result line reads <9> <pairs> <10> <11> <seconds left> <12>; each language words it
@@ -53,13 +50,17 @@ const std::array<Language, 9> Languages = {{
        {"naranja", "naranja", "naranja"}}},
      false,
      "ABCDEFGHIJKLMNÑOPQRSTUVWXYZ",
-     {"color %1", "la palabra %1", "el número %1", "1 punto", "%1 puntos", "reloj de agujas: %1",
-      "reloj digital: %1", "dibujo: %1", "las palabras %1", "%1 más %2", "letra %1 mayúscula",
-      "letra %1 minúscula"},
-     spanishTimeWords},
+     {"color %1", "la palabra %1", "el número %1", "1 punto", "%1 puntos", nullptr, nullptr,
+      "reloj de agujas, %1", "reloj digital, %1", "dibujo, %1", "las palabras %1", "%1 más %2",
+      "letra %1 mayúscula", "letra %1 minúscula"},
+     {{"%1 en punto", "%1 y cuarto", "%1 y media", "%1 menos cuarto"},
+      {false, false, false, true},
+      {"la una", "las dos", "las tres", "las cuatro", "las cinco", "las seis", "las siete",
+       "las ocho", "las nueve", "las diez", "las once", "las doce"},
+      {}}},
     {"en",
      {"CONTINUE", "Name", "OK", "Choose the picture folder and the number of pairs", "PLAY",
-      "KEEP PLAYING", "END GAME", "Well done!", "Game of", "pairs:", "ended with", "s left",
+      "KEEP PLAYING", "END GAME", "Well done!", "Game of", "pairs,", "ended with", "s left",
       "- results"},
      {"colours", "numbers and dots", "clocks", "shapes", "sums", "letters"},
      {"red", "orange", "yellow", "green", "light green", "turquoise", "sky blue", "blue", "purple",
@@ -74,10 +75,14 @@ const std::array<Language, 9> Languages = {{
        {"orange", "orange", "orange"}}},
      true,
      "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
-     {"colour %1", "the word %1", "the number %1", "1 dot", "%1 dots", "clock with hands: %1",
-      "digital clock: %1", "drawing: %1", "the words %1", "%1 plus %2", "capital letter %1",
-      "small letter %1"},
-     nullptr},
+     {"colour %1", "the word %1", "the number %1", "1 dot", "%1 dots", nullptr, nullptr,
+      "clock with hands, %1", "digital clock, %1", "drawing, %1", "the words %1", "%1 plus %2",
+      "capital letter %1", "small letter %1"},
+     {{"%1 o’clock", "quarter past %1", "half past %1", "quarter to %1"},
+      {false, false, false, true},
+      {"one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten", "eleven",
+       "twelve"},
+      {}}},
     {"fr",
      {"CONTINUER", "Nom", "VALIDER", "Choisis le dossier d’images et le nombre de paires", "JOUER",
       "REJOUER", "TERMINER", "Bravo\u00a0!", "Partie de", "paires,", "il restait", "s",
@@ -95,10 +100,14 @@ const std::array<Language, 9> Languages = {{
        {"orange", "orange", "orange"}}},
      false,
      "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
-     {"couleur %1", "le mot %1", "le nombre %1", "1 point", "%1 points", "horloge à aiguilles : %1",
-      "horloge numérique : %1", "dessin : %1", "les mots %1", "%1 plus %2", "lettre majuscule %1",
-      "lettre minuscule %1"},
-     nullptr},
+     {"couleur %1", "le mot %1", "le nombre %1", "1 point", "%1 points", nullptr, nullptr,
+      "horloge à aiguilles, %1", "horloge numérique, %1", "dessin, %1", "les mots %1", "%1 plus %2",
+      "lettre majuscule %1", "lettre minuscule %1"},
+     {{"%1", "%1 et quart", "%1 et demie", "%1 moins le quart"},
+      {false, false, false, true},
+      {"une heure", "deux heures", "trois heures", "quatre heures", "cinq heures", "six heures",
+       "sept heures", "huit heures", "neuf heures", "dix heures", "onze heures", "douze heures"},
+      {}}},
     {"de",
      {"WEITER", "Name", "OK", "Wähle den Bilderordner und die Anzahl der Paare", "SPIELEN",
       "WEITERSPIELEN", "BEENDEN", "Super!", "Spiel mit", "Paaren,", "noch", "s übrig",
@@ -116,10 +125,15 @@ const std::array<Language, 9> Languages = {{
        {"orangefarbener", "orangefarbene", "orangefarbenes"}}},
      true,
      "ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ",
-     {"Farbe %1", "das Wort %1", "die Zahl %1", "1 Punkt", "%1 Punkte", "Zeigeruhr: %1",
-      "Digitaluhr: %1", "Bild: %1", "die Wörter %1", "%1 plus %2", "Großbuchstabe %1",
-      "Kleinbuchstabe %1"},
-     nullptr},
+     {"Farbe %1", "das Wort %1", "die Zahl %1", "1 Punkt", "%1 Punkte", nullptr, nullptr,
+      "Zeigeruhr, %1", "Digitaluhr, %1", "Bild, %1", "die Wörter %1", "%1 plus %2",
+      "Großbuchstabe %1", "Kleinbuchstabe %1"},
+     {{"%2 Uhr", "Viertel nach %1", "halb %1", "Viertel vor %1"},
+      {false, false, true, true},
+      {"eins", "zwei", "drei", "vier", "fünf", "sechs", "sieben", "acht", "neun", "zehn", "elf",
+       "zwölf"},
+      {"ein", "zwei", "drei", "vier", "fünf", "sechs", "sieben", "acht", "neun", "zehn", "elf",
+       "zwölf"}}},
     {"it",
      {"CONTINUA", "Nome", "OK", "Scegli la cartella delle immagini e il numero di coppie", "GIOCA",
       "GIOCA ANCORA", "FINE GIOCO", "Bravo!", "Partita da", "coppie,", "restavano", "s",
@@ -137,10 +151,14 @@ const std::array<Language, 9> Languages = {{
        {"arancione", "arancione", "arancione"}}},
      false,
      "ABCDEFGHILMNOPQRSTUVZ",
-     {"colore %1", "la parola %1", "il numero %1", "1 punto", "%1 punti", "orologio a lancette: %1",
-      "orologio digitale: %1", "disegno: %1", "le parole %1", "%1 più %2", "lettera %1 maiuscola",
-      "lettera %1 minuscola"},
-     nullptr},
+     {"colore %1", "la parola %1", "il numero %1", "1 punto", "%1 punti", nullptr, nullptr,
+      "orologio a lancette, %1", "orologio digitale, %1", "disegno, %1", "le parole %1",
+      "%1 più %2", "lettera %1 maiuscola", "lettera %1 minuscola"},
+     {{"%1 in punto", "%1 e un quarto", "%1 e mezza", "%1 meno un quarto"},
+      {false, false, false, true},
+      {"l’una", "le due", "le tre", "le quattro", "le cinque", "le sei", "le sette", "le otto",
+       "le nove", "le dieci", "le undici", "le dodici"},
+      {}}},
     {"pt",
      {"CONTINUAR", "Nome", "OK", "Escolha a pasta de imagens e o número de pares", "JOGAR",
       "JOGAR DE NOVO", "FIM DO JOGO", "Muito bem!", "Partida de", "pares,", "restavam", "s",
@@ -158,10 +176,15 @@ const std::array<Language, 9> Languages = {{
        {"laranja", "laranja", "laranja"}}},
      false,
      "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
-     {"cor %1", "a palavra %1", "o número %1", "1 ponto", "%1 pontos", "relógio de ponteiros: %1",
-      "relógio digital: %1", "desenho: %1", "as palavras %1", "%1 mais %2", "letra %1 maiúscula",
-      "letra %1 minúscula"},
-     nullptr},
+     {"cor %1", "a palavra %1", "o número %1", "1 ponto", "%1 pontos", nullptr, nullptr,
+      "relógio de ponteiros, %1", "relógio digital, %1", "desenho, %1", "as palavras %1",
+      "%1 mais %2", "letra %1 maiúscula", "letra %1 minúscula"},
+     {{"%2", "%1 e quinze", "%1 e meia", "%1 e quarenta e cinco"},
+      {false, false, false, false},
+      {"uma", "duas", "três", "quatro", "cinco", "seis", "sete", "oito", "nove", "dez", "onze",
+       "doze"},
+      {"uma hora", "duas horas", "três horas", "quatro horas", "cinco horas", "seis horas",
+       "sete horas", "oito horas", "nove horas", "dez horas", "onze horas", "doze horas"}}},
     {"ca",
      {"CONTINUA", "Nom", "D’ACORD", "Tria la carpeta d’imatges i el nombre de parelles", "JUGA",
       "TORNAR A JUGAR", "FI DEL JOC", "Molt bé!", "Partida de", "parelles,", "quedaven", "s",
@@ -179,13 +202,18 @@ const std::array<Language, 9> Languages = {{
        {"taronja", "taronja", "taronja"}}},
      false,
      "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
-     {"color %1", "la paraula %1", "el nombre %1", "1 punt", "%1 punts", "rellotge d’agulles: %1",
-      "rellotge digital: %1", "dibuix: %1", "les paraules %1", "%1 més %2", "lletra %1 majúscula",
-      "lletra %1 minúscula"},
-     nullptr},
+     {"color %1", "la paraula %1", "el nombre %1", "1 punt", "%1 punts", nullptr, nullptr,
+      "rellotge d’agulles, %1", "rellotge digital, %1", "dibuix, %1", "les paraules %1",
+      "%1 més %2", "lletra %1 majúscula", "lletra %1 minúscula"},
+     {{"%1 en punt", "un quart %2", "dos quarts %2", "tres quarts %2"},
+      {false, true, true, true},
+      {"la una", "les dues", "les tres", "les quatre", "les cinc", "les sis", "les set", "les vuit",
+       "les nou", "les deu", "les onze", "les dotze"},
+      {"d’una", "de dues", "de tres", "de quatre", "de cinc", "de sis", "de set", "de vuit",
+       "de nou", "de deu", "d’onze", "de dotze"}}},
     {"el",
      {"ΣΥΝΕΧΕΙΑ", "Όνομα", "ΕΝΤΑΞΕΙ", "Διάλεξε τον φάκελο εικόνων και τον αριθμό ζευγαριών",
-      "ΠΑΙΞΕ", "ΠΑΙΞΕ ΞΑΝΑ", "ΤΕΛΟΣ", "Μπράβο!", "Παιχνίδι με", "ζευγάρια,", "έμειναν", "δευτ.",
+      "ΠΑΙΞΕ", "ΠΑΙΞΕ ΞΑΝΑ", "ΤΕΛΟΣ", "Μπράβο!", "Γύρος με", "ζεύγη,", "έμειναν", "δευτ.",
       "- αποτελέσματα"},
      {"χρώματα", "αριθμοί και τελείες", "ρολόγια", "σχήματα", "προσθέσεις", "γράμματα"},
      {"κόκκινο", "πορτοκαλί", "κίτρινο", "πράσινο", "ανοιχτό πράσινο", "τιρκουάζ", "γαλάζιο",
@@ -200,13 +228,17 @@ const std::array<Language, 9> Languages = {{
        {"πορτοκαλί", "πορτοκαλί", "πορτοκαλί"}}},
      true,
      "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ",
-     {"χρώμα %1", "η λέξη %1", "ο αριθμός %1", "1 τελεία", "%1 τελείες", "ρολόι με δείκτες: %1",
-      "ψηφιακό ρολόι: %1", "σχέδιο: %1", "οι λέξεις %1", "%1 συν %2", "κεφαλαίο γράμμα %1",
-      "μικρό γράμμα %1"},
-     nullptr},
+     {"χρώμα %1", "η λέξη %1", "ο αριθμός %1", "1 τελεία", "%1 τελείες", nullptr, nullptr,
+      "ρολόι με δείκτες, %1", "ψηφιακό ρολόι, %1", "σχέδιο, %1", "οι λέξεις %1", "%1 συν %2",
+      "κεφαλαίο γράμμα %1", "μικρό γράμμα %1"},
+     {{"%1 η ώρα", "%1 και τέταρτο", "%1 και μισή", "%1 παρά τέταρτο"},
+      {false, false, false, true},
+      {"μία", "δύο", "τρεις", "τέσσερις", "πέντε", "έξι", "επτά", "οκτώ", "εννιά", "δέκα", "έντεκα",
+       "δώδεκα"},
+      {}}},
     {"uk",
      {"ДАЛІ", "Ім’я", "ГАРАЗД", "Вибери теку з малюнками та кількість пар", "ГРАТИ", "ГРАТИ ЩЕ",
-      "КІНЕЦЬ ГРИ", "Чудово!", "Пар:", "— гру завершено,", "лишилось", "с", "- результати"},
+      "КІНЕЦЬ ГРИ", "Чудово!", "Пар", "у грі,", "лишилось", "с", "- результати"},
      {"кольори", "числа і крапки", "годинники", "фігури", "додавання", "літери"},
      {"червоний", "помаранчевий", "жовтий", "зелений", "світло-зелений", "бірюзовий", "блакитний",
       "синій", "фіолетовий", "бузковий", "рожевий", "фуксія", "коричневий", "чорний", "сірий",
@@ -221,8 +253,13 @@ const std::array<Language, 9> Languages = {{
        {"помаранчевий", "помаранчева", "помаранчеве"}}},
      true,
      "АБВГҐДЕЄЖЗИІЇЙКЛМНОПРСТУФХЦЧШЩЬЮЯ",
-     {"колір %1", "слово %1", "число %1", "1 крапка", "кількість крапок: %1",
-      "годинник зі стрілками: %1", "електронний годинник: %1", "малюнок: %1", "слова %1",
+     {"колір %1", "слово %1", "число %1", "1 крапка", "%1 крапок", "%1 крапки", "%1 крапка",
+      "годинник зі стрілками, %1", "електронний годинник, %1", "малюнок, %1", "слова %1",
       "%1 плюс %2", "велика літера %1", "мала літера %1"},
-     nullptr},
+     {{"%1 година", "чверть на %2", "пів на %2", "за чверть %1"},
+      {false, true, true, true},
+      {"перша", "друга", "третя", "четверта", "п’ята", "шоста", "сьома", "восьма", "дев’ята",
+       "десята", "одинадцята", "дванадцята"},
+      {"першу", "другу", "третю", "четверту", "п’яту", "шосту", "сьому", "восьму", "дев’яту",
+       "десяту", "одинадцяту", "дванадцяту"}}},
 }};

@@ -7,14 +7,28 @@
 #include <array>
 
 // What a screen reader says for each shipped picture; %1 (and %2) stand for the colour,
-// number, time, words or letter.
+// number, time, words or letter. No caption holds a character a screen reader reads out
+// as punctuation (spokenPunctuation in zindle-sets): a comma only pauses.
 struct Captions {
     const char *swatch, *colourWord;
-    const char *number, *oneDot, *dots;
+    // `dots` for most counts; where the language's plural differs, `fewDots` for counts
+    // ending in 2 to 4 and `unitDots` for those ending in 1 (11 to 14 aside), else null.
+    const char *number, *oneDot, *dots, *fewDots, *unitDots;
     const char *handsClock, *digitalClock;
     const char *shapeDrawing, *shapeWords;
     const char *sum;
     const char *capital, *small;
+};
+
+// A clock's time in words, as a child learns to read it: `patterns` at the full hour and a
+// quarter, half and three quarters past, with %1 and %2 standing for the hour's words in
+// `hours` and `otherHours` (another case or form, where a pattern needs it); `nextHour`
+// where the pattern names the coming hour ("quarter to four").
+struct TimeWords {
+    std::array<const char *, 4> patterns;
+    std::array<bool, 4> nextHour;
+    std::array<const char *, 12> hours;
+    std::array<const char *, 12> otherHours;
 };
 
 // Everything the shipped content says in one language: the window texts, the names of the
@@ -42,14 +56,17 @@ struct Language {
     // letter.
     const char *alphabet;
     Captions captions;
-    // A clock's time in words ("las tres y cuarto"), or null to say it in digits.
-    QString (*timeWords)(int hour, int minute);
+    TimeWords time;
 };
 
 // Spanish first: the design's texts and sets.
 extern const std::array<Language, 9> Languages;
 
-QString spanishTimeWords(int hour, int minute);
+// "las tres y cuarto": the time on a clock face, hour 1 to 12 and minute 0, 15, 30 or 45.
+QString timeInWords(const TimeWords &words, int hour, int minute);
+
+// The number of dots as the language's captions say it.
+QString dotsCaption(const Captions &captions, int count);
 
 // The sets of Language::setNames, by index.
 enum SetIndex { ColoursSet, NumbersSet, ClocksSet, ShapesSet, SumsSet, LettersSet };

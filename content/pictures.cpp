@@ -300,10 +300,7 @@ bool writeNumbers(const QString &folder, const Language &language)
                            [p](QPainter &painter, const QRectF &a) { dots(painter, a, p + 1); });
         },
         [&](int p) { return caption(words.number, QString::number(p + 1)); },
-        [&](int p) {
-            return p == 0 ? QString::fromUtf8(words.oneDot)
-                          : caption(words.dots, QString::number(p + 1));
-        });
+        [&](int p) { return dotsCaption(words, p + 1); });
 }
 
 bool writeClocks(const QString &folder, const Language &language)
@@ -340,14 +337,14 @@ bool writeClocks(const QString &folder, const Language &language)
                 centredText(painter, a, digits(h, m), 150, QColor(0x7C, 0xF2, 0x9C));
             });
         },
+        // In words on both cards: digits would be read with their colon.
         [&](int p) {
             const auto [h, m] = time(p);
-            return caption(words.handsClock,
-                           language.timeWords ? language.timeWords(h, m) : digits(h, m));
+            return caption(words.handsClock, timeInWords(language.time, h, m));
         },
         [&](int p) {
             const auto [h, m] = time(p);
-            return caption(words.digitalClock, digits(h, m));
+            return caption(words.digitalClock, timeInWords(language.time, h, m));
         });
 }
 

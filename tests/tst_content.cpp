@@ -10,9 +10,11 @@
 #include "pictures/caption.h"
 #include "platform/programfolder.h"
 #include "rules/paircounts.h"
+#include "rules/resultwords.h"
 #include "setcheck.h"
 #include "sets/setlibrary.h"
 #include "texts/languagefile.h"
+#include "translations.h"
 #include "windows/gameoverwindow.h"
 #include "windows/introwindow.h"
 #include "windows/namewindow.h"
@@ -26,6 +28,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
+#include <QTranslator>
 #include <QtEndian>
 
 namespace
@@ -130,9 +133,10 @@ private Q_SLOTS:
     }
 
     // Each language's file reads back, through the game's reader, as the lines it was written
-    // from; every caption fits its control at the window's own font; and the result line, at
+    // from; every caption fits its control at the window's own font; the result line, at
     // every pair count and with three-digit seconds, ends left of the list window's back
-    // button, so no line runs under it or needs sideways scrolling.
+    // button, so no line runs under it or needs sideways scrolling; and a screen reader
+    // reads every caption of its sets and every result word without a punctuation mark.
     void languageTexts()
     {
         QFETCH(const Language *, language);
@@ -165,12 +169,31 @@ private Q_SLOTS:
         const int textLeft =
             list->viewport()->mapTo(list->window(), QPoint()).x() +
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        // With and without the clock, whose words are the program's own.
+        installTranslations(QString::fromLatin1(language->code));
+        const ResultWords words{text(8), text(9), text(10), text(11)};
         for (const int pairs : PairCounts::PairsForChoice) {
-            const QString line =
-                QStringLiteral("%1 %2 %3 %4 888 %5")
-                    .arg(text(8), QString::number(pairs), text(9), text(10), text(11));
-            const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
-            QVERIFY2(right <= back, qPrintable(line));
+            for (const bool withClock : {true, false}) {
+                const QString line = resultLine({{}, {}, pairs, 999, {}, words, withClock});
+                const int right = textLeft + list->fontMetrics().horizontalAdvance(line);
+                QVERIFY2(
+                    right <= back,
+                    qPrintable(QStringLiteral("%1 (%2 px to %3)").arg(line).arg(right).arg(back)));
+            }
+        }
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
+
+        // Neither a caption nor a result word makes a screen reader say a punctuation mark.
+        for (int line = 8; line < 12; ++line)
+            QVERIFY2(spokenPunctuation(text(line)).isEmpty(), qPrintable(text(line)));
+        for (const auto &[name, folder] : setsIn(setsOf(*language))) {
+            for (const QString pairFolder : {"/1/", "/2/"}) {
+                for (const QString &picture : listFiles(folder + pairFolder)) {
+                    const QString caption =
+                        embeddedCaption(folder + pairFolder + picture, language->code).value_or("");
+                    QVERIFY2(spokenPunctuation(caption).isEmpty(), qPrintable(caption));
+                }
+            }
         }
     }
 

@@ -277,6 +277,8 @@ private Q_SLOTS:
         QCOMPARE(lines.line(LanguageLine::IntroButton).value_or("-") + ' ' +
                      lines.line(LanguageLine::NameLabel).value_or("-") + ' ' + choice.language,
                  parts[2]);
+        // Only a shipped file says its language, which the program's own words then follow.
+        QCOMPARE(choice.shipped, choice.file.endsWith("idioma/" + choice.language + "/idioma.txt"));
     }
 
     void languageLines_data()

@@ -21,10 +21,20 @@ for f in zindle fondo.jpg idioma/es/idioma.txt idioma/el/idioma.txt sonidos/abri
          sonidos/fallo.wav share/applications/$id.desktop share/applications/$id.maker.desktop \
          share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zindle.6.gz \
-         share/man/es/man6/zindle.6.gz share/man/man6/zindle-sets.6.gz \
-         share/man/es/man6/zindle-sets.6.gz; do
+         share/man/man6/zindle-sets.6.gz; do
     case $f in share/*) path="$prefix/$f" ;; *) path="$program/$f" ;; esac
     [ -s "$path" ] || fail "$path is missing"
+done
+# The menu entry, the AppStream data and both manual pages speak the nine languages.
+for lang in es fr de it pt ca el uk; do
+    for page in zindle zindle-sets; do
+        [ -s "$prefix/share/man/$lang/man6/$page.6.gz" ] || fail "no $lang manual page of $page"
+    done
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=" "$prefix/share/applications/$id.desktop" || fail "no $key[$lang]"
+    done
+    [ "$(grep -c "xml:lang=\"$lang\"" "$prefix/share/metainfo/$id.metainfo.xml")" -ge 7 ] ||
+        fail "AppStream data without its $lang summary and description"
 done
 for size in 16 24 32 48 64 128 256; do
     [ -s "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" ] || fail "no $size px icon"

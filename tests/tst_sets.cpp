@@ -73,6 +73,10 @@ private Q_SLOTS:
         QImage titled = drawn(50, 0.4, 0.6);
         titled.setText("Title", "uno");
         m_sets.writeFile("numbered/1/01.png", encoded(titled));
+        titled.setText("Title", "reloj: 10:15");
+        m_sets.writeFile("slip/1/a.png", encoded(titled));
+        titled.setText("Title", "sol & luna");
+        m_sets.writeFile("slip/2/a.png", encoded(titled));
         // A Latin-1 name as a Windows archive leaves it: the folder "café".
         QCOMPARE(::rename(QFile::encodeName(set("latin")), QFile::encodeName(set("caf")) + "\xe9"),
                  0);
@@ -114,6 +118,10 @@ private Q_SLOTS:
             R"(note "numbered": 11 pictures have no caption but their file number, all a screen )"
             R"(reader says of them: "2/01.png" and 10 more)",
             0);
+        row("captions a screen reader spells out", "slip",
+            R"(note "slip": 2 captions hold characters a screen reader reads out as words )"
+            R"((":&"): "1/a.png" "reloj: 10:15" and 1 more)",
+            1);
         row("no folder 2", "missing", R"(error "missing": no folder "2")", 2);
         row("names that are not UTF-8", decodeFileName("caf\xe9"),
             R"(files "caf\xE9": 6 in "1", 6 in "2")", 0);

@@ -114,6 +114,29 @@ private Q_SLOTS:
             qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
         }
     }
+
+    // The program's words follow the language file where it says its language, else the
+    // player's locale where the program has its words, else English.
+    void programWordsFollowThePlayer_data()
+    {
+        QTest::addColumn<bool>("shipped");
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("a shipped file's own language") << true << QStringList{"he-IL"} << "fr";
+        QTest::newRow("a Hebrew file in a Hebrew session")
+            << false << QStringList{"he-IL", "he"} << "en";
+        QTest::newRow("the locale's first translated language")
+            << false << QStringList{"he-IL", "pt-BR", "de"} << "pt";
+    }
+
+    void programWordsFollowThePlayer()
+    {
+        QFETCH(bool, shipped);
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, language);
+        const LanguageChoice choice{"idioma.txt", "fr", {}, shipped};
+        QCOMPARE(programLanguage(choice, uiLanguages), language);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstSettings)

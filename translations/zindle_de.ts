@@ -884,6 +884,17 @@ usage error.
         <source>--pairs and --screen choose the board of --sheet</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>One more note, on captions:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             at its usual punctuation level a screen reader says
+                             : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = as words, so
+                             &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
+                             a comma only makes it pause
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

@@ -92,7 +92,7 @@ StartFailure noXServer(const QByteArray &display)
 [[noreturn]] void cannotStart(int &argc, char *argv[], const StartFailure &failure)
 {
     QCoreApplication app(argc, argv);
-    installTranslations(currentLanguage(executableFolder()).language);
+    installTranslations(currentLanguage(executableFolder()));
     QString why = QCoreApplication::translate("Startup", failure.text);
     if (!failure.argument.isNull())
         why = why.arg(failure.argument);
@@ -276,7 +276,7 @@ struct CommandLine {
 CommandLine readCommandLine(int &argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    installTranslations(currentLanguage(executableFolder()).language);
+    installTranslations(currentLanguage(executableFolder()));
     QCommandLineParser parser;
     // Qt's options start with one dash: "-platform xcb".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -387,7 +387,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     SystemServices system;
     Run run(system.services());
-    installTranslations(run.texts().choice().language);
+    installTranslations(run.texts().choice());
     run.choice().setWithClock(playsWithClock(commandLine.withClock));
     WindowFlow flow(run);
     flow.start();

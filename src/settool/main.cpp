@@ -44,7 +44,20 @@ class SetsCommand
 public:
     static QString usage();
     static QString report();
+    static QString spokenPunctuationNote();
 };
+
+QString SetsCommand::spokenPunctuationNote()
+{
+    return tr(R"(One more note, on captions:
+  note "S": N captions hold characters a screen reader reads out as words (":/"):
+          "F" "CAPTION" and N more
+                             at its usual punctuation level a screen reader says
+                             : ; / | — – * # @ & _ < > [ ] { } ~ = as words, so
+                             "clock: 10:15" is heard "clock colon 10 colon 15";
+                             a comma only makes it pause
+)");
+}
 
 QString SetsCommand::usage()
 {
@@ -262,8 +275,9 @@ int main(int argc, char *argv[])
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*.warning=false"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
     const QString programFolder = executableFolder();
-    const QString language = currentLanguage(programFolder).language;
-    installTranslations(language);
+    const LanguageChoice languageChoice = currentLanguage(programFolder);
+    const QString &language = languageChoice.language;
+    installTranslations(languageChoice);
 
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -326,7 +340,7 @@ int main(int argc, char *argv[])
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         print(SetsCommand::usage() + QLatin1Char('\n') + SetsCommand::report() + QLatin1Char('\n') +
-              optionsHelp(options));
+              SetsCommand::spokenPunctuationNote() + QLatin1Char('\n') + optionsHelp(options));
         return printed();
     }
     if (parser.isSet(version)) {
@@ -402,7 +416,7 @@ int main(int argc, char *argv[])
         }
         app.reset();
         app = std::make_unique<QApplication>(argc, argv);
-        installTranslations(language);
+        installTranslations(languageChoice);
         MakerWindow window(maker.setsFolder(), language);
         if (parser.isSet(edit) && !openIn(window, loaded)) {
             complain(SetsCommand::tr("this maker's window cannot open a set"));
@@ -417,7 +431,7 @@ int main(int argc, char *argv[])
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app.reset();
         app = std::make_unique<QGuiApplication>(argc, argv);
-        installTranslations(language);
+        installTranslations(languageChoice);
     }
     if (arguments.size() > 1)
         return usageError(SetsCommand::tr("one folder at most"));

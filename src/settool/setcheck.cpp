@@ -284,6 +284,31 @@ void reportBareNumbers(Reporter &out, const SetReport &report)
                                         : QString()));
 }
 
+// Captions that a screen reader spells out in part ("clock colon 10 colon 15").
+void reportSpokenPunctuation(Reporter &out, const SetReport &report)
+{
+    QStringList spoken;
+    QString characters;
+    for (const PictureCheck &picture : report.pictures) {
+        const QString found = spokenPunctuation(picture.caption);
+        if (!picture.loads || found.isEmpty())
+            continue;
+        spoken << quoted(picture.name) + QLatin1Char(' ') + quoted(picture.caption);
+        for (const QChar c : found) {
+            if (!characters.contains(c))
+                characters += c;
+        }
+    }
+    if (spoken.isEmpty())
+        return;
+    out.note(QStringLiteral(": %1 captions hold characters a screen reader reads out as words "
+                            "(%2): %3%4")
+                 .arg(spoken.size())
+                 .arg(quoted(characters), spoken.front(),
+                      spoken.size() > 1 ? QStringLiteral(" and %1 more").arg(spoken.size() - 1)
+                                        : QString()));
+}
+
 void reportNames(Reporter &out, const SetReport &report)
 {
     const int both = std::min(
@@ -345,6 +370,17 @@ std::optional<DrawingCut> drawingCut(QSize upright, ShownRows drawing,
             cut->cutOn << screen + QLatin1Char(' ') + counts.join(QLatin1Char(' '));
     }
     return cut;
+}
+
+QString spokenPunctuation(const QString &text)
+{
+    static const QString spoken = QStringLiteral(":;/|\u2014\u2013*#@&_<>[]{}~=");
+    QString found;
+    for (const QChar c : text) {
+        if (spoken.contains(c) && !found.contains(c))
+            found += c;
+    }
+    return found;
 }
 
 bool SetReport::dealt(int pair) const
@@ -538,6 +574,7 @@ SetReport checkSet(const QString &name, const QString &folder)
                          .arg(quoted(picture.name), picture.turn));
     }
     reportBareNumbers(out, report);
+    reportSpokenPunctuation(out, report);
 
     if (dealable == 0) {
         out.error(QStringLiteral(": no pair can be dealt"));

@@ -101,6 +101,10 @@ int exitStatus(const std::vector<SetReport> &reports);
 // pipe), says so on standard error: a report lost must not end as a success.
 bool reportWritten();
 
+// The characters of a caption that a screen reader at its default punctuation level reads
+// out as words (": / — = &" ...), each once, in order; empty when it holds none.
+QString spokenPunctuation(const QString &text);
+
 // A text in double quotes, with quotes, backslashes and control characters escaped, so that
 // a name never breaks a report line.
 QString quoted(const QString &text);

@@ -6,6 +6,7 @@
 #include "logging.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,4 +28,24 @@ bool installTranslations(const QString &language)
     else
         delete qtTexts;
     return QCoreApplication::installTranslator(translator);
+}
+
+QString programLanguage(const LanguageChoice &choice, const QStringList &uiLanguages)
+{
+    if (choice.shipped)
+        return choice.language;
+    const auto translated = [](const QString &language) {
+        return QFile::exists(QStringLiteral(":/i18n/zindle_") + language + QStringLiteral(".qm"));
+    };
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString language = uiLanguage.section(QLatin1Char('-'), 0, 0).toLower();
+        if (!language.isEmpty() && translated(language))
+            return language;
+    }
+    return QStringLiteral("en");
+}
+
+bool installTranslations(const LanguageChoice &choice)
+{
+    return installTranslations(programLanguage(choice, QLocale::system().uiLanguages()));
 }

@@ -71,9 +71,9 @@ LanguageChoice chooseLanguage(const QString &programFolder, const QStringList &u
         if (file.contains(QChar::ReplacementCharacter))
             qCWarning(filesLog) << file << "comes from a path that does not decode: not read";
         if (isThere(file))
-            return {file, language, file == own ? shipped : QString()};
+            return {file, language, file == own ? shipped : QString(), false};
     }
-    return {shipped, language, {}};
+    return {shipped, language, {}, true};
 }
 
 LanguageChoice currentLanguage(const QString &programFolder)

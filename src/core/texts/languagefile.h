@@ -26,6 +26,8 @@ struct LanguageChoice {
     // file of `language` (Spanish's when there is none); empty for the others, whose
     // missing lines stay empty.
     QString completion;
+    // Whether `file` is the shipped file of `language`; the others do not say their language.
+    bool shipped = false;
 };
 
 // Where the texts come from, the first that is there of: the user's own file; the program
