@@ -4,10 +4,11 @@
 # The game's start from the outside: --help and --version answer without a display (the help
 # in German under a German locale), an unknown option is one line and status 2, a platform
 # that cannot start one line and status 1; scale factors Qt cannot use still give a first
-# window of a usable size on an X server of the test's own.
-# Usage: tst_startup.sh GAME
+# window of a usable size on an X server of the test's own. The set tool's command line
+# answers alike, and its maker's window without a display is one line and status 1.
+# Usage: tst_startup.sh GAME SETS
 set -eu
-game=$1
+game=$1 sets=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -35,6 +36,10 @@ run unknown-option 2 1 "$game" --bogus
 run wayland-without-compositor 1 1 QT_QPA_PLATFORM=wayland "$game"
 grep -q '^zindle: ' "$work/err" || fail "the Wayland line does not name the game"
 run no-such-platform 1 1 QT_QPA_PLATFORM=nonsense "$game"
+run sets-version 0 0 "$sets" --version
+grep -qx 'zindle-sets [0-9.]*' "$work/out" || fail "zindle-sets --version says: $(cat "$work/out")"
+run sets-unknown-option 2 1 "$sets" --bogus
+run sets-maker-without-display 1 1 "$sets" --new
 
 # Every factor starts the game with its first window at least 200 pixels wide, the program
 # alive until it is ended.

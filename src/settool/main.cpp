@@ -414,6 +414,13 @@ int main(int argc, char *argv[])
         } else if (!arguments.isEmpty()) {
             return usageError(SetsCommand::tr("--new takes a NAME and its pictures, or nothing"));
         }
+        // Qt aborts with a page of advice where no window system answers; one line does.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            complain(SetsCommand::tr("the set maker's window needs a display, and there is none"));
+            return 1;
+        }
         app.reset();
         app = std::make_unique<QApplication>(argc, argv);
         installTranslations(languageChoice);
