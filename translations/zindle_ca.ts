@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 no es pot llegir</translation>
+        <translation>%1 no es pot llegir</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és un fitxer zip que es pugui llegir: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es pot descomprimir: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es descomprimeix en més de %2 MB, més que un dibuix</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: els dibuixos es descomprimeixen en més de %2 MB entre tots</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es descomprimeix més de %2 vegades, cosa que cap dibuix no fa</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un camí absolut, fora de tot joc</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un camí que surt del joc</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un enllaç, que cap joc no conté</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un dispositiu o una canonada, no un dibuix</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un segon joc al costat de %2; un arxiu en conté un</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un fitxer fora de la carpeta del joc</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en un joc només hi van les carpetes &quot;1&quot; i &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un fitxer on va la carpeta %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una carpeta dins de %2, on només van dibuixos</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, més que un dibuix</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: necessita %2 MB per descodificar-se, més del que el joc permet</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no és un dibuix que el joc llegeixi</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un dibuix tallat</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conté més de %2 entrades, més que un joc</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dues vegades a l’arxiu</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no conté cap joc: una carpeta amb dibuixos a les seves carpetes &quot;1&quot; i &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot escriure a %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha canviat mentre es llegia</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot escriure %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és un joc que es pugui llegir: hi falta la carpeta %2</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es pot llegir, o és massa gran per compartir-lo</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot moure el joc nou a %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 és un fitxer, no un joc: no s’ha substituït res</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot conservar %1 del joc substituït: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disc és ple (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>el joc no té nom: un nom necessita una lletra, una xifra o un signe</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>el nom de joc %1 conté un caràcter de control</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>el nom de joc és massa llarg: %1 bytes, quan el nom d’una carpeta n’admet 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nom de joc %1 conté %2, que el disc de %3 no admet en un nom</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 és una carpeta, no un dibuix</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és un fitxer sinó un dispositiu o una canonada</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 és massa gran per a un dibuix: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2 són el mateix dibuix, dues vegades a la parella %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2 són el mateix dibuix, a les parelles %3 i %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot escriure la còpia de %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necessita %2 MB per descodificar-se, més dels %3 MB que el joc permet</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 està tallat: li falta el final</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot codificar la còpia de %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>el nom de joc %1 s’assembla al del joc %2 de la llista del joc</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>ja hi ha un joc anomenat %1 a %2, i el joc fa servir aquell: tria un altre nom</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parella: un joc en conté %1 com a màxim</numerusform>
+            <numerusform>%n parelles: un joc en conté %1 com a màxim</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot escriure a la carpeta %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nom de joc és massa llarg per al disc de %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el disc de %1 no admet el nom de joc %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>s’ha cancel·lat el desament: no s’ha escrit res</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hi ha cap joc %1 que es pugui llegir a %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no té parella i queda fora</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n parella</numerusform>
             <numerusform>%n parelles</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>encara no hi ha tauler</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>taulers de %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>taulers de %1 i %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 donen taulers de %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n parella més</numerusform>
+            <numerusform>%n parelles més</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ús: zindle-sets [CARPETA] [--sheet FITXER.png [--pairs N] [--screen AxA]]
+    zindle-sets --new [NOM PRIMER1 SEGON1 PRIMER2 SEGON2 ... [--replace]]
+    zindle-sets --edit NOM
+    zindle-sets --export NOM FITXER.zip
+    zindle-sets --import FITXER.zip [--replace]
+
+Revisa els jocs de dibuixos de Zindle tal com el tauler del joc els reparteix i els
+mostra: el mateix llistat, la mateixa lectura dels dibuixos (en paral·lel, com el
+tauler) i la mateixa disposició de cartes. Sense CARPETA revisa tots els jocs que llista
+la finestra de preparació, de tots els llocs d’on el joc llegeix jocs, cadascun sota la
+carpeta on és (si un nom és en dos llocs, el joc fa servir el primer: mira la pàgina
+del manual). CARPETA pot ser una carpeta de jocs, o un joc: una carpeta que conté les
+carpetes &quot;1&quot; i &quot;2&quot;.
+
+Un joc són dues carpetes. El fitxer p de &quot;1&quot; i el fitxer p de &quot;2&quot;, comptats tots dos per
+ordre de nom sense distingir majúscules, formen la parella p; els fitxers ocults (amb un
+&quot;.&quot; al davant) no compten. El nombre de fitxers de &quot;1&quot; decideix quants nombres de
+parelles (6 10 12 15 21 28 36) ofereix la finestra de preparació.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,176 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cada línia de l’informe és una troballa, en anglès. La primera paraula diu què és; el nom
+del joc segueix entre cometes dobles (una cometa, barra inversa o caràcter de control en
+un nom o nom de fitxer s’escriu \&quot;, \\ o \uXXXX). Les parelles es numeren des d’1, per
+ordre de nom.
+  set &quot;S&quot; &quot;FOLDER&quot;           on és el joc
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        els nombres de parelles que ofereix la finestra de
+                             preparació, o &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        els dos fitxers de la parella P (&quot;-&quot; si &quot;2&quot; no en té)
+  error &quot;S&quot;: ...             el joc no es pot jugar: una carpeta &quot;1&quot; o &quot;2&quot; que falta
+                             o no es pot llegir, o cap parella que es pugui repartir
+  warning &quot;S&quot; pair P: never dealt: ...
+                             el tauler deixa la parella fora de totes les partides:
+                             &quot;2&quot; no té cap fitxer per a ella, o un dels seus fitxers
+                             no és un fitxer normal, no es pot llegir, no és un
+                             dibuix que el joc llegeixi, és massa gran per
+                             descodificar-lo o no es pot descodificar (segueix el
+                             motiu)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             el tauler mostra un dibuix tan ample com la seva carta i
+                             en retalla la part de dalt i de baix quan la carta és
+                             més baixa que el dibuix; el traç del dibuix no cau
+                             sencer a les files mostrades amb alguns nombres de
+                             parelles i pantalles oferts (primer s’anomena el que en
+                             mostra menys, després cada pantalla amb els seus nombres
+                             de parelles). El traç són les files amb algun píxel que
+                             difereix en més de 48 de 255 en un canal del color que
+                             tenen la majoria dels píxels de la vora del dibuix: el
+                             paper. Una foto és traç fins a les vores. Les files són
+                             percentatges de l’altura del dibuix des de dalt. Les
+                             pantalles: 1280x1024, 1366x768, 1920x1080, 1920x1200,
+                             2560x1080, 3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             dues parelles tenen dibuixos que es veuen iguals, així
+                             que un jugador no pot saber quines dues cartes van juntes
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             la majoria de parelles tenen el mateix nom de fitxer
+                             (sense l’extensió) a &quot;1&quot; i &quot;2&quot;, però aquesta no: sovint
+                             un fitxer que falta o mal anomenat, que desordena els noms
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (la foto es veu girada com volia la seva càmera)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             el rètol és el títol que porta el fitxer del dibuix (un
+                             text PNG &quot;Title&quot; o &quot;Description&quot;, XMP dc:title o
+                             dc:description, EXIF ImageDescription) o, si no, el seu
+                             nom de fitxer
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Estat de sortida: 0 quan tots els jocs es poden jugar amb els nombres de parelles que
+ofereixen sense res a advertir; 1 quan hi ha advertiments; 2 quan un joc no es pot jugar,
+quan no hi ha cap joc o no existeix la carpeta, quan un joc no es pot crear, editar,
+exportar o importar, o amb un error d’ús.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcions:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (prova &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es pot escriure a la sortida estàndard: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 té el rètol %2, un nom de càmera que no diu res al jugador: dona-li’n un altre amb --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra aquest text</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra la versió del programa</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>també dibuixa les parelles de cada joc una al costat de l’altra: el número de parella, cada dibuix en un requadre de carta exactament com el mostra el tauler, retallat, sobre el fons de carta &quot;fondo.jpg&quot; al costat de zindle-sets si n’hi ha, i els dos noms de fitxer a sota; una creu vermella marca un dibuix que no es reparteix mai. Com a màxim 120 parelles per joc. zindle-sets no escriu res més que aquest fitxer.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>el tauler que mostra el full: 6, 10, 12, 15, 21, 28 o 36 parelles (per defecte 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>la seva pantalla en píxels lògics (per defecte 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>sola: obre la finestra per crear jocs. Amb NOM PRIMER1 SEGON1 ...: crea el joc NOM amb els dibuixos donats, una parella cada dos en ordre, sense finestra, i n’escriu la carpeta: &quot;Zindle/NOM&quot; a la carpeta d’imatges (~/.local/share/zindle/graficos/NOM si no n’hi ha). Les còpies de les seves carpetes &quot;1&quot; i &quot;2&quot; es diuen 01, 02 ... a totes dues, redreçades, de com a màxim 2048 píxels de llarg, i porten el rètol de cada dibuix (el seu propi títol o, si no, el nom de fitxer). Els originals només es llegeixen. En un terminal mostra el progrés. Un joc que no es pot crear (un nom que no pot ser d’una carpeta o que s’assembla al d’un altre joc, un nombre senar de dibuixos, un fitxer que falta, que no és un dibuix, tallat o donat dues vegades, un joc d’aquest nom que ja hi és, un disc ple) s’indica a la sortida d’errors, no s’escriu res i l’estat de sortida és 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>amb --new NOM o --import: substitueix el joc d’aquest nom un cop el nou és complet (un joc que és un enllaç: només l’enllaç)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM: obre el joc NOM a la finestra per crear jocs, amb les seves parelles i rètols; en desar-lo només s’escriu el que ha canviat</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM FITXER.zip: escriu el joc NOM en un fitxer zip que qualsevol ordinador obre, amb NOM/1/... i NOM/2/..., els rètols dins dels dibuixos</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>FITXER.zip: crea el joc que conté el fitxer zip, després de revisar-lo sencer (un joc, les seves carpetes &quot;1&quot; i &quot;2&quot; de dibuixos, res més, dins de les mides d’un joc); cada rebuig anomena l’entrada i diu per què</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export i --import van d’un en un</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs i --screen només van amb una revisió</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace va amb --new NOM o --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export necessita el NOM d’un joc i FITXER.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import necessita un sol FITXER.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>important: %1 de %2 dibuixos</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>desant: %1 de %2 dibuixos</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit necessita el NOM d’un joc</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new necessita un NOM i els seus dibuixos, o res</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>aquesta finestra per crear jocs no pot obrir cap joc</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>com a màxim una carpeta</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs admet 6, 10, 12, 15, 21, 28 o 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen admet una mida com ara 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs i --screen trien el tauler de --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +968,15 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Una nota més, sobre els rètols:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             amb el seu nivell de puntuació habitual, un lector de
+                             pantalla diu : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = com
+                             a paraules, així que &quot;rellotge: 10:15&quot; se sent
+                             &quot;rellotge dos punts 10 dos punts 15&quot;; una coma només el
+                             fa aturar-se un moment
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1046,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la preferència no es conserva: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

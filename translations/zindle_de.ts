@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 kann nicht gelesen werden</translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine lesbare Zip-Datei: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht entpackt werden: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entpackt auf mehr als %2 MB, mehr als ein Bild</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Bilder entpacken zusammen auf mehr als %2 MB</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entpackt sich mehr als %2-fach, wie es kein Bild tut</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein absoluter Pfad, außerhalb jedes Sets</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Pfad, der das Set verlässt</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Link, den kein Set enthält</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Gerät oder eine Pipe, kein Bild</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein zweites Set neben %2; ein Archiv enthält eines</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eine Datei außerhalb des Set-Ordners</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in ein Set gehören nur die Ordner &quot;1&quot; und &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eine Datei, wo der Ordner %2 hingehört</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein Ordner in %2, wo nur Bilder hingehören</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, mehr als ein Bild</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: braucht zum Dekodieren %2 MB, mehr als das Spiel erlaubt</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Bild, das das Spiel liest</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein abgeschnittenes Bild</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält mehr als %2 Einträge, mehr als ein Set</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zweimal im Archiv</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält kein Set: einen Ordner mit Bildern in seinen Ordnern &quot;1&quot; und &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht in %1 schreiben: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich beim Lesen geändert</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 nicht schreiben: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein lesbares Set: sein Ordner %2 fehlt</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden oder ist zum Weitergeben zu groß</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann das neue Set nicht nach %1 verschieben: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Datei, kein Set: nichts wurde ersetzt</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann %1 des ersetzten Sets nicht behalten: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Festplatte ist voll (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>das Set hat keinen Namen: ein Name braucht einen Buchstaben, eine Ziffer oder ein Zeichen</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>der Set-Name %1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>der Set-Name ist zu lang: %1 Bytes, wo der Name eines Ordners 255 fasst</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Set-Name %1 enthält %2, was die Festplatte von %3 in einem Namen nicht erlaubt</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, kein Bild</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei, sondern ein Gerät oder eine Pipe</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Bild: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 sind dasselbe Bild, zweimal in Paar %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 sind dasselbe Bild, in den Paaren %3 und %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann die Kopie von %1 nicht schreiben: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zum Dekodieren %2 MB, mehr als die %3 MB, die das Spiel erlaubt</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgeschnitten: sein Ende fehlt</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kann die Kopie von %1 nicht kodieren (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>der Set-Name %1 sieht aus wie der des Sets %2 in der Liste des Spiels</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Set namens %1 liegt schon in %2, und das Spiel spielt stattdessen jenes: wählen Sie einen anderen Namen</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Paar: ein Set enthält höchstens %1</numerusform>
+            <numerusform>%n Paare: ein Set enthält höchstens %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht in den Ordner %1 schreiben: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Set-Name ist zu lang für die Festplatte von %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Festplatte von %1 erlaubt den Set-Namen %2 nicht: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speichern wurde abgebrochen: nichts wurde geschrieben</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt kein lesbares Set %1 in %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Partner und bleibt außen vor</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n Paar</numerusform>
             <numerusform>%n Paare</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch kein Brett</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bretter mit %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bretter mit %1 und %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 ergeben Bretter mit %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres Paar</numerusform>
+            <numerusform>%n weitere Paare</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: zindle-sets [ORDNER] [--sheet DATEI.png [--pairs N] [--screen BxH]]
+        zindle-sets --new [NAME ERSTES1 ZWEITES1 ERSTES2 ZWEITES2 ... [--replace]]
+        zindle-sets --edit NAME
+        zindle-sets --export NAME DATEI.zip
+        zindle-sets --import DATEI.zip [--replace]
+
+Prüft die Bildersets von Zindle so, wie das Brett des Spiels sie austeilt und zeigt:
+dieselbe Auflistung, dieselbe Bilddekodierung (parallel, wie das Brett) und dieselbe
+Anordnung der Karten. Ohne ORDNER prüft es jedes Set, das das Einrichtungsfenster des
+Spiels auflistet, von jedem Ort, aus dem das Spiel Sets liest, jedes unter dem Ordner,
+in dem es liegt (liegt ein Name an zwei Orten, spielt das Spiel den ersten: siehe die
+Handbuchseite). ORDNER kann ein Ordner mit Sets sein oder ein Set: ein Ordner, der die
+Ordner &quot;1&quot; und &quot;2&quot; enthält.
+
+Ein Set sind zwei Ordner. Datei p in &quot;1&quot; und Datei p in &quot;2&quot;, beide in Namensreihenfolge
+ohne Beachtung der Groß- und Kleinschreibung gezählt, bilden Paar p; versteckte Dateien
+(mit &quot;.&quot; am Anfang) zählen nicht. Die Zahl der Dateien in &quot;1&quot; entscheidet, welche
+Paarzahlen (6 10 12 15 21 28 36) das Einrichtungsfenster anbietet.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,177 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Zeile des Berichts ist ein Befund, auf Englisch. Ihr erstes Wort sagt, was er ist;
+der Name des Sets folgt in doppelten Anführungszeichen (ein Anführungszeichen, ein
+Backslash oder ein Steuerzeichen in einem Namen oder Dateinamen wird als \&quot;, \\ oder
+\uXXXX geschrieben). Paare sind ab 1 nummeriert, in Namensreihenfolge.
+  set &quot;S&quot; &quot;FOLDER&quot;           wo das Set liegt
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        die Paarzahlen, die das Einrichtungsfenster anbietet,
+                             oder &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        die zwei Dateien von Paar P (&quot;-&quot;, wenn &quot;2&quot; keine hat)
+  error &quot;S&quot;: ...             das Set kann nicht gespielt werden: ein Ordner &quot;1&quot; oder
+                             &quot;2&quot; fehlt oder ist nicht lesbar, oder kein Paar kann
+                             ausgeteilt werden
+  warning &quot;S&quot; pair P: never dealt: ...
+                             das Brett lässt das Paar in jedem Spiel weg: &quot;2&quot; hat
+                             keine Datei dafür, oder eine seiner Dateien ist keine
+                             normale Datei, ist nicht lesbar, ist kein Bild, das das
+                             Spiel liest, ist zum Dekodieren zu groß oder lässt sich
+                             nicht dekodieren (der Grund folgt)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             das Brett zeigt ein Bild so breit wie seine Karte und
+                             schneidet oben und unten ab, wenn die Karte niedriger
+                             ist als das Bild; die Zeichnung des Bildes liegt bei
+                             manchen angebotenen Paarzahlen und Bildschirmen nicht
+                             ganz in den gezeigten Zeilen (der Fall, der am wenigsten
+                             zeigt, wird zuerst genannt, dann jeder Bildschirm mit
+                             seinen Paarzahlen). Die Zeichnung ist jede Zeile mit
+                             einem Pixel, das in einem Farbkanal um mehr als 48 von
+                             255 von der Farbe abweicht, die die meisten äußersten
+                             Pixel des Bildes haben: dem Papier. Ein Foto ist bis zu
+                             den Rändern Zeichnung. Zeilen sind Prozent der Bildhöhe
+                             von oben. Die Bildschirme: 1280x1024, 1366x768,
+                             1920x1080, 1920x1200, 2560x1080, 3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             zwei Paare haben Bilder, die gleich aussehen, sodass ein
+                             Spieler nicht erkennt, welche zwei Karten zusammengehören
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             die meisten Paare haben in &quot;1&quot; und &quot;2&quot; denselben
+                             Dateinamen (ohne Endung), dieses aber nicht: oft fehlt
+                             eine Datei oder ist falsch benannt, sodass die Namen
+                             auseinander sortiert werden
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (das Foto erscheint gedreht, wie seine Kamera es meinte)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             die Beschriftung ist der Titel, den die Bilddatei trägt
+                             (ein PNG-Text &quot;Title&quot; oder &quot;Description&quot;, XMP dc:title
+                             oder dc:description, EXIF ImageDescription), sonst ihr
+                             Dateiname
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Exit-Status: 0, wenn jedes Set bei den angebotenen Paarzahlen spielbar ist und es nichts
+zu warnen gibt; 1 bei Warnungen; 2, wenn ein Set nicht gespielt werden kann, wenn es kein
+Set oder keinen solchen Ordner gibt, wenn ein Set nicht erstellt, bearbeitet, exportiert
+oder importiert werden kann, oder bei einem Aufruffehler.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (versuchen Sie &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht auf die Standardausgabe schreiben: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Beschriftung %2, einen Kameranamen, der einem Spieler nichts sagt: geben Sie ihm mit --edit eine andere</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt diesen Text</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt die Version des Programms</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>zeichnet außerdem die Paare jedes Sets nebeneinander: die Paarnummer, jedes Bild in einem Kartenfeld genau so, wie das Brett es zeigt, beschnitten, über dem Kartenhintergrund &quot;fondo.jpg&quot; neben zindle-sets, wenn es ihn gibt, und darunter die zwei Dateinamen; ein rotes Kreuz markiert ein Bild, das nie ausgeteilt wird. Höchstens 120 Paare pro Set. zindle-sets schreibt nichts außer dieser Datei.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Brett, das das Blatt zeigt: 6, 10, 12, 15, 21, 28 oder 36 Paare (Standard 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Bildschirm in logischen Pixeln (Standard 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>allein: öffnet das Fenster zum Erstellen von Sets. Mit NAME ERSTES1 ZWEITES1 ...: erstellt das Set NAME aus den angegebenen Bildern, je zwei der Reihe nach ein Paar, ohne Fenster, und gibt seinen Ordner aus: &quot;Zindle/NAME&quot; im Bilder-Ordner (~/.local/share/zindle/graficos/NAME ohne einen). Die Kopien in seinen Ordnern &quot;1&quot; und &quot;2&quot; heißen in beiden 01, 02 ..., aufrecht gedreht, höchstens 2048 Pixel lang, und tragen die Beschriftung jedes Bildes (seinen eigenen Titel, sonst seinen Dateinamen). Die Originale werden nur gelesen. Im Terminal zeigt es seinen Fortschritt. Ein Set, das nicht erstellt werden kann (ein Name, der kein Ordnername sein kann oder wie der eines anderen Sets aussieht, eine ungerade Zahl von Bildern, eine Datei, die fehlt, kein Bild ist, abgeschnitten ist oder doppelt angegeben wurde, ein Set dieses Namens, das es schon gibt, eine volle Festplatte), wird auf der Standardfehlerausgabe genannt, nichts wird geschrieben und der Exit-Status ist 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>mit --new NAME oder --import: ersetzt das Set dieses Namens, sobald das neue vollständig ist (bei einem Set, das ein Link ist: nur den Link)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME: öffnet das Set NAME im Fenster zum Erstellen von Sets, mit seinen Paaren und Beschriftungen; beim Speichern wird nur geschrieben, was sich geändert hat</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME DATEI.zip: schreibt das Set NAME in eine Zip-Datei, die jeder Computer öffnet, mit NAME/1/... und NAME/2/..., die Beschriftungen in den Bildern</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI.zip: erstellt das Set, das die Zip-Datei enthält, nachdem alles geprüft ist (ein Set, seine Ordner &quot;1&quot; und &quot;2&quot; mit Bildern, nichts sonst, in den Größen eines Sets); jede Ablehnung nennt den Eintrag und sagt, warum</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export und --import gehen nur einzeln</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs und --screen gehen nur mit einer Prüfung</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace geht mit --new NAME oder --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export braucht den NAME eines Sets und DATEI.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import braucht eine DATEI.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren: %1 von %2 Bildern</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern: %1 von %2 Bildern</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit braucht den NAME eines Sets</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new braucht einen NAME und seine Bilder, oder nichts</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Fenster zum Erstellen von Sets kann kein Set öffnen</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens ein Ordner</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs nimmt 6, 10, 12, 15, 21, 28 oder 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen nimmt eine Größe wie 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs und --screen wählen das Brett von --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +969,15 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Noch ein Hinweis, zu Beschriftungen:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             auf seiner üblichen Satzzeichenstufe spricht ein
+                             Bildschirmleser : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ =
+                             als Wörter aus, sodass &quot;Uhr: 10:15&quot; als &quot;Uhr
+                             Doppelpunkt 10 Doppelpunkt 15&quot; zu hören ist; ein Komma
+                             lässt ihn nur innehalten
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1047,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Einstellung wird nicht behalten: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">το %1 δεν μπορεί να διαβαστεί</translation>
+        <translation>το %1 δεν μπορεί να διαβαστεί</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν είναι αρχείο zip που να διαβάζεται: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεν μπορεί να αποσυμπιεστεί: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αποσυμπιέζεται σε πάνω από %2 MB, περισσότερα από μια εικόνα</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: οι εικόνες αποσυμπιέζονται σε πάνω από %2 MB συνολικά</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αποσυμπιέζεται πάνω από %2 φορές, όπως καμία εικόνα</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: απόλυτη διαδρομή, έξω από κάθε σετ</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: διαδρομή που βγαίνει από το σετ</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: σύνδεσμος, που κανένα σετ δεν περιέχει</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: συσκευή ή σωλήνας, όχι εικόνα</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεύτερο σετ δίπλα στο %2· ένα αρχείο συμπίεσης περιέχει ένα</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αρχείο έξω από τον φάκελο του σετ</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: σε ένα σετ ανήκουν μόνο οι φάκελοι &quot;1&quot; και &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: αρχείο εκεί που ανήκει ο φάκελος %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: φάκελος μέσα στο %2, όπου ανήκουν μόνο εικόνες</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, περισσότερα από μια εικόνα</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: χρειάζεται %2 MB για αποκωδικοποίηση, περισσότερα απ’ όσα επιτρέπει το παιχνίδι</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: δεν είναι εικόνα που διαβάζει το παιχνίδι</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: κομμένη εικόνα</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 περιέχει πάνω από %2 καταχωρίσεις, περισσότερες από ένα σετ</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: δύο φορές στο αρχείο συμπίεσης</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν περιέχει σετ: φάκελο με εικόνες στους φακέλους του &quot;1&quot; και &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η εγγραφή στο %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 άλλαξε ενώ διαβαζόταν</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η εγγραφή του %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν είναι σετ που να διαβάζεται: λείπει ο φάκελός του %2</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν μπορεί να διαβαστεί ή είναι πολύ μεγάλο για κοινή χρήση</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η μετακίνηση του νέου σετ στο %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 είναι αρχείο, όχι σετ: δεν αντικαταστάθηκε τίποτα</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατό να κρατηθεί το %1 του σετ που αντικαταστάθηκε: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ο δίσκος είναι γεμάτος (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>το σετ δεν έχει όνομα: ένα όνομα χρειάζεται ένα γράμμα, ψηφίο ή σύμβολο</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα σετ %1 περιέχει χαρακτήρα ελέγχου</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα σετ είναι πολύ μεγάλο: %1 byte, ενώ το όνομα φακέλου χωράει 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα σετ %1 περιέχει %2, που ο δίσκος του %3 δεν επιτρέπει σε όνομα</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 είναι φάκελος, όχι εικόνα</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν είναι αρχείο αλλά συσκευή ή σωλήνας</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 είναι πολύ μεγάλο για εικόνα: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>τα %1 και %2 είναι η ίδια εικόνα, δύο φορές στο ζευγάρι %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>τα %1 και %2 είναι η ίδια εικόνα, στα ζευγάρια %3 και %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η εγγραφή του αντιγράφου του %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 χρειάζεται %2 MB για αποκωδικοποίηση, περισσότερα από τα %3 MB που επιτρέπει το παιχνίδι</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 είναι κομμένο: λείπει το τέλος του</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η κωδικοποίηση του αντιγράφου του %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα σετ %1 μοιάζει με του σετ %2 στη λίστα του παιχνιδιού</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>ένα σετ με όνομα %1 βρίσκεται ήδη στο %2, και το παιχνίδι παίζει εκείνο: διαλέξτε άλλο όνομα</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ζευγάρι: ένα σετ έχει το πολύ %1</numerusform>
+            <numerusform>%n ζευγάρια: ένα σετ έχει το πολύ %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η εγγραφή στον φάκελο %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>το όνομα σετ είναι πολύ μεγάλο για τον δίσκο του %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ο δίσκος του %1 δεν επιτρέπει το όνομα σετ %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>η αποθήκευση ακυρώθηκε: δεν γράφτηκε τίποτα</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν υπάρχει σετ %1 που να διαβάζεται στο %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 δεν έχει ταίρι και μένει έξω</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n ζευγάρι</numerusform>
             <numerusform>%n ζευγάρια</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα ταμπλό ακόμη</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ταμπλό των %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ταμπλό των %1 και %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2· τα %3 δίνουν ταμπλό των %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ακόμη %n ζευγάρι</numerusform>
+            <numerusform>ακόμη %n ζευγάρια</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήση: zindle-sets [ΦΑΚΕΛΟΣ] [--sheet ΑΡΧΕΙΟ.png [--pairs N] [--screen ΠxΥ]]
+       zindle-sets --new [ΟΝΟΜΑ ΠΡΩΤΗ1 ΔΕΥΤΕΡΗ1 ΠΡΩΤΗ2 ΔΕΥΤΕΡΗ2 ... [--replace]]
+       zindle-sets --edit ΟΝΟΜΑ
+       zindle-sets --export ΟΝΟΜΑ ΑΡΧΕΙΟ.zip
+       zindle-sets --import ΑΡΧΕΙΟ.zip [--replace]
+
+Ελέγχει τα σετ εικόνων του Zindle όπως τα μοιράζει και τα δείχνει το ταμπλό του
+παιχνιδιού: την ίδια λίστα, την ίδια αποκωδικοποίηση εικόνων (παράλληλα, όπως το
+ταμπλό) και την ίδια διάταξη καρτών. Χωρίς ΦΑΚΕΛΟ ελέγχει κάθε σετ που δείχνει το
+παράθυρο προετοιμασίας, από κάθε θέση από την οποία το παιχνίδι διαβάζει σετ, το
+καθένα κάτω από τον φάκελο όπου βρίσκεται (όταν ένα όνομα βρίσκεται σε δύο θέσεις, το
+παιχνίδι παίζει το πρώτο: δείτε τη σελίδα του εγχειριδίου). Ο ΦΑΚΕΛΟΣ μπορεί να είναι
+φάκελος με σετ ή ένα σετ: φάκελος που περιέχει τους φακέλους &quot;1&quot; και &quot;2&quot;.
+
+Ένα σετ είναι δύο φάκελοι. Το αρχείο p του &quot;1&quot; και το αρχείο p του &quot;2&quot;, μετρημένα και
+τα δύο κατά σειρά ονόματος χωρίς διάκριση πεζών-κεφαλαίων, σχηματίζουν το ζευγάρι p·
+τα κρυφά αρχεία (με &quot;.&quot; μπροστά) δεν μετρούν. Το πλήθος των αρχείων στο &quot;1&quot; ορίζει
+ποια πλήθη ζευγαριών (6 10 12 15 21 28 36) προσφέρει το παράθυρο προετοιμασίας.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,179 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Κάθε γραμμή της αναφοράς είναι ένα εύρημα, στα αγγλικά. Η πρώτη λέξη λέει τι είναι· το
+όνομα του σετ ακολουθεί σε διπλά εισαγωγικά (ένα εισαγωγικό, μια ανάστροφη κάθετος ή
+ένας χαρακτήρας ελέγχου σε όνομα ή όνομα αρχείου γράφεται \&quot;, \\ ή \uXXXX). Τα
+ζευγάρια αριθμούνται από το 1, κατά σειρά ονόματος.
+  set &quot;S&quot; &quot;FOLDER&quot;           πού βρίσκεται το σετ
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        τα πλήθη ζευγαριών που προσφέρει το παράθυρο
+                             προετοιμασίας, ή &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        τα δύο αρχεία του ζευγαριού P (&quot;-&quot; όταν το &quot;2&quot; δεν έχει)
+  error &quot;S&quot;: ...             το σετ δεν μπορεί να παιχτεί: ένας φάκελος &quot;1&quot; ή &quot;2&quot;
+                             λείπει ή δεν διαβάζεται, ή κανένα ζευγάρι δεν μπορεί
+                             να μοιραστεί
+  warning &quot;S&quot; pair P: never dealt: ...
+                             το ταμπλό αφήνει το ζευγάρι έξω από κάθε παιχνίδι: το
+                             &quot;2&quot; δεν έχει αρχείο γι’ αυτό, ή ένα από τα αρχεία του
+                             δεν είναι κανονικό αρχείο, δεν διαβάζεται, δεν είναι
+                             εικόνα που διαβάζει το παιχνίδι, είναι πολύ μεγάλο για
+                             αποκωδικοποίηση ή δεν αποκωδικοποιείται (ακολουθεί ο
+                             λόγος)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             το ταμπλό δείχνει μια εικόνα τόσο φαρδιά όσο η κάρτα
+                             της και κόβει πάνω και κάτω όταν η κάρτα είναι πιο
+                             χαμηλή από την εικόνα· το σχέδιο της εικόνας δεν
+                             χωράει ολόκληρο στις γραμμές που φαίνονται σε κάποια
+                             προσφερόμενα πλήθη ζευγαριών και οθόνες (πρώτα
+                             αναφέρεται αυτό που δείχνει τα λιγότερα, μετά κάθε
+                             οθόνη με τα πλήθη ζευγαριών της). Σχέδιο είναι κάθε
+                             γραμμή με ένα εικονοστοιχείο που διαφέρει πάνω από 48
+                             στα 255 σε ένα κανάλι από το χρώμα που έχουν τα
+                             περισσότερα εξωτερικά εικονοστοιχεία της εικόνας: το
+                             χαρτί. Μια φωτογραφία είναι σχέδιο ως τις άκρες. Οι
+                             γραμμές είναι ποσοστά του ύψους της εικόνας από πάνω.
+                             Οι οθόνες: 1280x1024, 1366x768, 1920x1080, 1920x1200,
+                             2560x1080, 3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             δύο ζευγάρια έχουν εικόνες που μοιάζουν ίδιες, οπότε ο
+                             παίκτης δεν ξέρει ποιες δύο κάρτες πάνε μαζί
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             τα περισσότερα ζευγάρια έχουν το ίδιο όνομα αρχείου
+                             (χωρίς την κατάληξη) στο &quot;1&quot; και στο &quot;2&quot;, αλλά αυτό όχι:
+                             συχνά ένα αρχείο λείπει ή έχει λάθος όνομα, κι έτσι τα
+                             ονόματα ταξινομούνται χώρια
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (η φωτογραφία φαίνεται γυρισμένη όπως την ήθελε η κάμερα)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             η λεζάντα είναι ο τίτλος που φέρει το αρχείο εικόνας
+                             (ένα κείμενο PNG &quot;Title&quot; ή &quot;Description&quot;, XMP dc:title
+                             ή dc:description, EXIF ImageDescription), αλλιώς το
+                             όνομα του αρχείου
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Κατάσταση εξόδου: 0 όταν κάθε σετ παίζεται στα πλήθη ζευγαριών που προσφέρει χωρίς
+τίποτα για προειδοποίηση· 1 όταν υπάρχουν προειδοποιήσεις· 2 όταν ένα σετ δεν μπορεί να
+παιχτεί, όταν δεν υπάρχει σετ ή τέτοιος φάκελος, όταν ένα σετ δεν μπορεί να
+δημιουργηθεί, να επεξεργαστεί, να εξαχθεί ή να εισαχθεί, ή σε σφάλμα χρήσης.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογές:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (δοκιμάστε &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>δεν είναι δυνατή η εγγραφή στην τυπική έξοδο: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>το %1 έχει τη λεζάντα %2, όνομα κάμερας που δεν λέει τίποτα στον παίκτη: δώστε του άλλη με το --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>δείχνει αυτό το κείμενο</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>δείχνει την έκδοση του προγράμματος</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>σχεδιάζει επίσης τα ζευγάρια κάθε σετ δίπλα δίπλα: τον αριθμό του ζευγαριού, κάθε εικόνα σε πλαίσιο κάρτας ακριβώς όπως τη δείχνει το ταμπλό, κομμένη, πάνω στο φόντο κάρτας &quot;fondo.jpg&quot; δίπλα στο zindle-sets όταν υπάρχει, και από κάτω τα δύο ονόματα αρχείων· ένας κόκκινος σταυρός σημαδεύει μια εικόνα που δεν μοιράζεται ποτέ. Το πολύ 120 ζευγάρια ανά σετ. Το zindle-sets δεν γράφει τίποτα άλλο εκτός από αυτό το αρχείο.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>το ταμπλό που δείχνει το φύλλο: 6, 10, 12, 15, 21, 28 ή 36 ζευγάρια (προεπιλογή 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>η οθόνη του σε λογικά εικονοστοιχεία (προεπιλογή 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>μόνο του: ανοίγει το παράθυρο δημιουργίας σετ. Με ΟΝΟΜΑ ΠΡΩΤΗ1 ΔΕΥΤΕΡΗ1 ...: δημιουργεί το σετ ΟΝΟΜΑ από τις εικόνες που δόθηκαν, ένα ζευγάρι κάθε δύο με τη σειρά, χωρίς παράθυρο, και τυπώνει τον φάκελό του: &quot;Zindle/ΟΝΟΜΑ&quot; στον φάκελο Εικόνες (~/.local/share/zindle/graficos/ΟΝΟΜΑ χωρίς αυτόν). Τα αντίγραφα στους φακέλους του &quot;1&quot; και &quot;2&quot; ονομάζονται 01, 02 ... και στους δύο, ισιωμένα, το πολύ 2048 εικονοστοιχεία μακριά, και φέρουν τη λεζάντα κάθε εικόνας (τον δικό της τίτλο, αλλιώς το όνομα του αρχείου της). Τα πρωτότυπα μόνο διαβάζονται. Σε τερματικό δείχνει την πρόοδό του. Ένα σετ που δεν μπορεί να δημιουργηθεί (όνομα που δεν μπορεί να είναι όνομα φακέλου ή που μοιάζει με άλλου σετ, μονός αριθμός εικόνων, ένα αρχείο που λείπει, δεν είναι εικόνα, είναι κομμένο ή δόθηκε δύο φορές, ένα σετ με αυτό το όνομα που υπάρχει ήδη, γεμάτος δίσκος) αναφέρεται στην τυπική έξοδο σφαλμάτων, δεν γράφεται τίποτα και η κατάσταση εξόδου είναι 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>με --new ΟΝΟΜΑ ή --import: αντικαθιστά το σετ με αυτό το όνομα μόλις το νέο είναι πλήρες (σε σετ που είναι σύνδεσμος: μόνο τον σύνδεσμο)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>ΟΝΟΜΑ: ανοίγει το σετ ΟΝΟΜΑ στο παράθυρο δημιουργίας σετ, με τα ζευγάρια και τις λεζάντες του· η αποθήκευση γράφει μόνο ό,τι άλλαξε</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>ΟΝΟΜΑ ΑΡΧΕΙΟ.zip: γράφει το σετ ΟΝΟΜΑ σε αρχείο zip που ανοίγει κάθε υπολογιστής, με ΟΝΟΜΑ/1/... και ΟΝΟΜΑ/2/..., τις λεζάντες μέσα στις εικόνες</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>ΑΡΧΕΙΟ.zip: δημιουργεί το σετ που περιέχει το αρχείο zip, αφού το ελέγξει ολόκληρο (ένα σετ, οι φάκελοί του &quot;1&quot; και &quot;2&quot; με εικόνες, τίποτα άλλο, μέσα στα μεγέθη ενός σετ)· κάθε άρνηση κατονομάζει την καταχώριση και λέει γιατί</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>τα --new, --edit, --export και --import πάνε ένα κάθε φορά</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>τα --sheet, --pairs και --screen πάνε μόνο με έλεγχο</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>το --replace πάει με --new ΟΝΟΜΑ ή --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>το --export θέλει το ΟΝΟΜΑ ενός σετ και ΑΡΧΕΙΟ.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>το --import θέλει ένα ΑΡΧΕΙΟ.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>εισαγωγή: %1 από %2 εικόνες</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>αποθήκευση: %1 από %2 εικόνες</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>το --edit θέλει το ΟΝΟΜΑ ενός σετ</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>το --new θέλει ένα ΟΝΟΜΑ και τις εικόνες του, ή τίποτα</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>αυτό το παράθυρο δημιουργίας δεν μπορεί να ανοίξει σετ</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>το πολύ ένας φάκελος</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>το --pairs δέχεται 6, 10, 12, 15, 21, 28 ή 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>το --screen δέχεται ένα μέγεθος όπως 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>τα --pairs και --screen διαλέγουν το ταμπλό του --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +971,15 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Μία ακόμη σημείωση, για τις λεζάντες:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             στο συνηθισμένο επίπεδο στίξης ένας αναγνώστης οθόνης
+                             λέει τα : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = ως
+                             λέξεις, οπότε το &quot;ρολόι: 10:15&quot; ακούγεται &quot;ρολόι άνω
+                             κάτω τελεία 10 άνω κάτω τελεία 15&quot;· ένα κόμμα τον κάνει
+                             μόνο να σταματήσει λίγο
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1049,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: η προτίμηση δεν διατηρείται: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 cannot be read</translation>
+        <translation>%1 cannot be read</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a zip file that can be read: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be inflated: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inflates to more than %2 MB, more than a picture</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the pictures inflate to more than %2 MB together</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inflates more than %2 times, as no picture does</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: an absolute path, outside any set</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a path that leaves the set</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a link, which no set holds</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a device or pipe, not a picture</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a second set beside %2; an archive holds one</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a file outside the set&apos;s folder</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a file where the folder %2 belongs</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a folder inside %2, where only pictures belong</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, more than a picture</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: needs %2 MB to decode, more than the game allows</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: not a picture the game reads</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a picture cut short</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 holds more than %2 entries, more than a set</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: twice in the archive</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write in %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 changed while it was read</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is no set that can be read: its folder %2 is missing</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be read, or is too big to share</translation>
     </message>
 </context>
 <context>
@@ -556,79 +556,79 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot move the new set into %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a file, not a set: nothing was replaced</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot keep %1 of the set replaced: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is full (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>the set has no name: a name needs a letter, digit or sign</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>the set name %1 holds a control character</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>the set name %1 holds %2, which the disk of %3 does not allow in a name</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a folder, not a picture</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a file but a device or pipe</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is too big for a picture: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2 are the same picture, twice in pair %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2 are the same picture, in pairs %3 and %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write the copy of %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 needs %2 MB to decode, more than the %3 MB the game allows</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is cut short: its end is missing</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot encode the copy of %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>the set name %1 looks like that of the set %2 in the game&apos;s list</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>a set named %1 already lies in %2, which the game plays instead: choose another name</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
@@ -639,27 +639,27 @@
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write in the folder %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the set name is too long for the disk of %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk of %1 does not allow the set name %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>saving was cancelled: nothing was written</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>there is no set %1 that can be read in %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no partner and is left out</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
@@ -670,23 +670,23 @@
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>no board yet</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boards of %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>boards of %1 and %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 give boards of %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
@@ -716,7 +716,23 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: zindle-sets [FOLDER] [--sheet FILE.png [--pairs N] [--screen WxH]]
+       zindle-sets --new [NAME FIRST1 SECOND1 FIRST2 SECOND2 ... [--replace]]
+       zindle-sets --edit NAME
+       zindle-sets --export NAME FILE.zip
+       zindle-sets --import FILE.zip [--replace]
+
+Checks Zindle&apos;s picture sets the way the game&apos;s board deals and shows them: the same
+listing, the same picture decoding (in parallel, as the board does) and the same card
+layout. Without FOLDER it checks every set the game&apos;s setup window lists, from every
+place the game reads sets from, each under the folder it lies in (where a name lies in
+two places, the game plays the first: see the manual page). FOLDER may be a folder of
+sets, or one set: a folder that holds the folders &quot;1&quot; and &quot;2&quot;.
+
+A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both counted in name order
+ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
+files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +786,169 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
+follows in double quotes (a quote, backslash or control character in a name or file name
+is written \&quot;, \\ or \uXXXX). Pairs are numbered from 1, in name order.
+  set &quot;S&quot; &quot;FOLDER&quot;           where the set lies
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        the pair counts the setup window offers, or &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        the two files of pair P (&quot;-&quot; when &quot;2&quot; has none)
+  error &quot;S&quot;: ...             the set cannot be played: a folder &quot;1&quot; or &quot;2&quot; that is
+                             missing or unreadable, or no pair that can be dealt
+  warning &quot;S&quot; pair P: never dealt: ...
+                             the board leaves the pair out of every game: &quot;2&quot; has no
+                             file for it, or one of its files is not a regular file,
+                             cannot be read, is not a picture the game reads, is too
+                             big to decode or cannot be decoded (the reason follows)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             the board shows a picture as wide as its card and clips
+                             its top and bottom when the card is lower than the picture;
+                             the picture&apos;s drawing does not lie wholly in the rows shown
+                             on some offered pair counts and screens (the least shown
+                             is named first, then every screen with its pair counts).
+                             The drawing is every row holding a pixel that differs by
+                             more than 48 of 255 in a colour channel from the colour
+                             most of the picture&apos;s outermost pixels have: the paper.
+                             A photo is drawing to its edges. Rows are percent of the
+                             picture&apos;s height from its top. The screens: 1280x1024,
+                             1366x768, 1920x1080, 1920x1200, 2560x1080, 3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             two pairs hold pictures that look the same, so a player
+                             cannot tell which two cards belong together
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             most pairs have the same file name (extension aside) in
+                             &quot;1&quot; and &quot;2&quot; but this one does not: often a file missing
+                             or misnamed, so that the names sort apart
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (the photo shows turned as its camera meant it)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             the caption is the title the picture file carries (a PNG
+                             &quot;Title&quot; or &quot;Description&quot; text, XMP dc:title or
+                             dc:description, EXIF ImageDescription), else its file name
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Exit status: 0 when every set is playable at the pair counts it offers with nothing to
+warn about; 1 when there are warnings; 2 when a set cannot be played, when there is no
+set or no such folder, when a set cannot be made, edited, exported or imported, or on a
+usage error.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (try &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot write to standard output: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>shows this text</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>shows the program&apos;s version</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>its screen in logical pixels (default 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export and --import go one at a time</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs and --screen go with a check alone</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace goes with --new NAME or --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export takes a set&apos;s NAME and FILE.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import takes one FILE.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>importing: %1 of %2 pictures</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>saving: %1 of %2 pictures</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit takes a set&apos;s NAME</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new takes a NAME and its pictures, or nothing</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>this maker&apos;s window cannot open a set</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>one folder at most</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs takes 6, 10, 12, 15, 21, 28 or 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen takes a size such as 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs and --screen choose the board of --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +959,14 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>One more note, on captions:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             at its usual punctuation level a screen reader says
+                             : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = as words, so
+                             &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
+                             a comma only makes it pause
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1036,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the preference is not kept: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

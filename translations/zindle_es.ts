@@ -965,7 +965,14 @@ editar, exportar o importar, o con un error de uso.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Una nota más, sobre los rótulos:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             con su nivel de puntuación habitual, un lector de
+                             pantalla dice : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ =
+                             como palabras, así que &quot;reloj: 10:15&quot; se oye &quot;reloj dos
+                             puntos 10 dos puntos 15&quot;; una coma solo le hace pausa
+</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1042,8 @@ editar, exportar o importar, o con un error de uso.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la preferencia no se guarda: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 ne peut pas être lu</translation>
+        <translation>%1 ne peut pas être lu</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier zip lisible : %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ne peut pas être décompressé : %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : se décompresse en plus de %2 Mo, plus qu’une image</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les images se décompressent en plus de %2 Mo à elles toutes</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : se décompresse plus de %2 fois, ce que ne fait aucune image</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un chemin absolu, hors de tout jeu</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un chemin qui sort du jeu</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un lien, ce qu’aucun jeu ne contient</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un périphérique ou un tube, pas une image</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un second jeu à côté de %2 ; une archive en contient un seul</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un fichier hors du dossier du jeu</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : seuls les dossiers &quot;1&quot; et &quot;2&quot; ont leur place dans un jeu</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un fichier là où doit être le dossier %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un dossier dans %2, où seules des images ont leur place</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 Mo, plus qu’une image</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : demande %2 Mo pour être décodé, plus que le jeu ne permet</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : ce n’est pas une image que le jeu lit</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : une image tronquée</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient plus de %2 entrées, plus qu’un jeu</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : deux fois dans l’archive</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun jeu : un dossier avec des images dans ses dossiers &quot;1&quot; et &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire dans %1 : %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a changé pendant sa lecture</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un jeu lisible : son dossier %2 manque</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu, ou est trop gros pour être partagé</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de déplacer le nouveau jeu dans %1 : %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un fichier, pas un jeu : rien n’a été remplacé</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de garder %1 du jeu remplacé : %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu n’a pas de nom : un nom demande une lettre, un chiffre ou un signe</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de jeu %1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de jeu est trop long : %1 octets, alors qu’un nom de dossier en contient 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de jeu %1 contient %2, que le disque de %3 n’accepte pas dans un nom</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier, pas une image</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier mais un périphérique ou un tube</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop gros pour une image : %2 Mo</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont la même image, deux fois dans la paire %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont la même image, dans les paires %3 et %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire la copie de %1 : %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande %2 Mo pour être décodé, plus que les %3 Mo que le jeu permet</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est tronqué : sa fin manque</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’encoder la copie de %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de jeu %1 ressemble à celui du jeu %2 dans la liste du jeu</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeu nommé %1 se trouve déjà dans %2, et c’est lui que le jeu utilise : choisissez un autre nom</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paire : un jeu en contient %1 au plus</numerusform>
+            <numerusform>%n paires : un jeu en contient %1 au plus</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire dans le dossier %1 : %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de jeu est trop long pour le disque de %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque de %1 n’accepte pas le nom de jeu %2 : %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>l’enregistrement a été annulé : rien n’a été écrit</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas de jeu %1 lisible dans %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de partenaire et reste de côté</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n paire</numerusform>
             <numerusform>%n paires</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore de plateau</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plateaux de %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>plateaux de %1 et %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; %3 donnent des plateaux de %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paire de plus</numerusform>
+            <numerusform>%n paires de plus</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : zindle-sets [DOSSIER] [--sheet FICHIER.png [--pairs N] [--screen LxH]]
+        zindle-sets --new [NOM PREMIER1 SECOND1 PREMIER2 SECOND2 ... [--replace]]
+        zindle-sets --edit NOM
+        zindle-sets --export NOM FICHIER.zip
+        zindle-sets --import FICHIER.zip [--replace]
+
+Vérifie les jeux d’images de Zindle comme le plateau du jeu les distribue et les montre :
+le même listage, le même décodage des images (en parallèle, comme le plateau) et la même
+disposition des cartes. Sans DOSSIER, vérifie chaque jeu que liste la fenêtre de
+préparation, de chaque endroit d’où le jeu lit des jeux, chacun sous le dossier où il se
+trouve (si un nom se trouve à deux endroits, le jeu utilise le premier : voir la page de
+manuel). DOSSIER peut être un dossier de jeux, ou un jeu : un dossier qui contient les
+dossiers &quot;1&quot; et &quot;2&quot;.
+
+Un jeu, ce sont deux dossiers. Le fichier p de &quot;1&quot; et le fichier p de &quot;2&quot;, tous deux
+comptés dans l’ordre des noms sans tenir compte de la casse, forment la paire p ; les
+fichiers cachés (commençant par &quot;.&quot;) ne comptent pas. Le nombre de fichiers dans &quot;1&quot;
+décide des nombres de paires (6 10 12 15 21 28 36) que propose la fenêtre de préparation.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,176 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne du rapport est un constat, en anglais. Son premier mot dit ce qu’il est ; le
+nom du jeu suit entre guillemets droits (un guillemet, une barre oblique inverse ou un
+caractère de contrôle dans un nom ou un nom de fichier s’écrit \&quot;, \\ ou \uXXXX). Les
+paires sont numérotées à partir de 1, dans l’ordre des noms.
+  set &quot;S&quot; &quot;FOLDER&quot;           où se trouve le jeu
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        les nombres de paires que propose la fenêtre de
+                             préparation, ou &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        les deux fichiers de la paire P (&quot;-&quot; si &quot;2&quot; n’en a pas)
+  error &quot;S&quot;: ...             le jeu ne peut pas être joué : un dossier &quot;1&quot; ou &quot;2&quot;
+                             manquant ou illisible, ou aucune paire distribuable
+  warning &quot;S&quot; pair P: never dealt: ...
+                             le plateau laisse la paire hors de toute partie : &quot;2&quot;
+                             n’a pas de fichier pour elle, ou l’un de ses fichiers
+                             n’est pas un fichier ordinaire, ne peut pas être lu,
+                             n’est pas une image que le jeu lit, est trop gros pour
+                             être décodé ou ne peut pas l’être (la raison suit)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             le plateau montre une image aussi large que sa carte et
+                             en coupe le haut et le bas quand la carte est moins
+                             haute que l’image ; le dessin de l’image ne tient pas
+                             entièrement dans les lignes montrées pour certains
+                             nombres de paires et écrans proposés (celui qui en
+                             montre le moins est nommé d’abord, puis chaque écran
+                             avec ses nombres de paires). Le dessin, c’est chaque
+                             ligne ayant un pixel qui s’écarte de plus de 48 sur 255
+                             dans un canal de la couleur qu’ont la plupart des pixels
+                             du bord de l’image : le papier. Une photo est du dessin
+                             jusqu’aux bords. Les lignes sont en pourcentage de la
+                             hauteur de l’image depuis le haut. Les écrans :
+                             1280x1024, 1366x768, 1920x1080, 1920x1200, 2560x1080,
+                             3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             deux paires ont des images qui se ressemblent, et un
+                             joueur ne peut pas savoir quelles cartes vont ensemble
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             la plupart des paires ont le même nom de fichier (hors
+                             extension) dans &quot;1&quot; et &quot;2&quot;, mais pas celle-ci : souvent
+                             un fichier manquant ou mal nommé, qui décale l’ordre
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (la photo apparaît tournée comme l’entendait l’appareil)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             la légende est le titre que porte le fichier image (un
+                             texte PNG &quot;Title&quot; ou &quot;Description&quot;, XMP dc:title ou
+                             dc:description, EXIF ImageDescription), sinon son nom
+                             de fichier
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Code de sortie : 0 quand chaque jeu est jouable aux nombres de paires qu’il propose sans
+rien à signaler ; 1 quand il y a des avertissements ; 2 quand un jeu ne peut pas être
+joué, quand il n’y a aucun jeu ou pas de tel dossier, quand un jeu ne peut pas être créé,
+modifié, exporté ou importé, ou en cas d’erreur d’utilisation.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options :</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (essayez &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard : %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a pour légende %2, un nom d’appareil photo qui ne dit rien au joueur : donnez-lui-en une autre avec --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche ce texte</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche la version du programme</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>dessine aussi les paires de chaque jeu côte à côte : le numéro de la paire, chaque image dans un cadre de carte exactement comme le plateau la montre, coupée, sur le fond de carte &quot;fondo.jpg&quot; à côté de zindle-sets s’il y en a un, et les deux noms de fichier dessous ; une croix rouge marque une image jamais distribuée. Au plus 120 paires par jeu. zindle-sets n’écrit rien d’autre que ce fichier.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>le plateau que montre la planche : 6, 10, 12, 15, 21, 28 ou 36 paires (par défaut 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>son écran en pixels logiques (par défaut 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>seul : ouvre la fenêtre de création de jeux. Avec NOM PREMIER1 SECOND1 ... : crée le jeu NOM avec les images données, une paire toutes les deux dans l’ordre, sans fenêtre, et affiche son dossier : &quot;Zindle/NOM&quot; dans le dossier Images (~/.local/share/zindle/graficos/NOM s’il n’y en a pas). Les copies dans ses dossiers &quot;1&quot; et &quot;2&quot; sont nommées 01, 02 ... dans les deux, redressées, d’au plus 2048 pixels de long, et portent la légende de chaque image (son propre titre, sinon son nom de fichier). Les originaux sont seulement lus. Dans un terminal, il montre sa progression. Un jeu qui ne peut pas être créé (un nom qui ne peut pas être celui d’un dossier ou qui ressemble à celui d’un autre jeu, un nombre impair d’images, un fichier manquant, qui n’est pas une image, tronqué ou donné deux fois, un jeu de ce nom déjà présent, un disque plein) est signalé sur la sortie d’erreur, rien n’est écrit et le code de sortie est 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>avec --new NOM ou --import : remplace le jeu de ce nom une fois le nouveau complet (pour un jeu qui est un lien : le lien seul)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM : ouvre le jeu NOM dans la fenêtre de création de jeux, avec ses paires et ses légendes ; l’enregistrer n’écrit que ce qui a changé</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM FICHIER.zip : écrit le jeu NOM dans un fichier zip que tout ordinateur ouvre, contenant NOM/1/... et NOM/2/..., les légendes dans les images</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER.zip : crée le jeu que contient le fichier zip, après l’avoir vérifié en entier (un jeu, ses dossiers &quot;1&quot; et &quot;2&quot; d’images, rien d’autre, dans les tailles d’un jeu) ; chaque refus nomme l’entrée et dit pourquoi</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export et --import s’emploient un seul à la fois</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs et --screen s’emploient seulement avec une vérification</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace s’emploie avec --new NOM ou --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export demande le NOM d’un jeu et FICHIER.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import demande un seul FICHIER.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>importation : %1 images sur %2</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement : %1 images sur %2</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit demande le NOM d’un jeu</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new demande un NOM et ses images, ou rien</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>cette fenêtre de création ne peut pas ouvrir de jeu</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier au plus</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs accepte 6, 10, 12, 15, 21, 28 ou 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen accepte une taille comme 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs et --screen choisissent le plateau de --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +968,15 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Encore une remarque, sur les légendes :
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             à son niveau de ponctuation habituel, un lecteur d’écran
+                             dit : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = en mots, si
+                             bien que &quot;horloge : 10:15&quot; s’entend &quot;horloge deux-points
+                             10 deux-points 15&quot; ; une virgule le fait seulement
+                             marquer une pause
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1046,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la préférence n’est pas conservée : %2 : %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 non può essere letto</translation>
+        <translation>%1 non può essere letto</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file zip leggibile: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non può essere decompresso: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: si decomprime in più di %2 MB, più di un’immagine</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: le immagini si decomprimono in più di %2 MB in tutto</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: si decomprime più di %2 volte, come nessuna immagine fa</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un percorso assoluto, fuori da ogni serie</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un percorso che esce dalla serie</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un collegamento, che nessuna serie contiene</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un dispositivo o una pipe, non un’immagine</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una seconda serie accanto a %2; un archivio ne contiene una</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un file fuori dalla cartella della serie</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: in una serie ci sono solo le cartelle &quot;1&quot; e &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un file dove va la cartella %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una cartella dentro %2, dove vanno solo immagini</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, più di un’immagine</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: richiede %2 MB per la decodifica, più di quanto il gioco consenta</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un’immagine che il gioco legge</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un’immagine troncata</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene più di %2 voci, più di una serie</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: due volte nell’archivio</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene alcuna serie: una cartella con immagini nelle sue cartelle &quot;1&quot; e &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere in %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è cambiato durante la lettura</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una serie leggibile: manca la sua cartella %2</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere letto, o è troppo grande da condividere</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile spostare la nuova serie in %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un file, non una serie: non è stato sostituito nulla</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile conservare %1 della serie sostituita: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco è pieno (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>la serie non ha nome: un nome richiede una lettera, una cifra o un segno</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di serie %1 contiene un carattere di controllo</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di serie è troppo lungo: %1 byte, dove il nome di una cartella ne contiene 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di serie %1 contiene %2, che il disco di %3 non consente in un nome</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una cartella, non un’immagine</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file ma un dispositivo o una pipe</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troppo grande per un’immagine: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 sono la stessa immagine, due volte nella coppia %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 sono la stessa immagine, nelle coppie %3 e %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere la copia di %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede %2 MB per la decodifica, più dei %3 MB che il gioco consente</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è troncato: manca la sua fine</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile codificare la copia di %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di serie %1 somiglia a quello della serie %2 nell’elenco del gioco</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>una serie chiamata %1 si trova già in %2, e il gioco usa quella: scegli un altro nome</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coppia: una serie ne contiene al massimo %1</numerusform>
+            <numerusform>%n coppie: una serie ne contiene al massimo %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere nella cartella %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome di serie è troppo lungo per il disco di %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco di %1 non consente il nome di serie %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>il salvataggio è stato annullato: non è stato scritto nulla</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>non c’è una serie %1 leggibile in %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha compagna e resta fuori</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n coppia</numerusform>
             <numerusform>%n coppie</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ancora nessuna tavola</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tavole di %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tavole di %1 e %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 danno tavole di %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coppia in più</numerusform>
+            <numerusform>%n coppie in più</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: zindle-sets [CARTELLA] [--sheet FILE.png [--pairs N] [--screen LxA]]
+     zindle-sets --new [NOME PRIMA1 SECONDA1 PRIMA2 SECONDA2 ... [--replace]]
+     zindle-sets --edit NOME
+     zindle-sets --export NOME FILE.zip
+     zindle-sets --import FILE.zip [--replace]
+
+Controlla le serie di immagini di Zindle come la tavola del gioco le distribuisce e le
+mostra: lo stesso elenco, la stessa decodifica delle immagini (in parallelo, come la
+tavola) e la stessa disposizione delle carte. Senza CARTELLA controlla ogni serie che la
+finestra di preparazione elenca, da ogni luogo da cui il gioco legge le serie, ciascuna
+sotto la cartella in cui si trova (se un nome si trova in due luoghi, il gioco usa il
+primo: vedi la pagina di manuale). CARTELLA può essere una cartella di serie, o una
+serie: una cartella che contiene le cartelle &quot;1&quot; e &quot;2&quot;.
+
+Una serie sono due cartelle. Il file p di &quot;1&quot; e il file p di &quot;2&quot;, contati entrambi in
+ordine di nome senza distinguere maiuscole e minuscole, formano la coppia p; i file
+nascosti (con un &quot;.&quot; iniziale) non contano. Il numero di file in &quot;1&quot; decide quali numeri
+di coppie (6 10 12 15 21 28 36) offre la finestra di preparazione.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,176 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga del rapporto è un risultato, in inglese. La sua prima parola dice che cos’è; il
+nome della serie segue tra virgolette doppie (una virgoletta, una barra rovesciata o un
+carattere di controllo in un nome o nome di file si scrive \&quot;, \\ o \uXXXX). Le coppie
+sono numerate da 1, in ordine di nome.
+  set &quot;S&quot; &quot;FOLDER&quot;           dove si trova la serie
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        i numeri di coppie che offre la finestra di
+                             preparazione, o &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        i due file della coppia P (&quot;-&quot; se &quot;2&quot; non ne ha)
+  error &quot;S&quot;: ...             la serie non si può giocare: una cartella &quot;1&quot; o &quot;2&quot; che
+                             manca o non si legge, o nessuna coppia distribuibile
+  warning &quot;S&quot; pair P: never dealt: ...
+                             la tavola lascia fuori la coppia da ogni partita: &quot;2&quot;
+                             non ha un file per lei, o uno dei suoi file non è un
+                             file normale, non si può leggere, non è un’immagine che
+                             il gioco legge, è troppo grande da decodificare o non
+                             si può decodificare (segue il motivo)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             la tavola mostra un’immagine larga quanto la sua carta e
+                             ne taglia sopra e sotto quando la carta è più bassa
+                             dell’immagine; il disegno dell’immagine non sta tutto
+                             nelle righe mostrate con alcuni numeri di coppie e
+                             schermi offerti (prima è nominato quello che ne mostra
+                             meno, poi ogni schermo con i suoi numeri di coppie). Il
+                             disegno è ogni riga con un pixel che differisce di più
+                             di 48 su 255 in un canale dal colore che ha la maggior
+                             parte dei pixel del bordo dell’immagine: la carta. Una
+                             foto è disegno fino ai bordi. Le righe sono percentuali
+                             dell’altezza dell’immagine dall’alto. Gli schermi:
+                             1280x1024, 1366x768, 1920x1080, 1920x1200, 2560x1080,
+                             3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             due coppie hanno immagini che sembrano uguali, così un
+                             giocatore non può capire quali due carte vanno insieme
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             la maggior parte delle coppie ha lo stesso nome di file
+                             (estensione a parte) in &quot;1&quot; e &quot;2&quot;, ma questa no: spesso
+                             un file mancante o con un nome sbagliato, così i nomi si
+                             ordinano separati
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (la foto appare girata come intendeva la fotocamera)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             la didascalia è il titolo che porta il file immagine (un
+                             testo PNG &quot;Title&quot; o &quot;Description&quot;, XMP dc:title o
+                             dc:description, EXIF ImageDescription), altrimenti il
+                             suo nome di file
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Stato di uscita: 0 quando ogni serie si può giocare con i numeri di coppie che offre
+senza nulla da segnalare; 1 quando ci sono avvisi; 2 quando una serie non si può
+giocare, quando non c’è nessuna serie o nessuna cartella simile, quando una serie non
+si può creare, modificare, esportare o importare, o con un errore d’uso.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (prova &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha la didascalia %2, il nome di una fotocamera che non dice nulla al giocatore: dagliene un’altra con --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra questo testo</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra la versione del programma</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>disegna anche le coppie di ogni serie affiancate: il numero della coppia, ogni immagine in un riquadro di carta esattamente come la mostra la tavola, tagliata, sopra lo sfondo delle carte &quot;fondo.jpg&quot; accanto a zindle-sets se c’è, e sotto i due nomi di file; una croce rossa segna un’immagine mai distribuita. Al massimo 120 coppie per serie. zindle-sets non scrive nient’altro che questo file.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tavola che il foglio mostra: 6, 10, 12, 15, 21, 28 o 36 coppie (predefinito 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo schermo in pixel logici (predefinito 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>da sola: apre la finestra per creare serie. Con NOME PRIMA1 SECONDA1 ...: crea la serie NOME con le immagini date, una coppia ogni due in ordine, senza finestra, e stampa la sua cartella: &quot;Zindle/NOME&quot; nella cartella Immagini (~/.local/share/zindle/graficos/NOME se non c’è). Le copie nelle sue cartelle &quot;1&quot; e &quot;2&quot; si chiamano 01, 02 ... in entrambe, raddrizzate, lunghe al massimo 2048 pixel, e portano la didascalia di ogni immagine (il suo titolo, altrimenti il suo nome di file). Gli originali vengono solo letti. In un terminale mostra il suo avanzamento. Una serie che non si può creare (un nome che non può essere di una cartella o che somiglia a quello di un’altra serie, un numero dispari di immagini, un file mancante, che non è un’immagine, troncato o dato due volte, una serie con quel nome già presente, un disco pieno) è indicata sullo standard error, non viene scritto nulla e lo stato di uscita è 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>con --new NOME o --import: sostituisce la serie con quel nome, una volta completa la nuova (una serie che è un collegamento: solo il collegamento)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME: apre la serie NOME nella finestra per creare serie, con le sue coppie e didascalie; salvarla scrive solo ciò che è cambiato</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME FILE.zip: scrive la serie NOME in un file zip che ogni computer apre, con NOME/1/... e NOME/2/..., le didascalie dentro le immagini</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE.zip: crea la serie contenuta nel file zip, dopo averlo controllato tutto (una serie, le sue cartelle &quot;1&quot; e &quot;2&quot; di immagini, nient’altro, entro le dimensioni di una serie); ogni rifiuto nomina la voce e dice perché</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export e --import vanno uno alla volta</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs e --screen vanno solo con un controllo</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace va con --new NOME o --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export richiede il NOME di una serie e FILE.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import richiede un solo FILE.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>importazione: %1 di %2 immagini</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>salvataggio: %1 di %2 immagini</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit richiede il NOME di una serie</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new richiede un NOME e le sue immagini, o niente</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>questa finestra per creare serie non può aprire una serie</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>al massimo una cartella</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs accetta 6, 10, 12, 15, 21, 28 o 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen accetta una dimensione come 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs e --screen scelgono la tavola di --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +968,15 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Un’altra nota, sulle didascalie:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             al suo livello di punteggiatura abituale un lettore di
+                             schermo legge : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ =
+                             come parole, così &quot;orologio: 10:15&quot; si sente &quot;orologio
+                             due punti 10 due punti 15&quot;; una virgola lo fa solo
+                             fermare un attimo
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1046,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la preferenza non viene conservata: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

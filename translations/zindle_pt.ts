@@ -387,111 +387,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 não pode ser lido</translation>
+        <translation>%1 não pode ser lido</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um ficheiro zip legível: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não pode ser descomprimido: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: descomprime-se em mais de %2 MB, mais do que uma imagem</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: as imagens descomprimem-se em mais de %2 MB no total</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: descomprime-se mais de %2 vezes, como nenhuma imagem faz</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um caminho absoluto, fora de qualquer conjunto</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um caminho que sai do conjunto</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: uma ligação, que nenhum conjunto contém</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um dispositivo ou pipe, não uma imagem</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um segundo conjunto ao lado de %2; um arquivo contém um só</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um ficheiro fora da pasta do conjunto</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: num conjunto só cabem as pastas &quot;1&quot; e &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um ficheiro onde deve estar a pasta %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: uma pasta dentro de %2, onde só cabem imagens</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 MB, mais do que uma imagem</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: precisa de %2 MB para descodificar, mais do que o jogo permite</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é uma imagem que o jogo leia</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: uma imagem cortada</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém mais de %2 entradas, mais do que um conjunto</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: duas vezes no arquivo</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém nenhum conjunto: uma pasta com imagens nas suas pastas &quot;1&quot; e &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever em %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mudou enquanto era lido</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um conjunto legível: falta a sua pasta %2</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser lido, ou é grande demais para partilhar</translation>
     </message>
 </context>
 <context>
@@ -556,143 +556,143 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível mover o novo conjunto para %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um ficheiro, não um conjunto: nada foi substituído</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível manter %1 do conjunto substituído: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco está cheio (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>o conjunto não tem nome: um nome precisa de uma letra, algarismo ou sinal</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de conjunto %1 contém um carácter de controlo</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de conjunto é longo demais: %1 bytes, quando o nome de uma pasta leva 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de conjunto %1 contém %2, que o disco de %3 não permite num nome</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta, não uma imagem</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um ficheiro, mas um dispositivo ou pipe</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para uma imagem: %2 MB</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 são a mesma imagem, duas vezes no par %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2 são a mesma imagem, nos pares %3 e %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever a cópia de %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de %2 MB para descodificar, mais do que os %3 MB que o jogo permite</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está cortado: falta-lhe o fim</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível codificar a cópia de %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de conjunto %1 parece-se com o do conjunto %2 na lista do jogo</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>um conjunto chamado %1 já está em %2, e o jogo usa esse: escolha outro nome</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n par: um conjunto tem no máximo %1</numerusform>
+            <numerusform>%n pares: um conjunto tem no máximo %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever na pasta %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de conjunto é longo demais para o disco de %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco de %1 não permite o nome de conjunto %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>a gravação foi cancelada: nada foi escrito</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nenhum conjunto %1 legível em %2</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem par e fica de fora</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n par</numerusform>
             <numerusform>%n pares</numerusform>
         </translation>
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda sem tabuleiro</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tabuleiros de %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabuleiros de %1 e %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 dão tabuleiros de %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mais %n par</numerusform>
+            <numerusform>mais %n pares</numerusform>
         </translation>
     </message>
 </context>
@@ -716,7 +716,25 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: zindle-sets [PASTA] [--sheet FICHEIRO.png [--pairs N] [--screen LxA]]
+     zindle-sets --new [NOME PRIMEIRA1 SEGUNDA1 PRIMEIRA2 SEGUNDA2 ... [--replace]]
+     zindle-sets --edit NOME
+     zindle-sets --export NOME FICHEIRO.zip
+     zindle-sets --import FICHEIRO.zip [--replace]
+
+Verifica os conjuntos de imagens do Zindle tal como o tabuleiro do jogo os distribui e
+mostra: a mesma listagem, a mesma descodificação das imagens (em paralelo, como o
+tabuleiro) e a mesma disposição das cartas. Sem PASTA verifica todos os conjuntos que a
+janela de preparação lista, de todos os sítios de onde o jogo lê conjuntos, cada um sob
+a pasta onde está (quando um nome está em dois sítios, o jogo usa o primeiro: veja a
+página do manual). PASTA pode ser uma pasta de conjuntos, ou um conjunto: uma pasta que
+contém as pastas &quot;1&quot; e &quot;2&quot;.
+
+Um conjunto são duas pastas. O ficheiro p de &quot;1&quot; e o ficheiro p de &quot;2&quot;, ambos contados
+por ordem de nome sem distinguir maiúsculas, formam o par p; os ficheiros ocultos (com
+&quot;.&quot; à frente) não contam. O número de ficheiros em &quot;1&quot; decide que números de pares (6 10
+12 15 21 28 36) a janela de preparação oferece.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -770,119 +788,174 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cada linha do relatório é uma constatação, em inglês. A primeira palavra diz o que é; o
+nome do conjunto segue entre aspas duplas (uma aspa, barra invertida ou carácter de
+controlo num nome ou nome de ficheiro escreve-se \&quot;, \\ ou \uXXXX). Os pares são
+numerados a partir de 1, por ordem de nome.
+  set &quot;S&quot; &quot;FOLDER&quot;           onde está o conjunto
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        os números de pares que a janela de preparação oferece,
+                             ou &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        os dois ficheiros do par P (&quot;-&quot; quando &quot;2&quot; não tem)
+  error &quot;S&quot;: ...             o conjunto não pode ser jogado: uma pasta &quot;1&quot; ou &quot;2&quot; que
+                             falta ou não se lê, ou nenhum par que se possa distribuir
+  warning &quot;S&quot; pair P: never dealt: ...
+                             o tabuleiro deixa o par fora de todos os jogos: &quot;2&quot; não
+                             tem ficheiro para ele, ou um dos seus ficheiros não é um
+                             ficheiro normal, não pode ser lido, não é uma imagem que
+                             o jogo leia, é grande demais para descodificar ou não
+                             pode ser descodificado (segue-se o motivo)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             o tabuleiro mostra uma imagem tão larga como a sua carta
+                             e corta-lhe o cimo e o fundo quando a carta é mais baixa
+                             do que a imagem; o desenho da imagem não cabe inteiro
+                             nas linhas mostradas com alguns números de pares e ecrãs
+                             oferecidos (nomeia-se primeiro o que mostra menos,
+                             depois cada ecrã com os seus números de pares). O
+                             desenho é cada linha com um píxel que difere em mais de
+                             48 de 255 num canal da cor que tem a maioria dos píxeis
+                             da orla da imagem: o papel. Uma fotografia é desenho até
+                             às orlas. As linhas são percentagens da altura da imagem
+                             a partir do cimo. Os ecrãs: 1280x1024, 1366x768,
+                             1920x1080, 1920x1200, 2560x1080, 3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             dois pares têm imagens que parecem iguais, e um jogador
+                             não consegue saber que duas cartas andam juntas
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             a maioria dos pares tem o mesmo nome de ficheiro (sem a
+                             extensão) em &quot;1&quot; e &quot;2&quot;, mas este não: muitas vezes um
+                             ficheiro em falta ou mal nomeado, que desalinha a ordem
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (a fotografia aparece rodada como a câmara a quis)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             a legenda é o título que o ficheiro de imagem traz (um
+                             texto PNG &quot;Title&quot; ou &quot;Description&quot;, XMP dc:title ou
+                             dc:description, EXIF ImageDescription), senão o seu
+                             nome de ficheiro
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Estado de saída: 0 quando todos os conjuntos podem ser jogados com os números de pares
+que oferecem sem nada a avisar; 1 quando há avisos; 2 quando um conjunto não pode ser
+jogado, quando não há nenhum conjunto ou tal pasta, quando um conjunto não pode ser
+criado, editado, exportado ou importado, ou com um erro de utilização.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (experimente &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever na saída padrão: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem a legenda %2, um nome de câmara que nada diz a um jogador: dê-lhe outra com --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra este texto</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra a versão do programa</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>desenha também os pares de cada conjunto lado a lado: o número do par, cada imagem numa moldura de carta exatamente como o tabuleiro a mostra, cortada, sobre o fundo de carta &quot;fondo.jpg&quot; ao lado do zindle-sets quando existe, e os dois nomes de ficheiro por baixo; uma cruz vermelha marca uma imagem que nunca é distribuída. No máximo 120 pares por conjunto. O zindle-sets não escreve nada além deste ficheiro.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>o tabuleiro que a folha mostra: 6, 10, 12, 15, 21, 28 ou 36 pares (predefinição 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>o seu ecrã em píxeis lógicos (predefinição 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>sozinho: abre a janela para criar conjuntos. Com NOME PRIMEIRA1 SEGUNDA1 ...: cria o conjunto NOME com as imagens dadas, um par a cada duas por ordem, sem janela, e escreve a sua pasta: &quot;Zindle/NOME&quot; na pasta Imagens (~/.local/share/zindle/graficos/NOME sem ela). As cópias nas suas pastas &quot;1&quot; e &quot;2&quot; chamam-se 01, 02 ... em ambas, endireitadas, com no máximo 2048 píxeis de comprimento, e levam a legenda de cada imagem (o seu próprio título, senão o seu nome de ficheiro). Os originais só são lidos. Num terminal mostra o seu progresso. Um conjunto que não pode ser criado (um nome que não pode ser de uma pasta ou que se parece com o de outro conjunto, um número ímpar de imagens, um ficheiro em falta, que não é uma imagem, cortado ou dado duas vezes, um conjunto com esse nome que já existe, um disco cheio) é indicado na saída de erros, nada é escrito e o estado de saída é 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>com --new NOME ou --import: substitui o conjunto com esse nome quando o novo estiver completo (um conjunto que é uma ligação: só a ligação)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME: abre o conjunto NOME na janela para criar conjuntos, com os seus pares e legendas; guardá-lo escreve só o que mudou</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME FICHEIRO.zip: escreve o conjunto NOME num ficheiro zip que qualquer computador abre, com NOME/1/... e NOME/2/..., as legendas dentro das imagens</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHEIRO.zip: cria o conjunto que o ficheiro zip contém, depois de o verificar todo (um conjunto, as suas pastas &quot;1&quot; e &quot;2&quot; de imagens, mais nada, dentro dos tamanhos de um conjunto); cada recusa nomeia a entrada e diz porquê</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export e --import usam-se um de cada vez</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs e --screen usam-se só com uma verificação</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace usa-se com --new NOME ou --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export leva o NOME de um conjunto e FICHEIRO.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import leva um só FICHEIRO.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>a importar: %1 de %2 imagens</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>a guardar: %1 de %2 imagens</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit leva o NOME de um conjunto</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new leva um NOME e as suas imagens, ou nada</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>esta janela para criar conjuntos não consegue abrir um conjunto</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta no máximo</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs aceita 6, 10, 12, 15, 21, 28 ou 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen aceita um tamanho como 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs e --screen escolhem o tabuleiro de --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -893,7 +966,14 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mais uma nota, sobre as legendas:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             no seu nível de pontuação habitual, um leitor de ecrã
+                             diz : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ = como palavras,
+                             por isso &quot;relógio: 10:15&quot; ouve-se &quot;relógio dois pontos
+                             10 dois pontos 15&quot;; uma vírgula só o faz pausar
+</translation>
     </message>
 </context>
 <context>
@@ -963,7 +1043,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a preferência não é guardada: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>

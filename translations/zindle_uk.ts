@@ -394,111 +394,111 @@
     <name>SetArchive</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished">%1 не вдається прочитати</translation>
+        <translation>%1 не вдається прочитати</translation>
     </message>
     <message>
         <source>%1 is not a zip file that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не є придатним для читання файлом zip: %2</translation>
     </message>
     <message>
         <source>%1: cannot be inflated: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не вдається розпакувати: %2</translation>
     </message>
     <message>
         <source>%1: inflates to more than %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: розпаковується в понад %2 МБ, більше, ніж малюнок</translation>
     </message>
     <message>
         <source>%1: the pictures inflate to more than %2 MB together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: малюнки разом розпаковуються в понад %2 МБ</translation>
     </message>
     <message>
         <source>%1: inflates more than %2 times, as no picture does</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: розпаковується більш ніж у %2 разів, як жоден малюнок</translation>
     </message>
     <message>
         <source>%1: an absolute path, outside any set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: абсолютний шлях, поза будь-яким набором</translation>
     </message>
     <message>
         <source>%1: a path that leaves the set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: шлях, що виходить за межі набору</translation>
     </message>
     <message>
         <source>%1: a link, which no set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: посилання, яких жоден набір не містить</translation>
     </message>
     <message>
         <source>%1: a device or pipe, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: пристрій або канал, а не малюнок</translation>
     </message>
     <message>
         <source>%1: a second set beside %2; an archive holds one</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: другий набір поряд із %2; архів містить один</translation>
     </message>
     <message>
         <source>%1: a file outside the set&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл поза текою набору</translation>
     </message>
     <message>
         <source>%1: only the folders &quot;1&quot; and &quot;2&quot; belong in a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: у наборі можуть бути лише теки &quot;1&quot; і &quot;2&quot;</translation>
     </message>
     <message>
         <source>%1: a file where the folder %2 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл там, де має бути тека %2</translation>
     </message>
     <message>
         <source>%1: a folder inside %2, where only pictures belong</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: тека всередині %2, де мають бути лише малюнки</translation>
     </message>
     <message>
         <source>%1: %2 MB, more than a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 МБ, більше, ніж малюнок</translation>
     </message>
     <message>
         <source>%1: needs %2 MB to decode, more than the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: для декодування потрібно %2 МБ, більше, ніж дозволяє гра</translation>
     </message>
     <message>
         <source>%1: not a picture the game reads</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: гра не читає цей малюнок</translation>
     </message>
     <message>
         <source>%1: a picture cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: обрізаний малюнок</translation>
     </message>
     <message>
         <source>%1 holds more than %2 entries, more than a set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 містить понад %2 записів, більше, ніж набір</translation>
     </message>
     <message>
         <source>%1: twice in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: двічі в архіві</translation>
     </message>
     <message>
         <source>%1 holds no set: a folder with pictures in its folders &quot;1&quot; and &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не містить набору: теки з малюнками в її теках &quot;1&quot; і &quot;2&quot;</translation>
     </message>
     <message>
         <source>cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати в %1: %2</translation>
     </message>
     <message>
         <source>%1 changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 змінився під час читання</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати %1: %2</translation>
     </message>
     <message>
         <source>%1 is no set that can be read: its folder %2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не є придатним для читання набором: бракує його теки %2</translation>
     </message>
     <message>
         <source>%1 cannot be read, or is too big to share</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не вдається прочитати, або він завеликий, щоб ним поділитися</translation>
     </message>
 </context>
 <context>
@@ -564,115 +564,115 @@
     </message>
     <message>
         <source>cannot move the new set into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається перемістити новий набір у %1: %2</translation>
     </message>
     <message>
         <source>%1 is a file, not a set: nothing was replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 є файлом, а не набором: нічого не замінено</translation>
     </message>
     <message>
         <source>cannot keep %1 of the set replaced: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається зберегти %1 заміненого набору: %2</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>диск заповнений (%1)</translation>
     </message>
     <message>
         <source>the set has no name: a name needs a letter, digit or sign</source>
-        <translation type="unfinished"></translation>
+        <translation>набір не має назви: назві потрібна літера, цифра або знак</translation>
     </message>
     <message>
         <source>the set name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>назва набору %1 містить керівний символ</translation>
     </message>
     <message>
         <source>the set name is too long: %1 bytes, where a folder&apos;s name holds 255</source>
-        <translation type="unfinished"></translation>
+        <translation>назва набору задовга: %1 байтів, тоді як назва теки вміщує 255</translation>
     </message>
     <message>
         <source>the set name %1 holds %2, which the disk of %3 does not allow in a name</source>
-        <translation type="unfinished"></translation>
+        <translation>назва набору %1 містить %2, що диск %3 не дозволяє в назві</translation>
     </message>
     <message>
         <source>%1 is a folder, not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 є текою, а не малюнком</translation>
     </message>
     <message>
         <source>%1 is not a file but a device or pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не файл, а пристрій або канал</translation>
     </message>
     <message>
         <source>%1 is too big for a picture: %2 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 завеликий для малюнка: %2 МБ</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, twice in pair %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 і %2 є тим самим малюнком, двічі в парі %3</translation>
     </message>
     <message>
         <source>%1 and %2 are the same picture, in pairs %3 and %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 і %2 є тим самим малюнком, у парах %3 і %4</translation>
     </message>
     <message>
         <source>cannot write the copy of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати копію %1: %2</translation>
     </message>
     <message>
         <source>%1 needs %2 MB to decode, more than the %3 MB the game allows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 потребує %2 МБ для декодування, більше, ніж %3 МБ, що дозволяє гра</translation>
     </message>
     <message>
         <source>%1 is cut short: its end is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 обрізаний: бракує його кінця</translation>
     </message>
     <message>
         <source>cannot encode the copy of %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається закодувати копію %1 (%2)</translation>
     </message>
     <message>
         <source>the set name %1 looks like that of the set %2 in the game&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>назва набору %1 схожа на назву набору %2 у списку гри</translation>
     </message>
     <message>
         <source>a set named %1 already lies in %2, which the game plays instead: choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>набір %1 уже є в %2, і гра використовує саме його: виберіть іншу назву</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs: a set holds %1 at most</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n пара: набір містить щонайбільше %1</numerusform>
+            <numerusform>%n пари: набір містить щонайбільше %1</numerusform>
+            <numerusform>%n пар: набір містить щонайбільше %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cannot write in the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати в теку %1: %2</translation>
     </message>
     <message>
         <source>the set name is too long for the disk of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>назва набору задовга для диска %1</translation>
     </message>
     <message>
         <source>the disk of %1 does not allow the set name %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>диск %1 не дозволяє назву набору %2: %3</translation>
     </message>
     <message>
         <source>saving was cancelled: nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>збереження скасовано: нічого не записано</translation>
     </message>
     <message>
         <source>there is no set %1 that can be read in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>у %2 немає набору %1, який можна прочитати</translation>
     </message>
     <message>
         <source>%1 has no partner and is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не має пари і залишається поза грою</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n пара</numerusform>
             <numerusform>%n пари</numerusform>
             <numerusform>%n пар</numerusform>
@@ -680,30 +680,30 @@
     </message>
     <message>
         <source>no board yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ще немає поля</translation>
     </message>
     <message>
         <source>boards of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>поля з %1</translation>
     </message>
     <message>
         <source>boards of %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>поля з %1 і %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2; %3 give boards of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; %3 дають поля з %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ще %n пара</numerusform>
+            <numerusform>ще %n пари</numerusform>
+            <numerusform>ще %n пар</numerusform>
         </translation>
     </message>
 </context>
@@ -727,7 +727,24 @@ A set is two folders. File p of &quot;1&quot; and file p of &quot;2&quot;, both 
 ignoring case, form pair p; hidden files (a leading &quot;.&quot;) do not count. The number of
 files in &quot;1&quot; decides which pair counts (6 10 12 15 21 28 36) the setup window offers.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Використання: zindle-sets [ТЕКА] [--sheet ФАЙЛ.png [--pairs N] [--screen ШxВ]]
+              zindle-sets --new [НАЗВА ПЕРШИЙ1 ДРУГИЙ1 ПЕРШИЙ2 ДРУГИЙ2 ... [--replace]]
+              zindle-sets --edit НАЗВА
+              zindle-sets --export НАЗВА ФАЙЛ.zip
+              zindle-sets --import ФАЙЛ.zip [--replace]
+
+Перевіряє набори малюнків Zindle так, як поле гри їх роздає і показує: той самий
+перелік, те саме декодування малюнків (паралельно, як поле) і те саме розташування
+карток. Без ТЕКИ перевіряє кожен набір, який показує вікно підготовки гри, з кожного
+місця, звідки гра читає набори, кожен під текою, в якій він лежить (якщо назва є у двох
+місцях, гра використовує перше: див. сторінку посібника). ТЕКА може бути текою наборів
+або одним набором: текою, що містить теки &quot;1&quot; і &quot;2&quot;.
+
+Набір складається з двох тек. Файл p з &quot;1&quot; і файл p з &quot;2&quot;, обидва злічені за порядком
+назв без розрізнення регістру, утворюють пару p; приховані файли (з &quot;.&quot; на початку) не
+враховуються. Кількість файлів у &quot;1&quot; визначає, які кількості пар (6 10 12 15 21 28 36)
+пропонує вікно підготовки гри.
+</translation>
     </message>
     <message>
         <source>Every line of the report is one finding. Its first word says what it is; the set&apos;s name
@@ -781,119 +798,172 @@ warn about; 1 when there are warnings; 2 when a set cannot be played, when there
 set or no such folder, when a set cannot be made, edited, exported or imported, or on a
 usage error.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Кожен рядок звіту є однією знахідкою, англійською. Перше слово каже, що це; назва набору
+йде в подвійних лапках (лапка, зворотна похила риска чи керівний символ у назві або
+назві файлу записується як \&quot;, \\ або \uXXXX). Пари нумеруються з 1, за порядком назв.
+  set &quot;S&quot; &quot;FOLDER&quot;           де лежить набір
+  files &quot;S&quot;: N in &quot;1&quot;, M in &quot;2&quot;
+  offers &quot;S&quot;: 6 10 12        кількості пар, які пропонує вікно підготовки гри, або
+                             &quot;none&quot;
+  pair &quot;S&quot; P: &quot;A&quot; &quot;B&quot;        два файли пари P (&quot;-&quot;, якщо в &quot;2&quot; файлу немає)
+  error &quot;S&quot;: ...             у набір не можна грати: тека &quot;1&quot; або &quot;2&quot; відсутня чи
+                             не читається, або немає жодної пари, яку можна роздати
+  warning &quot;S&quot; pair P: never dealt: ...
+                             поле не бере пару в жодну гру: у &quot;2&quot; немає для неї
+                             файлу, або один з її файлів не є звичайним файлом, не
+                             читається, не є малюнком, який читає гра, завеликий
+                             для декодування або не декодується (далі причина)
+  warning &quot;S&quot;: offers N pairs but can deal only M
+  warning &quot;S&quot; pair P: cut: &quot;F&quot; has its drawing in rows A-B; a card shows rows C-D
+          (E of its height) at N pairs on WxH; cut on WxH N N, WxH N
+                             поле показує малюнок завширшки з його картку і обрізає
+                             верх і низ, коли картка нижча за малюнок; зображення на
+                             малюнку не вміщується повністю в показані рядки за
+                             деяких запропонованих кількостей пар і екранів (спершу
+                             названо той, що показує найменше, потім кожен екран з
+                             його кількостями пар). Зображення складають усі рядки,
+                             де є піксель, що відрізняється більш ніж на 48 з 255 в
+                             одному каналі від кольору більшості крайніх пікселів
+                             малюнка: паперу. Фото є зображенням до самих країв.
+                             Рядки подано у відсотках висоти малюнка згори. Екрани:
+                             1280x1024, 1366x768, 1920x1080, 1920x1200, 2560x1080,
+                             3840x2160.
+  warning &quot;S&quot; pairs P and Q: same picture: &quot;F&quot; and &quot;G&quot;
+                             дві пари мають малюнки, що виглядають однаково, тож
+                             гравець не може визначити, які дві картки є парою
+  warning &quot;S&quot; pair P: names differ: &quot;1/A&quot; and &quot;2/B&quot;, while N of M pairs match
+                             більшість пар має однакову назву файлу (без розширення)
+                             в &quot;1&quot; і &quot;2&quot;, але ця ні: часто файл відсутній або названий
+                             хибно, тож назви сортуються врозбіж
+  note &quot;S&quot;: &quot;F&quot; is turned 90 degrees clockwise by its EXIF orientation; the board
+          shows it so        (фото показано поверненим, як задумала його камера)
+  note &quot;S&quot;: &quot;2/F&quot; has no partner in &quot;1&quot; and is never dealt
+  note &quot;S&quot;: N pictures have no caption but their file number, all a screen reader says
+          of them: &quot;F&quot; and N more
+                             підпис є назвою, яку несе файл малюнка (текст PNG
+                             &quot;Title&quot; або &quot;Description&quot;, XMP dc:title або
+                             dc:description, EXIF ImageDescription), інакше його
+                             назвою файлу
+  verdict &quot;S&quot;: playable, nothing to warn about | playable, N warnings | cannot be played
+  summary: N sets, N cannot be played, N with warnings
+
+Код виходу: 0, коли в кожен набір можна грати за запропонованих ним кількостей пар і
+немає попереджень; 1, коли є попередження; 2, коли в набір не можна грати, коли немає
+жодного набору чи такої теки, коли набір не вдається створити, редагувати, експортувати
+чи імпортувати, або за помилки використання.
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри:</translation>
     </message>
     <message>
         <source>%1 (try &apos;zindle-sets --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (спробуйте &apos;zindle-sets --help&apos;)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається записати до стандартного виводу: %1</translation>
     </message>
     <message>
         <source>%1 has the caption %2, a camera&apos;s name that tells a player nothing: give it another with --edit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 має підпис %2, назву камери, яка нічого не каже гравцеві: дайте йому інший за допомогою --edit</translation>
     </message>
     <message>
         <source>shows this text</source>
-        <translation type="unfinished"></translation>
+        <translation>показує цей текст</translation>
     </message>
     <message>
         <source>shows the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>показує версію програми</translation>
     </message>
     <message>
         <source>also draws the pairs of every set side by side: the pair number, each picture in a card box exactly as the board shows it, clipped, over the card background &quot;fondo.jpg&quot; beside zindle-sets when there is one, and the two file names below; a red cross marks a picture that is never dealt. At most 120 pairs a set. zindle-sets writes nothing but this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>також малює пари кожного набору поруч: номер пари, кожен малюнок у рамці картки точно так, як його показує поле, обрізаний, на тлі карток &quot;fondo.jpg&quot; поруч із zindle-sets, якщо воно є, і дві назви файлів під ним; червоний хрестик позначає малюнок, який ніколи не роздається. Щонайбільше 120 пар на набір. zindle-sets не записує нічого, крім цього файлу.</translation>
     </message>
     <message>
         <source>the board the sheet shows: 6, 10, 12, 15, 21, 28 or 36 pairs (default 36)</source>
-        <translation type="unfinished"></translation>
+        <translation>поле, яке показує аркуш: 6, 10, 12, 15, 21, 28 або 36 пар (типово 36)</translation>
     </message>
     <message>
         <source>its screen in logical pixels (default 1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>його екран у логічних пікселях (типово 1920x1080)</translation>
     </message>
     <message>
         <source>alone: opens the set maker&apos;s window. With NAME FIRST1 SECOND1 ...: makes the set NAME of the pictures given, a pair each two in order, without a window, and prints its folder: &quot;Zindle/NAME&quot; in the Pictures folder (~/.local/share/zindle/graficos/NAME without one). The copies in its folders &quot;1&quot; and &quot;2&quot; are named 01, 02 ... in both, turned upright, at most 2048 pixels long, and carry each picture&apos;s caption (its own title, else its file name). The originals are only read. On a terminal it shows its progress. A set that cannot be made (a name that cannot be a folder&apos;s or that looks like another set&apos;s, an odd number of pictures, a file missing, not a picture, cut short or given twice, a set of the name already there, a full disk) is named on standard error, nothing is written and the exit status is 2</source>
-        <translation type="unfinished"></translation>
+        <translation>сам: відкриває вікно створення наборів. З НАЗВА ПЕРШИЙ1 ДРУГИЙ1 ...: створює набір НАЗВА з поданих малюнків, пару з кожних двох по порядку, без вікна, і виводить його теку: &quot;Zindle/НАЗВА&quot; у теці Зображення (~/.local/share/zindle/graficos/НАЗВА, якщо її немає). Копії в його теках &quot;1&quot; і &quot;2&quot; мають назви 01, 02 ... в обох, повернені прямо, щонайбільше 2048 пікселів завдовжки, і несуть підпис кожного малюнка (його власну назву, інакше назву файлу). Оригінали лише читаються. У терміналі показує поступ. Набір, який не вдається створити (назва, яка не може бути назвою теки або схожа на назву іншого набору, непарна кількість малюнків, файл, що відсутній, не є малюнком, обрізаний або поданий двічі, набір із такою назвою, що вже існує, повний диск), називається у стандартному виводі помилок, нічого не записується, а код виходу 2</translation>
     </message>
     <message>
         <source>with --new NAME or --import: replaces the set of the name, once the new one is complete (a set that is a link: the link alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>з --new НАЗВА або --import: замінює набір із цією назвою, щойно новий готовий (набір, що є посиланням: лише посилання)</translation>
     </message>
     <message>
         <source>NAME: opens the set NAME in the set maker&apos;s window, its pairs and captions; saving it writes only what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>НАЗВА: відкриває набір НАЗВА у вікні створення наборів, з його парами й підписами; збереження записує лише змінене</translation>
     </message>
     <message>
         <source>NAME FILE.zip: writes the set NAME into a zip file that any computer opens, holding NAME/1/... and NAME/2/..., the captions inside the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>НАЗВА ФАЙЛ.zip: записує набір НАЗВА у файл zip, який відкриє будь-який комп’ютер, з НАЗВА/1/... і НАЗВА/2/..., підписи всередині малюнків</translation>
     </message>
     <message>
         <source>FILE.zip: makes the set that the zip file holds, after checking all of it (one set, its folders &quot;1&quot; and &quot;2&quot; of pictures, nothing else, within sizes a set has); each refusal names the entry and says why</source>
-        <translation type="unfinished"></translation>
+        <translation>ФАЙЛ.zip: створює набір, який містить файл zip, після перевірки його цілком (один набір, його теки &quot;1&quot; і &quot;2&quot; з малюнками, нічого іншого, у розмірах набору); кожна відмова називає запис і каже чому</translation>
     </message>
     <message>
         <source>--new, --edit, --export and --import go one at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--new, --edit, --export і --import ідуть лише по одному</translation>
     </message>
     <message>
         <source>--sheet, --pairs and --screen go with a check alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--sheet, --pairs і --screen ідуть лише з перевіркою</translation>
     </message>
     <message>
         <source>--replace goes with --new NAME or --import</source>
-        <translation type="unfinished"></translation>
+        <translation>--replace іде з --new НАЗВА або --import</translation>
     </message>
     <message>
         <source>--export takes a set&apos;s NAME and FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--export потребує НАЗВИ набору і ФАЙЛ.zip</translation>
     </message>
     <message>
         <source>--import takes one FILE.zip</source>
-        <translation type="unfinished"></translation>
+        <translation>--import потребує одного ФАЙЛ.zip</translation>
     </message>
     <message>
         <source>importing: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>імпорт: %1 з %2 малюнків</translation>
     </message>
     <message>
         <source>saving: %1 of %2 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>збереження: %1 з %2 малюнків</translation>
     </message>
     <message>
         <source>--edit takes a set&apos;s NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>--edit потребує НАЗВИ набору</translation>
     </message>
     <message>
         <source>--new takes a NAME and its pictures, or nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--new потребує НАЗВИ і її малюнків, або нічого</translation>
     </message>
     <message>
         <source>this maker&apos;s window cannot open a set</source>
-        <translation type="unfinished"></translation>
+        <translation>це вікно створення наборів не може відкрити набір</translation>
     </message>
     <message>
         <source>one folder at most</source>
-        <translation type="unfinished"></translation>
+        <translation>щонайбільше одна тека</translation>
     </message>
     <message>
         <source>--pairs takes 6, 10, 12, 15, 21, 28 or 36</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs приймає 6, 10, 12, 15, 21, 28 або 36</translation>
     </message>
     <message>
         <source>--screen takes a size such as 1920x1080</source>
-        <translation type="unfinished"></translation>
+        <translation>--screen приймає розмір, наприклад 1920x1080</translation>
     </message>
     <message>
         <source>--pairs and --screen choose the board of --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--pairs і --screen вибирають поле для --sheet</translation>
     </message>
     <message>
         <source>One more note, on captions:
@@ -904,7 +974,14 @@ usage error.
                              &quot;clock: 10:15&quot; is heard &quot;clock colon 10 colon 15&quot;;
                              a comma only makes it pause
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ще одна примітка, про підписи:
+  note &quot;S&quot;: N captions hold characters a screen reader reads out as words (&quot;:/&quot;):
+          &quot;F&quot; &quot;CAPTION&quot; and N more
+                             на своєму звичному рівні пунктуації програма читання з
+                             екрана вимовляє : ; / | — – * # @ &amp; _ &lt; &gt; [ ] { } ~ =
+                             як слова, тож &quot;годинник: 10:15&quot; звучить як &quot;годинник
+                             двокрапка 10 двокрапка 15&quot;; кома лише дає паузу
+</translation>
     </message>
 </context>
 <context>
@@ -975,7 +1052,8 @@ usage error.
     <message>
         <source>%1: the preference is not kept: %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: налаштування не збережено: %2: %3
+</translation>
     </message>
     <message>
         <source>no display: Qt has no platform called %1</source>
