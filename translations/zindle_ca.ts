@@ -978,6 +978,10 @@ exportar o importar, o amb un error d’ús.
                              fa aturar-se un moment
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>la finestra del creador de jocs necessita una pantalla, i no n&apos;hi ha cap</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

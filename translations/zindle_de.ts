@@ -979,6 +979,10 @@ oder importiert werden kann, oder bei einem Aufruffehler.
                              lässt ihn nur innehalten
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>das Fenster des Set-Erstellers braucht einen Bildschirm, und es gibt keinen</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

@@ -981,6 +981,10 @@ usage error.
                              μόνο να σταματήσει λίγο
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>το παράθυρο δημιουργίας σετ χρειάζεται οθόνη, και δεν υπάρχει καμία</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

@@ -968,6 +968,10 @@ usage error.
                              a comma only makes it pause
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>the set maker&apos;s window needs a display, and there is none</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

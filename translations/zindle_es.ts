@@ -974,6 +974,10 @@ editar, exportar o importar, o con un error de uso.
                              puntos 10 dos puntos 15&quot;; una coma solo le hace pausa
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>la ventana del creador de juegos necesita una pantalla, y no hay ninguna</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

@@ -978,6 +978,10 @@ modifié, exporté ou importé, ou en cas d’erreur d’utilisation.
                              marquer une pause
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>la fenêtre du créateur de jeux a besoin d&apos;un écran, et il n&apos;y en a aucun</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

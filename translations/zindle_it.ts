@@ -978,6 +978,10 @@ si può creare, modificare, esportare o importare, o con un errore d’uso.
                              fermare un attimo
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>la finestra del creatore di serie ha bisogno di uno schermo, e non ce n&apos;è nessuno</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

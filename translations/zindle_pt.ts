@@ -975,6 +975,10 @@ criado, editado, exportado ou importado, ou com um erro de utilização.
                              10 dois pontos 15&quot;; uma vírgula só o faz pausar
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>a janela do criador de conjuntos precisa de um ecrã, e não há nenhum</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>

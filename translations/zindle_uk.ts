@@ -983,6 +983,10 @@ usage error.
                              двокрапка 10 двокрапка 15&quot;; кома лише дає паузу
 </translation>
     </message>
+    <message>
+        <source>the set maker&apos;s window needs a display, and there is none</source>
+        <translation>вікну творця наборів потрібен екран, а його немає</translation>
+    </message>
 </context>
 <context>
     <name>SetupWindow</name>
