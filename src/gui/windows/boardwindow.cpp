@@ -294,7 +294,9 @@ void BoardWindow::showFrame(int k, bool shown, bool told)
 
 bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool topBar = watched == m_closeButton.data() || watched == m_listButton.data();
+    // A button being destroyed still passes its last events through here, as a plain widget.
+    const auto *button = dynamic_cast<PictureButton *>(watched);
+    const bool topBar = button && (button == m_closeButton || button == m_listButton);
     // One focus mark: the card's while the board has the keys, none while a button has.
     if (topBar && m_mark && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         m_mark->setVisible(event->type() == QEvent::FocusOut && m_markedCard >= 0);

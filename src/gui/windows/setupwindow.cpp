@@ -156,8 +156,11 @@ void SetupWindow::onLoad()
 
 bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // A button being destroyed still passes its last events through here, as a plain widget.
+    if (event->type() != QEvent::KeyPress)
+        return ProgramWindow::eventFilter(watched, event);
     const auto button = std::find(m_pairButtons.begin(), m_pairButtons.end(), watched);
-    if (event->type() != QEvent::KeyPress || button == m_pairButtons.end())
+    if (button == m_pairButtons.end())
         return ProgramWindow::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent *>(event)->key();
     int step = 0;
