@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// What the set maker keeps between runs, in the group "maker" of the game's preferences'
+// What the set maker keeps between runs, in the section "maker" of the game's preferences'
 // file. Reading writes nothing; a value that is not what it should be reads as the default,
 // and a file that is not a regular one (a FIFO, a folder) is neither read nor written.
 class MakerSettings

@@ -17,7 +17,10 @@
 namespace
 {
 
+constexpr auto General = "General";
 constexpr auto NoClockKey = "noClock";
+constexpr auto Maker = "maker";
+constexpr auto LastFolderKey = "lastFolder";
 constexpr qint64 MaxFileBytes = 64 * 1024;
 
 std::optional<bool> truthValue(const QByteArray &value)
@@ -35,9 +38,11 @@ bool isSection(const QByteArray &line)
     return line.trimmed().startsWith('[');
 }
 
-bool isGeneral(const QByteArray &line)
+bool isHeaderOf(const QByteArray &line, QByteArrayView section)
 {
-    return line.trimmed() == "[General]";
+    const QByteArray header = line.trimmed();
+    return header.size() == section.size() + 2 && header.startsWith('[') && header.endsWith(']') &&
+           header.mid(1, section.size()) == section;
 }
 
 // The key a "key=value" line sets, trimmed.
@@ -59,17 +64,17 @@ Preferences::Preferences()
 QString Preferences::filePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
-           QCoreApplication::applicationName() + QStringLiteral(".conf");
+           QStringLiteral("/zindle/zindle.conf");
 }
 
-QByteArray Preferences::value(QByteArrayView key) const
+QByteArray Preferences::value(QByteArrayView section, QByteArrayView key) const
 {
-    bool general = true;
+    // Keys before any section header are QSettings' [General] ones.
+    bool inSection = section == General;
     for (const QByteArray &line : m_text.split('\n')) {
         if (isSection(line))
-            general = isGeneral(line);
-        else if (general && keyOf(line) == key)
+            inSection = isHeaderOf(line, section);
+        else if (inSection && keyOf(line) == key)
             return line.mid(line.indexOf('=') + 1);
     }
     return {};
@@ -77,51 +82,77 @@ QByteArray Preferences::value(QByteArrayView key) const
 
 bool Preferences::noClock() const
 {
-    const std::optional<bool> on = truthValue(value(NoClockKey));
-    if (!on && !value(NoClockKey).isEmpty())
+    const std::optional<bool> on = truthValue(value(General, NoClockKey));
+    if (!on && !value(General, NoClockKey).isEmpty())
         qCWarning(filesLog) << filePath() << "sets noClock to no truth value: off";
     return on.value_or(false);
 }
 
 bool Preferences::setNoClock(bool on)
 {
-    return set(NoClockKey, on ? "true" : "false");
+    return set(General, NoClockKey, on ? "true" : "false");
 }
 
-bool Preferences::set(QByteArrayView key, QByteArrayView value)
+QString Preferences::makerFolder() const
 {
-    // The other lines stay as they are; the key's line is replaced, or added to [General].
+    const QString folder = QString::fromUtf8(value(Maker, LastFolderKey));
+    return QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+bool Preferences::setMakerFolder(const QString &folder)
+{
+    const QByteArray bytes = folder.toUtf8();
+    if (bytes == value(Maker, LastFolderKey))
+        return true;
+    // A line end in a folder's name would end the setting there.
+    return !bytes.contains('\n') && !bytes.contains('\r') && set(Maker, LastFolderKey, bytes);
+}
+
+bool Preferences::set(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    // The other lines stay as they are; the key's line is replaced, or added to its section:
+    // [General] leads, as QSettings writes it, another section follows the rest.
     QList<QByteArray> lines = m_text.isEmpty() ? QList<QByteArray>() : m_text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     const QByteArray setting = key.toByteArray() + '=' + value.toByteArray();
-    qsizetype generalEnd = -1;
-    bool general = false, done = false;
+    const QByteArray header = '[' + section.toByteArray() + ']';
+    qsizetype sectionEnd = -1;
+    bool inSection = false, done = false;
     for (qsizetype i = 0; i < lines.size() && !done; ++i) {
         if (isSection(lines[i])) {
-            general = isGeneral(lines[i]);
-            generalEnd = general ? i + 1 : generalEnd;
-        } else if (general && keyOf(lines[i]) == key) {
+            inSection = isHeaderOf(lines[i], section);
+            sectionEnd = inSection ? i + 1 : sectionEnd;
+        } else if (inSection && keyOf(lines[i]) == key) {
             lines[i] = setting;
             done = true;
-        } else if (general) {
-            generalEnd = i + 1;
+        } else if (inSection) {
+            sectionEnd = i + 1;
         }
     }
-    if (!done && generalEnd < 0) {
-        lines.prepend("[General]");
-        generalEnd = 1;
+    if (!done && sectionEnd < 0) {
+        if (section == General) {
+            lines.prepend(header);
+            sectionEnd = 1;
+        } else {
+            lines.append(header);
+            sectionEnd = lines.size();
+        }
     }
     if (!done)
-        lines.insert(generalEnd, setting);
+        lines.insert(sectionEnd, setting);
     const QByteArray text = lines.join('\n') + '\n';
 
     const QString path = filePath();
+    // A named pipe or a folder in the file's place is not ours to replace.
+    const QFileInfo existing(path);
+    const bool ours = !existing.exists() || existing.isFile();
     QSaveFile file(path);
-    const bool kept = QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-                      file.write(text) == text.size() && file.commit();
+    const bool kept = ours && QDir().mkpath(QFileInfo(path).path()) &&
+                      file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
+                      file.commit();
     if (!kept) {
-        const QString reason = file.errorString();
+        const QString reason = ours ? file.errorString() : QStringLiteral("not a regular file");
         qCWarning(filesLog) << "the preference" << key << "cannot be kept in" << path << ":"
                             << reason;
         const QString line =
