@@ -327,7 +327,7 @@ public:
         QDir().mkpath(m_program.path(sets));
         QFile::link(photos, m_program.path(sets + QStringLiteral("/fotos")));
         QFile::copy(background(), m_program.path(QStringLiteral("fondo.jpg")));
-        setupWindow().show();
+        setupWindow().showInFront();
         m_program.run.choice().setPairChoice(choice);
         m_program.run.choice().setSetName(QStringLiteral("fotos"));
     }
@@ -361,7 +361,7 @@ public:
     // As SEGUIR JUGANDO does: the board goes, with its controls.
     void close()
     {
-        boardWindow().unload();
+        flow().close(boardWindow());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // As a player plays on: the thumbnails the board left are written.

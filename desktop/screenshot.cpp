@@ -80,7 +80,7 @@ bool showBoard(WindowFlow &flow)
 {
     Run &run = flow.run();
     const auto &pairs = PairCounts::PairsForChoice;
-    flow.setupWindow().load();
+    flow.setupWindow();
     run.choice().setPairChoice(int(std::find(pairs.begin(), pairs.end(), Pairs) - pairs.begin()));
     run.player().setName(PlayerName);
     auto *setBox = flow.setupWindow().window()->findChild<QComboBox *>(QStringLiteral("setBox"));

@@ -212,8 +212,9 @@ private Q_SLOTS:
         program.clock.advance(std::chrono::milliseconds(200));
         QVERIFY(!board.cardImage(first[0])->isVisible() && frameOf(first[0])->isVisible());
         QString shown;
-        playToTheEnd(
-            [&] { shown = textOf(gameOverWindow(), "secondsLabel"), gameOverWindow().unload(); });
+        playToTheEnd([&] {
+            shown = textOf(gameOverWindow(), "secondsLabel"), flow().close(gameOverWindow());
+        });
         QCOMPARE(resultLines() << shown, (QStringList{"Con 6 parejas quedaban 58 segundos", "58"}));
     }
 
@@ -304,7 +305,7 @@ private Q_SLOTS:
         program.writeFile("fondo.jpg", encoded(QImage(800, 600, QImage::Format_RGB32)));
         program.writeSet("s", 6);
         program.writeLanguage(SpanishTexts);
-        setupWindow().load();
+        setupWindow();
         control<QComboBox>(setupWindow(), "setBox")->setEditText("s");
         program.run.choice().setPairChoice(0);
         // Through the check before the board, which decodes a pair of the set.
@@ -450,7 +451,7 @@ private Q_SLOTS:
         TestProgram program;
         program.writeSet("s", 6, false, encoded(filled({2000, 1500}, Qt::red)));
         program.flow.setProgressAfter({});
-        setupWindow().show();
+        setupWindow().showInFront();
         program.run.choice().setPairChoice(0);
         click(setupWindow(), "playButton");
         // The set's check shows no range; the deal counts its pictures.
@@ -467,7 +468,7 @@ private Q_SLOTS:
         else
             setupWindow().window()->close();
         waitForTheDeal();
-        QVERIFY(!boardWindow().isLoaded() && !shownProgress());
+        QVERIFY(!flow().isOpen<BoardWindow>() && !shownProgress());
         QCOMPARE(program.program.ended, int(how == "close"));
         QCOMPARE(setupWindow().isShown(), how != "close");
     }

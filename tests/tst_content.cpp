@@ -154,11 +154,11 @@ private Q_SLOTS:
         for (int i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], text(i));
 
-        introWindow().show();
+        introWindow().showInFront();
         QStringList tooBig = overflowing(introWindow());
-        nameWindow().show();
-        setupWindow().show();
-        gameOverWindow().load();
+        nameWindow().showInFront();
+        setupWindow().showInFront();
+        gameOverWindow();
         for (ProgramWindow *form : std::initializer_list<ProgramWindow *>{
                  &nameWindow(), &setupWindow(), &gameOverWindow(), &resultsWindow()})
             tooBig << overflowing(*form);
@@ -208,7 +208,6 @@ private Q_SLOTS:
         for (ProgramWindow *window : std::initializer_list<ProgramWindow *>{
                  &introWindow(), &nameWindow(), &setupWindow(), &boardWindow(), &gameOverWindow(),
                  &resultsWindow()}) {
-            window->load();
             design << designOf(*window).mid(1);
         }
         static const QRegularExpression colours(" (#\\w+) on (#\\w+) ");

@@ -12,17 +12,16 @@
 // A window with a button, counting what its handlers saw.
 struct ProbeWindow : ProgramWindow {
     using ProgramWindow::ProgramWindow;
-    int loads = 0, unloads = 0;
+    int fills = 0;
     QPointer<QPushButton> button;
     std::function<void()> onClick;
-    void buildControls(WindowWidget *window) override
+    void buildControls() override
     {
-        button = new QPushButton(window);
+        button = new QPushButton(this);
         connectHandler(button.data(), &QPushButton::clicked, [this] { onClick(); });
     }
-    // A load while the window shows would count a hundred.
-    void onLoad() override { loads += window()->isVisible() ? 100 : 1; }
-    void onUnload() override { ++unloads; }
+    // Filled while it shows would count a hundred.
+    void fillControls() override { fills += isVisible() ? 100 : 1; }
 };
 
 class TstPlatform : public QObject
@@ -32,26 +31,23 @@ private Q_SLOTS:
     void windowLifeCycle()
     {
         TestProgram program;
-        ProbeWindow form(program.flow.windowContext());
-        form.show();
-        form.show();
+        QPointer<ProbeWindow> form = new ProbeWindow(program.flow.windowContext());
+        form->build();
+        form->showInFront();
+        form->showInFront();
         // Without a close control of its own the window stays.
-        QVERIFY(!form.window()->close());
-        QPointer<QPushButton> button = form.button;
+        QVERIFY(!form->close() && form->isVisible());
         bool hiddenAndAlive = false;
-        form.onClick = [&] {
-            form.unload();
-            // The old controls stay for the handler that unloaded them.
-            hiddenAndAlive = !button.isNull() && !button->window()->isVisible();
+        form->onClick = [&] {
+            program.flow.close(*form);
+            // The window stays for the handler that closed it.
+            hiddenAndAlive = !form.isNull() && !form->isVisible();
         };
-        QTest::mouseClick(form.button, Qt::LeftButton);
-        form.unload();
+        QTest::mouseClick(form->button, Qt::LeftButton);
         QVERIFY(hiddenAndAlive);
+        QCOMPARE(form->fills, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(button.isNull());
-        // Loaded once before the first show, then again, hidden, when referred to after unload.
-        QVERIFY(!form.window()->isVisible());
-        QCOMPARE(QList({form.loads, form.unloads}), QList({2, 1}));
+        QVERIFY(form.isNull());
     }
 
     void soundsNeverWaitForTheOutput()

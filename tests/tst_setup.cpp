@@ -51,7 +51,7 @@ private Q_SLOTS:
         program.writeFile(inSets("a/2/x.png"), "x");
         program.writeSet("a", pictures, true);
         program.writeSet("B", 21, true);
-        setupWindow().show();
+        setupWindow().showInFront();
         QTEST(buttons(), "atStart");
         QCOMPARE(program.run.choice().pairChoice(), 2);
         QCOMPARE(textOf(setupWindow(), "instructionLabel") + textOf(setupWindow(), "playButton"),
@@ -82,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, keys);
         TestProgram program;
         program.writeSet("a", pictures, true);
-        setupWindow().show();
+        setupWindow().showInFront();
         QWidget *button = control(setupWindow(), "pairButton" + QString::number(keys[0]));
         QCOMPARE(button->accessibleDescription(),
                  QString::number(PairCounts::pairsFor(keys[0])) + " pairs");
@@ -151,9 +151,9 @@ private Q_SLOTS:
                                       : broken);
         }
         program.random.draws = {1.5 / 7, 2.5 / 7, 3.5 / 7, 4.5 / 7, 5.5 / 7, 6.5 / 7};
-        introWindow().show();
-        nameWindow().show();
-        setupWindow().show();
+        introWindow().showInFront();
+        nameWindow().showInFront();
+        setupWindow().showInFront();
         QDir(program.path(inSets("gone"))).removeRecursively();
         program.run.choice().setPairChoice(0);
         if (!typed.isNull())
@@ -161,8 +161,8 @@ private Q_SLOTS:
         const QString title = resultsWindow().window()->windowTitle();
         click(setupWindow(), "playButton");
         waitForTheDeal();
-        QCOMPARE(boardWindow().isLoaded(), typed.isNull());
-        QVERIFY(!introWindow().isLoaded() && setupWindow().window()->isVisible());
+        QCOMPARE(flow().isOpen<BoardWindow>(), typed.isNull());
+        QVERIFY(!flow().isOpen<IntroWindow>() && setupWindow().window()->isVisible());
         QCOMPARE(nameWindow().isShown() && resultsWindow().window()->windowTitle() == title,
                  !typed.isNull());
         // The message, named for assistive tools by what it says.
@@ -179,13 +179,13 @@ private Q_SLOTS:
             click(setupWindow(), "playButton");
             waitForTheDeal();
         }
-        QVERIFY(boardWindow().isLoaded());
+        QVERIFY(flow().isOpen<BoardWindow>());
         // Only where the check passed did a board start to load.
         QCOMPARE(program.random.seeded, 1 + int(typed == "seven"));
         // Closing the setup window ends the run, also while a board is open.
         setupWindow().window()->close();
         QCOMPARE(program.program.ended, 1);
-        QVERIFY(!setupWindow().isLoaded());
+        QVERIFY(!flow().isOpen<SetupWindow>());
     }
 
     void setsOfEveryPlace_data()
@@ -235,7 +235,7 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(program.path(folder + "/1")));
         if (!userDirs.isEmpty())
             program.writeFile("home/.config/user-dirs.dirs", userDirs);
-        setupWindow().load();
+        setupWindow();
         QStringList listed;
         for (const SetEntry &set : program.run.sets().list()) {
             const QString shown =

@@ -46,12 +46,12 @@ private Q_SLOTS:
         flow().start();
         QStringList design = designOf(introWindow());
         click(introWindow(), "continueButton");
-        QVERIFY(!introWindow().isLoaded());
+        QVERIFY(!flow().isOpen<IntroWindow>());
         design << designOf(resultsWindow()) << designOf(nameWindow());
         QCOMPARE(nameWindow().window()->focusWidget(), control(nameWindow(), "nameBox"));
         // The empty name is refused; blanks around a name stay.
         click(nameWindow(), "acceptButton");
-        QVERIFY(!setupWindow().isLoaded());
+        QVERIFY(!flow().isOpen<SetupWindow>());
         QTest::keyClicks(control(nameWindow(), "nameBox"), " Ana ");
         click(nameWindow(), "acceptButton");
         QCOMPARE(program.run.player().name(), " Ana ");
@@ -65,12 +65,12 @@ private Q_SLOTS:
         click(setupWindow(), "playButton");
         waitForTheDeal();
         disconnect(shown);
-        QVERIFY(!nameWindow().isLoaded());
+        QVERIFY(!flow().isOpen<NameWindow>());
         // A set deleted under its board leaves the board playable: its cards are in memory.
         QVERIFY(QDir(program.path(inSets("animales"))).removeRecursively());
         program.clock.advance(std::chrono::seconds(3));
         playToTheEnd([&] {
-            QVERIFY(boardWindow().isLoaded());
+            QVERIFY(flow().isOpen<BoardWindow>());
             design << designOf(gameOverWindow())
                    << gameOverWindow().window()->focusWidget()->objectName();
             // F9 shows the list over the game over, modal as it is; Escape goes back there.
@@ -80,7 +80,7 @@ private Q_SLOTS:
             QVERIFY(!resultsWindow().window()->isModal() && gameOverWindow().isShown());
             click(gameOverWindow(), "keepPlayingButton");
         });
-        QVERIFY(!boardWindow().isLoaded() && !gameOverWindow().isLoaded() &&
+        QVERIFY(!flow().isOpen<BoardWindow>() && !flow().isOpen<GameOverWindow>() &&
                 setupWindow().window()->isVisible());
         design << designOf(resultsWindow());
         compareWithRecord(design);
@@ -96,7 +96,7 @@ private Q_SLOTS:
         playToTheEnd([] {
             click(gameOverWindow(), "finishButton");
             // The counting end leaves the windows open.
-            gameOverWindow().unload();
+            flow().close(gameOverWindow());
         });
         QCOMPARE(program.program.ended, 2);
         QCOMPARE(resultLines(), (QStringList{"Con 6 parejas quedaban 58 segundos",
@@ -123,20 +123,20 @@ private Q_SLOTS:
         const int pairs = f[0].toInt(), ended = f[3].toInt();
         TestProgram program;
         program.writeSet("a", pairs);
-        nameWindow().show();
+        nameWindow().showInFront();
         if (f[1] == "1") {
             QTest::keyClicks(control(nameWindow(), "nameBox"), "Ana");
             click(nameWindow(), "acceptButton");
         }
         // The name entry's close box closes only it.
         nameWindow().window()->close();
-        QVERIFY(!nameWindow().isLoaded());
+        QVERIFY(!flow().isOpen<NameWindow>());
         if (f[2] == "list") {
             click(resultsWindow(), "backButton");
             waitForTheDeal();
             // The run knows its first set without the setup window.
-            QCOMPARE(boardWindow().isLoaded(), pairs > 0);
-            QVERIFY(!setupWindow().isLoaded() && !program.program.ended);
+            QCOMPARE(flow().isOpen<BoardWindow>(), pairs > 0);
+            QVERIFY(!flow().isOpen<SetupWindow>() && !program.program.ended);
             QCOMPARE(program.run.choice().pairChoice(), 2);
             QCOMPARE(resultsWindow().window()->windowTitle(), pairs > 0 ? " " : "n");
         }
@@ -144,7 +144,7 @@ private Q_SLOTS:
             QTest::keyClick(setupWindow().window(), Qt::Key_F9);
             QCOMPARE(control(resultsWindow(), "backButton")->accessibleName(), "Play a new board");
             QTest::keyClick(resultsWindow().window(), Qt::Key_Escape);
-            QVERIFY(!program.run.opening().isRunning() && !boardWindow().isLoaded());
+            QVERIFY(!program.run.opening().isRunning() && !flow().isOpen<BoardWindow>());
         }
         QCOMPARE(setupWindow().isShown(), f[1] == "1");
         if (ended >= 0) {
@@ -172,7 +172,6 @@ private Q_SLOTS:
         program.writeLanguage(SpanishTexts);
         for (ProgramWindow *form : std::initializer_list<ProgramWindow *>{
                  &setupWindow(), &nameWindow(), &introWindow(), &resultsWindow()}) {
-            form->load();
             // With a title bar and borders of an ordinary window manager; the intro has none.
             const QSize frame = form == &introWindow() ? QSize() : QSize(8, 32);
             const QSize outer = form->window()->size() * scale + frame;

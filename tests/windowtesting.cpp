@@ -32,7 +32,7 @@ void waitForTheDeal()
 QStringList resultLines()
 {
     QStringList lines;
-    if (!resultsWindow().isLoaded())
+    if (!flow().isOpen<ResultsWindow>())
         return lines;
     const auto *list = control<QListWidget>(resultsWindow(), "resultList");
     for (int i = 0; i < list->count(); ++i)

@@ -53,29 +53,29 @@ int widthTwips(const QWidget *w)
 
 } // namespace
 
-void BoardWindow::buildControls(WindowWidget *window)
+void BoardWindow::buildControls()
 {
-    window->setObjectName(QStringLiteral("BoardWindow"));
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setBackgroundColour(window, Colours::BoardBackground);
+    setObjectName(QStringLiteral("BoardWindow"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setBackgroundColour(this, Colours::BoardBackground);
     // The board itself takes the keys, so that no single key presses one of its buttons.
-    window->setFocusPolicy(Qt::StrongFocus);
-    window->setFocus();
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 
     // Labels first: the light controls lie behind the boxes and buttons.
-    m_nameLabel = new QLabel(window);
+    m_nameLabel = new QLabel(this);
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
     setTwips(m_nameLabel, 360, 0, 2655, 495);
     m_nameLabel->setFont(designFont(12));
     setBackgroundColour(m_nameLabel, Colours::PlayerNameBackground);
-    m_clockLabel = new QLabel(window);
+    m_clockLabel = new QLabel(this);
     m_clockLabel->setObjectName(QStringLiteral("clockLabel"));
     setTwips(m_clockLabel, 5760, 120, 4455, 615);
     m_clockLabel->setFont(designFont(14.25));
     for (QLabel *label : {m_nameLabel.data(), m_clockLabel.data()})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *box = new CardBox(window);
+    auto *box = new CardBox(this);
     setTwips(box, BoardOriginLeft, BoardOriginTop, 1215, 1095);
     auto *picture = new CardImage(box->inner());
     setTwips(picture, 120, 120, 855, 735);
@@ -87,10 +87,10 @@ void BoardWindow::buildControls(WindowWidget *window)
     m_cardImages = {picture};
     m_selectionFrames = {frame};
 
-    m_closeButton = new PictureButton(QStringLiteral(":/images/board_close.svg"), window);
+    m_closeButton = new PictureButton(QStringLiteral(":/images/board_close.svg"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     setTwips(m_closeButton, 7920, 0, 375, 375);
-    m_listButton = new PictureButton(QStringLiteral(":/images/board_list.svg"), window);
+    m_listButton = new PictureButton(QStringLiteral(":/images/board_list.svg"), this);
     m_listButton->setObjectName(QStringLiteral("listButton"));
     setTwips(m_listButton, 7560, 0, 375, 375);
     for (QPushButton *b : {m_closeButton.data(), m_listButton.data()})
@@ -102,41 +102,25 @@ void BoardWindow::buildControls(WindowWidget *window)
     connectHandler(m_closeButton.data(), &QPushButton::clicked, [this] { onCloseClicked(); });
     connectHandler(m_listButton.data(), &QPushButton::clicked, [this] { onListClicked(); });
 
-    m_mark = new CardMark(window);
-    m_announcer = new Announcer(window);
+    m_mark = new CardMark(this);
+    m_announcer = new Announcer(this);
     m_announcer->setObjectName(QStringLiteral("announcer"));
-    m_markedCard = -1;
-    m_markShown = false;
-
     // Back on the board, assistive tools follow the keyboard's mark again.
-    window->installEventFilter(this);
+    installEventFilter(this);
 
-    // The run's board speaks to these controls while they are there.
+    // The run's board speaks to this window while it is there.
     Board &board = run().board();
     GameClock &clock = board.clock();
-    m_boardConnections = {
-        QObject::connect(&board, &Board::cardChosen, window, [this](int k) { showChosenCard(k); }),
-        QObject::connect(&board, &Board::pairFound, window, [this] { showFoundPair(); }),
-        QObject::connect(&board, &Board::missed, window,
-                         [this](int first, int second) { showMiss(first, second); }),
-        QObject::connect(&board, &Board::pairRemoved, window,
-                         [this](int first, int second) { showRemovedPair(first, second); }),
-        QObject::connect(&clock, &GameClock::ticked, window, [this](int left) { showClock(left); }),
-    };
+    QObject::connect(&board, &Board::cardChosen, this, [this](int k) { showChosenCard(k); });
+    QObject::connect(&board, &Board::pairFound, this, [this] { showFoundPair(); });
+    QObject::connect(&board, &Board::missed, this,
+                     [this](int first, int second) { showMiss(first, second); });
+    QObject::connect(&board, &Board::pairRemoved, this,
+                     [this](int first, int second) { showRemovedPair(first, second); });
+    QObject::connect(&clock, &GameClock::ticked, this, [this](int left) { showClock(left); });
 }
 
-void BoardWindow::controlsDestroyed()
-{
-    for (const QMetaObject::Connection &connection : m_boardConnections)
-        QObject::disconnect(connection);
-    m_boardConnections.clear();
-    m_cardBoxes.clear();
-    m_cardImages.clear();
-    m_selectionFrames.clear();
-    m_markedCard = -1;
-}
-
-void BoardWindow::onLoad()
+void BoardWindow::fillControls()
 {
     const Services &services = run().services();
     layOutCards();
@@ -145,8 +129,8 @@ void BoardWindow::onLoad()
         services.sound->preload(programPath(services, QString::fromLatin1(literal)));
     showDealtCards(run().opening().outcome());
     // Once the board shows: the thumbnails its pictures left never hold it up.
-    QTimer::singleShot(0, window(), [this] { run().boardShown(); });
-    flow().boardLoading();
+    QTimer::singleShot(0, this, [this] { run().boardShown(); });
+    flow().boardWindowOpening();
     // Two lines also name the picture buttons for assistive tools: the finish button's
     // caption, and the list window's title without its leading dash.
     const LanguageLines &lines = run().boardLines();
@@ -162,7 +146,7 @@ void BoardWindow::onLoad()
     m_nameLabel->setAccessibleName(player);
     flow().titleResults(player + QLatin1Char(' ') + listTitle);
     const Board &board = run().board();
-    window()->setAccessibleName(
+    setAccessibleName(
         Announcements::board(cleanText(run().boardSet()), board.pairCount(), board.clock()));
     // The first card takes the focus, so that a screen reader says it as the board opens.
     moveMark(MarkMove::Right);
@@ -170,7 +154,6 @@ void BoardWindow::onLoad()
 
 void BoardWindow::layOutCards()
 {
-    QWidget *w = window();
     Screen *screen = run().services().screen;
     const int screenWidth = screen->widthTwips();
     const int screenHeight = screen->heightTwips();
@@ -180,7 +163,7 @@ void BoardWindow::layOutCards()
         layoutBoard(run().board().pairChoice(), screenWidth, screenHeight);
     const int cards = int(geometry.boxes.size());
     for (int i = 1; i < cards; ++i) {
-        auto *box = new CardBox(w);
+        auto *box = new CardBox(this);
         box->stackUnder(m_closeButton);
         m_cardBoxes.push_back(box);
         m_cardImages.push_back(new CardImage(box->inner()));
@@ -210,8 +193,7 @@ void BoardWindow::layOutCards()
     QSize inner;
     for (const CardBox *box : m_cardBoxes)
         inner = inner.expandedTo(box->contentsRect().size());
-    const QPixmap background =
-        QPixmap::fromImage(run().cardBackground(inner, w->devicePixelRatioF()));
+    const QPixmap background = QPixmap::fromImage(run().cardBackground(inner, devicePixelRatioF()));
     for (CardBox *box : m_cardBoxes)
         box->setBackground(background);
 }
@@ -306,8 +288,7 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
             return onKeyDown(key);
         }
     }
-    if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark &&
-        watched == m_mark->window()) {
+    if (event->type() == QEvent::FocusIn && m_markedCard >= 0 && m_mark && watched == this) {
         // After the window's own focus event, which would leave the tools on the window.
         QPointer<CardImage> card = m_cardImages[std::size_t(m_markedCard)];
         QTimer::singleShot(0, card, [card] { card->setMarked(true); });
@@ -318,7 +299,7 @@ bool BoardWindow::eventFilter(QObject *watched, QEvent *event)
 bool BoardWindow::onKeyDown(QKeyEvent *event)
 {
     // Mirrored, the next card lies to the left.
-    const bool mirrored = window()->layoutDirection() == Qt::RightToLeft;
+    const bool mirrored = layoutDirection() == Qt::RightToLeft;
     MarkMove move = MarkMove::Right;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -359,7 +340,7 @@ void BoardWindow::moveMark(MarkMove move)
     if (m_markedCard < 0)
         return;
     // The keys that follow click the marked card, whatever had the focus.
-    window()->setFocus(Qt::OtherFocusReason);
+    setFocus(Qt::OtherFocusReason);
     m_mark->markBox(m_cardBoxes[std::size_t(m_markedCard)]->geometry());
     m_mark->setVisible(m_markShown);
     m_cardImages[std::size_t(m_markedCard)]->setMarked(true);

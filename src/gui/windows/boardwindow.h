@@ -29,10 +29,9 @@ public:
     int cards() const { return int(m_cardImages.size()); }
 
 protected:
-    void buildControls(WindowWidget *window) override;
-    void onLoad() override;
+    void buildControls() override;
+    void fillControls() override;
     bool onKeyDown(QKeyEvent *event) override;
-    void controlsDestroyed() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -74,6 +73,4 @@ private:
     // As a browser shows the focus only to who uses the keys: a fresh board, and a board
     // played by mouse, show no mark, while the first card still has the focus.
     bool m_markShown = false;
-    // The run's board reaches these controls only while they are there.
-    std::vector<QMetaObject::Connection> m_boardConnections;
 };

@@ -14,14 +14,14 @@
 
 #include <QKeyEvent>
 
-void GameOverWindow::buildControls(WindowWidget *window)
+void GameOverWindow::buildControls()
 {
-    window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    window->setFixedSize(twipsRect(0, 0, 7755, 4620).size());
-    setBackgroundColour(window, Colours::GameOverBackground);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(twipsRect(0, 0, 7755, 4620).size());
+    setBackgroundColour(this, Colours::GameOverBackground);
 
-    auto addLabel = [window](const char *name, int top) {
-        auto *label = new QLabel(window);
+    auto addLabel = [this](const char *name, int top) {
+        auto *label = new QLabel(this);
         label->setObjectName(QLatin1String(name));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(designFont(48));
@@ -34,25 +34,26 @@ void GameOverWindow::buildControls(WindowWidget *window)
     m_messageLabel = addLabel("messageLabel", 720);
 
     m_keepPlayingButton =
-        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, window,
+        new ColourButton(QStringLiteral("SEGUIR JUGANDO"), Colours::KeepPlayingButton, this,
                          Colours::KeepPlayingText);
     m_keepPlayingButton->setObjectName(QStringLiteral("keepPlayingButton"));
     m_keepPlayingButton->setFont(designFont(18));
     m_keepPlayingButton->setGeometry(twipsRect(240, 3480, 3855, 975));
-    connectHandler(m_keepPlayingButton.data(), &QPushButton::clicked,
-                   [this] { onKeepPlayingClicked(); });
+    QObject::connect(m_keepPlayingButton.data(), &QPushButton::clicked, this,
+                     &GameOverWindow::keepPlayingChosen);
 
-    m_finishButton = new ColourButton(QStringLiteral("FIN JUEGO"), Colours::FinishButton, window);
+    m_finishButton = new ColourButton(QStringLiteral("FIN JUEGO"), Colours::FinishButton, this);
     m_finishButton->setObjectName(QStringLiteral("finishButton"));
     m_finishButton->setFont(designFont(18));
     m_finishButton->setGeometry(twipsRect(4320, 3480, 3135, 975));
-    connectHandler(m_finishButton.data(), &QPushButton::clicked, [this] { onFinishClicked(); });
+    QObject::connect(m_finishButton.data(), &QPushButton::clicked, this,
+                     &GameOverWindow::finishChosen);
 
     m_secondsLabel = addLabel("secondsLabel", 2040);
     m_keepPlayingButton->setFocus();
 }
 
-void GameOverWindow::onLoad()
+void GameOverWindow::fillControls()
 {
     flow().centreOnScreen(*this);
     const LanguageLines lines =
@@ -64,18 +65,8 @@ void GameOverWindow::onLoad()
     m_secondsLabel->setText(secondsCaption(gameClock.shownSeconds()));
     // Said as how the game ended: a number alone leaves the player guessing what it counts.
     m_secondsLabel->setAccessibleName(Announcements::gameEnd(gameClock));
-    window()->setAccessibleName(lines.caption(LanguageLine::GameOverMessage));
-    window()->setAccessibleDescription(ResultsWindow::openKeyHint());
-}
-
-void GameOverWindow::onKeepPlayingClicked()
-{
-    flow().keepPlaying();
-}
-
-void GameOverWindow::onFinishClicked()
-{
-    flow().endProgram();
+    setAccessibleName(lines.caption(LanguageLine::GameOverMessage));
+    setAccessibleDescription(ResultsWindow::openKeyHint());
 }
 
 bool GameOverWindow::onKeyDown(QKeyEvent *event)

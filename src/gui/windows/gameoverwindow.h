@@ -9,25 +9,29 @@
 
 class ColourButton;
 
-// The game-over window, modal over the board; its buttons answer through the flow.
+// The game-over window, modal over the board; its buttons answer through its signals.
 class GameOverWindow : public ProgramWindow
 {
+    Q_OBJECT
+
 public:
     using ProgramWindow::ProgramWindow;
 
+Q_SIGNALS:
+    // The player's answer.
+    void keepPlayingChosen();
+    void finishChosen();
+
 protected:
-    void buildControls(WindowWidget *window) override;
+    void buildControls() override;
     // A screen reader reads it out as it appears: its name, the message, then the labels,
     // of which the seconds left are new.
     QAccessible::Role accessibleRole() const override { return QAccessible::AlertMessage; }
-    void onLoad() override;
+    void fillControls() override;
     // F9 opens the list of results.
     bool onKeyDown(QKeyEvent *event) override;
 
 private:
-    void onKeepPlayingClicked();
-    void onFinishClicked();
-
     QPointer<QLabel> m_messageLabel;
     QPointer<QLabel> m_secondsLabel;
     QPointer<ColourButton> m_keepPlayingButton;

@@ -19,28 +19,27 @@ constexpr int IntroAboveCentre = 200;
 
 } // namespace
 
-void IntroWindow::buildControls(WindowWidget *window)
+void IntroWindow::buildControls()
 {
-    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    window->setFixedSize(twipsRect(0, 0, 9360, 8520).size());
-    setBackgroundColour(window, Colours::IntroBackground);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(twipsRect(0, 0, 9360, 8520).size());
+    setBackgroundColour(this, Colours::IntroBackground);
 
     auto *picture = new PictureLabel(QStringLiteral(":/images/intro_title.svg"),
-                                     Qt::AlignLeft | Qt::AlignTop, window);
+                                     Qt::AlignLeft | Qt::AlignTop, this);
     picture->setObjectName(QStringLiteral("titlePicture"));
-    picture->setGeometry(window->rect());
+    picture->setGeometry(rect());
     // The picture shows the game's title, which is no word of any one language.
     picture->setAccessibleName(QStringLiteral("Zindle"));
 
-    m_continueButton =
-        new ColourButton(QStringLiteral("CONTINUAR"), Colours::ContinueButton, window);
+    m_continueButton = new ColourButton(QStringLiteral("CONTINUAR"), Colours::ContinueButton, this);
     m_continueButton->setObjectName(QStringLiteral("continueButton"));
     m_continueButton->setFont(designFont(24));
     m_continueButton->setGeometry(twipsRect(1800, 7800, 5535, 735));
     connectHandler(m_continueButton.data(), &QPushButton::clicked, [this] { onContinueClicked(); });
 }
 
-void IntroWindow::onLoad()
+void IntroWindow::fillControls()
 {
     flow().centreOnScreen(*this, IntroAboveCentre);
     m_continueButton->setText(run().texts().caption(LanguageLine::IntroButton));

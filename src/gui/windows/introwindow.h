@@ -14,8 +14,8 @@ public:
     using ProgramWindow::ProgramWindow;
 
 protected:
-    void buildControls(WindowWidget *window) override;
-    void onLoad() override;
+    void buildControls() override;
+    void fillControls() override;
 
 private:
     void onContinueClicked();

@@ -15,19 +15,19 @@
 
 void NameWindow::closeRequested()
 {
-    unload();
+    flow().close(*this);
 }
 
-void NameWindow::buildControls(WindowWidget *window)
+void NameWindow::buildControls()
 {
-    window->setWindowFlags(CloseBoxOnly);
-    window->setWindowTitle(QStringLiteral("Zindle %1 zindle@example.org - juego@example.org")
-                               .arg(QCoreApplication::applicationVersion()));
-    window->setFixedSize(twipsRect(0, 0, 6750, 4635).size());
+    setWindowFlags(CloseBoxOnly);
+    setWindowTitle(QStringLiteral("Zindle %1 zindle@example.org - juego@example.org")
+                       .arg(QCoreApplication::applicationVersion()));
+    setFixedSize(twipsRect(0, 0, 6750, 4635).size());
     const QColor background = Colours::NameBackground;
-    setBackgroundColour(window, background);
+    setBackgroundColour(this, background);
 
-    m_nameFrame = new QGroupBox(window);
+    m_nameFrame = new QGroupBox(this);
     m_nameFrame->setObjectName(QStringLiteral("nameFrame"));
     m_nameFrame->setGeometry(twipsRect(720, 480, 5175, 2055));
     setBackgroundColour(m_nameFrame, background);
@@ -46,7 +46,7 @@ void NameWindow::buildControls(WindowWidget *window)
     m_nameBox->setFont(designFont(18));
     m_nameBox->setGeometry(twipsRect(1440, 840, 3375, 495));
 
-    m_acceptButton = new ColourButton(QStringLiteral("ACEPTAR"), Colours::AcceptButton, window);
+    m_acceptButton = new ColourButton(QStringLiteral("ACEPTAR"), Colours::AcceptButton, this);
     m_acceptButton->setObjectName(QStringLiteral("acceptButton"));
     m_acceptButton->setFont(designFont(21.75));
     m_acceptButton->setGeometry(twipsRect(720, 3000, 5175, 1215));
@@ -58,16 +58,16 @@ void NameWindow::buildControls(WindowWidget *window)
     m_nameBox->setFocus();
 }
 
-void NameWindow::onLoad()
+void NameWindow::fillControls()
 {
     flow().centreOnScreen(*this);
-    flow().nameEntryLoading();
+    flow().nameEntryOpening();
     // The intro's line is read with the others and left unused.
     const LanguageLines lines =
         run().texts().read(LanguageLine::IntroButton, LanguageLine::NameButton);
     m_nameLabel->setText(lines.caption(LanguageLine::NameLabel));
     m_acceptButton->setText(lines.caption(LanguageLine::NameButton));
-    flow().nameEntryLoaded();
+    flow().nameEntryOpened();
 }
 
 void NameWindow::onAcceptClicked()

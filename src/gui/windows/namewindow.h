@@ -21,8 +21,8 @@ public:
     void closeRequested() override;
 
 protected:
-    void buildControls(WindowWidget *window) override;
-    void onLoad() override;
+    void buildControls() override;
+    void fillControls() override;
 
 private:
     void onAcceptClicked();

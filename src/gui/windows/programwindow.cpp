@@ -16,7 +16,6 @@
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
-#include <utility>
 
 namespace
 {
@@ -48,8 +47,8 @@ void mirrorControls(QWidget *parent)
 class WindowAccessible : public QAccessibleWidget
 {
 public:
-    explicit WindowAccessible(WindowWidget *window)
-        : QAccessibleWidget(window, window->form()->accessibleRole())
+    explicit WindowAccessible(ProgramWindow *window)
+        : QAccessibleWidget(window, window->accessibleRole())
     {
     }
 
@@ -82,25 +81,25 @@ public:
     }
 };
 
-WindowWidget::WindowWidget(ProgramWindow *form) : m_form(form)
+ProgramWindow::ProgramWindow(const WindowContext &context) : m_context(context)
 {
-    useAccessibleInterface<WindowWidget, WindowAccessible>();
+    useAccessibleInterface<ProgramWindow, WindowAccessible>();
     setWindowIcon(fishIcon());
 }
 
-void WindowWidget::closeEvent(QCloseEvent *event)
+void ProgramWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    m_form->closeRequested();
+    closeRequested();
 }
 
-void WindowWidget::keyPressEvent(QKeyEvent *event)
+void ProgramWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_form->onKeyDown(event))
+    if (!onKeyDown(event))
         QWidget::keyPressEvent(event);
 }
 
-void WindowWidget::changeEvent(QEvent *event)
+void ProgramWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // A window under a modal one hands the activation on, so that the keys keep going to
@@ -137,187 +136,142 @@ QPoint ProgramWindow::screenOrigin() const
     return run().services().screen->originPixels();
 }
 
-ProgramWindow::~ProgramWindow()
+void ProgramWindow::build()
 {
-    // Forgotten first: the window's own events while it goes must not reach a half-gone one.
-    delete std::exchange(m_window, nullptr).data();
-}
-
-QWidget *ProgramWindow::window()
-{
-    load();
-    return m_window;
-}
-
-void ProgramWindow::load()
-{
-    if (m_window)
-        return;
-    m_window = new WindowWidget(this);
     // Texts of a right-to-left script read from the right: the window is laid out mirrored,
     // its captions aligned to their right, each control where its mirror image lies.
-    m_window->setLayoutDirection(run().texts().direction());
-    buildControls(m_window);
-    onLoad();
-    if (m_window && m_window->layoutDirection() == Qt::RightToLeft)
-        mirrorControls(m_window);
+    setLayoutDirection(run().texts().direction());
+    buildControls();
+    fillControls();
+    if (layoutDirection() == Qt::RightToLeft)
+        mirrorControls(this);
 }
 
-void ProgramWindow::show()
+void ProgramWindow::showInFront()
 {
-    load();
-    if (!m_window)
-        return;
     // A window that shows anew comes up in front; one already showing is brought there.
-    if (m_window->isVisible()) {
-        m_window->raise();
+    if (isVisible()) {
+        raise();
     } else {
-        m_window->show();
+        show();
         // A compositor may map it later and stack it under the window that had the keys: it
         // is brought forward again once it is on the screen.
-        m_window->windowHandle()->installEventFilter(this);
+        windowHandle()->installEventFilter(this);
         m_activateOnExpose = true;
     }
-    m_window->activateWindow();
-    m_context.windowManager.activate(m_window);
+    activateWindow();
+    m_context.windowManager.activate(this);
 }
 
 void ProgramWindow::showBehind()
 {
-    load();
-    if (!m_window || m_window->isVisible())
+    if (isVisible())
         return;
     m_activateOnExpose = false;
-    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_window->show();
-    m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void ProgramWindow::open(ProgramWindow *owner)
 {
-    load();
-    if (!m_window)
-        return;
-    m_window->setWindowModality(Qt::ApplicationModal);
+    setWindowModality(Qt::ApplicationModal);
     // Kept above its owner by the window manager or compositor, also when the owner is
     // clicked or fills the screen.
     if (owner)
         setOwner(owner);
-    m_window->show();
-    m_window->activateWindow();
-    m_context.windowManager.activate(m_window);
+    show();
+    activateWindow();
+    m_context.windowManager.activate(this);
 }
 
 void ProgramWindow::setOwner(ProgramWindow *owner)
 {
-    load();
-    if (!m_window)
-        return;
-    m_window->winId();
+    winId();
     QWindow *parent = nullptr;
-    if (owner && owner->m_window) {
-        owner->m_window->winId();
-        parent = owner->m_window->windowHandle();
+    if (owner) {
+        owner->winId();
+        parent = owner->windowHandle();
     }
-    m_window->windowHandle()->setTransientParent(parent);
-    if (m_window->isVisible())
-        WindowManager::setTransientFor(m_window, parent ? owner->m_window : nullptr);
-    if (parent && owner->m_window->isFullScreen())
-        m_context.windowManager.keepAboveWhileOwned(owner->m_window);
+    windowHandle()->setTransientParent(parent);
+    if (isVisible())
+        WindowManager::setTransientFor(this, parent ? owner : nullptr);
+    if (parent && owner->isFullScreen())
+        m_context.windowManager.keepAboveWhileOwned(owner);
 }
 
-void ProgramWindow::unload()
+void ProgramWindow::retire()
 {
-    if (!m_window)
-        return;
-    onUnload();
-    discard();
-}
-
-void ProgramWindow::discard()
-{
-    if (!m_window)
-        return;
-    WindowWidget *window = m_window;
-    m_window = nullptr;
     m_activateOnExpose = false;
-    window->hide();
-    // The handler that unloads the window may be one of its controls'.
-    window->deleteLater();
-    controlsDestroyed();
+    hide();
+    deleteLater();
 }
 
 void ProgramWindow::closeRequested() {}
 
 void ProgramWindow::moveTwips(int left, int top)
 {
-    if (m_window)
-        m_window->move(screenOrigin() + QPoint(twipsToPixels(left), twipsToPixels(top)));
+    move(screenOrigin() + QPoint(twipsToPixels(left), twipsToPixels(top)));
 }
 
 void ProgramWindow::fillScreen(int widthTwips, int heightTwips)
 {
-    if (!m_window)
-        return;
     if (QScreen *monitor = QGuiApplication::screenAt(screenOrigin()))
-        m_window->setScreen(monitor);
+        setScreen(monitor);
     m_screenRect =
         QRect(screenOrigin(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)));
-    m_window->setGeometry(m_screenRect);
+    setGeometry(m_screenRect);
     // A window manager gives a window that maps full screen a monitor of its own choice; one
     // that turns full screen where it already shows keeps its monitor.
-    m_window->winId();
-    m_window->windowHandle()->installEventFilter(this);
+    winId();
+    windowHandle()->installEventFilter(this);
     m_fillScreen = FillScreen::OnceShown;
 }
 
 bool ProgramWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_window || watched != m_window->windowHandle())
-        return QObject::eventFilter(watched, event);
-    if (m_activateOnExpose && event->type() == QEvent::Expose &&
-        m_window->windowHandle()->isExposed()) {
+    if (watched != windowHandle())
+        return QWidget::eventFilter(watched, event);
+    if (m_activateOnExpose && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         m_activateOnExpose = false;
-        m_window->raise();
-        m_window->activateWindow();
-        m_context.windowManager.activate(m_window);
+        raise();
+        activateWindow();
+        m_context.windowManager.activate(this);
     }
     if (m_fillScreen == FillScreen::No)
-        return QObject::eventFilter(watched, event);
+        return QWidget::eventFilter(watched, event);
     if (m_fillScreen == FillScreen::OnceShown && event->type() == QEvent::Expose &&
-        m_window->windowHandle()->isExposed()) {
+        windowHandle()->isExposed()) {
         m_fillScreen = FillScreen::Asked;
-        m_window->setWindowState(m_window->windowState() | Qt::WindowFullScreen);
-        WindowManager::fullScreenOnOneMonitor(m_window, screenOrigin());
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        WindowManager::fullScreenOnOneMonitor(this, screenOrigin());
     } else if (m_fillScreen == FillScreen::Asked && event->type() == QEvent::Resize &&
-               m_window->isFullScreen()) {
+               isFullScreen()) {
         // A window manager that knows the desktop as one monitor spans it all: the window
         // then covers the monitor the game plays on without the full-screen state.
-        const QRect given = m_window->windowHandle()->geometry();
+        const QRect given = windowHandle()->geometry();
         if (given != m_screenRect && given.contains(m_screenRect)) {
             m_fillScreen = FillScreen::No;
-            m_window->setWindowState(m_window->windowState() & ~Qt::WindowFullScreen);
-            m_window->setGeometry(m_screenRect);
+            setWindowState(windowState() & ~Qt::WindowFullScreen);
+            setGeometry(m_screenRect);
         }
     }
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 QSize ProgramWindow::outerSizeTwips() const
 {
-    if (!m_window)
-        return {};
-    return m_window->frameGeometry().size() * TwipsPerPixel;
+    return frameGeometry().size() * TwipsPerPixel;
 }
 
 QPoint ProgramWindow::centrePixels() const
 {
-    return m_window ? m_window->frameGeometry().center() : QPoint();
+    return frameGeometry().center();
 }
 
 bool ProgramWindow::isOnScreen() const
 {
     Screen *screen = run().services().screen;
     const QSize size(twipsToPixels(screen->widthTwips()), twipsToPixels(screen->heightTwips()));
-    return m_window && QRect(screenOrigin(), size).contains(centrePixels());
+    return QRect(screenOrigin(), size).contains(centrePixels());
 }

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 class ProgramWindow;
@@ -22,57 +20,35 @@ struct WindowContext {
     WindowManager &windowManager;
 };
 
-// The top-level widget of a window: it holds the controls and turns the window manager's
-// close request into the window's own rule.
-class WindowWidget : public QWidget
+// A top-level window of the game. The flow creates it when it is first wanted and lets it
+// go when it closes: a window that comes again is built anew, its controls as designed and
+// filled from the run. It turns the window manager's close request into its own rule.
+class ProgramWindow : public QWidget
 {
-public:
-    explicit WindowWidget(ProgramWindow *form);
-    ProgramWindow *form() const { return m_form; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
-    ProgramWindow *m_form;
-};
-
-// One window kind. The object and its variables live for the whole run; the controls are
-// built when it loads and go when it unloads: unloading hides the window at once and lets
-// its controls go once the handler that unloaded it has returned to the event loop.
-class ProgramWindow : public QObject
-{
-    friend class WindowWidget;
     friend class WindowAccessible;
 
 public:
-    explicit ProgramWindow(const WindowContext &context) : m_context(context) {}
-    ~ProgramWindow() override;
+    explicit ProgramWindow(const WindowContext &context);
 
-    bool isLoaded() const { return m_window != nullptr; }
-    // Loaded and shown on the screen (a window loaded hidden is not).
-    bool isShown() const { return m_window && m_window->isVisible(); }
-    // The window's top-level widget, loading the window hidden when it is not loaded.
-    QWidget *window();
-    void load();
-    // Loads the window if needed, shows it and brings it to the front.
-    void show();
-    // Loads the window if needed and shows it without taking the keys from the window in
-    // front, which a window manager may hand a newly mapped window.
+    // Builds the controls and fills them from the run; the flow calls it once, hidden.
+    void build();
+    // Shown on the screen.
+    bool isShown() const { return isVisible(); }
+    // Shows the window and brings it to the front.
+    void showInFront();
+    // Shows the window without taking the keys from the window in front, which a window
+    // manager may hand a newly mapped window.
     void showBehind();
-    // Shows the window modal to the whole program, kept above `owner`'s window; it answers
-    // through its handlers, and the input goes elsewhere again once it unloads.
+    // Shows the window modal to the whole program, kept above `owner`; it answers through
+    // its signals or the flow, and the input goes elsewhere again once it closes.
     void open(ProgramWindow *owner);
-    // Keeps the window in front of `owner`'s window, as the window manager keeps a window in
-    // front of the one it belongs to (and that one above panels while either is active);
-    // without an owner it can go behind again. The tie ends when the owner becomes active.
+    // Keeps the window in front of `owner`, as the window manager keeps a window in front of
+    // the one it belongs to (and that one above panels while either is active); without an
+    // owner it can go behind again. The tie ends when the owner becomes active.
     void setOwner(ProgramWindow *owner);
-    // Runs the unload handler, then takes the controls away.
-    void unload();
-    // Takes the controls away without the unload handler, as ending the program does.
-    void discard();
+    // Hides the window at once and lets it go once the handler that closed it has returned
+    // to the event loop: that handler may be one of its own controls'.
+    void retire();
 
     // What the window manager's close request does: windows without a close control
     // ignore it.
@@ -95,14 +71,12 @@ protected:
     WindowFlow &flow() const { return m_context.flow; }
     Run &run() const;
 
-    // Builds the design-time controls into the new top-level widget.
-    virtual void buildControls(WindowWidget *window) = 0;
-    virtual void onLoad() {}
-    virtual void onUnload() {}
+    // Builds the design-time controls.
+    virtual void buildControls() = 0;
+    // Fills the built controls from the run, as the window is about to show.
+    virtual void fillControls() {}
     // A key pressed while the window itself has the focus; true when it was used.
     virtual bool onKeyDown(QKeyEvent *) { return false; }
-    // Called when the controls are gone, to forget pointers kept outside QPointer.
-    virtual void controlsDestroyed() {}
     // What the window is to assistive tools.
     virtual QAccessible::Role accessibleRole() const { return QAccessible::Window; }
 
@@ -113,6 +87,9 @@ protected:
         QObject::connect(sender, signal, this, [handler](auto &&...) { handler(); });
     }
 
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -120,7 +97,6 @@ private:
     QPoint screenOrigin() const;
 
     WindowContext m_context;
-    QPointer<WindowWidget> m_window;
     // The window turns full screen once it shows, then checks what the window manager gave.
     enum class FillScreen { No, OnceShown, Asked };
     FillScreen m_fillScreen = FillScreen::No;

@@ -16,34 +16,20 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-ResultsWindow::ResultsWindow(const WindowContext &context) : ProgramWindow(context)
-{
-    // The list holds a line for every result of the run, loading the window hidden if
-    // needed.
-    QObject::connect(&run().results(), &Results::added, this, [this](const GameResult &result) {
-        if (m_resultList) {
-            m_resultList->addItem(resultLine(result));
-            m_resultList->setCurrentRow(m_resultList->count() - 1);
-            m_resultList->installEventFilter(this);
-        } else
-            load();
-    });
-}
-
 void ResultsWindow::setCaption(const QString &caption)
 {
-    window()->setWindowTitle(caption);
+    setWindowTitle(caption);
     m_resultList->setAccessibleName(caption);
 }
 
-void ResultsWindow::buildControls(WindowWidget *window)
+void ResultsWindow::buildControls()
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    window->setWindowTitle(QStringLiteral("n"));
-    window->setFixedSize(twipsRect(0, 0, 9120, 5700).size());
-    setBackgroundColour(window, Colours::ResultsBackground);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("n"));
+    setFixedSize(twipsRect(0, 0, 9120, 5700).size());
+    setBackgroundColour(this, Colours::ResultsBackground);
 
-    m_resultList = new QListWidget(window);
+    m_resultList = new QListWidget(this);
     m_resultList->setObjectName(QStringLiteral("resultList"));
     m_resultList->setFont(designFont(18));
     m_resultList->setGeometry(twipsRect(240, 240, 8655, 5280));
@@ -55,11 +41,12 @@ void ResultsWindow::buildControls(WindowWidget *window)
     palette.setColor(QPalette::Highlight, Colours::ResultListText);
     palette.setColor(QPalette::HighlightedText, Colours::ResultListBackground);
     m_resultList->setPalette(palette);
-    for (const GameResult &result : run().results().all())
-        m_resultList->addItem(resultLine(result));
-    m_resultList->setCurrentRow(m_resultList->count() - 1);
+    addNewResults();
+    // The list holds a line for every result of the run.
+    QObject::connect(&run().results(), &Results::added, this, [this] { addNewResults(); });
+    m_resultList->installEventFilter(this);
 
-    m_backButton = new ColourButton(QString(), Colours::BackButton, window);
+    m_backButton = new ColourButton(QString(), Colours::BackButton, this);
     m_backButton->setObjectName(QStringLiteral("backButton"));
     m_backButton->setGeometry(twipsRect(8040, 360, 735, 735));
     auto *picture = new PictureLabel(QStringLiteral(":/images/list_back.svg"), Qt::AlignCenter,
@@ -68,14 +55,22 @@ void ResultsWindow::buildControls(WindowWidget *window)
     picture->setGeometry(m_backButton->rect());
     connectHandler(m_backButton.data(), &QPushButton::clicked, [this] { onBackClicked(); });
     // The back button's name follows what it does, which the other windows change.
-    window->installEventFilter(this);
+    installEventFilter(this);
     if (m_resultList->count() > 0)
         m_resultList->setFocus();
     else
         m_backButton->setFocus();
 }
 
-void ResultsWindow::onLoad()
+void ResultsWindow::addNewResults()
+{
+    const auto &all = run().results().all();
+    for (auto k = std::size_t(m_resultList->count()); k < all.size(); ++k)
+        m_resultList->addItem(resultLine(all[k]));
+    m_resultList->setCurrentRow(m_resultList->count() - 1);
+}
+
+void ResultsWindow::fillControls()
 {
     flow().centreOnScreen(*this);
     nameBackButton();
@@ -83,18 +78,16 @@ void ResultsWindow::onLoad()
 
 void ResultsWindow::nameBackButton()
 {
-    if (!m_backButton)
-        return;
     m_backButton->setAccessibleName(
         cameFromModal() ? QCoreApplication::translate("ResultsWindow", "Back to the game over")
-        : flow().boardWindow().isLoaded()
+        : flow().isOpen<BoardWindow>()
             ? QCoreApplication::translate("ResultsWindow", "Back to the board")
             : QCoreApplication::translate("ResultsWindow", "Play a new board"));
 }
 
 bool ResultsWindow::cameFromModal() const
 {
-    return m_cameFrom && m_cameFrom->isLoaded() && m_cameFrom->window()->isModal();
+    return m_cameFrom && m_cameFrom->isShown() && m_cameFrom->isModal();
 }
 
 QString ResultsWindow::openKeyHint()
@@ -109,43 +102,38 @@ bool ResultsWindow::isOpenKey(const QKeyEvent *event)
 
 void ResultsWindow::openFrom(ProgramWindow *from)
 {
-    load();
-    if (!isLoaded())
-        return;
     takeFocus();
     m_cameFrom = from;
     if (cameFromModal()) {
-        window()->hide();
-        window()->setWindowModality(Qt::ApplicationModal);
+        hide();
+        setWindowModality(Qt::ApplicationModal);
     }
     if (!isOnScreen())
         flow().centreOnScreen(*this);
     setOwner(from);
-    show();
+    showInFront();
     nameBackButton();
 }
 
 void ResultsWindow::leave()
 {
-    ProgramWindow *from = m_cameFrom;
+    const QPointer<ProgramWindow> from = m_cameFrom;
     m_cameFrom = nullptr;
     setOwner(nullptr);
-    if (window()->isModal()) {
-        window()->hide();
-        window()->setWindowModality(Qt::NonModal);
+    if (isModal()) {
+        hide();
+        setWindowModality(Qt::NonModal);
         showBehind();
     }
     if (from && from->isShown())
-        from->show();
-    else if (flow().boardWindow().isLoaded())
+        from->showInFront();
+    else if (flow().isOpen<BoardWindow>())
         flow().boardWanted();
 }
 
 void ResultsWindow::takeFocus()
 {
     m_cameFrom = nullptr;
-    if (!m_backButton)
-        return;
     nameBackButton();
     if (m_resultList->count() > 0)
         m_resultList->setFocus(Qt::ActiveWindowFocusReason);
@@ -164,7 +152,7 @@ bool ResultsWindow::onKeyDown(QKeyEvent *event)
 
 bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && watched == window())
+    if (event->type() == QEvent::WindowActivate && watched == this)
         nameBackButton();
     // The list says only itself as it takes the focus: its line follows, after the list.
     if (event->type() == QEvent::FocusIn && watched == m_resultList) {
@@ -181,7 +169,7 @@ bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
 // The window manager's close goes back as Escape does; alone on the screen, the run ends.
 void ResultsWindow::closeRequested()
 {
-    if (m_cameFrom || flow().boardWindow().isLoaded())
+    if (m_cameFrom || flow().isOpen<BoardWindow>())
         leave();
     else
         flow().resultsClosing();

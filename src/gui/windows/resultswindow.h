@@ -6,6 +6,7 @@
 #include "windows/programwindow.h"
 
 #include <QListWidget>
+#include <QPointer>
 
 class ColourButton;
 
@@ -13,9 +14,9 @@ class ColourButton;
 class ResultsWindow : public ProgramWindow
 {
 public:
-    explicit ResultsWindow(const WindowContext &context);
+    using ProgramWindow::ProgramWindow;
 
-    // Sets the title, loading the window hidden if needed.
+    // Sets the title.
     void setCaption(const QString &caption);
 
     void closeRequested() override;
@@ -31,13 +32,15 @@ public:
     void openFrom(ProgramWindow *from);
 
 protected:
-    void buildControls(WindowWidget *window) override;
-    void onLoad() override;
+    void buildControls() override;
+    void fillControls() override;
     bool onKeyDown(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onBackClicked();
+    // Lines for the results the list does not show yet; the latest is the current one.
+    void addNewResults();
     // Back to the window the list came from, else to an open board; never a new board.
     void leave();
     void nameBackButton();
@@ -45,6 +48,6 @@ private:
 
     QPointer<QListWidget> m_resultList;
     QPointer<ColourButton> m_backButton;
-    // The window that opened the list by its key; every window lives as long as the run.
-    ProgramWindow *m_cameFrom = nullptr;
+    // The window that opened the list by its key, while it is there.
+    QPointer<ProgramWindow> m_cameFrom;
 };

@@ -52,24 +52,25 @@ std::array<int, PairCounts::ChoiceCount> readingOrder()
 
 } // namespace
 
+// Closing the setup window ends the run.
 void SetupWindow::closeRequested()
 {
-    unload();
+    flow().close(*this);
+    flow().endProgram();
 }
 
-void SetupWindow::buildControls(WindowWidget *window)
+void SetupWindow::buildControls()
 {
-    window->setWindowFlags(CloseBoxOnly);
-    window->setWindowTitle(QStringLiteral("Zindle"));
-    window->setFixedSize(twipsRect(0, 0, 8700, 8295).size());
-    setBackgroundColour(window, Colours::SetupBackground);
+    setWindowFlags(CloseBoxOnly);
+    setWindowTitle(QStringLiteral("Zindle"));
+    setFixedSize(twipsRect(0, 0, 8700, 8295).size());
+    setBackgroundColour(this, Colours::SetupBackground);
 
-    auto addPairButton = [this, window](int i) {
+    auto addPairButton = [this](int i) {
         const int pairs = PairCounts::pairsFor(i);
-        auto *button = new ColourButton(QString::number(pairs),
-                                        i == PairCounts::DefaultChoice ? Colours::ChosenPairButton
-                                                                       : Colours::PairButton,
-                                        window);
+        auto *button = new ColourButton(
+            QString::number(pairs),
+            i == PairCounts::DefaultChoice ? Colours::ChosenPairButton : Colours::PairButton, this);
         button->setObjectName(QStringLiteral("pairButton%1").arg(i));
         // One group of choices, the chosen one checked: said by screen readers and marked
         // by more than its colour.
@@ -89,13 +90,13 @@ void SetupWindow::buildControls(WindowWidget *window)
     for (int i : ButtonsBeforePlay)
         addPairButton(i);
 
-    m_playButton = new ColourButton(QStringLiteral("JUGAR"), Colours::PlayButton, window);
+    m_playButton = new ColourButton(QStringLiteral("JUGAR"), Colours::PlayButton, this);
     m_playButton->setObjectName(QStringLiteral("playButton"));
     m_playButton->setFont(designFont(27.75));
     m_playButton->setGeometry(twipsRect(3000, 3480, 2655, 2295));
     connectHandler(m_playButton.data(), &QPushButton::clicked, [this] { onPlayClicked(); });
 
-    m_setBox = new QComboBox(window);
+    m_setBox = new QComboBox(this);
     m_setBox->setObjectName(QStringLiteral("setBox"));
     m_setBox->setEditable(true);
     m_setBox->setInsertPolicy(QComboBox::NoInsert);
@@ -114,8 +115,7 @@ void SetupWindow::buildControls(WindowWidget *window)
         addPairButton(i);
 
     m_instructionLabel = new QLabel(
-        QStringLiteral("Selecciona la carpeta de im\u00e1genes y el n\u00famero de parejas"),
-        window);
+        QStringLiteral("Selecciona la carpeta de im\u00e1genes y el n\u00famero de parejas"), this);
     m_instructionLabel->setObjectName(QStringLiteral("instructionLabel"));
     m_instructionLabel->setWordWrap(true);
     m_instructionLabel->setBuddy(m_setBox);
@@ -126,15 +126,15 @@ void SetupWindow::buildControls(WindowWidget *window)
     palette.setColor(QPalette::WindowText, Colours::InstructionText);
     m_instructionLabel->setPalette(palette);
 
-    QObject::connect(&run().choice(), &GameChoice::pairChoiceChanged, window,
+    QObject::connect(&run().choice(), &GameChoice::pairChoiceChanged, this,
                      [this](int index) { showPairChoice(index); });
 }
 
-void SetupWindow::onLoad()
+void SetupWindow::fillControls()
 {
-    m_loading = true;
+    m_filling = true;
     flow().centreOnScreen(*this);
-    flow().setupLoading();
+    flow().setupOpening();
     showPairChoice(run().choice().pairChoice());
     const QString chosen = run().chosenSet();
     m_listedSets.clear();
@@ -147,11 +147,11 @@ void SetupWindow::onLoad()
     m_instructionLabel->setText(lines.caption(LanguageLine::SetupInstruction));
     // The instruction says what the box is for, and what the window is for as it opens.
     m_setBox->setAccessibleName(m_instructionLabel->text());
-    window()->setAccessibleDescription(m_instructionLabel->text() + QLatin1Char('\n') +
-                                       ResultsWindow::openKeyHint());
+    setAccessibleDescription(m_instructionLabel->text() + QLatin1Char('\n') +
+                             ResultsWindow::openKeyHint());
     m_playButton->setText(lines.caption(LanguageLine::PlayButton));
     checkPairButtons();
-    m_loading = false;
+    m_filling = false;
 }
 
 bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
@@ -177,8 +177,7 @@ bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
         return ProgramWindow::eventFilter(watched, event);
     }
     // Mirrored, the row reads from the right, and so do the arrows.
-    if (window()->layoutDirection() == Qt::RightToLeft &&
-        (key == Qt::Key_Left || key == Qt::Key_Right))
+    if (layoutDirection() == Qt::RightToLeft && (key == Qt::Key_Left || key == Qt::Key_Right))
         step = -step;
     const auto order = readingOrder();
     const int count = int(order.size());
@@ -195,11 +194,6 @@ bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return true;
-}
-
-void SetupWindow::onUnload()
-{
-    flow().endProgram();
 }
 
 void SetupWindow::onSetChosen()
@@ -256,7 +250,7 @@ void SetupWindow::showNotDealt(DealCheck why, const QString &set)
     if (text.contains(QLatin1String("%1")))
         text = text.arg(name);
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Zindle"), text,
-                                QMessageBox::Ok, window());
+                                QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("notDealtMessage"));
     box->button(QMessageBox::Ok)->setText(tr("OK"));
     box->setAccessibleName(text);
@@ -270,7 +264,7 @@ void SetupWindow::checkPairButtons()
     const auto offered = run().offeredPairCounts();
     // At start-up an unreadable "1" folder leaves the buttons as designed; a set picked
     // later that has none offers no count.
-    if (!offered && m_loading)
+    if (!offered && m_filling)
         return;
     for (std::size_t i = 0; i < m_pairButtons.size(); ++i)
         m_pairButtons[i]->setEnabled(offered && (*offered)[i]);

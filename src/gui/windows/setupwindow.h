@@ -30,11 +30,10 @@ public:
     void showNotDealt(DealCheck why, const QString &set);
 
 protected:
-    void buildControls(WindowWidget *window) override;
-    void onLoad() override;
+    void buildControls() override;
+    void fillControls() override;
     // F9 opens the list of results.
     bool onKeyDown(QKeyEvent *event) override;
-    void onUnload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -49,8 +48,9 @@ private:
     QPointer<ColourButton> m_playButton;
     QPointer<QComboBox> m_setBox;
     QPointer<QLabel> m_instructionLabel;
-    // The sets the list offered when the window loaded: a name among them that finds no set
+    // The sets the list offered when the window opened: a name among them that finds no set
     // now was there then.
     QStringList m_listedSets;
-    bool m_loading = false;
+    // Set while the window fills its controls as it opens.
+    bool m_filling = false;
 };

@@ -15,7 +15,7 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <memory>
+#include <utility>
 
 WindowFlow::WindowFlow(Run &run) : m_run(run)
 {
@@ -23,54 +23,70 @@ WindowFlow::WindowFlow(Run &run) : m_run(run)
     QObject::connect(&run.opening(), &BoardOpening::dealt, this, [this] { boardDealt(); });
     QObject::connect(&run.opening(), &BoardOpening::notDealt, this,
                      [this](DealCheck why) { boardNotDealt(why); });
+    // The list of results is there, hidden or not, from the first result on.
+    QObject::connect(&run.results(), &Results::added, this, [this] { resultsWindow(); });
 }
 
-// Every window lets go of its controls first, as when the program ends.
 WindowFlow::~WindowFlow()
 {
-    ProgramWindow *all[] = {m_intro.get(), m_name.get(),     m_setup.get(),
-                            m_board.get(), m_gameOver.get(), m_results.get()};
-    for (ProgramWindow *w : all) {
-        if (w)
-            w->discard();
-    }
+    std::apply([](auto &...windows) { (delete windows.data(), ...); }, m_windows);
 }
 
-namespace
+template <typename W> W &WindowFlow::window()
 {
-
-template <typename W> W &instance(std::unique_ptr<W> &slot, WindowFlow &flow)
-{
-    if (!slot)
-        slot = std::make_unique<W>(flow.windowContext());
+    QPointer<W> &slot = std::get<QPointer<W>>(m_windows);
+    if (!slot) {
+        slot = new W(windowContext());
+        slot->build();
+    }
     return *slot;
 }
 
-} // namespace
+template <typename W> void WindowFlow::closeWindow()
+{
+    if (W *window = std::exchange(std::get<QPointer<W>>(m_windows), nullptr))
+        window->retire();
+}
+
+void WindowFlow::close(ProgramWindow &window)
+{
+    std::apply(
+        [&window](auto &...slots) {
+            ((slots.data() == &window ? void(slots = nullptr) : void()), ...);
+        },
+        m_windows);
+    window.retire();
+}
 
 IntroWindow &WindowFlow::introWindow()
 {
-    return instance(m_intro, *this);
+    return window<IntroWindow>();
 }
 NameWindow &WindowFlow::nameWindow()
 {
-    return instance(m_name, *this);
+    return window<NameWindow>();
 }
 SetupWindow &WindowFlow::setupWindow()
 {
-    return instance(m_setup, *this);
+    return window<SetupWindow>();
 }
 BoardWindow &WindowFlow::boardWindow()
 {
-    return instance(m_board, *this);
+    return window<BoardWindow>();
 }
 GameOverWindow &WindowFlow::gameOverWindow()
 {
-    return instance(m_gameOver, *this);
+    if (!isOpen<GameOverWindow>()) {
+        GameOverWindow &over = window<GameOverWindow>();
+        QObject::connect(&over, &GameOverWindow::keepPlayingChosen, this,
+                         [this] { keepPlaying(); });
+        QObject::connect(&over, &GameOverWindow::finishChosen, this, [this] { endProgram(); });
+    }
+    return window<GameOverWindow>();
 }
 ResultsWindow &WindowFlow::resultsWindow()
 {
-    return instance(m_results, *this);
+    return window<ResultsWindow>();
 }
 
 // A board opens only when it will show a pair: the run checks the chosen set by loading its
@@ -79,8 +95,8 @@ ResultsWindow &WindowFlow::resultsWindow()
 // were. The player may stop either.
 void WindowFlow::openBoard()
 {
-    if (boardWindow().isLoaded()) {
-        boardWindow().show();
+    if (isOpen<BoardWindow>()) {
+        boardWindow().showInFront();
         return;
     }
     BoardOpening &opening = m_run.opening();
@@ -89,8 +105,9 @@ void WindowFlow::openBoard()
     // The board plays on the setup window's monitor; the windows that follow it centre
     // there too.
     Screen *screen = m_run.services().screen;
-    screen->chooseMonitorAt(m_setup && m_setup->isShown() ? std::optional(m_setup->centrePixels())
-                                                          : std::nullopt);
+    const bool setupShown = isOpen<SetupWindow>() && setupWindow().isShown();
+    screen->chooseMonitorAt(setupShown ? std::optional(setupWindow().centrePixels())
+                                       : std::nullopt);
     const QScreen *shown = QGuiApplication::screenAt(screen->originPixels());
     m_progress = new WorkProgress(dealOwner(), m_progressAfter);
     QObject::connect(m_progress, &QProgressDialog::canceled, &opening, &BoardOpening::cancel);
@@ -104,24 +121,26 @@ void WindowFlow::openBoard()
 void WindowFlow::boardDealt()
 {
     delete m_progress;
-    boardWindow().show();
+    boardWindow().showInFront();
 }
 
 void WindowFlow::boardNotDealt(DealCheck why)
 {
     delete m_progress;
-    if (m_setup && m_setup->isLoaded())
-        m_setup->showNotDealt(why, m_run.opening().setName());
+    if (isOpen<SetupWindow>())
+        setupWindow().showNotDealt(why, m_run.opening().setName());
 }
 
 QWidget *WindowFlow::dealOwner()
 {
-    return m_setup && m_setup->isShown() ? m_setup->window() : QApplication::activeWindow();
+    if (isOpen<SetupWindow>() && setupWindow().isShown())
+        return &setupWindow();
+    return QApplication::activeWindow();
 }
 
 void WindowFlow::start()
 {
-    introWindow().show();
+    introWindow().showInFront();
 }
 
 void WindowFlow::centreOnScreen(ProgramWindow &window, int raise)
@@ -135,15 +154,15 @@ void WindowFlow::centreOnScreen(ProgramWindow &window, int raise)
 
 void WindowFlow::introContinued()
 {
-    nameWindow().show();
+    nameWindow().showInFront();
 }
 
-void WindowFlow::nameEntryLoading()
+void WindowFlow::nameEntryOpening()
 {
-    introWindow().unload();
+    closeWindow<IntroWindow>();
 }
 
-void WindowFlow::nameEntryLoaded()
+void WindowFlow::nameEntryOpened()
 {
     // The list window opens behind the name window, which then comes in front with the keys.
     resultsWindow().showBehind();
@@ -151,17 +170,17 @@ void WindowFlow::nameEntryLoaded()
 
 void WindowFlow::nameAccepted()
 {
-    setupWindow().show();
+    setupWindow().showInFront();
 }
 
-void WindowFlow::setupLoading()
+void WindowFlow::setupOpening()
 {
-    gameOverWindow().unload();
+    closeWindow<GameOverWindow>();
 }
 
 void WindowFlow::playChosen()
 {
-    introWindow().unload();
+    closeWindow<IntroWindow>();
     openBoard();
 }
 
@@ -171,9 +190,9 @@ void WindowFlow::boardWanted()
     openBoard();
 }
 
-void WindowFlow::boardLoading()
+void WindowFlow::boardWindowOpening()
 {
-    nameWindow().unload();
+    closeWindow<NameWindow>();
 }
 
 void WindowFlow::titleResults(const QString &caption)
@@ -184,10 +203,10 @@ void WindowFlow::titleResults(const QString &caption)
 void WindowFlow::resultsWanted()
 {
     // The list window opened before the board chose its monitor; it comes to the board's.
-    if (resultsWindow().isLoaded() && !resultsWindow().isOnScreen())
+    if (isOpen<ResultsWindow>() && !resultsWindow().isOnScreen())
         centreOnScreen(resultsWindow());
     resultsWindow().setOwner(boardWindow().isShown() ? &boardWindow() : nullptr);
-    resultsWindow().show();
+    resultsWindow().showInFront();
     resultsWindow().takeFocus();
 }
 
@@ -199,17 +218,17 @@ void WindowFlow::gameOver()
 void WindowFlow::keepPlaying()
 {
     closeBoard();
-    gameOverWindow().unload();
-    setupWindow().show();
+    closeWindow<GameOverWindow>();
+    setupWindow().showInFront();
 }
 
 // A window that still belonged to the board would belong to the whole program once the board
 // is gone, and stay in front of every other window.
 void WindowFlow::closeBoard()
 {
-    if (m_results && m_results->isLoaded())
-        m_results->setOwner(nullptr);
-    boardWindow().unload();
+    if (isOpen<ResultsWindow>())
+        resultsWindow().setOwner(nullptr);
+    closeWindow<BoardWindow>();
 }
 
 void WindowFlow::endProgram()
@@ -220,11 +239,12 @@ void WindowFlow::endProgram()
 
 void WindowFlow::resultsClosing()
 {
-    const ProgramWindow *others[] = {m_intro.get(), m_name.get(), m_setup.get(), m_board.get(),
-                                     m_gameOver.get()};
-    for (const ProgramWindow *w : others) {
-        if (w && w->isShown())
-            return;
-    }
-    endProgram();
+    const ProgramWindow *results = std::get<QPointer<ResultsWindow>>(m_windows);
+    const bool othersShown = std::apply(
+        [results](const auto &...slots) {
+            return ((slots && slots.data() != results && slots->isShown()) || ...);
+        },
+        m_windows);
+    if (!othersShown)
+        endProgram();
 }

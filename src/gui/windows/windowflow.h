@@ -12,7 +12,7 @@
 #include <QPointer>
 #include <QString>
 #include <chrono>
-#include <memory>
+#include <tuple>
 
 class BoardWindow;
 class GameOverWindow;
@@ -25,8 +25,9 @@ class SetupWindow;
 class QWidget;
 
 // Which window follows which: every hand-over between the windows, and the ends of the
-// run. It owns the one object of each window kind, created on first use; a window's
-// handler calls the step it takes, and only this class knows the other windows.
+// run. It owns the windows: at most one of each kind, built hidden when it is first wanted
+// and let go when it closes. A window's handler calls the step it takes, and only this
+// class knows the other windows.
 class WindowFlow : public QObject
 {
 public:
@@ -38,12 +39,18 @@ public:
     // What the windows of this flow work with.
     WindowContext windowContext() { return {*this, m_run, m_windowManager}; }
 
+    // The window of each kind, built hidden where none is open.
     IntroWindow &introWindow();
     NameWindow &nameWindow();
     SetupWindow &setupWindow();
     BoardWindow &boardWindow();
     GameOverWindow &gameOverWindow();
     ResultsWindow &resultsWindow();
+    // Whether a window of kind W is open, shown or not.
+    template <typename W> bool isOpen() const { return !std::get<QPointer<W>>(m_windows).isNull(); }
+    // Closes `window`, which the flow then no longer knows: it is let go once the handler
+    // that closed it has returned.
+    void close(ProgramWindow &window);
 
     // The program starts on the intro window.
     void start();
@@ -55,13 +62,13 @@ public:
     // The intro's continue button: the name entry opens.
     void introContinued();
     // The name entry's start-up closes the intro first and shows the list window last.
-    void nameEntryLoading();
-    void nameEntryLoaded();
+    void nameEntryOpening();
+    void nameEntryOpened();
     // The name entry accepted a name: the setup window comes forward.
     void nameAccepted();
 
     // The setup window's start-up closes a game-over window still open.
-    void setupLoading();
+    void setupOpening();
     // The setup window's play button, and the list window's: the run opens a board of the
     // chosen set, which shows once it is dealt; where it cannot be, the setup window says
     // why. An open board only comes forward, and a board being opened is not asked again.
@@ -75,7 +82,7 @@ public:
     void setProgressAfter(std::chrono::milliseconds after) { m_progressAfter = after; }
 
     // The board's start-up: the name entry closes, the list window gets its title.
-    void boardLoading();
+    void boardWindowOpening();
     void titleResults(const QString &caption);
     // The board's list button brings the list window forward.
     void resultsWanted();
@@ -95,6 +102,8 @@ public:
     void resultsClosing();
 
 private:
+    template <typename W> W &window();
+    template <typename W> void closeWindow();
     void openBoard();
     void boardDealt();
     void boardNotDealt(DealCheck why);
@@ -102,12 +111,9 @@ private:
 
     Run &m_run;
     WindowManager m_windowManager;
-    std::unique_ptr<IntroWindow> m_intro;
-    std::unique_ptr<NameWindow> m_name;
-    std::unique_ptr<SetupWindow> m_setup;
-    std::unique_ptr<BoardWindow> m_board;
-    std::unique_ptr<GameOverWindow> m_gameOver;
-    std::unique_ptr<ResultsWindow> m_results;
+    std::tuple<QPointer<IntroWindow>, QPointer<NameWindow>, QPointer<SetupWindow>,
+               QPointer<BoardWindow>, QPointer<GameOverWindow>, QPointer<ResultsWindow>>
+        m_windows;
     std::chrono::milliseconds m_progressAfter = ProgressAfter;
     QPointer<WorkProgress> m_progress;
 };
