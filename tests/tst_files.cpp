@@ -492,6 +492,30 @@ private Q_SLOTS:
         QTEST(card.caption, "caption");
     }
 
+    void thumbnailSizeClass_data()
+    {
+        // The smallest of the shared cache's sizes (128, 256, 512, 1024) whose thumbnail still
+        // covers the card; none for a picture no larger than that size, or a card no size covers.
+        QTest::addColumn<QSize>("natural");
+        QTest::addColumn<QSize>("card");
+        QTest::addColumn<int>("edge");
+        QTest::newRow("photo, small card") << QSize(4000, 3000) << QSize(100, 75) << 128;
+        QTest::newRow("photo, card just over 128") << QSize(4000, 3000) << QSize(129, 90) << 256;
+        QTest::newRow("photo, tall card") << QSize(4000, 3000) << QSize(100, 300) << 512;
+        QTest::newRow("photo, card of 600") << QSize(4000, 3000) << QSize(600, 450) << 1024;
+        QTest::newRow("photo, card over 1024") << QSize(4000, 3000) << QSize(1100, 800) << 0;
+        QTest::newRow("picture of 256 itself") << QSize(256, 100) << QSize(200, 78) << 0;
+        QTest::newRow("picture of 300") << QSize(300, 200) << QSize(250, 160) << 256;
+        QTest::newRow("icon") << QSize(64, 64) << QSize(32, 32) << 0;
+    }
+
+    void thumbnailSizeClass()
+    {
+        QFETCH(QSize, natural);
+        QFETCH(QSize, card);
+        QTEST(Thumbnails::edgeFor(natural, card), "edge");
+    }
+
     void sharedThumbnails_data()
     {
         // A red 400 x 300 picture on a card of 200 x 150 pixels; the test's own cache holds a

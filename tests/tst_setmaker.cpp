@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "pictures/caption.h"
+#include "setdraft.h"
 #include "setmaker.h"
 #include "sets/dealing.h"
 #include "testfiles.h"
@@ -346,6 +347,74 @@ private Q_SLOTS:
             SetMaker(home.path("Zindle")).save("otro", pair("a.png", "b.png"), options);
         QCOMPARE(made.saved(), !cancel);
         QCOMPARE(entries(home.path("Zindle")), cancel ? QStringList() : QStringList{"otro"});
+    }
+
+    void draftEditing_data()
+    {
+        // Three pairs, a1-a2, b1-b2, c1-c2, and a seventh picture still without its partner;
+        // each step, then the pictures in order and what each undo gave back.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("pictures");
+        QTest::newRow("first pair up") << "move 0 -1"
+                                       << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("second pair up") << "move 1 -1"
+                                        << "b1 b2 a1 a2 c1 c2 d1";
+        QTest::newRow("last whole pair down") << "move 2 1"
+                                              << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("lone picture up") << "move 3 -1"
+                                         << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("swap") << "swap 1"
+                              << "a1 a2 b2 b1 c1 c2 d1";
+        QTest::newRow("swap the lone one") << "swap 3"
+                                           << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("exchange") << "exchange 0 6"
+                                  << "d1 a2 b1 b2 c1 c2 a1";
+        QTest::newRow("exchange past the end") << "exchange 0 7"
+                                               << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("exchange before the start") << "exchange -1 2"
+                                                   << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("remove, undo") << "remove 1 undo"
+                                      << "a1 a2 b1 b2 c1 c2 d1 | 1";
+        QTest::newRow("remove twice, undo twice") << "remove 0 remove 0 undo undo"
+                                                  << "a1 a2 b1 b2 c1 c2 d1 | 0 0";
+        QTest::newRow("remove the lone one") << "remove 3"
+                                             << "a1 a2 b1 b2 c1 c2";
+        QTest::newRow("remove past the end, undo") << "remove 4 undo"
+                                                   << "a1 a2 b1 b2 c1 c2 d1 | -1";
+        QTest::newRow("remove the last pair and the lone one, undo") << "remove 2 remove 2 undo"
+                                                                     << "a1 a2 b1 b2 d1 | 2";
+    }
+
+    void draftEditing()
+    {
+        QFETCH(QString, steps);
+        std::vector<MadePicture> made;
+        for (const char *caption : {"a1", "a2", "b1", "b2", "c1", "c2", "d1"})
+            made.push_back({m_files.path(QString("none/%1.png").arg(caption)), caption});
+        SetDraft draft;
+        draft.reset("s", made);
+        QStringList undone;
+        const QStringList words = steps.split(' ');
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const QString &step = words[i];
+            if (step == "move")
+                draft.movePair(words[i + 1].toInt(), words[i + 2].toInt()), i += 2;
+            if (step == "swap")
+                draft.swapPair(words[++i].toInt());
+            if (step == "exchange")
+                draft.exchange(words[i + 1].toInt(), words[i + 2].toInt()), i += 2;
+            if (step == "remove")
+                draft.removePair(words[++i].toInt());
+            if (step == "undo")
+                undone << QString::number(draft.undoRemoval());
+        }
+        QStringList pictures;
+        for (const MadePicture &picture : draft.pictures())
+            pictures << picture.caption;
+        QString shown = pictures.join(' ');
+        if (!undone.isEmpty())
+            shown += " | " + undone.join(' ');
+        QTEST(shown, "pictures");
     }
 
     void advice_data()
