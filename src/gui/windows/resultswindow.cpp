@@ -9,7 +9,6 @@
 #include "look/design.h"
 #include "run/run.h"
 #include "screen/twips.h"
-#include "windows/boardwindow.h"
 #include "windows/windowflow.h"
 
 #include <QAccessible>
