@@ -53,7 +53,9 @@ private Q_SLOTS:
         program.writeSet("B", 21, true);
         setupWindow().showInFront();
         QTEST(buttons(), "atStart");
+        // Opening the window shows the run's choice and leaves it as it was.
         QCOMPARE(program.run.choice().pairChoice(), 2);
+        QVERIFY(!program.run.choice().isSetChosen());
         QCOMPARE(textOf(setupWindow(), "instructionLabel") + textOf(setupWindow(), "playButton"),
                  "SeleccionaJUGAR");
         click(setupWindow(), "pairButton0");

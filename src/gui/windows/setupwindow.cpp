@@ -107,10 +107,6 @@ void SetupWindow::buildControls()
     setBackgroundColour(m_setBox, Colours::SetBoxBackground, QPalette::Base);
     setBackgroundColour(m_setBox, Colours::SetBoxBackground, QPalette::Button);
     connectHandler(m_setBox.data(), &QComboBox::activated, [this] { onSetChosen(); });
-    // The box's text, listed or typed, is the set the next board plays.
-    QObject::connect(m_setBox.data(), &QComboBox::editTextChanged, &run().choice(),
-                     &GameChoice::setSetName);
-
     for (int i : ButtonsAfterSetBox)
         addPairButton(i);
 
@@ -142,6 +138,10 @@ void SetupWindow::fillControls()
         m_listedSets << cleanText(set.name);
     m_setBox->addItems(m_listedSets);
     m_setBox->setEditText(chosen);
+    // The box's text, listed or typed, is the set the next board plays; filling the box
+    // leaves the run's choice as it was.
+    QObject::connect(m_setBox.data(), &QComboBox::editTextChanged, &run().choice(),
+                     &GameChoice::setSetName);
     const LanguageLines lines =
         run().texts().read(LanguageLine::SetupInstruction, LanguageLine::PlayButton);
     m_instructionLabel->setText(lines.caption(LanguageLine::SetupInstruction));
