@@ -371,6 +371,8 @@ private Q_SLOTS:
                                   << "d1 a2 b1 b2 c1 c2 a1";
         QTest::newRow("exchange past the end") << "exchange 0 7"
                                                << "a1 a2 b1 b2 c1 c2 d1";
+        QTest::newRow("exchange from past the end") << "exchange 7 0"
+                                                    << "a1 a2 b1 b2 c1 c2 d1";
         QTest::newRow("exchange before the start") << "exchange -1 2"
                                                    << "a1 a2 b1 b2 c1 c2 d1";
         QTest::newRow("remove, undo") << "remove 1 undo"
