@@ -244,6 +244,33 @@ private Q_SLOTS:
             QVERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());
     }
 
+    void aNewSetOfAnExistingNameAsksFirst_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("replaced") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void aNewSetOfAnExistingNameAsksFirst()
+    {
+        QFETCH(bool, replace);
+        TestFolder home;
+        const SetMaker maker(home.path("Zindle"));
+        QVERIFY(maker.save("Granja", {{files(3)[2], "oveja"}, {files(4)[3], "lana"}}, {}).saved());
+        MakerWindow window(home.path("Zindle"), "es");
+        window.show();
+        window.addPictures({m_files.path("c0.png"), m_files.path("c1.png")});
+        node(&window, "Set name")->setText(QAccessible::Value, "Granja");
+        press(&window, "Save the set");
+        QMessageBox *ask = nullptr;
+        QTRY_VERIFY((ask = window.findChild<QMessageBox *>()));
+        for (QAbstractButton *button : ask->buttons()) {
+            if ((ask->buttonRole(button) == QMessageBox::AcceptRole) == replace)
+                button->click();
+        }
+        QTRY_VERIFY(!window.findChild<QProgressBar *>()->isVisible());
+        QTRY_COMPARE(maker.load("Granja").pictures.front().caption == "oveja", !replace);
+    }
+
     void anEditedSetIsSavedOverWithoutAsking()
     {
         TestFolder home;
