@@ -55,7 +55,6 @@ int widthTwips(const QWidget *w)
 
 void BoardWindow::buildControls()
 {
-    setObjectName(QStringLiteral("BoardWindow"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setBackgroundColour(this, Colours::BoardBackground);
     // The board itself takes the keys, so that no single key presses one of its buttons.
