@@ -36,9 +36,9 @@ void BoardOpening::start(double devicePixelRatio)
     m_folder = m_run.sets().folderOf(m_setName);
     m_pairChoice = m_run.choice().pairChoice();
     Screen *screen = m_run.services().screen;
+    m_layout = layoutBoard(m_pairChoice, screen->widthTwips(), screen->heightTwips());
     m_boxes.clear();
-    for (const QRect &box :
-         layoutBoard(m_pairChoice, screen->widthTwips(), screen->heightTwips()).boxes)
+    for (const QRect &box : m_layout.boxes)
         m_boxes.push_back(
             cardBoxSize(twipsRect(box.x(), box.y(), box.width(), box.height()), devicePixelRatio));
     Q_EMIT progressRangeChanged(0, 0);

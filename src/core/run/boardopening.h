@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "cards/boardlayout.h"
 #include "rules/dealcheck.h"
 #include "sets/dealing.h"
 
@@ -38,8 +39,9 @@ public:
     void setCheckBound(std::chrono::milliseconds bound) { m_checkBound = bound; }
     // The set the opening was asked for, by the name the player gave.
     const QString &setName() const { return m_setName; }
-    // The cards of the board that dealt() announced.
+    // The cards of the board that dealt() announced, and where their boxes lie in twips.
     const DealOutcome &outcome() const { return m_outcome; }
+    const BoardGeometry &layout() const { return m_layout; }
 
 Q_SIGNALS:
     // The work's progress: no range while the set is checked, then one step a picture.
@@ -61,6 +63,7 @@ private:
     QString m_setName;
     QString m_folder;
     int m_pairChoice = 0;
+    BoardGeometry m_layout;
     std::vector<CardBoxSize> m_boxes;
     DealPlan m_plan;
     DealOutcome m_outcome;

@@ -154,12 +154,9 @@ void BoardWindow::fillControls()
 void BoardWindow::layOutCards()
 {
     Screen *screen = run().services().screen;
-    const int screenWidth = screen->widthTwips();
-    const int screenHeight = screen->heightTwips();
-    fillScreen(screenWidth, screenHeight);
+    fillScreen(screen->widthTwips(), screen->heightTwips());
 
-    const BoardGeometry geometry =
-        layoutBoard(run().board().pairChoice(), screenWidth, screenHeight);
+    const BoardGeometry &geometry = run().opening().layout();
     const int cards = int(geometry.boxes.size());
     for (int i = 1; i < cards; ++i) {
         auto *box = new CardBox(this);
