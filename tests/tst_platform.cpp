@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "controls/workprogress.h"
 #include "realservices.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QMutex>
 #include <QPushButton>
 #include <QSemaphore>
@@ -28,6 +30,29 @@ class TstPlatform : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void progressIsNamedWithItsShare_data()
+    {
+        // The bar's range and value; what a screen reader says of the window.
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("busy") << 0 << 0 << "Dealing the cards…";
+        QTest::newRow("not started") << 12 << -1 << "Dealing the cards…";
+        QTest::newRow("first") << 12 << 0 << "Dealing the cards… 0 %";
+        QTest::newRow("half") << 12 << 6 << "Dealing the cards… 50 %";
+        QTest::newRow("all") << 12 << 12 << "Dealing the cards… 100 %";
+    }
+
+    void progressIsNamedWithItsShare()
+    {
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        WorkProgress progress(nullptr, std::chrono::hours(1));
+        progress.setRange(0, maximum);
+        progress.setValue(value);
+        QTEST(QAccessible::queryAccessibleInterface(&progress)->text(QAccessible::Name), "name");
+    }
+
     void windowLifeCycle()
     {
         TestProgram program;
