@@ -30,6 +30,22 @@ class TstPlatform : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void systemTimersFireAsAsked()
+    {
+        // A single shot fires once, a repeating timer on; the slowest shot ends the wait.
+        SystemClock clock;
+        int once = 0, repeated = 0;
+        bool done = false;
+        const auto single = clock.startTimer(std::chrono::milliseconds(5), false, [&] { ++once; });
+        const auto repeating =
+            clock.startTimer(std::chrono::milliseconds(5), true, [&] { ++repeated; });
+        const auto last =
+            clock.startTimer(std::chrono::milliseconds(300), false, [&] { done = true; });
+        QTRY_VERIFY(done);
+        QCOMPARE(once, 1);
+        QVERIFY(repeated >= 2);
+    }
+
     void progressIsNamedWithItsShare_data()
     {
         // The bar's range and value; what a screen reader says of the window.
