@@ -506,7 +506,6 @@ private Q_SLOTS:
         QTest::newRow("photo, card over 1024") << QSize(4000, 3000) << QSize(1100, 800) << 0;
         QTest::newRow("picture of 256 itself") << QSize(256, 100) << QSize(200, 78) << 0;
         QTest::newRow("picture of 300") << QSize(300, 200) << QSize(250, 160) << 256;
-        QTest::newRow("icon") << QSize(64, 64) << QSize(32, 32) << 0;
     }
 
     void thumbnailSizeClass()
